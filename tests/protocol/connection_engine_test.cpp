@@ -1,0 +1,256 @@
+#include "protocol/connection_engine.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_pages.h"
+#include "fake_serial.h"
+#include "fakes.h"
+
+namespace dorvik {
+namespace {
+
+using test::FakeSerialDevice;
+using test::ManualTimerFactory;
+using test::RecordingIndicator;
+using test::RecordingMessageBox;
+using test::RecordingPage;
+using test::RecordingProgressBar;
+
+class RecordingStatus : public StatusPane {
+public:
+    void SetConnectionText(const std::string& t) override { text = t; }
+    std::string text;
+};
+
+// Collects every byte of codes other than 18/19 and evaluates nothing.
+class LineSink : public SerialReplySink {
+public:
+    bool Collects(int code) const override { return code != 18 && code != 19; }
+    void OnByte(int, unsigned char b, std::string& line) override {
+        if (b == '\n') {
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line += static_cast<char>(b);
+        }
+    }
+    std::vector<std::string> lines;
+};
+
+class EngineTest : public ::testing::Test {
+protected:
+    EngineTest() : engine({serial, nullptr, timers, boxes, led, progress, status}) {
+        LinkParams p;
+        p.password = "1234";
+        p.unitId = "0815";
+        p.port.port = 3;
+        engine.SetParams(p);
+        engine.SetReplySink(&sink);
+        for (int i = 0; i < kPageRoleCount; ++i) engine.RegisterPage(static_cast<PageRole>(i), &pages[i]);
+    }
+    RecordingPage& page(PageRole r) { return pages[static_cast<int>(r)]; }
+    void Feed(const std::string& s, int port = 3) {
+        for (unsigned char c : s) engine.OnSerialByte(c, port);
+    }
+    void Connect() {
+        engine.OnConnectCommand();
+        ASSERT_TRUE(engine.Connected());
+        serial.writes.clear();
+    }
+    int Tick(int ms) { return timers.FireAll(ms); }
+
+    FakeSerialDevice serial;
+    ManualTimerFactory timers;
+    RecordingMessageBox boxes;
+    RecordingIndicator led;
+    RecordingProgressBar progress;
+    RecordingStatus status;
+    LineSink sink;
+    RecordingPage pages[kPageRoleCount];
+    ConnectionEngine engine;
+};
+
+TEST_F(EngineTest, ConnectChecksParametersInOrder) {
+    LinkParams p;
+    engine.SetParams(p);
+    engine.OnConnectCommand();
+    p.password = "1";
+    engine.SetParams(p);
+    engine.OnConnectCommand();
+    p.unitId = "7";
+    engine.SetParams(p);
+    engine.OnConnectCommand();
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Please enter password",
+                                                       "Please enter unit ID",
+                                                       "Please select COM port"}));
+    EXPECT_EQ(boxes.shown[0].caption, "DORVIK");
+    EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Error);
+    EXPECT_EQ(serial.opens, 0);
+}
+
+TEST_F(EngineTest, PortThatCannotOpenIsReportedWithItsNumber) {
+    serial.openSucceeds = false;
+    engine.OnConnectCommand();
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Cannot open COM3"}));
+    EXPECT_FALSE(engine.Connected());
+}
+
+TEST_F(EngineTest, ConnectShowsIdAsksHouseCountAndEnablesPages) {
+    engine.OnConnectCommand();
+    EXPECT_TRUE(engine.Connected());
+    EXPECT_TRUE(engine.LinkActive());
+    EXPECT_EQ(status.text, "ID:0815 is connected...");
+    for (auto& p : pages) EXPECT_TRUE(p.enabled);
+    ASSERT_EQ(serial.writes.size(), 1u);
+    EXPECT_EQ(serial.writes[0].text, "#PWD1234#NUMBER?\r\n");
+    EXPECT_EQ(serial.writes[0].code, 38);
+    EXPECT_EQ(serial.writes[0].ack, "");
+    EXPECT_EQ(engine.Indicator(), LedState::Idle);
+    ASSERT_FALSE(timers.timers().empty());
+    EXPECT_EQ(Tick(ConnectionEngine::kSerialReplyMs), 1);
+}
+
+TEST_F(EngineTest, DisconnectQuestionNoKeepsLinkYesCloses) {
+    Connect();
+    boxes.Script(MsgAnswer::No);
+    engine.OnConnectCommand();
+    EXPECT_EQ(boxes.shown.back().text, "Disconnected from unit?");
+    EXPECT_EQ(boxes.shown.back().buttons, MsgButtons::YesNo);
+    EXPECT_TRUE(engine.Connected());
+    EXPECT_EQ(serial.stops, 0);
+
+    boxes.Script(MsgAnswer::Yes);
+    engine.OnConnectCommand();
+    EXPECT_FALSE(engine.Connected());
+    EXPECT_FALSE(engine.LinkActive());
+    EXPECT_EQ(serial.stops, 1);
+    EXPECT_EQ(status.text, "Disconnected from unit");
+    for (auto& p : pages) EXPECT_FALSE(p.enabled);
+    EXPECT_EQ(engine.Indicator(), LedState::Off);
+}
+
+TEST_F(EngineTest, TavrinConnectWaitsForProgRf) {
+    LinkParams p = engine.Params();
+    p.tavrin = true;
+    engine.SetParams(p);
+    engine.OnConnectCommand();
+    EXPECT_FALSE(engine.Connected());
+    ASSERT_EQ(serial.writes.size(), 1u);
+    EXPECT_EQ(serial.writes[0].text, "#PWD1234#PROG-RF-0815\r\n");
+    EXPECT_EQ(serial.writes[0].code, 33);
+    EXPECT_EQ(serial.writes[0].ack, "PROG-RF-0815 OK");
+    engine.StartLink("0815", false);
+    EXPECT_EQ(serial.writes[1].text, "#PWD1234#PROG-QUIT-0815\r\n");
+    EXPECT_EQ(serial.writes[1].code, 34);
+}
+
+TEST_F(EngineTest, FourSilentTicksGiveUpWithMessagesInOrder) {
+    Connect();
+    engine.SendRequest("#PWD1234#MODE?", 12, "");
+    engine.SetBusy(true);
+    for (int i = 0; i < 3; ++i) Tick(ConnectionEngine::kSerialReplyMs);
+    ASSERT_EQ(serial.writes.size(), 4u);
+    for (int i = 1; i < 4; ++i) {
+        EXPECT_EQ(serial.writes[i].kind, "resend");
+        EXPECT_EQ(serial.writes[i].text, "#PWD1234#MODE?\r\n");
+        EXPECT_EQ(serial.writes[i].code, 12);
+    }
+    EXPECT_TRUE(engine.Connected());
+    Tick(ConnectionEngine::kSerialReplyMs);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, "Connect device fialed,Please check device!");
+    EXPECT_EQ(boxes.shown[0].caption, "");
+    EXPECT_EQ(boxes.shown[0].icon, MsgIcon::None);
+    EXPECT_EQ(boxes.shown[1].text, "Disconnected from unit");
+    EXPECT_EQ(boxes.shown[1].icon, MsgIcon::Error);
+    EXPECT_FALSE(engine.Connected());
+    EXPECT_EQ(engine.RetryCount(), 0);
+    EXPECT_EQ(Tick(ConnectionEngine::kSerialReplyMs), 0);
+}
+
+TEST_F(EngineTest, AnswerAfterThreeSilentTicksKeepsTheLink) {
+    Connect();
+    engine.SendRequest("#PWD1234#CSQ?", 17, "");
+    engine.SetBusy(true);
+    for (int i = 0; i < 3; ++i) Tick(ConnectionEngine::kSerialReplyMs);
+    Feed("C");
+    Tick(ConnectionEngine::kSerialReplyMs);
+    EXPECT_TRUE(engine.Connected());
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(Tick(ConnectionEngine::kSerialReplyMs), 0) << "reply timer stopped";
+    // A later command's silence starts counting from zero again.
+    engine.SendRequest("#PWD1234#CSQ?", 17, "");
+    engine.StartReplyTimer();
+    for (int i = 0; i < 3; ++i) Tick(ConnectionEngine::kSerialReplyMs);
+    EXPECT_TRUE(engine.Connected());
+}
+
+TEST_F(EngineTest, ReadAllEndsAtFirstTickAfterDataAndGivesUpWhenSilent) {
+    Connect();
+    engine.SendRequest("#PWD1234#WHL=ALL?", 1, "");
+    engine.BeginReadAll();
+    EXPECT_EQ(engine.Indicator(), LedState::Busy);
+    Feed("WHL1 IS 5\n");
+    progress.visible = true;
+    Tick(ConnectionEngine::kReadAllMs);
+    EXPECT_EQ(engine.Indicator(), LedState::Idle);
+    EXPECT_FALSE(progress.visible);
+    EXPECT_EQ(sink.lines, std::vector<std::string>{"WHL1 IS 5"});
+
+    engine.BeginReadAll();
+    for (int i = 0; i < 4; ++i) Tick(ConnectionEngine::kReadAllMs);
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Communication failed,please try again"});
+    EXPECT_FALSE(engine.Connected());
+}
+
+TEST_F(EngineTest, ReceivedBytesAreRoutedByPortAndCode) {
+    Connect();
+    engine.SendRequest("#PWD1234#MODE?", 12, "");
+    Feed("RELAY\r", 4);  // another port: seen, not collected
+    EXPECT_TRUE(engine.ReplySeen());
+    EXPECT_TRUE(sink.lines.empty());
+    EXPECT_EQ(page(PageRole::Phone).receiveText, "");
+    Feed("RELAY IS MODE1\r\n");
+    EXPECT_EQ(sink.lines, std::vector<std::string>{"RELAY IS MODE1\r"});
+    EXPECT_EQ(page(PageRole::Msic).receiveText, "RELAY IS MODE1\r") << "last non-empty line shown";
+
+    engine.SendRequest("#PWD1234#OUT1=ON", 18, "OUT1=ON OK");
+    Feed("OUT1=ON OK\n");
+    EXPECT_EQ(sink.lines.size(), 1u) << "output answers are not evaluated";
+    EXPECT_EQ(page(PageRole::Msic).receiveText, "RELAY IS MODE1\r") << "nor shown";
+}
+
+TEST_F(EngineTest, BusyLeavesHouseDialPageAlone) {
+    Connect();
+    page(PageRole::House).enableCalls.clear();
+    engine.SetBusy(true);
+    EXPECT_FALSE(page(PageRole::Phone).enabled);
+    EXPECT_TRUE(page(PageRole::House).enableCalls.empty());
+    engine.SetBusy(false);
+    EXPECT_TRUE(page(PageRole::Phone).enabled);
+    EXPECT_EQ(engine.Indicator(), LedState::Idle);
+}
+
+TEST_F(EngineTest, WrittenTextIsShownInEverySendBox) {
+    engine.OnCommandWritten("#PWD1234#BAND?\r\n");
+    for (auto& p : pages) EXPECT_EQ(p.sendText, "#PWD1234#BAND?\r\n");
+}
+
+TEST_F(EngineTest, BusyLedBlinksWithShortFlash) {
+    engine.SetIndicator(LedState::Busy);
+    led.states.clear();
+    Tick(ConnectionEngine::kBlinkMs);
+    Tick(ConnectionEngine::kFlashMs);
+    using S = std::pair<LedColour, bool>;
+    EXPECT_EQ(led.states, (std::vector<S>{{LedColour::Green, true}, {LedColour::Green, false}}));
+    engine.SetIndicator(LedState::Modem);
+    led.states.clear();
+    Tick(ConnectionEngine::kBlinkMs);
+    EXPECT_EQ(led.states, (std::vector<S>{{LedColour::Yellow, true}}));
+    engine.SetIndicator(LedState::Idle);
+    EXPECT_EQ(Tick(ConnectionEngine::kBlinkMs) + Tick(ConnectionEngine::kFlashMs), 0);
+    EXPECT_EQ(led.states.back(), (S{LedColour::Green, true}));
+}
+
+}  // namespace
+}  // namespace dorvik
