@@ -46,10 +46,15 @@ std::optional<KeyLine> SplitKey(std::string_view line) {
     return KeyLine{Trim(line.substr(0, eq)), Trim(line.substr(eq + 1))};
 }
 
+bool IsBlank(char c) { return kBlanks.find(c) != std::string_view::npos; }
+
+bool IsQuoted(std::string_view value) {
+    return value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+           value.back() == value.front();
+}
+
 std::string Unquote(std::string_view value) {
-    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-                        value.back() == value.front();
-    if (quoted) value = value.substr(1, value.size() - 2);
+    if (IsQuoted(value)) value = value.substr(1, value.size() - 2);
     return std::string(value);
 }
 
@@ -61,6 +66,12 @@ std::string KeyText(std::string_view key, std::string_view value) {
 }
 
 }  // namespace
+
+std::string QuoteForProfile(std::string_view value) {
+    const bool blankEnds = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
+    if (blankEnds || IsQuoted(value)) return "\"" + std::string(value) + "\"";
+    return std::string(value);
+}
 
 IniDocument::IniDocument(std::string_view text) {
     if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());

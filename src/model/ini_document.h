@@ -12,6 +12,10 @@
 
 namespace dorvik {
 
+// The text to write as a value so that Get returns exactly `value`: quoted
+// when it has blanks at either end or is itself enclosed in matching quotes.
+std::string QuoteForProfile(std::string_view value);
+
 class IniDocument {
 public:
     IniDocument() = default;

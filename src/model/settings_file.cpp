@@ -41,8 +41,6 @@ const SettingKey kKeys[] = {
     {"PORT", "parity", &ConnectionSettings::parity},
 };
 
-constexpr char kBlanks[] = " \t\v\f\x1a";
-
 // The leading decimal integer of text like atoi: an optional sign, then
 // digits; anything after them is ignored, no digits give 0, and values
 // beyond the int range are held at its ends.
@@ -84,29 +82,19 @@ std::string_view OneLine(std::string_view text) {
     return text.substr(0, text.find_first_of(std::string_view("\r\n\0", 3)));
 }
 
-// Values with blanks at either end, or already enclosed in matching quotes,
-// are quoted so that reading them back gives exactly the same text.
-std::string FormatText(std::string_view text) {
-    text = OneLine(text);
-    const bool blankEnds = !text.empty() && (std::string_view(kBlanks).find(text.front()) !=
-                                                 std::string_view::npos ||
-                                             std::string_view(kBlanks).find(text.back()) !=
-                                                 std::string_view::npos);
-    const bool quoted = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
-                        text.back() == text.front();
-    if (blankEnds || quoted) return "\"" + std::string(text) + "\"";
-    return std::string(text);
-}
-
 std::string Format(bool value) { return value ? "1" : "0"; }
 std::string Format(int value) { return std::to_string(value); }
-std::string Format(const std::string& value) { return FormatText(value); }
-// A control character (an empty parity box) is written as no parity.
+std::string Format(const std::string& value) { return QuoteForProfile(OneLine(value)); }
+// A blank or control character (an empty parity box) is written as no parity.
 std::string Format(char value) {
-    const bool control = static_cast<unsigned char>(value) < 0x20 || value == 0x7F;
+    const bool control = static_cast<unsigned char>(value) <= 0x20 || value == 0x7F;
     return std::string(1, control ? 'N' : value);
 }
 
+// A present text is taken even when empty.
+void Parse(const std::optional<std::string>& raw, std::string& field) {
+    if (raw) field = std::string(CutToCharacters(OneLine(*raw), kMaxSettingText));
+}
 // An absent or empty value keeps the default, as the profile functions do
 // for integers.
 void Parse(const std::optional<std::string>& raw, int& field) {
@@ -117,9 +105,6 @@ void Parse(const std::optional<std::string>& raw, bool& field) {
 }
 void Parse(const std::optional<std::string>& raw, char& field) {
     if (raw && !raw->empty()) field = (*raw)[0];
-}
-void Parse(const std::optional<std::string>& raw, std::string& field) {
-    if (raw) field = std::string(CutToCharacters(OneLine(*raw), kMaxSettingText));
 }
 
 }  // namespace

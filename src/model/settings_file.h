@@ -3,6 +3,7 @@
 // "DORVIK.ini" that keeps them between runs.
 #include <cstddef>
 #include <string>
+#include <utility>
 
 #include "model/atomic_file.h"
 
