@@ -1,0 +1,90 @@
+#include "model/config_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/language_store.h"
+#include "model/settings_file.h"
+#include "scratch_dir.h"
+
+namespace dorvik {
+namespace {
+
+using test::EnvOverride;
+
+TEST(ConfigDir, OwnVariableThenXdgThenHome) {
+    EnvOverride home("HOME", "/home/op");
+    {
+        EnvOverride own(kConfigDirVariable, "/srv/demo");
+        EnvOverride xdg("XDG_CONFIG_HOME", "/xdg");
+        EXPECT_EQ(ConfigDir(), "/srv/demo");
+    }
+    EnvOverride own(kConfigDirVariable, std::nullopt);
+    {
+        EnvOverride xdg("XDG_CONFIG_HOME", "/xdg/");
+        EXPECT_EQ(ConfigDir(), "/xdg/dorvik");
+    }
+    {
+        EnvOverride xdg("XDG_CONFIG_HOME", "relative/ignored");
+        EXPECT_EQ(ConfigDir(), "/home/op/.config/dorvik");
+    }
+    EnvOverride xdg("XDG_CONFIG_HOME", std::nullopt);
+    EXPECT_EQ(ConfigDir(), "/home/op/.config/dorvik");
+}
+
+TEST(ConfigDir, SettingsBesideWritableProgramElsePerUser) {
+    test::ScratchDir programDir;
+    EnvOverride xdg("XDG_CONFIG_HOME", "/xdg");
+    {
+        EnvOverride own(kConfigDirVariable, std::nullopt);
+        EXPECT_EQ(SettingsPathFor(programDir.path()), programDir.File("DORVIK.ini"));
+        EXPECT_EQ(SettingsPathFor(programDir.File("missing")), "/xdg/dorvik/DORVIK.ini");
+        EXPECT_EQ(SettingsPathFor(""), "/xdg/dorvik/DORVIK.ini");
+    }
+    EnvOverride own(kConfigDirVariable, "/srv/demo");
+    EXPECT_EQ(SettingsPathFor(programDir.path()), "/srv/demo/DORVIK.ini");
+    EXPECT_EQ(DefaultSettingsPath(), "/srv/demo/DORVIK.ini");
+}
+
+TEST(ConfigDir, ProgramDirIsTheTestBinaryFolder) {
+    EXPECT_EQ(ProgramDir(),
+              std::filesystem::canonical(DORVIK_BINARY_DIR "/tests/model").string());
+}
+
+TEST(ConfigDir, DefaultSettingsFileFollowsTheVariable) {
+    test::ScratchDir dir;
+    EnvOverride own(kConfigDirVariable, dir.path());
+    SettingsFile file;
+    EXPECT_EQ(file.Path(), dir.File("DORVIK.ini"));
+    ConnectionSettings s;
+    s.password = "777";
+    ASSERT_TRUE(file.Write(s));
+    EXPECT_EQ(SettingsFile(dir.File("DORVIK.ini")).Read().password, "777");
+}
+
+TEST(LanguageStore, StoresOneNumberPerUser) {
+    test::ScratchDir dir;
+    EnvOverride own(kConfigDirVariable, dir.path());
+    FileLanguageStore store;
+    EXPECT_EQ(store.Path(), dir.File("language"));
+    EXPECT_EQ(store.Get(), std::nullopt);
+    ASSERT_TRUE(store.Set(0xFFFFFFFFu));
+    EXPECT_EQ(FileLanguageStore().Get(), 0xFFFFFFFFu);
+    ASSERT_TRUE(store.Set(2));
+    EXPECT_EQ(store.Get(), 2u);
+}
+
+TEST(LanguageStore, GarbageReadsAsNoChoice) {
+    test::ScratchDir dir;
+    FileLanguageStore store(dir.File("language"));
+    for (const char* junk : {"", "abc", "12x", "-1", "4294967296", " 5"}) {
+        test::WriteBytes(store.Path(), junk);
+        EXPECT_EQ(store.Get(), std::nullopt) << junk;
+    }
+    FileLanguageStore nowhere(dir.File("language/inside-a-file"));
+    EXPECT_FALSE(nowhere.Set(1));
+}
+
+}  // namespace
+}  // namespace dorvik
