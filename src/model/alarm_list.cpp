@@ -1,0 +1,9 @@
+#include "model/alarm_list.h"
+
+namespace dorvik {
+
+int AlarmList::FindName(std::string_view name) const {
+    return FindText(&NumberEntry::Name, name, SearchScope::PendingOnly);
+}
+
+}  // namespace dorvik

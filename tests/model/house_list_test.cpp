@@ -1,0 +1,56 @@
+#include "model/house_list.h"
+#include "model/unit_model.h"
+
+#include <gtest/gtest.h>
+
+namespace dorvik {
+namespace {
+
+using enum RowStatus;
+
+TEST(HouseList, EmptyDialKeepsTheOldOneAndDeleteErasesBoth) {
+    ModifiedFlag modified;
+    HouseList houses(modified);
+    EXPECT_EQ(houses.Size(), 400);
+    houses.SetEntry("00101", "139", "", Pending, 2);
+    houses.SetEntry("00101", "", "140", InUnit, 2);
+    EXPECT_EQ(houses.Row(2).Dial1 + "/" + houses.Row(2).Dial2, "139/140");
+    EXPECT_EQ(houses.FindNumber("00101"), 3);
+    std::string house, dial1, dial2;
+    EXPECT_TRUE(houses.GetEntry(2, house, dial1, dial2));
+    houses.DeleteEntry(2);
+    EXPECT_EQ(houses.Row(2).HouseNumber, "00101");
+    EXPECT_EQ(houses.Row(2).Dial1 + houses.Row(2).Dial2, "00000000");
+    EXPECT_EQ(houses.Status(2), Pending);
+    EXPECT_FALSE(houses.SetEntry("", "", "", Pending, 4));
+    EXPECT_EQ(houses.Used(), 1);
+}
+
+TEST(HouseList, AppendPositionMovesWithStoredAppendsOnly) {
+    ModifiedFlag modified;
+    HouseList houses(modified, 2);
+    EXPECT_TRUE(houses.AppendEntry("00001", "1", "", InUnit));
+    EXPECT_FALSE(houses.AppendEntry("", "", "", InUnit));
+    EXPECT_TRUE(houses.AppendEntry("00002", "2", "", InUnit));
+    EXPECT_FALSE(houses.AppendEntry("00003", "3", "", InUnit));  // past the end
+    EXPECT_EQ(houses.AppendPosition(), 2);
+    houses.ClearInUnitRows();
+    EXPECT_EQ(houses.AppendPosition(), 0);
+    EXPECT_EQ(houses.Used(), 0);
+}
+
+TEST(UnitModel, HouseCountRebuildsHouseAndPhoneLists) {
+    UnitModel unit;
+    unit.Phones.SetEntry("111", "Ann", 1999, InUnit);
+    unit.Houses.AppendEntry("00101", "1", "", InUnit);
+    EXPECT_TRUE(unit.RebuildForHouses(120));
+    EXPECT_EQ(unit.Houses.Size(), 120);
+    EXPECT_EQ(unit.Phones.Size(), 240);
+    EXPECT_EQ(unit.Houses.Used() + unit.Phones.Used(), 0);
+    EXPECT_EQ(unit.Houses.AppendPosition(), 0);
+    EXPECT_FALSE(unit.RebuildForHouses(0));
+    EXPECT_EQ(unit.Houses.Size(), 120);
+}
+
+}  // namespace
+}  // namespace dorvik

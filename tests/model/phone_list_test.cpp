@@ -1,0 +1,100 @@
+#include "model/alarm_list.h"
+#include "model/phone_list.h"
+
+#include <gtest/gtest.h>
+
+namespace dorvik {
+namespace {
+
+using enum RowStatus;
+
+class PhoneListTest : public ::testing::Test {
+protected:
+    ModifiedFlag modified;
+    PhoneList phones{modified};
+};
+
+TEST_F(PhoneListTest, StoreKeepsTheNameWhenNoneIsGiven) {
+    EXPECT_EQ(phones.Size(), 2000);
+    phones.SetEntry("111", "Ann", 4, Pending);
+    EXPECT_TRUE(phones.SetEntry("222", "", 4, InUnit));
+    EXPECT_EQ(phones.Row(4).Number, "222");
+    EXPECT_EQ(phones.Row(4).Name, "Ann");
+    EXPECT_EQ(phones.Status(4), InUnit);
+    EXPECT_TRUE(modified.IsSet());
+    modified.Clear();
+    EXPECT_FALSE(phones.SetEntry("", "", 0, Pending));  // nothing to store
+    EXPECT_EQ(phones.Status(0), Empty);
+    EXPECT_FALSE(modified.IsSet());
+}
+
+TEST_F(PhoneListTest, UsedCounterCountsSlotsHoldingText) {
+    phones.SetEntry("111", "", 0, Pending);
+    phones.SetEntry("222", "", 0, Pending);  // same slot again
+    phones.SetEntry("", "Bob", 1, InUnit);
+    EXPECT_EQ(phones.Used(), 2);
+    phones.SetRowStatus(1, Pending);
+    EXPECT_EQ(phones.Used(), 2);
+    phones.DeleteEntry(0);
+    EXPECT_EQ(phones.Used(), 1);
+}
+
+TEST_F(PhoneListTest, DeleteAndClearFollowTheStatus) {
+    phones.SetEntry("111", "Ann", 0, Pending);
+    phones.SetEntry("222", "Bob", 1, InUnit);
+    phones.SetEntry("333", "Cid", 2, InUnit);
+    phones.DeleteEntry(0);
+    phones.DeleteEntry(1);  // the next upload erases it in the unit
+    EXPECT_EQ(phones.Status(0), Empty);
+    EXPECT_EQ(phones.Status(1), Pending);
+    EXPECT_EQ(phones.Row(1).Number + phones.Row(1).Name, "");
+    phones.DeleteEntry(1);  // deleted again before the upload: nothing to send
+    EXPECT_EQ(phones.Status(1), Empty);
+    phones.SetEntry("444", "Dan", 3, Pending);
+    phones.ClearInUnitRows();
+    EXPECT_EQ(phones.Status(2), Empty);
+    EXPECT_EQ(phones.Row(2).Name, "");
+    EXPECT_EQ(phones.Status(3), Pending);
+    EXPECT_EQ(phones.Used(), 1);
+}
+
+TEST_F(PhoneListTest, GetEntryAndSearches) {
+    std::string number = "x", name = "y";
+    phones.SetEntry("", "Ann", 3, Pending);
+    EXPECT_FALSE(phones.GetEntry(3, number, name));
+    EXPECT_EQ(number + name, "");
+    phones.SetEntry("555", "Ann", 9, Pending);
+    phones.SetEntry("555", "Ann", 4, InUnit);
+    phones.SetEntry("777", "Bob", 2, Pending);
+    phones.SetRowStatus(2, Empty);  // Empty slots are never found
+    EXPECT_TRUE(phones.GetEntry(4, number, name));
+    EXPECT_EQ(number + name, "555Ann");
+    EXPECT_EQ(phones.FindNumber("555"), 5);
+    EXPECT_EQ(phones.FindNumber("777"), 0);
+    EXPECT_EQ(phones.FindName("Ann"), 4);
+    EXPECT_EQ(phones.GetNameByNumber("555"), "Ann");
+    EXPECT_EQ(phones.GetNameByNumber("999"), "");
+}
+
+TEST_F(PhoneListTest, RebuildRowsMakesTwoEmptySlotsPerHouse) {
+    phones.SetEntry("111", "Ann", 0, InUnit);
+    EXPECT_TRUE(phones.RebuildRows(120));
+    EXPECT_EQ(phones.Size(), 240);
+    EXPECT_EQ(phones.Used(), 0);
+    EXPECT_EQ(phones.Row(0).Number, "");
+    for (int houses : {0, -5, INT_MAX, kMaxHouseCount + 1}) EXPECT_FALSE(phones.RebuildRows(houses));
+    EXPECT_EQ(phones.Size(), 240);
+}
+
+TEST(AlarmList, FindNameLooksAtPendingSlotsOnly) {
+    ModifiedFlag modified;
+    AlarmList alarms(modified);
+    EXPECT_EQ(alarms.Size(), 5);
+    alarms.SetEntry("111", "Ann", 0, InUnit);
+    alarms.SetEntry("222", "Ann", 3, Pending);
+    EXPECT_EQ(alarms.FindName("Ann"), 4);
+    EXPECT_EQ(alarms.FindNumber("111"), 1);
+}
+
+}  // namespace
+}  // namespace dorvik

@@ -1,0 +1,99 @@
+#include "model/special_list.h"
+
+#include <gtest/gtest.h>
+
+namespace dorvik {
+namespace {
+
+using enum RowStatus;
+
+SpecialTexts TimeWindow(std::string number, std::string name) {
+    SpecialTexts texts;
+    texts.Number = std::move(number);
+    texts.Name = std::move(name);
+    texts.FromTime = "08:00";
+    texts.ToTime = "18:00";
+    texts.Days = {"", "V", "V", "V", "V", "V", ""};
+    return texts;
+}
+
+class SpecialListTest : public ::testing::Test {
+protected:
+    ModifiedFlag modified;
+    SpecialList specials{modified};
+};
+
+TEST_F(SpecialListTest, SectionsLabelsAndRows) {
+    EXPECT_EQ(specials.Size(), 60);
+    EXPECT_EQ(specials.Label(0), "S001");
+    EXPECT_EQ(specials.Label(31), "P012");
+    EXPECT_EQ(specials.Label(59), "Q020");
+    EXPECT_EQ(specials.Label(60), "");
+    EXPECT_EQ(specials.RowOf(SpecialSection::Q, 3), 42);
+    EXPECT_EQ(specials.IndexInSection(42), 3);
+    EXPECT_EQ(specials.SectionOf(42), SpecialSection::Q);
+    EXPECT_EQ(specials.RowOf(SpecialSection::S, 21), -1);  // never the next section's slot
+    EXPECT_EQ(specials.RowOf(SpecialSection::P, 0), -1);
+    EXPECT_EQ(SectionFromLetter('s'), std::nullopt);
+    EXPECT_EQ(SpecialList(modified, {2, 3, 1}).Label(5), "Q001");
+}
+
+TEST_F(SpecialListTest, StoreWritesEveryLimitKeepsTheNameAndTakesTheType) {
+    EXPECT_EQ(specials.Row(20).Type, 'S');
+    specials.SetEntry(TimeWindow("139", "Ann"), 20, Pending, "P");
+    EXPECT_TRUE(specials.SetEntry("140", "", "", "", "", "", "", "", "", "", "", "16/12/28 08:00",
+                                  "17/01/31 18:00", "", 20, InUnit, "PX"));
+    const SpecialEntry& row = specials.Row(20);
+    EXPECT_EQ(row.Number + row.Name, "140Ann");
+    EXPECT_EQ(row.FromTime + row.Days[1], "");  // the other mode's limits are emptied
+    EXPECT_EQ(row.ToDate, "17/01/31 18:00");
+    EXPECT_EQ(row.Type, 'P');
+    EXPECT_EQ(row.Status, InUnit);
+    SpecialTexts texts;
+    ASSERT_TRUE(specials.GetEntry(20, texts));
+    EXPECT_EQ(SpecialTexts::FromArray(texts.ToArray()).ToArray(), texts.ToArray());
+    EXPECT_EQ(texts.ToArray()[11], "16/12/28 08:00");
+}
+
+TEST_F(SpecialListTest, DeleteMarksTheNumberForErasure) {
+    specials.SetEntry(TimeWindow("139", "Ann"), 0, InUnit, "S");
+    specials.SetEntry(TimeWindow("140", "Bob"), 1, Pending, "S");
+    for (int row : {0, 1, 2}) specials.DeleteEntry(row);
+    for (int row : {0, 1}) {
+        EXPECT_EQ(specials.Row(row).Number, "0000");
+        EXPECT_EQ(specials.Status(row), Pending);
+        EXPECT_EQ(specials.Row(row).FromTime, "08:00");
+    }
+    EXPECT_EQ(specials.Row(2).Number, "");  // an Empty slot changes no field
+    EXPECT_EQ(specials.Used(), 2);
+}
+
+TEST_F(SpecialListTest, ClearInUnitRowsByWholeListOrSection) {
+    specials.SetEntry(TimeWindow("1", "A"), 0, InUnit, "S");
+    specials.SetEntry(TimeWindow("2", "B"), 20, InUnit, "P");
+    specials.SetEntry(TimeWindow("3", "C"), 40, InUnit, "Q");
+    specials.SetEntry(TimeWindow("4", "D"), 21, Pending, "P");
+    specials.ClearInUnitRows(SpecialSection::P);
+    EXPECT_EQ(specials.Status(20), Empty);
+    EXPECT_EQ(specials.Row(20).FromTime, "");
+    EXPECT_EQ(specials.Status(0), InUnit);
+    specials.ClearInUnitRows();
+    EXPECT_EQ(specials.Status(40), Empty);
+    EXPECT_EQ(specials.Status(21), Pending);
+    EXPECT_EQ(specials.Used(), 1);
+}
+
+TEST_F(SpecialListTest, SearchesSeePendingSlotsOnlyButNamesByNumberSeeAll) {
+    specials.SetEntry(TimeWindow("139", "Ann"), 0, InUnit, "S");
+    specials.SetEntry(TimeWindow("139", "Bob"), 5, Pending, "S");
+    EXPECT_EQ(specials.FindNumber("139"), 6);
+    EXPECT_EQ(specials.FindName("Ann"), 0);
+    EXPECT_EQ(specials.GetNameByNumber("139"), "Ann");
+    SpecialTexts texts = TimeWindow("keep", "keep");
+    specials.SetEntry(TimeWindow("", "Cid"), 3, Pending, "S");
+    EXPECT_FALSE(specials.GetEntry(3, texts));
+    EXPECT_EQ(texts.Name + texts.FromTime, "");
+}
+
+}  // namespace
+}  // namespace dorvik
