@@ -2,6 +2,7 @@
 #include <cstddef>
 
 #include "protocol/replies.h"
+#include "protocol/request.h"
 #include "protocol/text_scan.h"
 
 namespace dorvik {
@@ -59,7 +60,36 @@ std::optional<SpecialListLine> ParseSpecialSlotLine(const SpecialGroup& g,
     return SpecialListLine{false, g.letter, head->index, head->word, std::string(rule), *fields};
 }
 
+// How a reply is compared with the acknowledgement text, for the codes
+// that differ from plain equality.
+struct ConfirmationRule {
+    int code;
+    bool trimReply;
+    bool trimAck;
+    std::size_t minLength;  // the reply must be longer than this
+};
+constexpr ConfirmationRule kConfirmationRules[] = {
+    {code::kWritePhoneSlot, true, true, 0},
+    {code::kWriteSpecialSlot, true, false, 0},
+    {code::kSetDeviceName, false, false, 10},
+};
+
+ConfirmationRule RuleOf(int requestCode) {
+    for (const ConfirmationRule& rule : kConfirmationRules) {
+        if (rule.code == requestCode) return rule;
+    }
+    return {requestCode, false, false, 0};
+}
+
 }  // namespace
+
+bool IsConfirmation(int requestCode, std::string_view reply, std::string_view ack) {
+    ConfirmationRule rule = RuleOf(requestCode);
+    if (ack.empty() || reply.size() <= rule.minLength) return false;
+    if (rule.trimReply) reply = TrimLine(reply);
+    if (rule.trimAck) ack = TrimLine(ack);
+    return reply == ack;
+}
 
 std::optional<PhoneListLine> ParsePhoneListLine(std::string_view line) {
     if (line == kEmptyPhoneList) return PhoneListLine{true, 0, {}};

@@ -66,7 +66,15 @@ struct LogLine {
 };
 std::optional<LogLine> ParseLogLine(std::string_view line);
 
-// --- Read-backs of acknowledgements ---
+// --- Acknowledgements ---
+
+// True when the reply confirms the command sent under the code with the
+// acknowledgement text: the texts are equal, except that code 2 compares
+// both trimmed (TrimLine), code 26 the trimmed reply, and code 5 also
+// needs a reply longer than 10 characters. An empty acknowledgement text
+// confirms nothing.
+bool IsConfirmation(int code, std::string_view reply, std::string_view ack);
+
 
 // Index of "WHL%04d SET TO %s".
 std::optional<int> ReadPhoneAckIndex(std::string_view ack);

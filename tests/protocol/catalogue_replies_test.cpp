@@ -106,6 +106,21 @@ TEST(CatalogueReplies, LogLines) {
                                   "LOGWx:1:2", "LOGW" + kIntOverflow + ":1:2"});
 }
 
+TEST(CatalogueReplies, Confirmations) {
+    const std::string pwd = "PWD SETUP OK";
+    EXPECT_TRUE(IsConfirmation(4, pwd, pwd));
+    EXPECT_FALSE(IsConfirmation(4, pwd + "\r", pwd));  // a CR LF line end keeps its CR
+    EXPECT_FALSE(IsConfirmation(4, " " + pwd, pwd));
+    const std::string phone = "WHL0007 SET TO 13955550101 OK";
+    EXPECT_TRUE(IsConfirmation(2, " " + phone + "\r", phone + " "));
+    const std::string special = "SHL001 SETUP TO 139:25 OK";
+    EXPECT_TRUE(IsConfirmation(26, special + "\r", special));
+    EXPECT_FALSE(IsConfirmation(26, special, special + " "));
+    EXPECT_TRUE(IsConfirmation(5, "DEVICE NAME IS A:", "DEVICE NAME IS A:"));
+    EXPECT_FALSE(IsConfirmation(5, "0123456789", "0123456789"));
+    EXPECT_FALSE(IsConfirmation(6, "", ""));
+}
+
 TEST(CatalogueReplies, AcknowledgementReadBacks) {
     EXPECT_EQ(ReadPhoneAckIndex("WHL0007 SET TO 13955550101 OK"), 7);
     EXPECT_EQ(ReadAlarmAckIndex("ALARM12 SET TO 00000000000 OK"), 12);
