@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "protocol/replies.h"
+
+namespace dorvik {
+namespace {
+
+const std::string kIntOverflow = "2147483648";
+
+template <typename Parse>
+void ExpectRejected(Parse parse, std::initializer_list<std::string> texts) {
+    for (const std::string& text : texts) EXPECT_FALSE(parse(text).has_value()) << text;
+}
+
+TEST(CatalogueReplies, PhoneListLines) {
+    auto slot = ParsePhoneListLine("WHL7 IS 13955550101");
+    ASSERT_TRUE(slot);
+    EXPECT_FALSE(slot->listEmpty);
+    EXPECT_EQ(slot->index, 7);
+    EXPECT_EQ(slot->number, "13955550101");
+    // The number ends at the first blank or control character.
+    EXPECT_EQ(ParsePhoneListLine("WHL0012 IS 123456789012345\r")->number, "123456789012345");
+    EXPECT_EQ(ParsePhoneListLine("WHL2 IS 555 0100")->number, "555");
+    EXPECT_TRUE(ParsePhoneListLine("WHL IS 0000")->listEmpty);
+    ExpectRejected(ParsePhoneListLine, {"", "WHL", "WHL0 IS 123", "WHL-4 IS 123", "WHL7 IS ",
+                                        "WHL7 IS", "WHLx IS 1", "XHL7 IS 1", "WHL" + kIntOverflow + " IS 1",
+                                        "WHL IS 0000\r"});
+}
+
+TEST(CatalogueReplies, SpecialListLines) {
+    auto week = ParseSpecialListLine("SHL1 IS 13900001111:17(08:00-18:00)");
+    ASSERT_TRUE(week);
+    EXPECT_EQ(week->group, 'S');
+    EXPECT_EQ(week->index, 1);
+    EXPECT_EQ(week->number, "13900001111");
+    EXPECT_EQ(week->rule, "17(08:00-18:00)");
+    SpecialRule monSun;
+    monSun.days = {true, true, false, false, false, false, false};
+    monSun.fromTime = "08:00";
+    monSun.toTime = "18:00";
+    EXPECT_EQ(week->fields, monSun);
+
+    auto date = ParseSpecialListLine("PHL300 IS 5550100:161228-170131(08:00-18:00)");
+    ASSERT_TRUE(date);
+    EXPECT_EQ(date->group, 'P');
+    EXPECT_EQ(date->index, 300);
+    EXPECT_EQ(date->fields.fromDate, "16/12/28 08:00");
+    EXPECT_EQ(date->fields.toDate, "17/01/31 18:00");
+
+    auto count = ParseSpecialListLine("QHL250 IS 0000:25");
+    ASSERT_TRUE(count);
+    EXPECT_EQ(count->fields.amount, "25");
+    EXPECT_EQ(ParseSpecialListLine("QHL3 IS 139:")->fields, SpecialRule{});
+
+    EXPECT_EQ(ParseSpecialListLine("PHL IS 0000")->group, 'P');
+    EXPECT_TRUE(ParseSpecialListLine("QHL IS 0000")->groupEmpty);
+    ExpectRejected(ParseSpecialListLine,
+                   {"", "SHL IS 0000", "SHL251 IS 1:2", "PHL301 IS 1:2", "QHL251 IS 1:2",
+                    "SHL0 IS 1:2", "XHL1 IS 1:2", "shl1 IS 1:2", "SHL1 IS 13900001111",
+                    "SHL1 IS :25", "SHL1 IS 1:12(08:00-18:00", "SHL1 IS 1:12(0800)",
+                    "PHL1 IS 1:1612-170131(08:00-18:00)", "PHL1 IS 1:16122a-170131(08:00-18:00)"});
+}
+
+TEST(CatalogueReplies, AlarmListReply) {
+    auto full = ParseAlarmListReply("ALARM IS 111:00000000000:333:444:555:");
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->numbers,
+              (std::array<std::string, 5>{"111", "00000000000", "333", "444", "555"}));
+    // A number without its closing colon is empty, and so is every later one.
+    EXPECT_EQ(ParseAlarmListReply("ALARM IS 1:2:3:4:5")->numbers[4], "");
+    EXPECT_EQ(ParseAlarmListReply("ALARM IS 1:2:3")->numbers,
+              (std::array<std::string, 5>{"1", "2", "", "", ""}));
+    EXPECT_EQ(ParseAlarmListReply("ALARM IS ")->numbers[0], "");
+    ExpectRejected(ParseAlarmListReply, {"", "ALARM", "ALARM IS", "ALARM12 IX 1:2:", "ALRM IS 1:"});
+}
+
+TEST(CatalogueReplies, HouseListLines) {
+    auto first = ParseHouseListLine("00101:DIAL1:13900002222");
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->house, "00101");
+    EXPECT_EQ(first->dial, 1);
+    EXPECT_EQ(first->number, "13900002222");
+    auto second = ParseHouseListLine("12:DIAL2:5550100");
+    EXPECT_EQ(second->dial, 2);
+    EXPECT_EQ(second->number, "5550100");
+    // Without "DIAL1" the number is the second dial number, whatever the line says.
+    EXPECT_EQ(ParseHouseListLine("12:XYZ:5:55")->dial, 2);
+    EXPECT_EQ(ParseHouseListLine("12:XYZ:5:55")->number, "5:55");
+    EXPECT_EQ(ParseHouseListLine("::")->number, "");
+    ExpectRejected(ParseHouseListLine, {"", "12", "12:DIAL1"});
+}
+
+TEST(CatalogueReplies, LogLines) {
+    auto phone = ParseLogLine("LOGW7:5550100:201612281345");
+    ASSERT_TRUE(phone);
+    EXPECT_EQ(phone->source, 'W');
+    EXPECT_EQ(phone->index, 7);
+    EXPECT_EQ(phone->number, "5550100");
+    EXPECT_EQ(phone->time, "201612281345");
+    auto special = ParseLogLine("LOGS12:139:2016:12");
+    EXPECT_EQ(special->source, 'S');
+    EXPECT_EQ(special->time, "2016:12");
+    ExpectRejected(ParseLogLine, {"", "LOGW", "LOGW7:5550100", "LOGX7:1:2", "LOGW:1:2",
+                                  "LOGWx:1:2", "LOGW" + kIntOverflow + ":1:2"});
+}
+
+TEST(CatalogueReplies, Confirmations) {
+    const std::string pwd = "PWD SETUP OK";
+    EXPECT_TRUE(IsConfirmation(4, pwd, pwd));
+    EXPECT_FALSE(IsConfirmation(4, pwd + "\r", pwd));  // a CR LF line end keeps its CR
+    EXPECT_FALSE(IsConfirmation(4, " " + pwd, pwd));
+    const std::string phone = "WHL0007 SET TO 13955550101 OK";
+    EXPECT_TRUE(IsConfirmation(2, " " + phone + "\r", phone + " "));
+    const std::string special = "SHL001 SETUP TO 139:25 OK";
+    EXPECT_TRUE(IsConfirmation(26, special + "\r", special));
+    EXPECT_FALSE(IsConfirmation(26, special, special + " "));
+    EXPECT_TRUE(IsConfirmation(5, "DEVICE NAME IS A:", "DEVICE NAME IS A:"));
+    EXPECT_FALSE(IsConfirmation(5, "0123456789", "0123456789"));
+    EXPECT_FALSE(IsConfirmation(6, "", ""));
+}
+
+TEST(CatalogueReplies, AcknowledgementReadBacks) {
+    EXPECT_EQ(ReadPhoneAckIndex("WHL0007 SET TO 13955550101 OK"), 7);
+    EXPECT_EQ(ReadAlarmAckIndex("ALARM12 SET TO 00000000000 OK"), 12);
+    EXPECT_EQ(ReadRelayModeAck("RELAY SET TO MODE1"), 1);
+    EXPECT_EQ(ReadHouseAckSlot("3"), 3);
+    auto special = ReadSpecialAckSlot("PHL012 SETUP TO 139:25 OK");
+    ASSERT_TRUE(special);
+    EXPECT_EQ(special->group, 'P');
+    EXPECT_EQ(special->index, 12);
+    EXPECT_FALSE(ReadPhoneAckIndex("WHLx SET TO 1 OK"));
+    EXPECT_FALSE(ReadAlarmAckIndex("ALARM SET TO 1 OK"));
+    EXPECT_FALSE(ReadRelayModeAck("RELAY SET TO MODE"));
+    EXPECT_FALSE(ReadHouseAckSlot(""));
+    EXPECT_FALSE(ReadSpecialAckSlot(""));
+    EXPECT_FALSE(ReadSpecialAckSlot("XHL001 SETUP TO 1:2 OK"));
+    EXPECT_FALSE(ReadSpecialAckSlot("S"));
+}
+
+TEST(CatalogueReplies, HousesReply) {
+    EXPECT_EQ(ParseHousesReply("NUMBER IS 200"), 200);
+    EXPECT_EQ(ParseHousesReply("NUMBER IS 12 HOUSES"), 12);
+    EXPECT_EQ(ParseHousesReply("NUMBER IS X"), 0);
+    EXPECT_EQ(ParseHousesReply("NUMBER IS"), 0);
+    EXPECT_FALSE(ParseHousesReply("NUMBER 200"));
+    EXPECT_FALSE(ParseHousesReply("NUMBER IS " + kIntOverflow));
+}
+
+TEST(CatalogueReplies, DeviceName) {
+    auto name = ParseDeviceName("DEVICE NAME IS GATE:V2.1");
+    ASSERT_TRUE(name);
+    EXPECT_EQ(name->name, "GATE");
+    EXPECT_EQ(name->version, "V2.1");
+    EXPECT_EQ(ParseDeviceName("DEVICE NAME IS :V")->name, "");
+    auto shortReply = ParseDeviceName("DEVICE NAME IS");  // 14 characters
+    EXPECT_EQ(shortReply->name, " ");
+    EXPECT_EQ(shortReply->version, " ");
+    EXPECT_EQ(ParseDeviceName("")->name, " ");
+    ExpectRejected(ParseDeviceName, {"UNIT NAME IS GATE:V2", "DEVICE NAME IS GATE V2",
+                                     "DEVICE:NAME IS GATE V2", "DEVICE NAME I:GATEGATE"});
+}
+
+TEST(CatalogueReplies, ClockReply) {
+    EXPECT_EQ(ParseClockReply("TIMER IS 20161228:134501"), (UnitClock{2016, 12, 28, 13, 45, 1}));
+    EXPECT_EQ(ParseClockReply("DEVICE TIMER IS 20160229:235959\r"),
+              (UnitClock{2016, 2, 29, 23, 59, 59}));
+    ExpectRejected(ParseClockReply,
+                   {"", "TIMER IS 2016128:134501", "TIMER IS  20161228:134501",
+                    "TIMER IS 20161228:1345", "TIMER IS 2016122x:134501",
+                    "TIMER IS 20161328:134501", "TIMER IS 20150229:134501",
+                    "TIMER IS 20161228:246000", "TIME: IS 20161228:134501", "TIMER 20161228"});
+}
+
+TEST(CatalogueReplies, NumberReplies) {
+    EXPECT_EQ(ParseDelayReply("DELAY TIME IS 500"), 500);
+    EXPECT_EQ(ParseDelayReply("DELAY TIME IS -5\r"), -5);
+    EXPECT_EQ(ParseRelayModeReply("RELAY IS MODE1"), 1);
+    EXPECT_EQ(ParseReceptionReply("CSQ IS 23"), 23);
+    EXPECT_EQ(ParseReceptionReply("CSQ IS  +7"), 7);
+    EXPECT_FALSE(ParseDelayReply("DELAY TIME IS ms"));
+    EXPECT_FALSE(ParseDelayReply("DELAY TIME IS " + kIntOverflow));
+    EXPECT_FALSE(ParseRelayModeReply("RELAY IS MODE"));
+    EXPECT_FALSE(ParseRelayModeReply("RELAY SET TO MODE1"));
+    EXPECT_FALSE(ParseReceptionReply("CSQ 23"));
+    EXPECT_FALSE(ParseReceptionReply("CSQ IS -"));
+}
+
+TEST(CatalogueReplies, ClockUpdateReply) {
+    EXPECT_FALSE(ParseClockUpdateReply("TIMER-UPDATE:NO")->enabled);
+    EXPECT_FALSE(ParseClockUpdateReply("TIMER-UPDATE:NO\r")->enabled);
+    auto on = ParseClockUpdateReply("TIMER-UPDATE:13900003333");
+    ASSERT_TRUE(on);
+    EXPECT_TRUE(on->enabled);
+    EXPECT_EQ(on->number, "13900003333");
+    ExpectRejected(ParseClockUpdateReply, {"", "TIMER-UPDATE:", "TIMER-UPDATE?", "TIMER:123"});
+}
+
+TEST(CatalogueReplies, BandAndOutputs) {
+    EXPECT_EQ(ParseBandReply("BAND IS GSM900"), "GSM900");
+    EXPECT_EQ(ParseBandReply("BAND IS GSM 900, DCS 1800"), "GSM");
+    EXPECT_FALSE(ParseBandReply("BAND IS "));
+    EXPECT_FALSE(ParseBandReply("BAND SET TO X OK"));
+    EXPECT_EQ(ParseOutputsReply("OUT IS 1010001"),
+              (std::array<bool, 7>{true, false, true, false, false, false, true}));
+    EXPECT_EQ(ParseOutputsReply("OUT IS 0000000\r"), (std::array<bool, 7>{}));
+    ExpectRejected(ParseOutputsReply, {"", "OUT IS 101000", "OUT IS 10100x1", "OUT 1010001"});
+    EXPECT_EQ(ParseRelayDigits("1 0 1 0 0 0 1"), ParseRelayDigits("1010001"));
+    EXPECT_FALSE(ParseRelayDigits("-1010001"));
+}
+
+}  // namespace
+}  // namespace dorvik
