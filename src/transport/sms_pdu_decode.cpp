@@ -98,32 +98,48 @@ long DaysFromCivil(int y, int m, int d) {
     return era * 146097 + yoe * 365 + yoe / 4 - yoe / 100 + doy - 719468;
 }
 
-bool IsValidDate(const int v[6], int year) {
-    static constexpr int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (year < 0 || v[1] < 1 || v[1] > 12 || v[2] < 1) return false;
-    bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-    int days = kMonthDays[v[1] - 1] + (v[1] == 2 && leap);
-    return v[2] <= days && v[3] >= 0 && v[3] < 24 && v[4] >= 0 && v[4] < 60 && v[5] >= 0 &&
-           v[5] < 60;
+// Time stamp fields; -1 for a field that is not two decimal digits.
+struct StampFields {
+    int year, month, day, hour, minute, second;
+};
+
+StampFields ParseStamp(std::string_view octets) {
+    int v[6];
+    for (std::size_t i = 0; i < 6; ++i) v[i] = SwappedValue(octets[i]);
+    int year = v[0] < 0 ? -1 : v[0] < 50 ? 2000 + v[0] : 1900 + v[0];
+    return {year, v[1], v[2], v[3], v[4], v[5]};
 }
 
-// Service centre time stamp (the zone octet is not used): "YYYY-MM-DD
-// hh:mm:ss" and the calendar value. A field that is not two decimal digits
-// shows as "??" and leaves the date invalid.
-void ReadTimeStamp(std::string_view octets, CSMSItem& item) {
-    int v[6];
-    for (int i = 0; i < 6; ++i) v[i] = SwappedValue(octets[std::size_t(i)]);
-    int year = v[0] < 0 ? -1 : v[0] < 50 ? 2000 + v[0] : 1900 + v[0];
+bool IsValidDate(const StampFields& t) {
+    static constexpr int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (t.year < 0 || t.month < 1 || t.month > 12 || t.day < 1) return false;
+    bool leap = t.year % 4 == 0 && (t.year % 100 != 0 || t.year % 400 == 0);
+    int days = kMonthDays[t.month - 1] + (t.month == 2 && leap);
+    return t.day <= days && t.hour >= 0 && t.hour < 24 && t.minute >= 0 && t.minute < 60 &&
+           t.second >= 0 && t.second < 60;
+}
+
+// "YYYY-MM-DD hh:mm:ss"; an unreadable field shows as question marks.
+std::string StampText(const StampFields& t) {
     auto two = [](int n) {
         return n < 0 ? std::string("??") : std::string{char('0' + n / 10), char('0' + n % 10)};
     };
-    item.time = (year < 0 ? "????" : std::to_string(year)) + "-" + two(v[1]) + "-" + two(v[2]) +
-                " " + two(v[3]) + ":" + two(v[4]) + ":" + two(v[5]);
-    item.timeInvalid = !IsValidDate(v, year);
-    item.timeValue = item.timeInvalid
-                         ? 0.0
-                         : double(DaysFromCivil(year, v[1], v[2]) - DaysFromCivil(1899, 12, 30)) +
-                               (v[3] * 3600 + v[4] * 60 + v[5]) / 86400.0;
+    return (t.year < 0 ? "????" : std::to_string(t.year)) + "-" + two(t.month) + "-" +
+           two(t.day) + " " + two(t.hour) + ":" + two(t.minute) + ":" + two(t.second);
+}
+
+// Service centre time stamp (the zone octet is not used): its text and its
+// value in days since 1899-12-30, 0 with the invalid flag for a non-date.
+void ReadTimeStamp(std::string_view octets, CSMSItem& item) {
+    StampFields t = ParseStamp(octets);
+    item.time = StampText(t);
+    item.timeInvalid = !IsValidDate(t);
+    if (item.timeInvalid) {
+        item.timeValue = 0.0;
+        return;
+    }
+    long days = DaysFromCivil(t.year, t.month, t.day) - DaysFromCivil(1899, 12, 30);
+    item.timeValue = double(days) + (t.hour * 3600 + t.minute * 60 + t.second) / 86400.0;
 }
 
 std::string FromUcs2(std::string_view data) {

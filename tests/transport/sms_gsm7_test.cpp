@@ -31,7 +31,8 @@ TEST(Gsm7Alphabet, CharactersThatDifferFromAscii) {
 TEST(Gsm7Alphabet, ExtensionTableUsesTheEscape) {
     std::u16string ext = u"\f^{}\\[~]|\u20AC";
     std::string septets = GsmEncode(ext);
-    EXPECT_EQ(septets, "\x1B\x0A\x1B\x14\x1B\x28\x1B\x29\x1B\x2F\x1B\x3C\x1B\x3D\x1B\x3E\x1B\x40\x1B\x65");
+    EXPECT_EQ(septets, "\x1B\x0A\x1B\x14\x1B\x28\x1B\x29\x1B\x2F"
+                       "\x1B\x3C\x1B\x3D\x1B\x3E\x1B\x40\x1B\x65");
     EXPECT_EQ(GsmDecode(septets), ext);
     EXPECT_TRUE(IsGsmEncodable(ext));
 }

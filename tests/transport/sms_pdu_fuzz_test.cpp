@@ -44,7 +44,8 @@ TEST(SmsFuzz, MutatedValidPdus) {
     std::mt19937 rng(7);
     const std::string seeds[] = {test::kHelloDeliver, test::kChineseDeliver,
                                  test::kAlphanumericDeliver,
-                                 "00440B916407281553F80000613010415000000F050003CC02019069101D5D969701"};
+                                 "00440B916407281553F80000613010415000000F"
+                                 "050003CC02019069101D5D969701"};
     for (int i = 0; i < 20000; ++i) {
         std::string pdu = seeds[i % 4];
         for (int edits = 1 + int(rng() % 4); edits > 0; --edits) {
@@ -74,7 +75,8 @@ TEST(SmsFuzz, RandomListingsAndRandomTexts) {
         std::string text;
         for (std::size_t n = rng() % 80; n > 0; --n) text += char(rng() % 256);
         std::uint8_t coding = i % 2 ? kDcsUcs2 : kDcsGsm7;
-        std::optional<std::string> pdu = CSMSPDU::EncodePdu({"+8613800210500", "+12345", 0, coding, text});
+        std::optional<std::string> pdu =
+            CSMSPDU::EncodePdu({"+8613800210500", "+12345", 0, coding, text});
         if (!pdu) continue;
         CSMSItem item;
         EXPECT_TRUE(CSMSPDU::DecodePdu(item, test::SubmitToDeliver(*pdu))) << *pdu;

@@ -72,8 +72,8 @@ TEST(ShortMessageStore, EmptyListingsLeaveAnEmptyStoreAfterLast) {
 
 TEST(ShortMessageStore, IndexWithoutSpaceAndHugeNumbers) {
     CShortMessage store;
-    store.ParseMessageList("\r\n+CMGL:7,1,,39\r\n" + kHelloDeliver + "\r\n+CMGL: 99999999999999,1\r\n" +
-                           kHelloDeliver + "\r\nOK\r\n");
+    store.ParseMessageList("\r\n+CMGL:7,1,,39\r\n" + kHelloDeliver +
+                           "\r\n+CMGL: 99999999999999,1\r\n" + kHelloDeliver + "\r\nOK\r\n");
     ASSERT_EQ(store.Count(), 2u);
     EXPECT_EQ(store.At(0).index, 7);
     EXPECT_GE(store.At(1).index, 0);
