@@ -1,0 +1,298 @@
+#include "transport/sms_pdu.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+
+#include "model/text_codec.h"
+#include "sms_pdu_samples.h"
+
+namespace dorvik {
+namespace {
+
+using test::kAlphanumericDeliver;
+using test::kChineseDeliver;
+using test::kHelloDeliver;
+using test::SubmitToDeliver;
+
+const std::string kGbNiHao = "\xC4\xE3\xBA\xC3";  // "你好" in GB18030
+
+SmsSubmit Message(std::string text, std::uint8_t coding = kDcsGsm7,
+                  std::string destination = "+46708251358", std::string centre = "") {
+    return {std::move(centre), std::move(destination), 0, coding, std::move(text)};
+}
+
+CSMSItem Decoded(const std::string& hex) {
+    CSMSItem item;
+    EXPECT_TRUE(CSMSPDU::DecodePdu(item, hex)) << hex;
+    return item;
+}
+
+// Time stamp 2016-03-01 14:05:00 and the given DCS, UDHI and user data
+// around the sender +46708251358.
+std::string Deliver(const std::string& dcs, const std::string& userData, bool header = false) {
+    return std::string("00") + (header ? "44" : "04") + "0B916407281553F800" + dcs +
+           "61301041500000" + userData;
+}
+
+TEST(SmsHelpers, HexConversions) {
+    std::string all;
+    for (int i = 0; i < 256; ++i) all += char(i);
+    std::string hex = CSMSPDU::BytesToHex(all);
+    EXPECT_EQ(hex.substr(0, 8), "00010203");
+    EXPECT_EQ(hex.substr(504), "FCFDFEFF");
+    EXPECT_EQ(CSMSPDU::HexToBytes(hex), all);
+    EXPECT_EQ(CSMSPDU::HexToBytes("e8329b"), "\xE8\x32\x9B");
+    EXPECT_EQ(CSMSPDU::HexToBytes(""), "");
+    EXPECT_EQ(CSMSPDU::HexToBytes("ABC"), std::nullopt);
+    EXPECT_EQ(CSMSPDU::HexToBytes("0G"), std::nullopt);
+    EXPECT_EQ(CSMSPDU::HexToBytes(std::string("0\0", 2)), std::nullopt);
+    EXPECT_EQ(CSMSPDU::HexPairValue('a', 'F'), 175);
+    EXPECT_EQ(CSMSPDU::HexPairValue('0', '0'), 0);
+    EXPECT_EQ(CSMSPDU::HexPairValue('G', '0'), -1);
+    EXPECT_EQ(CSMSPDU::HexPairValue('0', ' '), -1);
+    EXPECT_EQ(CSMSPDU::TwoDigitValue('9', '9'), 99);
+    EXPECT_EQ(CSMSPDU::TwoDigitValue('0', '7'), 7);
+    EXPECT_EQ(CSMSPDU::TwoDigitValue('A', '1'), -1);
+    EXPECT_EQ(CSMSPDU::TwoDigitValue('1', '/'), -1);
+}
+
+TEST(SmsHelpers, SwapDigitsPadsOddCounts) {
+    EXPECT_EQ(CSMSPDU::SwapDigits("12345"), "2143F5");
+    EXPECT_EQ(CSMSPDU::SwapDigits("1234"), "2143");
+    EXPECT_EQ(CSMSPDU::SwapDigits("1"), "F1");
+    EXPECT_EQ(CSMSPDU::SwapDigits(""), "");
+}
+
+TEST(SmsHelpers, Pack7AndToUcs2) {
+    EXPECT_EQ(CSMSPDU::BytesToHex(CSMSPDU::Pack7("hellohello")), "E8329BFD4697D9EC37");
+    EXPECT_EQ(CSMSPDU::Pack7("A").size(), 1u);
+    EXPECT_EQ(CSMSPDU::Pack7("ABCDEFG").size(), 7u);
+    EXPECT_EQ(CSMSPDU::Pack7("ABCDEFGH").size(), 7u);
+    EXPECT_EQ(CSMSPDU::Pack7(std::string(160, 'A')).size(), 140u);
+    EXPECT_EQ(CSMSPDU::BytesToHex(CSMSPDU::ToUcs2(kGbNiHao)), "4F60597D");
+    // U+1F600 is a surrogate pair in UTF-16; both units go out high byte first.
+    EXPECT_EQ(CSMSPDU::BytesToHex(CSMSPDU::ToUcs2(Utf8ToGb("a\xF0\x9F\x98\x80"))), "0061D83DDE00");
+    EXPECT_EQ(CSMSPDU::ToUcs2(""), "");
+}
+
+TEST(SmsHelpers, AlphabetOfDataCodingScheme) {
+    struct Case { std::uint8_t dcs; SmsAlphabet alphabet; };
+    const Case cases[] = {
+        {0x00, SmsAlphabet::Gsm7}, {0x04, SmsAlphabet::Data8}, {0x08, SmsAlphabet::Ucs2},
+        {0x10, SmsAlphabet::Gsm7}, {0x18, SmsAlphabet::Ucs2},  {0x19, SmsAlphabet::Ucs2},
+        {0x0C, SmsAlphabet::Gsm7}, {0x24, SmsAlphabet::Data8}, {0x48, SmsAlphabet::Ucs2},
+        {0xC0, SmsAlphabet::Gsm7}, {0xD8, SmsAlphabet::Gsm7},  {0xE0, SmsAlphabet::Ucs2},
+        {0xF0, SmsAlphabet::Gsm7}, {0xF4, SmsAlphabet::Data8}, {0x80, SmsAlphabet::Gsm7},
+    };
+    for (const Case& c : cases) EXPECT_EQ(CSMSPDU::AlphabetOf(c.dcs), c.alphabet) << int(c.dcs);
+    EXPECT_EQ(CSMSPDU::PreferredCoding("Gate {open} 5\xA2\xE3"), kDcsGsm7);  // "€" is
+    EXPECT_EQ(CSMSPDU::PreferredCoding("#PWD1234#WHL0001=13800138000 @$_{}"), kDcsGsm7);
+    EXPECT_EQ(CSMSPDU::PreferredCoding(kGbNiHao), kDcsUcs2);
+}
+
+TEST(SmsEncode, PublishedSubmitWithOurValidityPeriod) {
+    // The tutorial SUBMIT 0011000B916407281553F80000AA0AE8329BFD4697D9EC37
+    // with the validity period octet 00 instead of AA.
+    EXPECT_EQ(CSMSPDU::EncodePdu(Message("hellohello")),
+              "0011000B916407281553F80000000AE8329BFD4697D9EC37");
+    // Digits without "+" encode the same (type 91 either way).
+    EXPECT_EQ(CSMSPDU::EncodePdu(Message("hellohello", kDcsGsm7, "46708251358")),
+              "0011000B916407281553F80000000AE8329BFD4697D9EC37");
+}
+
+TEST(SmsEncode, ServiceCentreOddAndEvenDigits) {
+    auto centre = [](std::string number) {
+        std::string pdu = *CSMSPDU::EncodePdu(Message("x", kDcsGsm7, "1", number));
+        return pdu.substr(0, pdu.find("1100"));
+    };
+    EXPECT_EQ(centre("+8613800210500"), "0891683108200105F0");
+    EXPECT_EQ(centre("8613800210500"), "0891683108200105F0");
+    EXPECT_EQ(centre("+861380021050"), "07916831082001" "05");
+    EXPECT_EQ(centre(""), "00");
+    std::string pdu = *CSMSPDU::EncodePdu(Message("x", kDcsGsm7, "1", "+8613800210500"));
+    EXPECT_EQ(CSMSPDU::TpduLength(pdu), int(pdu.size() / 2) - 9);
+    EXPECT_EQ(CSMSPDU::TpduLength("0"), -1);
+    EXPECT_EQ(CSMSPDU::TpduLength("0791"), -1);
+}
+
+TEST(SmsEncode, Ucs2ChineseAndOtherCodings) {
+    // 0D91 + 13 digits, PID 00, DCS 08, VP 00, UDL 4 octets, 4F60 597D.
+    EXPECT_EQ(CSMSPDU::EncodePdu({"+8613800210500", "+8613812345678", 0, kDcsUcs2, kGbNiHao}),
+              "0891683108200105F011000D91683118325476F80008000" "44F60597D");
+    // An 8-bit coding carries the bytes as they are.
+    EXPECT_EQ(CSMSPDU::EncodePdu(Message(std::string("\x01\xFF", 2), 0x04)),
+              "0011000B916407281553F800040002" "01FF");
+    // A character outside the GSM alphabet in a 7-bit message becomes "?".
+    EXPECT_EQ(CSMSPDU::EncodePdu(Message(kGbNiHao, kDcsGsm7)),
+              "0011000B916407281553F800000002" "BF1F");
+    // Extension characters count two septets each.
+    std::string pdu = *CSMSPDU::EncodePdu(Message("{\xA2\xE3}", kDcsGsm7));  // "{€}" in GB18030
+    EXPECT_EQ(pdu.substr(28, 2), "06");
+}
+
+TEST(SmsEncode, RefusesWhatCannotBeSent) {
+    EXPECT_FALSE(CSMSPDU::EncodePdu(Message("x", kDcsGsm7, "")));
+    EXPECT_FALSE(CSMSPDU::EncodePdu(Message("x", kDcsGsm7, "+")));
+    EXPECT_FALSE(CSMSPDU::EncodePdu(Message("x", kDcsGsm7, "+86-138")));
+    EXPECT_FALSE(CSMSPDU::EncodePdu(Message("x", kDcsGsm7, "++86138")));
+    EXPECT_FALSE(CSMSPDU::EncodePdu(Message("x", kDcsGsm7, "86 138")));
+    EXPECT_FALSE(CSMSPDU::EncodePdu(Message("x", kDcsGsm7, "1", "+86F")));
+    EXPECT_FALSE(CSMSPDU::EncodePdu(Message("x", kDcsGsm7, std::string(21, '1'))));
+    EXPECT_TRUE(CSMSPDU::EncodePdu(Message("x", kDcsGsm7, std::string(20, '1'))));
+    // One message: 160 septets, 140 octets.
+    EXPECT_TRUE(CSMSPDU::EncodePdu(Message(std::string(160, 'a'))));
+    EXPECT_FALSE(CSMSPDU::EncodePdu(Message(std::string(161, 'a'))));
+    std::string euros;
+    for (int i = 0; i < 81; ++i) euros += "\xA2\xE3";
+    EXPECT_FALSE(CSMSPDU::EncodePdu(Message(euros)));
+    EXPECT_TRUE(CSMSPDU::EncodePdu(Message(euros.substr(2))));
+    std::string chinese;
+    for (int i = 0; i < 70; ++i) chinese += kGbNiHao.substr(0, 2);
+    EXPECT_TRUE(CSMSPDU::EncodePdu(Message(chinese, kDcsUcs2)));
+    EXPECT_FALSE(CSMSPDU::EncodePdu(Message(chinese + "a", kDcsUcs2)));
+}
+
+TEST(SmsDecode, PublishedTutorialDeliver) {
+    CSMSItem item = Decoded(kHelloDeliver);
+    EXPECT_EQ(item.serviceCentre, "+27381000015");
+    EXPECT_EQ(item.sender, "27838890001");
+    EXPECT_EQ(item.time, "1999-03-29 15:16:59");
+    EXPECT_FALSE(item.timeInvalid);
+    // Days since 1899-12-30: 36248 to 1999-03-29, plus 55019 s of the day.
+    EXPECT_NEAR(item.timeValue, 36248 + 55019 / 86400.0, 1e-9);
+    EXPECT_EQ(item.body, "hellohello");
+    EXPECT_EQ(item.raw, kHelloDeliver);
+    EXPECT_EQ(item.index, 0);
+}
+
+TEST(SmsDecode, Ucs2ChineseAndSurrogatePairs) {
+    CSMSItem item = Decoded(kChineseDeliver);
+    EXPECT_EQ(item.serviceCentre, "+8613800210500");
+    EXPECT_EQ(item.sender, "+8613812345678");
+    EXPECT_EQ(item.time, "2016-03-01 14:05:00");
+    EXPECT_NEAR(item.timeValue, 42430 + (14 * 3600 + 5 * 60) / 86400.0, 1e-9);
+    EXPECT_EQ(item.body, kGbNiHao);
+    EXPECT_EQ(Decoded(Deliver("08", "060061D83DDE00")).body, Utf8ToGb("a\xF0\x9F\x98\x80"));
+    // A lone high surrogate and a stray last octet are marked, the rest kept.
+    EXPECT_EQ(Decoded(Deliver("08", "05D8000041" "00")).body, "?A?");
+    // DCS 18 is UCS2 too (with a message class).
+    EXPECT_EQ(Decoded(Deliver("18", "044F60597D")).body, kGbNiHao);
+}
+
+TEST(SmsDecode, AlphanumericSender) {
+    CSMSItem item = Decoded(kAlphanumericDeliver);
+    EXPECT_EQ(item.serviceCentre, "");
+    EXPECT_EQ(item.sender, "Vodafone");
+    EXPECT_EQ(item.time, "2015-10-21 14:00:00");
+    EXPECT_EQ(item.body, "hellohello");
+}
+
+TEST(SmsDecode, GsmAlphabetInBodies) {
+    // "a@b$_{}€": 11 septets 61 00 62 02 11 1B28 1B29 1B65, packed by hand.
+    EXPECT_EQ(Decoded(Deliver("00", "0B61805810D9A036A94D19")).body, "a@b$_{}\xA2\xE3");
+    // A body of one "@" and bodies at the packing boundaries.
+    EXPECT_EQ(Decoded(Deliver("00", "0100")).body, "@");
+    EXPECT_EQ(Decoded(Deliver("00", "0731D98C56B3DD00")).body, "1234567");
+    EXPECT_EQ(Decoded(Deliver("00", "0831D98C56B3DD70")).body, "12345678");
+    EXPECT_EQ(Decoded(Deliver("00", "00")).body, "");
+    // 8-bit data is passed on as its bytes.
+    EXPECT_EQ(Decoded(Deliver("04", "03" "00FF41")).body, std::string("\x00\xFF" "A", 3));
+}
+
+TEST(SmsDecode, UserDataHeaderIsSkipped) {
+    // Concatenation header 05 00 03 CC 02 01 (6 octets) then one fill bit, so
+    // the text starts at septet 7; UDL = 7 + 8 septets of "Hi there".
+    EXPECT_EQ(Decoded(Deliver("00", "0F050003CC02019069101D5D969701", true)).body, "Hi there");
+    EXPECT_EQ(Decoded(Deliver("08", "0A050003CC02014F60597D", true)).body, kGbNiHao);
+    // A header longer than the user data is refused.
+    CSMSItem item;
+    EXPECT_FALSE(CSMSPDU::DecodePdu(item, Deliver("08", "03090003", true)));
+    EXPECT_FALSE(CSMSPDU::DecodePdu(item, Deliver("00", "02" "0900", true)));
+    EXPECT_FALSE(CSMSPDU::DecodePdu(item, Deliver("00", "00", true)));
+}
+
+TEST(SmsDecode, TimeStamps) {
+    auto at = [](const std::string& stamp) {
+        CSMSItem item;
+        std::string pdu = "00040B916407281553F80000" + stamp + "00";
+        EXPECT_TRUE(CSMSPDU::DecodePdu(item, pdu)) << stamp;
+        return item;
+    };
+    EXPECT_EQ(at("99213132959500").time, "1999-12-13 23:59:59");
+    EXPECT_EQ(at("61209200000000").time, "2016-02-29 00:00:00");
+    EXPECT_FALSE(at("61209200000000").timeInvalid);
+    EXPECT_EQ(at("94010110000000").time, "2049-10-10 01:00:00");
+    EXPECT_EQ(at("05010110000000").time, "1950-10-10 01:00:00");
+    // Not dates: 2015-02-29, day 32, hour 24, and a non-decimal month.
+    for (const char* stamp : {"51209200000000", "61302300000000", "61301042000000",
+                              "61A01000000000"}) {
+        CSMSItem item = at(stamp);
+        EXPECT_TRUE(item.timeInvalid) << stamp;
+        EXPECT_EQ(item.timeValue, 0.0);
+    }
+    EXPECT_EQ(at("61A01000000000").time, "2016-?" "?-01 00:00:00");
+    EXPECT_EQ(at("A1301000000000").time, "???" "?-03-01 00:00:00");
+}
+
+TEST(SmsDecode, RefusesMalformedPdusAndLeavesTheItem) {
+    CSMSItem item;
+    item.body = "kept";
+    item.index = 7;
+    const CSMSItem before = item;
+    // Every proper prefix of a valid PDU is shorter than its fields claim.
+    for (std::size_t n = 0; n < kHelloDeliver.size(); ++n)
+        EXPECT_FALSE(CSMSPDU::DecodePdu(item, kHelloDeliver.substr(0, n))) << n;
+    // UDL 11 septets needs 10 octets; only 9 follow.
+    std::string longer = kHelloDeliver;
+    longer.replace(longer.size() - 20, 2, "0B");
+    EXPECT_FALSE(CSMSPDU::DecodePdu(item, longer));
+    std::string nonHex = kHelloDeliver;
+    nonHex[30] = 'G';
+    EXPECT_FALSE(CSMSPDU::DecodePdu(item, nonHex));
+    EXPECT_FALSE(CSMSPDU::DecodePdu(item, kHelloDeliver + " "));
+    // Service centre length running past the end.
+    EXPECT_FALSE(CSMSPDU::DecodePdu(item, "FF91"));
+    // 21 digits of sender.
+    EXPECT_FALSE(CSMSPDU::DecodePdu(
+        item, "00041591" + std::string(20, '1') + "F1" + "0000" + "61301041500000" + "00"));
+    // An SMS-SUBMIT is not a received message.
+    EXPECT_FALSE(CSMSPDU::DecodePdu(item, *CSMSPDU::EncodePdu(Message("hello"))));
+    EXPECT_EQ(item, before);
+    // Lower-case hex is accepted, and decoding keeps the item's index.
+    std::string lower = kHelloDeliver;
+    for (char& c : lower) c = char(std::tolower(c));
+    EXPECT_TRUE(CSMSPDU::DecodePdu(item, lower));
+    EXPECT_EQ(item.body, "hellohello");
+    EXPECT_EQ(item.index, 7);
+}
+
+TEST(SmsRoundTrip, EncodedSubmitDecodesToTheSameMessage) {
+    std::string chinese70;
+    for (int i = 0; i < 35; ++i) chinese70 += kGbNiHao;
+    // 151 + 3 + 3 x 2 = 160 septets.
+    std::string gsm160 = std::string(151, 'x') + "@$_{}\xA2\xE3";
+    const SmsSubmit messages[] = {
+        {"+8613800210500", "+8613812345678", 0, kDcsUcs2, chinese70},
+        {"8613800210500", "861381234567", 0, kDcsUcs2, Utf8ToGb("\xF0\x9F\x98\x80 ok")},
+        {"", "+1", 0, kDcsGsm7, gsm160},
+        {"+447785016005", "12345", 0, kDcsGsm7, "A"},
+        {"+447785016005", "123456", 0, kDcsGsm7, "1234567"},
+        {"+447785016005", "1234567", 0, kDcsGsm7, "12345678"},
+        {"", "+46708251358", 0, kDcsGsm7, ""},
+    };
+    for (const SmsSubmit& m : messages) {
+        std::optional<std::string> submit = CSMSPDU::EncodePdu(m);
+        ASSERT_TRUE(submit) << m.text;
+        CSMSItem item = Decoded(SubmitToDeliver(*submit));
+        EXPECT_EQ(item.body, m.text);
+        std::string plus = m.destination[0] == '+' ? "" : "+";
+        EXPECT_EQ(item.sender, plus + m.destination);
+        EXPECT_EQ(item.serviceCentre, m.serviceCentre.empty() || m.serviceCentre[0] == '+'
+                                          ? m.serviceCentre
+                                          : "+" + m.serviceCentre);
+    }
+}
+
+}  // namespace
+}  // namespace dorvik
