@@ -33,7 +33,6 @@ public:
 // The two settings pages (single-relay and multi-relay unit).
 class SettingsPage : public TabPage {
 public:
-    virtual void Release() = 0;
     virtual void SetUnitNameAndVersion(const std::string& name, const std::string& version,
                                        bool confirm) = 0;
     virtual void SetUnitTime(const std::tm& time) = 0;

@@ -31,3 +31,53 @@ public:
 };
 
 }  // namespace dorvik::test
+
+namespace dorvik::test {
+
+// A settings page that records what the reply handlers set.
+class RecordingSettingsPage : public SettingsPage {
+public:
+    void EnablePageCommands(bool on) override { enabled = on; }
+    void SetSendText(const std::string&) override {}
+    void SetReceiveText(const std::string&) override {}
+    void SetMessageText(const std::string&) override {}
+    void ShowModemControls(bool) override {}
+    void SetUnitNameAndVersion(const std::string& n, const std::string& v, bool) override {
+        name = n;
+        version = v;
+    }
+    void SetUnitTime(const std::tm& t) override { time = t; ++timeSet; }
+    void SetBandText(const std::string& b) override { band = b; }
+    void SetClockUpdate(bool on, const std::string& p) override {
+        clockUpdate = on;
+        clockPhone = p;
+    }
+    void SetRelayMode(int m) override { relayMode = m; }
+    void SetReception(int v) override { reception = v; }
+    void SetDelay(int v) override { delay = v; }
+    void ApplyStatusReply(const std::string& r) override { status = r; }
+    void ApplyAlarmContentReply(const std::string& r) override { alarmContent = r; }
+    void ApplyRelayStatus(const std::string& t) override { relays = t; }
+    std::string PendingPassword() const override { return pending; }
+
+    bool enabled = false;
+    std::string name, version, band, clockPhone, status, alarmContent, relays, pending;
+    std::tm time{};
+    int timeSet = 0, relayMode = -1, reception = -1, delay = -1;
+    bool clockUpdate = false;
+};
+
+class RecordingLogView : public LogViewOps {
+public:
+    struct Added {
+        std::string time, number, name;
+        int index;
+    };
+    void AddLogEntry(const std::string& t, const std::string& n, const std::string& name,
+                     int index) override {
+        added.push_back({t, n, name, index});
+    }
+    std::vector<Added> added;
+};
+
+}  // namespace dorvik::test
