@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     using namespace dorvik::unitsim;
     std::string error;
     const auto options = ParseOptions(argc - 1, argv + 1, &error);
-    if (!options) return Fail(error + "\n" + kUsage);
+    if (!options) return Fail(error + " (see --help)");
     if (options->help) {
         std::cout << kUsage;
         return 0;
