@@ -199,5 +199,24 @@ TEST_F(UnitsimUnit, ClockAndNameRepliesFitTheToolsReading) {
     EXPECT_EQ(name.find(':') - name.find('S'), 2u);
 }
 
+// Bodies stitched from command fragments and stray bytes: every one gets an
+// answer of at least one line, and the lists keep their sizes.
+TEST_F(UnitsimUnit, SurvivesArbitraryBodies) {
+    const char* fragments[] = {"WHL", "SHL", "PHL", "ALARM", "DIAL", "LOG", "=", ":", "?", "#CAP", ",", "0000",
+                               "-", "(", ")", "99999999999999999999", "1", "ON", "OUT", "TIMER", "\xff", ""};
+    std::uint32_t seed = 3;
+    for (int i = 0; i < 5000; ++i) {
+        std::string body;
+        for (int n = 0; n < 6; ++n) {
+            seed = seed * 1664525u + 1013904223u;
+            body += fragments[(seed >> 16) % std::size(fragments)];
+        }
+        if (body.starts_with("#CAP") || body.starts_with("CAP")) continue;  // would change the password
+        EXPECT_FALSE(Ask(body).empty()) << body;
+    }
+    EXPECT_EQ(unit_.state().phones.size(), 800u);
+    EXPECT_LE(unit_.state().houseDials.size(), 400u);
+}
+
 }  // namespace
 }  // namespace dorvik::unitsim

@@ -8,7 +8,8 @@
 namespace dorvik::unitsim {
 namespace {
 
-using Setter = bool (*)(Options&, const std::string&);
+using V = const std::string&;
+using Setter = bool (*)(Options&, V);
 
 // Sets target from a whole decimal number in low..high.
 bool Number(int& target, const std::string& text, int low, int high) {
@@ -27,22 +28,22 @@ struct Flag {
 };
 
 constexpr std::array kFlags{
-    Flag{"--help", false, [](Options& o, const std::string&) { return o.help = true; }},
-    Flag{"--password", true, [](Options& o, const std::string& v) { o.unit.password = v; return !v.empty(); }},
-    Flag{"--unit-id", true, [](Options& o, const std::string& v) { o.unit.unitId = v; return true; }},
-    Flag{"--houses", true, [](Options& o, const std::string& v) { return Number(o.unit.houses, v, 1, 100000); }},
-    Flag{"--seed-phones", true, [](Options& o, const std::string& v) { return Number(o.unit.seedPhones, v, 0, kMax); }},
-    Flag{"--log-rows", true, [](Options& o, const std::string& v) { return Number(o.unit.logRows, v, 0, 1000000); }},
-    Flag{"--multi-relay", false, [](Options& o, const std::string&) { return o.unit.multiRelay = true; }},
-    Flag{"--link", true, [](Options& o, const std::string& v) { o.linkPath = v; return !v.empty(); }},
-    Flag{"--journal", true, [](Options& o, const std::string& v) { o.journalPath = v; return !v.empty(); }},
-    Flag{"--crlf", false, [](Options& o, const std::string&) { return o.link.crlf = true; }},
-    Flag{"--delay-ms", true, [](Options& o, const std::string& v) { return Number(o.link.delayMs, v, 0, kMax); }},
-    Flag{"--byte-delay-ms", true, [](Options& o, const std::string& v) { return Number(o.link.byteDelayMs, v, 0, kMax); }},
-    Flag{"--silent-after", true, [](Options& o, const std::string& v) { return Number(o.faults.silentAfter, v, 0, kMax); }},
-    Flag{"--silent-once", false, [](Options& o, const std::string&) { return o.faults.silentOnce = true; }},
-    Flag{"--garbage", false, [](Options& o, const std::string&) { return o.faults.garbage = true; }},
-    Flag{"--hangup-after", true, [](Options& o, const std::string& v) { return Number(o.faults.hangupAfter, v, 1, kMax); }},
+    Flag{"--help", false, [](Options& o, V) { return o.help = true; }},
+    Flag{"--password", true, [](Options& o, V v) { o.unit.password = v; return !v.empty(); }},
+    Flag{"--unit-id", true, [](Options& o, V v) { o.unit.unitId = v; return true; }},
+    Flag{"--houses", true, [](Options& o, V v) { return Number(o.unit.houses, v, 1, 100000); }},
+    Flag{"--seed-phones", true, [](Options& o, V v) { return Number(o.unit.seedPhones, v, 0, kMax); }},
+    Flag{"--log-rows", true, [](Options& o, V v) { return Number(o.unit.logRows, v, 0, 1000000); }},
+    Flag{"--multi-relay", false, [](Options& o, V) { return o.unit.multiRelay = true; }},
+    Flag{"--link", true, [](Options& o, V v) { o.linkPath = v; return !v.empty(); }},
+    Flag{"--journal", true, [](Options& o, V v) { o.journalPath = v; return !v.empty(); }},
+    Flag{"--crlf", false, [](Options& o, V) { return o.link.crlf = true; }},
+    Flag{"--delay-ms", true, [](Options& o, V v) { return Number(o.link.delayMs, v, 0, kMax); }},
+    Flag{"--byte-delay-ms", true, [](Options& o, V v) { return Number(o.link.byteDelayMs, v, 0, kMax); }},
+    Flag{"--silent-after", true, [](Options& o, V v) { return Number(o.faults.silentAfter, v, 0, kMax); }},
+    Flag{"--silent-once", false, [](Options& o, V) { return o.faults.silentOnce = true; }},
+    Flag{"--garbage", false, [](Options& o, V) { return o.faults.garbage = true; }},
+    Flag{"--hangup-after", true, [](Options& o, V v) { return Number(o.faults.hangupAfter, v, 1, kMax); }},
 };
 
 }  // namespace
