@@ -1,0 +1,76 @@
+// dorvik-unitsim: a simulated GSM access-control unit on a pseudo-terminal.
+#include <signal.h>
+
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+
+#include "unitsim/line_link.h"
+#include "unitsim/options.h"
+#include "unitsim/pty.h"
+
+namespace {
+
+volatile std::sig_atomic_t g_stop = 0;
+
+void OnTerminate(int) { g_stop = 1; }
+
+// Blocks the termination signals except while waiting (ppoll with the
+// returned mask), so that no signal slips in between a check and a wait.
+sigset_t InstallSignals() {
+    struct sigaction action{};
+    action.sa_handler = OnTerminate;
+    sigemptyset(&action.sa_mask);
+    sigset_t blocked;
+    sigemptyset(&blocked);
+    for (int s : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaction(s, &action, nullptr);
+        sigaddset(&blocked, s);
+    }
+    signal(SIGPIPE, SIG_IGN);
+    sigset_t waitMask;
+    sigprocmask(SIG_BLOCK, &blocked, &waitMask);
+    for (int s : {SIGINT, SIGTERM, SIGHUP}) sigdelset(&waitMask, s);
+    return waitMask;
+}
+
+int Fail(const std::string& why) {
+    std::cerr << "dorvik-unitsim: " << why << "\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace dorvik::unitsim;
+    std::string error;
+    const auto options = ParseOptions(argc - 1, argv + 1, &error);
+    if (!options) return Fail(error + " (see --help)");
+    if (options->help) {
+        std::cout << kUsage;
+        return 0;
+    }
+
+    const sigset_t waitMask = InstallSignals();
+    std::ofstream journal;
+    if (!options->journalPath.empty()) {
+        journal.open(options->journalPath, std::ios::app);
+        if (!journal) return Fail("cannot open journal " + options->journalPath);
+    }
+    auto pty = PseudoTerminal::Open(&error);
+    if (!pty) return Fail(error);
+    std::unique_ptr<DeviceLink> link;
+    if (!options->linkPath.empty() && !(link = DeviceLink::Create(options->linkPath, pty->slavePath(), &error))) {
+        return Fail(error);
+    }
+    std::cout << pty->slavePath() << std::endl;
+
+    SimUnit unit(options->unit);
+    FaultPlan faults(options->faults);
+    LineLink line(pty->master(), unit, faults, options->link, journal.is_open() ? &journal : nullptr, waitMask,
+                  g_stop);
+    const LinkEnd end = line.Run();
+    pty->CloseMaster();
+    return end == LinkEnd::Failed ? 1 : 0;
+}
