@@ -33,10 +33,12 @@ PortMonitor::PortMonitor(int fd, int port, WriteQueue& writes, MonitorSeams seam
     : fd_(fd), port_(port), writes_(writes), seams_(seams),
       stopEvent_(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
 
+// Waits for a notification in progress to return. The thread is left
+// running only when destroyed from inside its own notification, where it
+// cannot be joined.
 PortMonitor::~PortMonitor() {
     Stop();
-    // Only when destroyed from its own notification: the thread cannot be
-    // joined by itself.
+    Join();
     if (thread_.joinable()) thread_.detach();
 }
 

@@ -165,11 +165,11 @@ TEST_F(SerialPortTest, StopsPromptlyAndOpensAgain) {
 }
 
 TEST_F(SerialPortTest, CanBeStoppedFromInsideANotification) {
-    OpenAndMonitor(Settings());
     listener.onByte = [&](unsigned char) {
         listener.onByte = nullptr;
         port.StopMonitor();
     };
+    OpenAndMonitor(Settings());
     ASSERT_TRUE(master.Write("abc"));
     EXPECT_EQ(listener.WaitForBytes(1).substr(0, 1), "a");
     EXPECT_FALSE(port.IsOpen());

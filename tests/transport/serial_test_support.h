@@ -69,14 +69,16 @@ private:
 class RecordingListener : public SerialListener {
 public:
     void OnSerialByte(unsigned char byte, int port) override {
-        if (onByte) onByte(byte);
+        auto hook = onByte;  // the hook may replace itself
+        if (hook) hook(byte);
         std::lock_guard lock(mutex_);
         bytes_.push_back(static_cast<char>(byte));
         ports_.push_back(port);
         changed_.notify_all();
     }
     void OnCommandWritten(const std::string& text) override {
-        if (onWritten) onWritten(text);
+        auto hook = onWritten;
+        if (hook) hook(text);
         std::lock_guard lock(mutex_);
         written_.push_back(text);
     }
