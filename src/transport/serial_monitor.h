@@ -25,8 +25,8 @@ struct MonitorSeams {
 
 class PortMonitor {
 public:
-    // fd stays owned by the caller and must stay open until Stop returns
-    // true or Finished() holds.
+    // fd stays owned by the caller, who may close it as soon as Stop()
+    // returns: the thread does not touch it after that.
     PortMonitor(int fd, int port, WriteQueue& writes, MonitorSeams seams);
     ~PortMonitor();
     PortMonitor(const PortMonitor&) = delete;

@@ -56,7 +56,8 @@ protected:
     // Tells the listener and queues text for the monitoring thread; false
     // (nothing written, nobody told) when CanWrite is false.
     bool QueueWrite(const std::string& text);
-    // Shows the warning for a failed step: with errno's text, or with reason.
+    // Shows the warning for a failed step, with errno's text or with reason;
+    // window thread only (the monitoring thread reports through the dispatcher).
     void ReportError(const std::string& stepName);
     void ReportError(const std::string& stepName, const std::string& reason);
     SerialListener& Listener() { return listener_; }
