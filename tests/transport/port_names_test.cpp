@@ -1,0 +1,77 @@
+#include "transport/port_names.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "serial_test_support.h"
+
+namespace dorvik {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ScopedEnv;
+using test::TempDir;
+
+class PortNamesTest : public ::testing::Test {
+protected:
+    void Link(const std::string& name, const std::string& target) {
+        fs::create_directories(dir.path() + "/ports");
+        fs::create_symlink(target, dir.path() + "/ports/" + name);
+    }
+    TempDir dir;
+    ScopedEnv env{"DORVIK_CONFIG_DIR", dir.path().c_str()};
+};
+
+TEST_F(PortNamesTest, UsesTheStandardPortWithoutALink) {
+    EXPECT_EQ(ComDevicePath(1), "/dev/ttyS0");
+    EXPECT_EQ(ComDevicePath(3), "/dev/ttyS2");
+    EXPECT_EQ(ComDevicePath(10), "/dev/ttyS9");
+    EXPECT_EQ(ComDevicePath(0), "");
+    EXPECT_EQ(ComDevicePath(-2), "");
+}
+
+TEST_F(PortNamesTest, UsesTheLinkOfThatNumberOnly) {
+    Link("com1", "/dev/ttyUSB0");
+    Link("com3", "/dev/ttyACM0");
+    EXPECT_EQ(ComDevicePath(1), dir.path() + "/ports/com1");
+    EXPECT_EQ(ComDevicePath(3), dir.path() + "/ports/com3");
+    EXPECT_EQ(ComDevicePath(10), "/dev/ttyS9");
+    EXPECT_EQ(ComDevicePath(2), "/dev/ttyS1");
+
+    Link("com10", "/dev/ttyUSB1");
+    EXPECT_EQ(ComDevicePath(10), dir.path() + "/ports/com10");
+}
+
+TEST_F(PortNamesTest, ExplicitDevicePathWins) {
+    Link("com2", "/dev/ttyUSB0");
+    PortSettings s;
+    s.port = 2;
+    EXPECT_EQ(DevicePathFor(s), dir.path() + "/ports/com2");
+    s.devicePath = "/dev/pts/7";
+    EXPECT_EQ(DevicePathFor(s), "/dev/pts/7");
+}
+
+TEST(PortLinkDirectory, FollowsTheConfigurationDirectoryRules) {
+    TempDir xdg, home;
+    ScopedEnv noConfig("DORVIK_CONFIG_DIR", nullptr);
+    ScopedEnv xdgEnv("XDG_CONFIG_HOME", xdg.path().c_str());
+    ScopedEnv homeEnv("HOME", home.path().c_str());
+    fs::create_directories(xdg.path() + "/dorvik/ports");
+    fs::create_symlink("/dev/ttyUSB0", xdg.path() + "/dorvik/ports/com4");
+    fs::create_directories(home.path() + "/.config/dorvik/ports");
+    fs::create_symlink("/dev/ttyUSB1", home.path() + "/.config/dorvik/ports/com5");
+
+    EXPECT_EQ(ComDevicePath(4), xdg.path() + "/dorvik/ports/com4");
+    EXPECT_EQ(ComDevicePath(5), "/dev/ttyS4");
+    ScopedEnv noXdg("XDG_CONFIG_HOME", nullptr);
+    EXPECT_EQ(ComDevicePath(5), home.path() + "/.config/dorvik/ports/com5");
+}
+
+TEST(ComPortName, IsComAndTheNumber) {
+    EXPECT_EQ(ComPortName(3), "COM3");
+    EXPECT_EQ(ComPortName(10), "COM10");
+}
+
+}  // namespace
+}  // namespace dorvik

@@ -1,0 +1,314 @@
+#include "transport/serial_port.h"
+
+#include <gtest/gtest.h>
+#include <termios.h>
+
+#include <filesystem>
+
+#include "serial_test_support.h"
+#include "transport/port_errors.h"
+
+namespace dorvik {
+namespace {
+
+using test::PtyMaster;
+using test::RecordingListener;
+using test::SyncMessageBox;
+
+class SerialPortTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_FALSE(master.SlavePath().empty()); }
+
+    PortSettings Settings() {
+        PortSettings s;
+        s.port = 3;
+        s.devicePath = master.SlavePath();
+        return s;
+    }
+    PortSettings Line(int baud, char parity, int dataBits, int stopBits) {
+        PortSettings s = Settings();
+        s.baud = baud;
+        s.parity = parity;
+        s.dataBits = dataBits;
+        s.stopBits = stopBits;
+        return s;
+    }
+    void OpenAndMonitor(const PortSettings& s) {
+        ASSERT_TRUE(port.OpenPort(s)) << port.LastOpenError();
+        ASSERT_TRUE(port.StartMonitor());
+    }
+    termios MasterView() {
+        termios t{};
+        tcgetattr(master.fd(), &t);  // a pty master reports its slave's settings
+        return t;
+    }
+
+    PtyMaster master;
+    RecordingListener listener;
+    InlineDispatcher ui;
+    SyncMessageBox box;
+    CSerialPort port{listener, ui, box};
+};
+
+std::string AllByteValues() {
+    std::string all;
+    for (int v = 0; v < 256; ++v) all.push_back(static_cast<char>(v));
+    return all;
+}
+
+TEST_F(SerialPortTest, CarriesTextBothWays) {
+    OpenAndMonitor(Settings());
+    ASSERT_TRUE(port.Send("#PWD1234#NUMBER?\r\n", 38, ""));
+    EXPECT_EQ(master.Read(18), "#PWD1234#NUMBER?\r\n");
+
+    ASSERT_TRUE(master.Write("NUMBER 0200\r\n"));
+    EXPECT_EQ(listener.WaitForBytes(13), "NUMBER 0200\r\n");
+    EXPECT_EQ(listener.Ports(), std::vector<int>(13, 3));
+}
+
+TEST_F(SerialPortTest, EveryByteValueArrivesIntactAndInOrder) {
+    OpenAndMonitor(Settings());
+    const std::string all = AllByteValues();
+    ASSERT_TRUE(master.Write(all + all));
+    EXPECT_EQ(listener.WaitForBytes(512), all + all);
+
+    ASSERT_TRUE(port.Send(all, 1, ""));
+    EXPECT_EQ(master.Read(256), all);
+}
+
+TEST_F(SerialPortTest, NotifiesEachTextBeforeItReachesTheWire) {
+    OpenAndMonitor(Settings());
+    std::vector<bool> onWireEarly;
+    listener.onWritten = [&](const std::string&) { onWireEarly.push_back(master.Readable()); };
+
+    ASSERT_TRUE(port.Send("A\r\n", 2, "ackA"));
+    EXPECT_EQ(master.Read(3), "A\r\n");
+    ASSERT_TRUE(port.Resend("A\r\n", 2, "ackA"));
+    EXPECT_EQ(master.Read(3), "A\r\n");
+    ASSERT_TRUE(port.SendText("AT\r", 0, ""));
+    EXPECT_EQ(master.Read(3), "AT\r");
+
+    EXPECT_EQ(listener.Written(), (std::vector<std::string>{"A\r\n", "A\r\n", "AT\r"}));
+    EXPECT_EQ(onWireEarly, (std::vector<bool>{false, false, false}));
+}
+
+TEST_F(SerialPortTest, KeepsTheRequestContextOfTheLastSend) {
+    EXPECT_EQ(port.RequestCode(), 0);
+    EXPECT_EQ(port.LastCommand(), "");
+    OpenAndMonitor(Settings());
+
+    ASSERT_TRUE(port.Send("first\r\n", 2, "WHL0001 SET TO 5 OK"));
+    EXPECT_EQ(port.LastCommand(), "first\r\n");
+    EXPECT_EQ(port.RequestCode(), 2);
+    EXPECT_EQ(port.ExpectedReply(), "WHL0001 SET TO 5 OK");
+
+    ASSERT_TRUE(port.Resend("retry\r\n", 4, "again"));
+    ASSERT_TRUE(port.SendText("AT\r", 7, ""));
+    EXPECT_EQ(port.LastCommand(), "first\r\n");
+    EXPECT_EQ(port.RequestCode(), 7);
+    EXPECT_EQ(port.ExpectedReply(), "");
+    EXPECT_EQ(master.Read(17), "first\r\nretry\r\nAT\r");
+}
+
+TEST_F(SerialPortTest, RefusesATextLongerThanTheWriteBuffer) {
+    OpenAndMonitor(Settings());
+    ASSERT_TRUE(port.Send("keep\r\n", 5, "kept"));
+
+    EXPECT_FALSE(port.Send(std::string(5000, 'x'), 9, "no"));
+    EXPECT_FALSE(port.Resend(std::string(1025, 'x'), 9, "no"));
+    EXPECT_EQ(listener.Written(), std::vector<std::string>{"keep\r\n"});
+    EXPECT_EQ(port.LastCommand(), "keep\r\n");
+    EXPECT_EQ(port.RequestCode(), 5);
+
+    const std::string full(1024, 'f');
+    ASSERT_TRUE(port.Send(full, 6, ""));
+    EXPECT_EQ(master.Read(6 + 1024), "keep\r\n" + full);
+}
+
+TEST_F(SerialPortTest, WritesATextLargerThanTheDeviceBufferCompletely) {
+    PortSettings s = Settings();
+    s.writeBufferSize = 1 << 16;
+    OpenAndMonitor(s);
+    std::string big;
+    for (std::size_t i = 0; i < s.writeBufferSize; ++i) big.push_back(static_cast<char>(i * 7));
+    ASSERT_TRUE(port.Send(big, 1, ""));
+    EXPECT_EQ(master.Read(big.size()), big);
+}
+
+TEST_F(SerialPortTest, SendsNothingWhenClosed) {
+    EXPECT_FALSE(port.Send("x", 1, ""));
+    EXPECT_FALSE(port.StartMonitor());
+    EXPECT_TRUE(listener.Written().empty());
+}
+
+TEST_F(SerialPortTest, DiscardsUnreadInputBeforeWriting) {
+    // A second descriptor on the slave shows when the stale bytes are queued.
+    int probe = ::open(master.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(probe, 0);
+    ASSERT_TRUE(port.OpenPort(Settings()));
+    ASSERT_TRUE(master.Write("stale"));
+    pollfd p{probe, POLLIN, 0};
+    ASSERT_EQ(::poll(&p, 1, 20000), 1);
+
+    ASSERT_TRUE(port.Send("cmd\r\n", 2, ""));
+    ASSERT_TRUE(port.StartMonitor());
+    EXPECT_EQ(master.Read(5), "cmd\r\n");
+    ASSERT_TRUE(master.Write("reply\n"));
+    EXPECT_EQ(listener.WaitForBytes(6), "reply\n");
+    port.StopMonitor();
+    ::close(probe);
+}
+
+TEST_F(SerialPortTest, StopsPromptlyAndOpensAgain) {
+    OpenAndMonitor(Settings());
+    port.StopMonitor();  // the thread is blocked waiting
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_FALSE(port.Send("x", 1, ""));
+
+    OpenAndMonitor(Settings());
+    ASSERT_TRUE(master.Write("again"));
+    EXPECT_EQ(listener.WaitForBytes(5), "again");
+    ASSERT_TRUE(port.Send("ok", 1, ""));
+    EXPECT_EQ(master.Read(2), "ok");
+}
+
+TEST_F(SerialPortTest, CanBeStoppedFromInsideANotification) {
+    listener.onByte = [&](unsigned char) {
+        listener.onByte = nullptr;
+        port.StopMonitor();
+    };
+    OpenAndMonitor(Settings());
+    ASSERT_TRUE(master.Write("abc"));
+    EXPECT_EQ(listener.WaitForBytes(1).substr(0, 1), "a");
+    EXPECT_FALSE(port.IsOpen());
+
+    OpenAndMonitor(Settings());
+    ASSERT_TRUE(master.Write("xyz"));
+    EXPECT_EQ(listener.WaitForBytes(4), "axyz");
+}
+
+TEST_F(SerialPortTest, StopWhileBytesWaitForTheWindowThreadDeliversNoMore) {
+    test::QueuedDispatcher queued;
+    CSerialPort driver{listener, queued, box};
+    ASSERT_TRUE(driver.OpenPort(Settings()));
+    ASSERT_TRUE(driver.StartMonitor());
+    ASSERT_TRUE(master.Write("late"));
+    ASSERT_TRUE(queued.WaitForWork());
+
+    driver.StopMonitor();  // as the window thread, with the monitor blocked on it
+    queued.RunPending();
+    EXPECT_EQ(listener.WaitForBytes(0), "");
+
+    ASSERT_TRUE(driver.OpenPort(Settings())) << driver.LastOpenError();
+    ASSERT_TRUE(driver.StartMonitor());
+    ASSERT_TRUE(master.Write("new"));
+    ASSERT_TRUE(queued.WaitForWork());
+    queued.RunPending();
+    EXPECT_EQ(listener.WaitForBytes(3), "new");
+    driver.StopMonitor();
+}
+
+TEST_F(SerialPortTest, OpensADeviceOnlyOnce) {
+    OpenAndMonitor(Settings());
+    RecordingListener other;
+    CSerialPort second{other, ui, box};
+    EXPECT_FALSE(second.OpenPort(Settings()));
+    EXPECT_NE(second.LastOpenError().find(master.SlavePath()), std::string::npos);
+    EXPECT_FALSE(second.IsOpen());
+
+    ASSERT_TRUE(port.Send("still", 1, ""));
+    EXPECT_EQ(master.Read(5), "still");
+}
+
+TEST_F(SerialPortTest, ReportsAVanishedDeviceOnceAndStopsWatchingIt) {
+    OpenAndMonitor(Settings());
+    master.Close();
+    auto boxes = box.WaitForBoxes(1);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Disconnect, Check the port and restart");
+    EXPECT_EQ(boxes[0].caption, "DORVIK");
+    EXPECT_EQ(boxes[0].icon, MsgIcon::Error);
+
+    EXPECT_FALSE(port.Send("x", 1, ""));
+    port.StopMonitor();
+    EXPECT_EQ(box.Shown().size(), 1u);
+}
+
+TEST_F(SerialPortTest, AppliesTheLineSettingsAndRestoresTheOldOnes) {
+    const termios before = MasterView();
+    ASSERT_TRUE(port.OpenPort(Line(19200, 'E', 7, 2)));
+    termios t = MasterView();
+    EXPECT_EQ(cfgetospeed(&t), static_cast<speed_t>(B19200));
+    // A pseudo-terminal forces 8 data bits without parity; serial_line_test
+    // covers those.
+    EXPECT_EQ(t.c_cflag & CSTOPB, static_cast<tcflag_t>(CSTOPB));
+    EXPECT_EQ(t.c_cflag & (CLOCAL | CREAD | CRTSCTS), CLOCAL | CREAD);
+    EXPECT_EQ(t.c_lflag & (ICANON | ECHO), 0u);
+    EXPECT_TRUE(box.Shown().empty());
+
+    port.StopMonitor();
+    termios after = MasterView();
+    EXPECT_EQ(after.c_cflag, before.c_cflag);
+    EXPECT_EQ(after.c_lflag, before.c_lflag);
+    EXPECT_EQ(after.c_iflag, before.c_iflag);
+}
+
+TEST_F(SerialPortTest, FallsBackToTheDefaultsForUnsupportedSettings) {
+    ASSERT_TRUE(port.OpenPort(Line(12345, 'N', 9, 1)));
+    termios t = MasterView();
+    EXPECT_EQ(cfgetospeed(&t), static_cast<speed_t>(B9600));
+    EXPECT_EQ(t.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+
+    auto boxes = box.Shown();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text,
+              "WARNING:  CSIZE Failed with the following error: \n"
+              "9 data bits are not supported; 8 are used\nPort: 3\n");
+    EXPECT_EQ(boxes[1].text,
+              "WARNING:  cfsetspeed() Failed with the following error: \n"
+              "Baud rate 12345 is not supported; 9600 is used\nPort: 3\n");
+    EXPECT_EQ(boxes[1].caption, "Application Error");
+    EXPECT_EQ(boxes[1].icon, MsgIcon::Error);
+}
+
+TEST_F(SerialPortTest, SaysWhyADeviceCannotBeOpened) {
+    PortSettings s = Settings();
+    s.devicePath = "/nonexistent/ttyX";
+    EXPECT_FALSE(port.OpenPort(s));
+    EXPECT_EQ(port.LastOpenError(), "/nonexistent/ttyX: No such file or directory");
+
+    s.devicePath = "/dev/null";
+    EXPECT_FALSE(port.OpenPort(s));
+    EXPECT_EQ(port.LastOpenError(), "/dev/null: not a serial device");
+    EXPECT_FALSE(port.IsOpen());
+
+    EXPECT_NE(DescribeOpenError("/dev/ttyS0", EACCES).find("\"dialout\" group"), std::string::npos);
+    EXPECT_NE(DescribeOpenError("/dev/ttyS0", EPERM).find("\"dialout\" group"), std::string::npos);
+    EXPECT_EQ(DescribeOpenError("/dev/ttyS0", EBUSY), "/dev/ttyS0: Device or resource busy");
+}
+
+TEST_F(SerialPortTest, OpensTheDeviceLinkedToTheComNumber) {
+    test::TempDir config;
+    test::ScopedEnv env("DORVIK_CONFIG_DIR", config.path().c_str());
+    std::filesystem::create_directories(config.path() + "/ports");
+    std::filesystem::create_symlink(master.SlavePath(), config.path() + "/ports/com10");
+
+    PortSettings s;
+    s.port = 10;
+    OpenAndMonitor(s);
+    ASSERT_TRUE(master.Write("10"));
+    EXPECT_EQ(listener.WaitForBytes(2), "10");
+    EXPECT_EQ(listener.Ports(), (std::vector<int>{10, 10}));
+}
+
+TEST(PortErrorText, NamesTheStepTheReasonAndThePort) {
+    EXPECT_EQ(FormatPortError("tcsetattr()", "Invalid argument", 3),
+              "WARNING:  tcsetattr() Failed with the following error: \nInvalid argument\n"
+              "Port: 3\n");
+    std::string longReason(500, 'r');
+    EXPECT_NE(FormatPortError("write()", longReason, 12).find(longReason + "\nPort: 12\n"),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace dorvik
