@@ -28,6 +28,22 @@ public:
     virtual void OnCommandWritten(const std::string& text) = 0;
 };
 
+// Forwards notifications to a listener set after construction; breaks the
+// cycle between a driver and the owner that listens to it.
+class ListenerRelay : public SerialListener {
+public:
+    void SetTarget(SerialListener* target) { target_ = target; }
+    void OnSerialByte(unsigned char byte, int port) override {
+        if (target_) target_->OnSerialByte(byte, port);
+    }
+    void OnCommandWritten(const std::string& text) override {
+        if (target_) target_->OnCommandWritten(text);
+    }
+
+private:
+    SerialListener* target_ = nullptr;
+};
+
 class SerialDevice {
 public:
     virtual ~SerialDevice() = default;

@@ -1,0 +1,138 @@
+// The real serial link against the simulated unit.
+#include "link_fixture.h"
+#include "protocol/catalogue.h"
+
+namespace dorvik::test {
+namespace {
+
+using SerialLink = LinkFixture;
+
+TEST_F(SerialLink, ConnectAsksTheHouseCountAndRebuildsTheLists) {
+    StartUnit({"--houses", "120"});
+    ASSERT_TRUE(Connect());
+    EXPECT_EQ(status.text, "ID:0815 is connected...");
+    EXPECT_EQ(model.Houses.Size(), 120);
+    EXPECT_EQ(model.Phones.Size(), 240);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(SerialLink, TavrinModeConnectsOnlyWithTheRightUnitId) {
+    StartUnit({"--unit-id", "0815"});
+    LinkParams p = engine.Params();
+    p.tavrin = true;
+    engine.SetParams(p);
+    ASSERT_TRUE(Connect());
+    engine.StartLink("0815", false);
+    EXPECT_TRUE(RunUntil([&] { return !engine.Connected(); }));
+
+    p.unitId = "9999";
+    engine.SetParams(p);
+    engine.OnConnectCommand();
+    RunFor(600);
+    EXPECT_FALSE(engine.Connected());
+}
+
+TEST_F(SerialLink, PhoneSlotsWrittenAreReadBack) {
+    StartUnit({"--houses", "50"});
+    ASSERT_TRUE(Connect());
+    for (int slot : {1, 7, 100}) {
+        std::string number = "1390000" + std::to_string(1000 + slot);
+        model.Phones.SetEntry(number, "", slot - 1, RowStatus::Pending);
+        Send(WritePhoneSlot(kPassword, slot, number));
+        ASSERT_TRUE(RunUntil([&] { return model.Phones.Status(slot - 1) == RowStatus::InUnit; }));
+    }
+    model.Phones.SetEntry("123", "", 20, RowStatus::InUnit);
+    engine.SetFirstLineSeen(false);
+    Send(ReadPhoneList(kPassword));
+    engine.BeginReadAll();
+    ASSERT_TRUE(RunUntil([&] { return phone.enabled && model.Phones.Used() == 3; }));
+    EXPECT_EQ(model.Phones.Row(6).Number, "13900001007");
+    EXPECT_EQ(model.Phones.Status(20), RowStatus::Empty) << "stale unit slot cleared";
+}
+
+TEST_F(SerialLink, ReadAllOfAFullPhoneList) {
+    StartUnit({"--houses", "1000", "--seed-phones", "2000"});
+    ASSERT_TRUE(Connect());
+    ASSERT_EQ(model.Phones.Size(), 2000);
+    engine.SetFirstLineSeen(false);
+    Send(ReadPhoneList(kPassword));
+    engine.BeginReadAll();
+    ASSERT_TRUE(RunUntil([&] { return model.Phones.Used() == 2000; }, 20000));
+    for (int row = 0; row < 2000; ++row) ASSERT_EQ(model.Phones.Status(row), RowStatus::InUnit);
+}
+
+TEST_F(SerialLink, SettingsQueriesReachTheSettingsPage) {
+    StartUnit({});
+    ASSERT_TRUE(Connect());
+    Send(SetDeviceName(kPassword, "Gate", "V1"));
+    engine.SetBusy(true);
+    ASSERT_TRUE(RunUntil([&] { return !boxes.shown.empty(); }));
+    EXPECT_EQ(boxes.Texts().back(), "Set unit name success");
+    Send(DeviceNameQuery(kPassword));
+    ASSERT_TRUE(RunUntil([&] { return msic.name == "Gate"; }));
+    Send(RelayModeQuery(kPassword));
+    ASSERT_TRUE(RunUntil([&] { return msic.relayMode >= 0; }));
+    Send(ClockQuery(kPassword));
+    ASSERT_TRUE(RunUntil([&] { return msic.timeSet == 1; }));
+    Send(ReceptionQuery(kPassword));
+    ASSERT_TRUE(RunUntil([&] { return msic.reception >= 0; }));
+}
+
+TEST_F(SerialLink, LogDownloadGivesCallersTheirNames) {
+    StartUnit({"--log-rows", "30"});
+    ASSERT_TRUE(Connect());
+    Send(ReadLog(kPassword));
+    engine.BeginReadAll();
+    ASSERT_TRUE(RunUntil([&] { return model.Log.RowCount() == 30; }));
+    EXPECT_FALSE(model.Log.Row(0).Number.empty());
+}
+
+TEST_F(SerialLink, SilenceGivesThreeResendsThenTheMessagesInOrder) {
+    StartUnit({"--silent-after", "1", "--journal", ::testing::TempDir() + "journal_silence"});
+    ASSERT_TRUE(Connect());
+    Send(BandQuery(kPassword));
+    engine.SetBusy(true);
+    ASSERT_TRUE(RunUntil([&] { return !engine.Connected(); }));
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Connect device fialed,Please check device!",
+                                                       "Disconnected from unit"}));
+    FILE* f = fopen((::testing::TempDir() + "journal_silence").c_str(), "r");
+    ASSERT_NE(f, nullptr);
+    int bandLines = 0;
+    char buf[256];
+    while (fgets(buf, sizeof buf, f))
+        if (std::string(buf).find("BAND?") != std::string::npos) ++bandLines;
+    fclose(f);
+    EXPECT_EQ(bandLines, 4) << "the command and three re-sends";
+}
+
+TEST_F(SerialLink, ASilentTickFollowedByAnAnswerKeepsTheLink) {
+    StartUnit({"--silent-once"});
+    engine.OnConnectCommand();
+    ASSERT_TRUE(RunUntil([&] { return house.slotCount > 0; }));
+    EXPECT_TRUE(engine.Connected());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(SerialLink, GarbageLinesAreIgnored) {
+    StartUnit({"--garbage", "--houses", "30"});
+    ASSERT_TRUE(Connect());
+    model.Phones.SetEntry("555", "", 4, RowStatus::Pending);
+    Send(WritePhoneSlot(kPassword, 5, "555"));
+    ASSERT_TRUE(RunUntil([&] { return model.Phones.Status(4) == RowStatus::InUnit; }));
+    EXPECT_EQ(model.Houses.Size(), 30);
+}
+
+TEST_F(SerialLink, CrLfLineEndsConfirmOnlyWhereTheLineIsTrimmed) {
+    StartUnit({"--crlf"});
+    ASSERT_TRUE(Connect());
+    model.Phones.SetEntry("555", "", 4, RowStatus::Pending);
+    Send(WritePhoneSlot(kPassword, 5, "555"));
+    ASSERT_TRUE(RunUntil([&] { return model.Phones.Status(4) == RowStatus::InUnit; }));
+    Send(SetBand(kPassword, "GSM 850, PCS 1900"));
+    engine.SetBusy(true);
+    ASSERT_TRUE(RunUntil([&] { return msic.enabled; }));
+    EXPECT_TRUE(boxes.shown.empty()) << "the CR keeps the exact acknowledgement from matching";
+}
+
+}  // namespace
+}  // namespace dorvik::test

@@ -1,0 +1,30 @@
+#pragma once
+// Runs dorvik-unitsim as a child process for the length of a test.
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+namespace dorvik::test {
+
+class UnitSimProcess {
+public:
+    explicit UnitSimProcess(const std::vector<std::string>& args);
+    ~UnitSimProcess();
+    UnitSimProcess(const UnitSimProcess&) = delete;
+    UnitSimProcess& operator=(const UnitSimProcess&) = delete;
+
+    // The pseudo-terminal the simulated unit serves; empty when it did not start.
+    const std::string& Device() const { return device_; }
+    // Ends the simulated unit at once (the line goes away).
+    void Kill();
+    // True once the process has ended by itself.
+    bool Exited();
+
+private:
+    pid_t pid_ = -1;
+    int stdout_ = -1;
+    std::string device_;
+};
+
+}  // namespace dorvik::test
