@@ -81,13 +81,20 @@ template <class Relay>
 const std::array<SettingsField<Relay>, kSettingsFieldCount>& SettingsTable() {
     using F = SettingsFields<Relay>;
     static const std::array<SettingsField<Relay>, kSettingsFieldCount> kTable = {{
-        {"UnitName", &F::UnitName},       {"UnitVersion", &F::UnitVersion},
-        {"UnitTime", &F::UnitTime},       {"UnitDelay", &F::UnitDelay},
-        {"UnitPhone", &F::UnitPhone},     {"UintBand", &F::UintBand},
-        {"UnitReception", &F::UnitReception}, {"UnitMode", &F::UnitMode},
-        {"Battery", &F::Battery},         {"ClockUpdate", &F::ClockUpdate},
-        {"RelayStatus", &F::RelayStatus}, {"AlarmMode1", &F::AlarmMode1},
-        {"AlarmMode2", &F::AlarmMode2},   {"Alarm1", &F::Alarm1},
+        {"UnitName", &F::UnitName},
+        {"UnitVersion", &F::UnitVersion},
+        {"UnitTime", &F::UnitTime},
+        {"UnitDelay", &F::UnitDelay},
+        {"UnitPhone", &F::UnitPhone},
+        {"UintBand", &F::UintBand},
+        {"UnitReception", &F::UnitReception},
+        {"UnitMode", &F::UnitMode},
+        {"Battery", &F::Battery},
+        {"ClockUpdate", &F::ClockUpdate},
+        {"RelayStatus", &F::RelayStatus},
+        {"AlarmMode1", &F::AlarmMode1},
+        {"AlarmMode2", &F::AlarmMode2},
+        {"Alarm1", &F::Alarm1},
         {"Alarm2", &F::Alarm2},
     }};
     return kTable;
@@ -104,8 +111,9 @@ bool WriteSettings(XmlNode& section, const SettingsFields<Relay>& settings,
                    const std::string& password) {
     Record fields{{"UnitPassword", password}};
     for (const SettingsField<Relay>& field : SettingsTable<Relay>()) {
-        std::visit([&](auto member) { fields.emplace_back(field.name, FieldText(settings.*member)); },
-                   field.member);
+        std::visit(
+            [&](auto member) { fields.emplace_back(field.name, FieldText(settings.*member)); },
+            field.member);
     }
     return AddChildren(section, fields);
 }
@@ -125,7 +133,9 @@ bool WriteUnitInfo(XmlNode& section, const UnitModel& model) {
 bool WriteMultiRelay(XmlNode& section, const UnitModel& model) {
     return WriteSettings(section, model.MultiRelay, model.UnitPassword);
 }
-void ReadUnitInfo(const XmlNode& section, UnitModel& model) { ReadSettings(section, model.Settings); }
+void ReadUnitInfo(const XmlNode& section, UnitModel& model) {
+    ReadSettings(section, model.Settings);
+}
 void ReadMultiRelay(const XmlNode& section, UnitModel& model) {
     ReadSettings(section, model.MultiRelay);
 }
@@ -182,7 +192,8 @@ Record SpecialRecord(const SpecialList& list, int row) {
     list.GetEntry(row, texts);
     const auto values = texts.ToArray();
     Record fields{{"Index", Decimal(row + 1)}};
-    for (std::size_t i = 0; i < values.size(); ++i) fields.emplace_back(kSpecialTextNames[i], values[i]);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        fields.emplace_back(kSpecialTextNames[i], values[i]);
     fields.emplace_back("Status", StatusText(list.Status(row)));
     fields.emplace_back("Type", std::string(1, list.Row(row).Type));
     return fields;
@@ -200,7 +211,8 @@ void ReadSpecials(const XmlNode& section, UnitModel& model) {
     section.GetChildren("Special", records);
     for (const XmlNode& record : records) {
         std::array<std::string, kSpecialTextCount> values;
-        for (std::size_t i = 0; i < values.size(); ++i) values[i] = TextOf(record, kSpecialTextNames[i]);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            values[i] = TextOf(record, kSpecialTextNames[i]);
         model.Specials.SetEntry(SpecialTexts::FromArray(values), RowOf(record), StatusOf(record),
                                 TextOf(record, "Type"));
     }
@@ -213,8 +225,10 @@ bool WriteLog(XmlNode& section, const UnitModel& model) {
     LogEntry entry;
     for (int row = 0; row < model.Log.RowCount(); ++row) {
         model.Log.GetEntry(row, entry);
-        const Record fields{
-            {"Index", entry.Index}, {"Time", entry.Time}, {"Phone", entry.Number}, {"Name", entry.Name}};
+        const Record fields{{"Index", entry.Index},
+                            {"Time", entry.Time},
+                            {"Phone", entry.Number},
+                            {"Name", entry.Name}};
         if (!AddRecord(section, "Log", fields)) return false;
     }
     return true;
@@ -233,21 +247,15 @@ void ReadLog(const XmlNode& section, UnitModel& model) {
 }
 
 const ProjectSectionWriter kWriters[] = {
-    {kUnitInfo, WriteUnitInfo},
-    {kMultiRelay, WriteMultiRelay},
-    {kPhoneNumber, WritePhones},
-    {kSpecialPhoneNumber, WriteSpecials},
-    {kAlarmPhoneNumber, WriteAlarms},
-    {kLogRoot, WriteLog},
+    {kUnitInfo, WriteUnitInfo},       {kMultiRelay, WriteMultiRelay},
+    {kPhoneNumber, WritePhones},      {kSpecialPhoneNumber, WriteSpecials},
+    {kAlarmPhoneNumber, WriteAlarms}, {kLogRoot, WriteLog},
 };
 
 const ProjectSectionReader kReaders[] = {
-    {kUnitInfo, ReadUnitInfo, 0},
-    {kMultiRelay, ReadMultiRelay, 1},
-    {kPhoneNumber, ReadPhones, 2},
-    {kLogRoot, ReadLog, 3},
-    {kAlarmPhoneNumber, ReadAlarms, 4},
-    {kSpecialPhoneNumber, ReadSpecials, kProjectProgressEnd},
+    {kUnitInfo, ReadUnitInfo, 0},       {kMultiRelay, ReadMultiRelay, 1},
+    {kPhoneNumber, ReadPhones, 2},      {kLogRoot, ReadLog, 3},
+    {kAlarmPhoneNumber, ReadAlarms, 4}, {kSpecialPhoneNumber, ReadSpecials, kProjectProgressEnd},
 };
 
 }  // namespace

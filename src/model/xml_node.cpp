@@ -11,7 +11,9 @@
 namespace dorvik {
 namespace {
 
-const xmlChar* Xml(const std::string& text) { return reinterpret_cast<const xmlChar*>(text.c_str()); }
+const xmlChar* Xml(const std::string& text) {
+    return reinterpret_cast<const xmlChar*>(text.c_str());
+}
 
 bool IsAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
@@ -60,7 +62,8 @@ std::string ParserReason(xmlParserCtxt* context) {
     const xmlError* error = xmlCtxtGetLastError(context);
     if (error == nullptr || error->message == nullptr) return "not a well-formed XML document";
     std::string message = error->message;
-    while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
+    while (!message.empty() && (message.back() == '\n' || message.back() == ' '))
+        message.pop_back();
     return "line " + std::to_string(error->line) + ": " + message;
 }
 

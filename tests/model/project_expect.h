@@ -23,8 +23,14 @@ inline void FillSmallProject(UnitModel& model) {
     model.RebuildForHouses(2);
     model.Phones.SetEntry("13800000001", "Tom & <Jerry>", 0, RowStatus::InUnit);
     model.Phones.SetEntry("13900000003", Gb("张三"), 2, RowStatus::Pending);
-    model.Specials.SetEntry({"13600000001", Gb("李四"), "08:00", "18:30",
-                             {"0", "1", "1", "1", "1", "1", "0"}, "", "", ""},
+    model.Specials.SetEntry({"13600000001",
+                             Gb("李四"),
+                             "08:00",
+                             "18:30",
+                             {"0", "1", "1", "1", "1", "1", "0"},
+                             "",
+                             "",
+                             ""},
                             0, RowStatus::InUnit, "S");
     model.Specials.SetEntry({"13600000021", "Ann", "", "", {}, "2016-12-28", "2017-01-31", ""}, 20,
                             RowStatus::Pending, "P");

@@ -18,7 +18,8 @@ using test::WriteBytes;
 
 int Count(const std::string& text, const std::string& what) {
     int count = 0;
-    for (auto pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + 1)) ++count;
+    for (auto pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + 1))
+        ++count;
     return count;
 }
 
@@ -61,8 +62,9 @@ TEST(ProjectGolden, EverySlotIsWrittenEmptyOnesIncluded) {
     EXPECT_EQ(Count(file, "<Normal>"), kPhoneCapacity);
     EXPECT_EQ(Count(file, "<Special>"), 3 * kSpecialSectionSize);
     EXPECT_EQ(Count(file, "<Alarm>"), kAlarmCapacity);
-    EXPECT_EQ(Count(file, "<Normal><Index>2000</Index><Phone></Phone><Name></Name><Status>0</Status>"
-                          "</Normal></PhoneNumber>"),
+    EXPECT_EQ(Count(file,
+                    "<Normal><Index>2000</Index><Phone></Phone><Name></Name><Status>0</Status>"
+                    "</Normal></PhoneNumber>"),
               1);
     EXPECT_NE(file.find("\n  <LogRoot></LogRoot>\n</gto>\n"), std::string::npos);
 }
@@ -116,8 +118,9 @@ TEST(ProjectRoundTrip, EveryFieldIsWrittenAsUtf8) {
 
 TEST(ProjectRoundTrip, TextsXmlCannotCarryStillGiveALoadableFile) {
     UnitModel model;
-    model.Phones.SetEntry("1380000\x01", "bad\x81", 0, RowStatus::Pending);   // control, cut GB18030
+    model.Phones.SetEntry("1380000\x01", "bad\x81", 0, RowStatus::Pending);  // control, cut GB18030
     model.Phones.SetEntry("13800000002", " <&>\t\r\n ", 1, RowStatus::InUnit);  // kept as they are
+    model.Phones.SetEntry("13800000003", "  ", 2, RowStatus::InUnit);
     model.Settings.UnitName = std::string("a\0b", 3);
     const std::string file = Saved(model);
     EXPECT_TRUE(IsValidUtf8(file));
@@ -126,15 +129,23 @@ TEST(ProjectRoundTrip, TextsXmlCannotCarryStillGiveALoadableFile) {
     EXPECT_EQ(loaded.Phones.Row(0).Number, "1380000?");
     EXPECT_EQ(loaded.Phones.Row(0).Name, "bad?");
     EXPECT_EQ(loaded.Phones.Row(1).Name, " <&>\t\r\n ");
+    EXPECT_EQ(loaded.Phones.Row(2).Name, "  ");
     EXPECT_EQ(loaded.Settings.UnitName, "a?b");
 }
 
-TEST(ProjectSave, SuccessReplacesTheFileAndClearsModified) {
+// An unsaved change and an older project file on disk.
+class ProjectSave : public ::testing::Test {
+protected:
+    ProjectSave() {
+        WriteBytes(path, "old project\n");
+        model.Phones.SetEntry("13800000001", "Tom", 0, RowStatus::Pending);
+    }
     test::ScratchDir dir;
     const std::string path = dir.File("p.gto");
-    WriteBytes(path, "old project");
     UnitModel model;
-    model.Phones.SetEntry("13800000001", "Tom", 0, RowStatus::Pending);
+};
+
+TEST_F(ProjectSave, SuccessReplacesTheFileAndClearsModified) {
     ASSERT_TRUE(model.Modified.IsSet());
     const ProjectResult result = SaveProject(model, path);
     EXPECT_TRUE(result.ok);
@@ -143,12 +154,7 @@ TEST(ProjectSave, SuccessReplacesTheFileAndClearsModified) {
     EXPECT_EQ(ReadBytes(path), *FormatProject(model));
 }
 
-TEST(ProjectSave, FailedRenameKeepsOldFileAndModified) {
-    test::ScratchDir dir;
-    const std::string path = dir.File("p.gto");
-    WriteBytes(path, "old project\n");
-    UnitModel model;
-    model.Phones.SetEntry("13800000001", "Tom", 0, RowStatus::Pending);
+TEST_F(ProjectSave, FailedRenameKeepsOldFileAndModified) {
     const RenameStep failing = [](const std::string&, const std::string&, std::string* error) {
         *error = "disk pulled out";
         return false;
@@ -158,21 +164,19 @@ TEST(ProjectSave, FailedRenameKeepsOldFileAndModified) {
     EXPECT_EQ(result.error, "disk pulled out");
     EXPECT_TRUE(model.Modified.IsSet());
     EXPECT_EQ(ReadBytes(path), "old project\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temp left
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}),
+              1);  // no temp left
 }
 
-TEST(ProjectSave, FailureGivesTheSystemReasonForTheMessage) {
-    test::ScratchDir dir;
-    const std::string path = dir.File("folder.gto");
-    std::filesystem::create_directory(path);
-    UnitModel model;
-    model.Modified.Set();
-    const ProjectResult result = SaveProject(model, path);
+TEST_F(ProjectSave, FailureGivesTheSystemReasonForTheMessage) {
+    const std::string folder = dir.File("folder.gto");
+    std::filesystem::create_directory(folder);
+    const ProjectResult result = SaveProject(model, folder);
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.error.find("Is a directory"), std::string::npos) << result.error;
     EXPECT_TRUE(model.Modified.IsSet());
-    const std::string message = SaveFailureMessage(path, result.error);
-    EXPECT_NE(message.find(path), std::string::npos);
+    const std::string message = SaveFailureMessage(folder, result.error);
+    EXPECT_NE(message.find(folder), std::string::npos);
     EXPECT_NE(message.find(result.error), std::string::npos);
 }
 
