@@ -1,0 +1,31 @@
+#pragma once
+// The sections of the project file: their element names in file order, the
+// function that fills each from the model and the one that reads it back.
+#include <span>
+
+#include "model/unit_model.h"
+#include "model/xml_node.h"
+
+namespace dorvik {
+
+// A load moves the progress bar from 0 to this value.
+inline constexpr int kProjectProgressEnd = 5;
+
+struct ProjectSectionWriter {
+    const char* name;
+    // Adds the section's children; false when an element cannot be created.
+    bool (*write)(XmlNode& section, const UnitModel& model);
+};
+
+struct ProjectSectionReader {
+    const char* name;
+    void (*read)(const XmlNode& section, UnitModel& model);
+    int progressAfter;  // progress bar position once read; 0 leaves it
+};
+
+// The six sections in file order.
+std::span<const ProjectSectionWriter> ProjectSections();
+// The sections in the order a load reads them.
+std::span<const ProjectSectionReader> ProjectReadOrder();
+
+}  // namespace dorvik

@@ -1,0 +1,198 @@
+#include "model/project_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "fakes.h"
+#include "model/text_codec.h"
+#include "project_expect.h"
+
+namespace dorvik {
+namespace {
+
+using test::Gb;
+using test::ReadBytes;
+using test::WriteBytes;
+
+int Count(const std::string& text, const std::string& what) {
+    int count = 0;
+    for (auto pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + 1))
+        ++count;
+    return count;
+}
+
+std::string Saved(UnitModel& model) {
+    test::ScratchDir dir;
+    const ProjectResult result = SaveProject(model, dir.File("p.gto"));
+    EXPECT_TRUE(result.ok) << result.error;
+    return ReadBytes(dir.File("p.gto"));
+}
+
+// Saves `model` and loads the file into `loaded`.
+void RoundTrip(UnitModel& model, UnitModel& loaded) {
+    test::ScratchDir dir;
+    ASSERT_TRUE(SaveProject(model, dir.File("p.gto")).ok);
+    const ProjectResult result = LoadProject(loaded, dir.File("p.gto"));
+    ASSERT_TRUE(result.ok) << result.error;
+}
+
+TEST(ProjectGolden, SavedBytesAreTheGoldenFile) {
+    UnitModel model;
+    test::FillSmallProject(model);
+    EXPECT_EQ(Saved(model), ReadBytes(test::GoldenPath("project_small.gto")));
+}
+
+TEST(ProjectGolden, LoadRestoresEveryField) {
+    UnitModel expected;
+    test::FillSmallProject(expected);
+    UnitModel loaded;
+    loaded.RebuildForHouses(2);
+    const ProjectResult result = LoadProject(loaded, test::GoldenPath("project_small.gto"));
+    ASSERT_TRUE(result.ok) << result.error;
+    test::ExpectSameProject(expected, loaded);
+    EXPECT_EQ(loaded.UnitPassword, "");  // written on every save, never read
+    EXPECT_TRUE(loaded.Modified.IsSet());
+}
+
+TEST(ProjectGolden, EverySlotIsWrittenEmptyOnesIncluded) {
+    UnitModel model;
+    const std::string file = Saved(model);
+    EXPECT_EQ(Count(file, "<Normal>"), kPhoneCapacity);
+    EXPECT_EQ(Count(file, "<Special>"), 3 * kSpecialSectionSize);
+    EXPECT_EQ(Count(file, "<Alarm>"), kAlarmCapacity);
+    EXPECT_EQ(Count(file,
+                    "<Normal><Index>2000</Index><Phone></Phone><Name></Name><Status>0</Status>"
+                    "</Normal></PhoneNumber>"),
+              1);
+    EXPECT_NE(file.find("\n  <LogRoot></LogRoot>\n</gto>\n"), std::string::npos);
+}
+
+TEST(ProjectRoundTrip, FullProjectIsLossless) {
+    UnitModel model;
+    test::FillFullProject(model);
+    UnitModel loaded;
+    RoundTrip(model, loaded);
+    test::ExpectSameProject(model, loaded);
+    EXPECT_EQ(loaded.Log.RowCount(), kLogCapacity);
+}
+
+TEST(ProjectRoundTrip, LogThatWrappedIsSavedCompletely) {
+    UnitModel model;
+    for (int i = 0; i < kLogCapacity; ++i) model.Log.AddEntry("201701010000", "5550100", "", i);
+    ASSERT_EQ(model.Log.Counter(), 0);
+    const std::string file = Saved(model);
+    EXPECT_EQ(Count(file, "<Log>"), kLogCapacity);
+}
+
+TEST(ProjectRoundTrip, LongChineseTextsSurvive) {
+    UnitModel model;
+    std::string name600;
+    for (int i = 0; i < 600; ++i) name600 += Gb("长");
+    ASSERT_EQ(name600.size(), 1200u);
+    model.Phones.SetEntry("13800000001", name600, 0, RowStatus::Pending);
+    model.Settings.Alarm1 = name600 + name600;
+    UnitModel loaded;
+    RoundTrip(model, loaded);
+    EXPECT_EQ(loaded.Phones.Row(0).Name, name600);
+    EXPECT_EQ(loaded.Settings.Alarm1, name600 + name600);
+}
+
+TEST(ProjectRoundTrip, EveryFieldIsWrittenAsUtf8) {
+    UnitModel model;
+    model.UnitPassword = Gb("密码");
+    model.Settings.UnitName = Gb("北门");
+    model.MultiRelay.UnitVersion = Gb("版本");
+    model.Log.SetEntry(Gb("一"), Gb("今天"), "5550100", "", 0);
+    const std::string file = Saved(model);
+    EXPECT_TRUE(IsValidUtf8(file));
+    EXPECT_NE(file.find("<UnitName>北门</UnitName>"), std::string::npos);
+    EXPECT_NE(file.find("<UnitPassword>密码</UnitPassword>"), std::string::npos);
+    UnitModel loaded;
+    RoundTrip(model, loaded);
+    EXPECT_EQ(loaded.Settings.UnitName, model.Settings.UnitName);
+    EXPECT_EQ(loaded.MultiRelay.UnitVersion, model.MultiRelay.UnitVersion);
+    EXPECT_EQ(test::Fields(loaded.Log.Row(0)), test::Fields(model.Log.Row(0)));
+}
+
+TEST(ProjectRoundTrip, TextsXmlCannotCarryStillGiveALoadableFile) {
+    UnitModel model;
+    model.Phones.SetEntry("1380000\x01", "bad\x81", 0, RowStatus::Pending);  // control, cut GB18030
+    model.Phones.SetEntry("13800000002", " <&>\t\r\n ", 1, RowStatus::InUnit);  // kept as they are
+    model.Phones.SetEntry("13800000003", "  ", 2, RowStatus::InUnit);
+    model.Settings.UnitName = std::string("a\0b", 3);
+    const std::string file = Saved(model);
+    EXPECT_TRUE(IsValidUtf8(file));
+    UnitModel loaded;
+    RoundTrip(model, loaded);
+    EXPECT_EQ(loaded.Phones.Row(0).Number, "1380000?");
+    EXPECT_EQ(loaded.Phones.Row(0).Name, "bad?");
+    EXPECT_EQ(loaded.Phones.Row(1).Name, " <&>\t\r\n ");
+    EXPECT_EQ(loaded.Phones.Row(2).Name, "  ");
+    EXPECT_EQ(loaded.Settings.UnitName, "a?b");
+}
+
+// An unsaved change and an older project file on disk.
+class ProjectSave : public ::testing::Test {
+protected:
+    ProjectSave() {
+        WriteBytes(path, "old project\n");
+        model.Phones.SetEntry("13800000001", "Tom", 0, RowStatus::Pending);
+    }
+    test::ScratchDir dir;
+    const std::string path = dir.File("p.gto");
+    UnitModel model;
+};
+
+TEST_F(ProjectSave, SuccessReplacesTheFileAndClearsModified) {
+    ASSERT_TRUE(model.Modified.IsSet());
+    const ProjectResult result = SaveProject(model, path);
+    EXPECT_TRUE(result.ok);
+    EXPECT_TRUE(result.error.empty());
+    EXPECT_FALSE(model.Modified.IsSet());
+    EXPECT_EQ(ReadBytes(path), *FormatProject(model));
+}
+
+TEST_F(ProjectSave, FailedRenameKeepsOldFileAndModified) {
+    const RenameStep failing = [](const std::string&, const std::string&, std::string* error) {
+        *error = "disk pulled out";
+        return false;
+    };
+    const ProjectResult result = SaveProject(model, path, failing);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "disk pulled out");
+    EXPECT_TRUE(model.Modified.IsSet());
+    EXPECT_EQ(ReadBytes(path), "old project\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}),
+              1);  // no temp left
+}
+
+TEST_F(ProjectSave, FailureGivesTheSystemReasonForTheMessage) {
+    const std::string folder = dir.File("folder.gto");
+    std::filesystem::create_directory(folder);
+    const ProjectResult result = SaveProject(model, folder);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find("Is a directory"), std::string::npos) << result.error;
+    EXPECT_TRUE(model.Modified.IsSet());
+    const std::string message = SaveFailureMessage(folder, result.error);
+    EXPECT_NE(message.find(folder), std::string::npos);
+    EXPECT_NE(message.find(result.error), std::string::npos);
+}
+
+TEST(ProjectLoad, ProgressRunsToFiveAndIsHidden) {
+    UnitModel model;
+    test::RecordingProgressBar bar;
+    ASSERT_TRUE(LoadProject(model, test::GoldenPath("project_small.gto"), &bar).ok);
+    EXPECT_EQ(bar.minimum, 0);
+    EXPECT_EQ(bar.maximum, 5);
+    EXPECT_EQ(bar.positions, (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(bar.hides, 1);
+
+    test::RecordingProgressBar failed;
+    EXPECT_FALSE(LoadProjectText(model, "<gto>", &failed).ok);
+    EXPECT_EQ(failed.hides, 1);
+}
+
+}  // namespace
+}  // namespace dorvik

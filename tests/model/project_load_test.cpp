@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "model/project_file.h"
+#include "model/xml_node.h"
+#include "project_expect.h"
+
+namespace dorvik {
+namespace {
+
+using test::Gb;
+
+std::string Doc(const std::string& body) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gto>" + body + "</gto>\n";
+}
+
+std::string Normal(const std::string& index, const std::string& phone, const std::string& name,
+                   const std::string& status = "1") {
+    return "<Normal><Index>" + index + "</Index><Phone>" + phone + "</Phone><Name>" + name +
+           "</Name><Status>" + status + "</Status></Normal>";
+}
+
+std::string Phones(const std::string& slots) { return "<PhoneNumber>" + slots + "</PhoneNumber>"; }
+
+// Thirty levels of entities, each referring ten times to the one before.
+std::string Laughs() {
+    std::string dtd = "<!ENTITY l0 \"lol\">";
+    for (int i = 1; i < 30; ++i) {
+        std::string refs;
+        for (int k = 0; k < 10; ++k) refs += "&l" + std::to_string(i - 1) + ";";
+        dtd += "<!ENTITY l" + std::to_string(i) + " \"" + refs + "\">";
+    }
+    return "<?xml version=\"1.0\"?><!DOCTYPE gto [" + dtd + "]><gto>" +
+           Phones(Normal("2", "333", "&l29;")) + "</gto>";
+}
+
+// A model holding the small project, to see that a bad file changes nothing.
+class Filled : public ::testing::Test {
+protected:
+    Filled() {
+        test::FillSmallProject(model);
+        test::FillSmallProject(reference);
+    }
+    ProjectResult Load(const std::string& bytes) { return LoadProjectText(model, bytes); }
+    void ExpectUnchanged() { test::ExpectSameProject(reference, model); }
+
+    UnitModel model;
+    UnitModel reference;
+};
+
+TEST_F(Filled, OnlyTheFirstSectionIsRead) {
+    ASSERT_TRUE(
+        Load(Doc(Phones(Normal("2", "111", "First")) + Phones(Normal("4", "222", "Second")))).ok);
+    EXPECT_EQ(model.Phones.Row(1).Number, "111");
+    EXPECT_EQ(model.Phones.Row(3).Number, "");
+}
+
+TEST_F(Filled, SlotsWithoutAValidIndexAreIgnored) {
+    const std::string slots = "<Normal><Phone>999</Phone><Name>No index</Name></Normal>" +
+                              Normal("0", "999", "Zero") + Normal("-1", "999", "Minus") +
+                              Normal("x", "999", "Letters") + Normal("5", "999", "Past the end") +
+                              Normal("99999999999", "999", "Huge") + Normal("2", "", "");
+    ASSERT_TRUE(Load(Doc(Phones(slots))).ok);
+    ExpectUnchanged();
+}
+
+TEST_F(Filled, ShorterListKeepsTheCurrentNumbers) {
+    ASSERT_TRUE(
+        Load(Doc(Phones(Normal("1", "13811112222", "", "2") + Normal("3", "", "", "0")))).ok);
+    EXPECT_EQ(model.Phones.Row(0).Number, "13811112222");
+    EXPECT_EQ(model.Phones.Row(0).Name, "Tom & <Jerry>");  // an empty name keeps the one held
+    EXPECT_EQ(test::Fields(model.Phones.Row(2)), test::Fields(reference.Phones.Row(2)));
+    EXPECT_EQ(model.Alarms.Row(0).Number, "13700000001");
+}
+
+TEST_F(Filled, UnknownStatusKeepsTheSlotToBeSentAgain) {
+    ASSERT_TRUE(
+        Load(Doc(Phones(Normal("2", "555", "Odd", "7") + Normal("4", "666", "None", "")))).ok);
+    EXPECT_EQ(model.Phones.Row(1).Status, RowStatus::Pending);
+    EXPECT_EQ(model.Phones.Row(3).Status, RowStatus::Empty);
+    EXPECT_EQ(model.Phones.Row(3).Number, "666");
+}
+
+TEST_F(Filled, MissingMultiRelayKeepsItsSettings) {
+    ASSERT_TRUE(Load(Doc("<UnitInfo><UnitName>New</UnitName></UnitInfo>")).ok);
+    EXPECT_EQ(test::Fields(model.MultiRelay), test::Fields(reference.MultiRelay));
+    EXPECT_EQ(model.Settings.UnitName, "New");
+    EXPECT_EQ(model.Settings.UnitVersion, "");  // a missing element stores the empty text
+    EXPECT_EQ(model.Settings.RelayStatus, 0);
+    EXPECT_EQ(model.Settings.UnitMode, 0);
+}
+
+TEST_F(Filled, MultiRelayWithoutRelayStatusEmptiesIt) {
+    ASSERT_TRUE(
+        Load(Doc("<MultiRelay><UnitMode>1x</UnitMode><UnitName>M</UnitName></MultiRelay>")).ok);
+    EXPECT_EQ(model.MultiRelay.RelayStatus, "");
+    EXPECT_EQ(model.MultiRelay.UnitMode, 1);
+    EXPECT_EQ(model.MultiRelay.UnitName, "M");
+    EXPECT_EQ(test::Fields(model.Settings), test::Fields(reference.Settings));
+}
+
+TEST_F(Filled, SpecialSlotsTakeTypeAndStatus) {
+    const std::string slot =
+        "<Special><Index>60</Index><Phone>777</Phone><Name>Q</Name><Amount>3</Amount>"
+        "<Status>2</Status><Type>Q</Type></Special><Special><Phone>888</Phone></Special>";
+    ASSERT_TRUE(Load(Doc("<SpecialPhoneNumber>" + slot + "</SpecialPhoneNumber>")).ok);
+    const SpecialEntry& entry = model.Specials.Row(59);
+    EXPECT_EQ(entry.Number, "777");
+    EXPECT_EQ(entry.Amount, "3");
+    EXPECT_EQ(entry.FromDate, "");
+    EXPECT_EQ(entry.Status, RowStatus::InUnit);
+    EXPECT_EQ(entry.Type, 'Q');
+    EXPECT_EQ(model.Specials.FindNumber("888"), 0);
+}
+
+TEST_F(Filled, TruncatedFileChangesNothing) {
+    const std::string file = test::ReadBytes(test::GoldenPath("project_small.gto"));
+    const std::size_t end = file.rfind("</gto>");
+    for (std::size_t size = 0; size <= end; size += 37) {
+        const ProjectResult result = Load(file.substr(0, size));
+        EXPECT_FALSE(result.ok) << size;
+        EXPECT_FALSE(result.error.empty());
+    }
+    ExpectUnchanged();
+}
+
+TEST_F(Filled, MalformedFilesChangeNothing) {
+    const std::vector<std::string> files = {
+        "",
+        std::string("\0\xff\xfe garbage", 11),
+        Doc(Phones(Normal("2", "111", "A")) + "<Unclosed>"),
+        Doc(Phones(Normal("2", "111", "bad \xC3 utf-8"))),
+        Doc(Phones(Normal("2", "111", "&undefined;"))),
+        std::string(100000, '<'),
+        "<?xml version=\"1.0\"?>",
+    };
+    for (const std::string& file : files) EXPECT_FALSE(Load(file).ok);
+    ExpectUnchanged();
+}
+
+TEST_F(Filled, DeepNestingIsRefusedWithoutCrash) {
+    std::string deep;
+    for (int i = 0; i < 100000; ++i) deep += "<a>";
+    EXPECT_FALSE(Load(Doc(deep)).ok);
+    ExpectUnchanged();
+}
+
+TEST_F(Filled, EntitiesAreNeitherLoadedNorExpanded) {
+    const std::string xxe =
+        "<?xml version=\"1.0\"?><!DOCTYPE gto [<!ENTITY secret SYSTEM \"file:///etc/hostname\">"
+        "<!ENTITY word \"expanded\">]><gto>" +
+        Phones(Normal("2", "111", "a&secret;b") + Normal("4", "222", "&word;")) + "</gto>";
+    ASSERT_TRUE(Load(xxe).ok);
+    EXPECT_EQ(model.Phones.Row(1).Name, "ab");
+    EXPECT_EQ(model.Phones.Row(3).Number, "222");
+    EXPECT_EQ(model.Phones.Row(3).Name, "");
+
+    const std::string laughs = Laughs();
+    Load(laughs);  // refused or read without the expansion; either way it ends
+    EXPECT_LT(model.Phones.Row(1).Name.size(), 100u);
+}
+
+TEST(ProjectLoadFile, UnreadableFilesChangeNothing) {
+    test::ScratchDir dir;
+    UnitModel model;
+    test::FillSmallProject(model);
+    UnitModel reference;
+    test::FillSmallProject(reference);
+    std::filesystem::create_directory(dir.File("folder.gto"));
+    { std::ofstream(dir.File("huge.gto")) << "<gto>"; }
+    ASSERT_EQ(::truncate(dir.File("huge.gto").c_str(), kMaxProjectFileBytes + 1), 0);
+    for (const char* name : {"missing.gto", "folder.gto", "huge.gto"}) {
+        const ProjectResult result = LoadProject(model, dir.File(name));
+        EXPECT_FALSE(result.ok) << name;
+        EXPECT_NE(result.error.find(dir.File(name)), std::string::npos) << result.error;
+    }
+    test::ExpectSameProject(reference, model);
+}
+
+// ---- XmlNode ---------------------------------------------------------------
+
+TEST(XmlNode, AddChildRefusesEmptyNamesAndNullHelpers) {
+    XmlDocument doc = NewXmlDocument("root");
+    XmlNode root = RootOf(doc);
+    XmlNode child;
+    EXPECT_FALSE(root.AddChild(child, "", "text"));
+    EXPECT_TRUE(child.IsNull());
+    XmlNode none;
+    EXPECT_FALSE(none.AddChild(child, "a", "text"));
+    EXPECT_TRUE(root.AddChild(child, "a", Gb("中")));
+    std::string text;
+    EXPECT_TRUE(root.GetChildText("a", text));
+    EXPECT_EQ(text, Gb("中"));
+}
+
+TEST(XmlNode, GetChildTextReadsTheFirstChildWithText) {
+    std::string error;
+    const XmlDocument doc =
+        ParseXml("<r><e/><t>one</t><t>two</t><u>&lt;x&gt;<![CDATA[&y]]></u></r>", &error);
+    const XmlNode root = RootOf(doc);
+    std::string text = "before";
+    EXPECT_FALSE(root.GetChildText("missing", text));
+    EXPECT_FALSE(root.GetChildText("e", text));
+    EXPECT_EQ(text, "before");
+    EXPECT_TRUE(root.GetChildText("t", text));
+    EXPECT_EQ(text, "one");
+    EXPECT_TRUE(root.GetChildText("u", text));
+    EXPECT_EQ(text, "<x>&y");
+}
+
+TEST(XmlNode, GetChildrenAppendsInDocumentOrder) {
+    std::string error;
+    const XmlDocument doc = ParseXml("<r><a>1</a>text<b/><a>2</a><!-- a --><a>3</a></r>", &error);
+    std::vector<XmlNode> list(1);
+    EXPECT_EQ(RootOf(doc).GetChildren("a", list), 4);
+    std::string text;
+    EXPECT_FALSE(list[3].GetChildText("missing", text));
+    EXPECT_EQ(XmlNode().GetChildren("a", list), 0);
+    EXPECT_EQ(list.size(), 4u);
+}
+
+TEST(XmlNode, TextThatIsNotUtf8BecomesQuestionMark) {
+    XmlDocument doc = NewXmlDocument("r");
+    xmlNewTextChild(xmlDocGetRootElement(doc.get()), nullptr, BAD_CAST "t", BAD_CAST "ok\xff");
+    std::string text;
+    EXPECT_TRUE(RootOf(doc).GetChildText("t", text));
+    EXPECT_EQ(text, "ok?");
+}
+
+}  // namespace
+}  // namespace dorvik
