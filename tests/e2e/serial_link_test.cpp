@@ -88,14 +88,16 @@ TEST_F(SerialLink, LogDownloadGivesCallersTheirNames) {
 }
 
 TEST_F(SerialLink, SilenceGivesThreeResendsThenTheMessagesInOrder) {
-    StartUnit({"--silent-after", "1", "--journal", ::testing::TempDir() + "journal_silence"});
+    const std::string journal = ::testing::TempDir() + "journal_silence";
+    std::remove(journal.c_str());
+    StartUnit({"--silent-after", "1", "--journal", journal});
     ASSERT_TRUE(Connect());
     Send(BandQuery(kPassword));
     engine.SetBusy(true);
     ASSERT_TRUE(RunUntil([&] { return !engine.Connected(); }));
     EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Connect device fialed,Please check device!",
                                                        "Disconnected from unit"}));
-    FILE* f = fopen((::testing::TempDir() + "journal_silence").c_str(), "r");
+    FILE* f = fopen(journal.c_str(), "r");
     ASSERT_NE(f, nullptr);
     int bandLines = 0;
     char buf[256];
