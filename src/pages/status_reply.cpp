@@ -95,8 +95,10 @@ std::optional<StatusReport> ParseStatusReply(std::string_view reply, const Statu
     const std::optional<AlarmKey> second = FindAlarmState(reply, dialect.alarmKeys[1]);
     if (!second) return std::nullopt;
 
-    // 1. Each alarm's segment: the first ends at the second alarm's key, the second at a comma.
-    const std::size_t end1 = dialect.dropSeparator && second->pos > 0 ? second->pos - 1 : second->pos;
+    // 1. Each alarm's segment: the first ends at the second alarm's key (at a
+    //    comma when the second comes first), the second at a comma.
+    std::size_t end1 = reply.find(',', first->pos);
+    if (second->pos > first->pos) end1 = second->pos - (dialect.dropSeparator ? 1 : 0);
     const std::string_view s1 = Slice(reply, first->pos, end1);
     const std::string_view s2 = Slice(reply, second->pos, reply.find(',', second->pos));
 
