@@ -1,0 +1,127 @@
+#include "pages/dialog_log.h"
+
+#include "page_fixture.h"
+
+namespace dorvik {
+namespace {
+
+using namespace test;
+
+class LogPageTest : public PageTest {
+protected:
+    LogPageTest() {
+        Connect();
+        model.Phones.SetEntry("5550100", "Tom", 0, RowStatus::InUnit);
+        model.Phones.SetEntry("5550111", "Ann", 1, RowStatus::InUnit);
+        SpecialTexts sam;
+        sam.Number = "777";
+        sam.Name = "Sam";
+        model.Specials.SetEntry(sam, 0, RowStatus::InUnit, "S");
+        model.Modified.Clear();
+    }
+    std::vector<std::string> RowTexts(int row) const {
+        std::vector<std::string> texts;
+        for (int c = 0; c < 4; ++c) texts.push_back(logView.Cell(row, c));
+        return texts;
+    }
+};
+
+TEST_F(LogPageTest, WholeLogIsAReadAllWithNamesFromTheLists) {
+    logPage.OnGetEntireLog();
+    ASSERT_EQ(serial.writes.size(), 1u);
+    EXPECT_EQ(serial.writes[0].text, "#PWD1234#LOG=ALL?\r\n");
+    EXPECT_EQ(serial.writes[0].code, 21);
+    EXPECT_EQ(serial.writes[0].ack, "");
+    EXPECT_FALSE(logPage.CommandsEnabled());
+    EXPECT_FALSE(msic.CommandsEnabled());
+    Feed("LOGW7:5550100:201612281345\nLOGS8:777:201612281400\nLOGW9:999:2016122815\nJUNK\n");
+    EXPECT_EQ(RowTexts(0), (std::vector<std::string>{"7", "2016/12/28 13:45", "5550100", "Tom"}));
+    EXPECT_EQ(RowTexts(1), (std::vector<std::string>{"8", "2016/12/28 14:00", "777", "Sam"}));
+    EXPECT_EQ(RowTexts(2), (std::vector<std::string>{"9", "2016/12/28 15", "999", ""}));
+    EXPECT_EQ(model.Log.Counter(), 3);
+    EXPECT_EQ(logView.SelectedRow(), 2);
+    EXPECT_EQ(logView.TopRow(), 2);
+    EXPECT_TRUE(model.Modified.IsSet());
+    EXPECT_EQ(timers.FireAll(ConnectionEngine::kReadAllMs), 1);
+    EXPECT_TRUE(logPage.CommandsEnabled()) << "the read-all ends when something arrived";
+}
+
+TEST_F(LogPageTest, LastEntriesTakeTheCountFromTheBox) {
+    const std::pair<const char*, const char*> boxes[] = {
+        {"10", "#PWD1234#LOG=10?"}, {"-5", "#PWD1234#LOG=-5?"}, {"", "#PWD1234#LOG=0?"},
+        {"abc", "#PWD1234#LOG=0?"}, {"99999999999999", "#PWD1234#LOG=2147483647?"}};
+    for (auto [text, frame] : boxes) {
+        logPage.LastCountText() = text;
+        logPage.OnGetLastEntries();
+        EXPECT_EQ(LastFrame(), frame);
+        EXPECT_EQ(serial.writes.back().code, 22);
+    }
+    logPage.LastCountText() = "10";
+    logPage.OnGetLastEntries();
+    for (int i = 1; i <= 10; ++i)
+        Feed("LOGW" + std::to_string(i) + ":5550111:2017010112" + std::to_string(10 + i) + "\n");
+    EXPECT_EQ(model.Log.RowCount(), 10);
+    EXPECT_EQ(RowTexts(9), (std::vector<std::string>{"10", "2017/01/01 12:20", "5550111", "Ann"}));
+}
+
+TEST_F(LogPageTest, DownloadsAreRefusedWhenDisconnectedOrInModemMode) {
+    LinkParams p = engine.Params();
+    p.modemMode = true;
+    engine.SetParams(p);
+    logPage.OnGetEntireLog();
+    logPage.OnGetLastEntries();
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, "Unsupported in modem mode");
+    EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Information);
+    EXPECT_EQ(boxes.shown[1].text, "Unsupported in modem mode");
+
+    engine.SetConnected(false);
+    serial.writes.clear();
+    boxes.shown.clear();
+    logPage.OnGetEntireLog();
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"You are disconnected from the unit"});
+    EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Error);
+    EXPECT_TRUE(serial.writes.empty());
+    EXPECT_FALSE(logPage.CommandsEnabled());
+    EXPECT_EQ(engine.Page(PageRole::Log), &logPage);
+}
+
+TEST_F(LogPageTest, EntriesWithoutCallerAreSkippedAndNewCallersReplaceWholeRows) {
+    logView.AddLogEntry("201612281345", "", "", 3);
+    EXPECT_EQ(model.Log.Counter(), 0);
+    EXPECT_EQ(logView.SelectedRow(), -1);
+    EXPECT_FALSE(model.Modified.IsSet());
+
+    logView.SetLogEntry("1", "2016/12/28 13:45", "5550100", "Tom", 999);
+    EXPECT_EQ(model.Log.Counter(), 0) << "the row after the last wraps to the top";
+    logView.SetLogEntry("2", "2016/12/28 13:46", "5550111", "Ann", 0);
+    logView.AddLogEntry("201701011200", "4440000", "", 5);
+    EXPECT_EQ(RowTexts(1), (std::vector<std::string>{"5", "2017/01/01 12:00", "4440000", ""}))
+        << "no name of an older caller stays";
+    LogEntry e;
+    EXPECT_TRUE(logView.GetLogEntry(999, e));
+    EXPECT_EQ(e.Name, "Tom");
+    EXPECT_FALSE(logView.GetLogEntry(1000, e));
+    EXPECT_FALSE(logView.GetLogEntry(-1, e));
+    EXPECT_FALSE(logView.SetLogEntry("x", "t", "1", "n", 1000));
+}
+
+TEST_F(LogPageTest, DeleteLogAfterAWrapEmptiesEveryRow) {
+    for (int i = 0; i < kLogCapacity + 3; ++i) logView.AddLogEntry("201612281345", "1", "", i);
+    EXPECT_EQ(model.Log.Counter(), 3);
+    EXPECT_EQ(logView.Cell(kLogCapacity - 1, 0), std::to_string(kLogCapacity - 1));
+    EXPECT_EQ(logView.Cell(0, 0), std::to_string(kLogCapacity));
+    model.Modified.Clear();
+    logView.ShowRow(500);
+    logPage.OnDeleteLog();
+    for (int row = 0; row < kLogCapacity; ++row) ASSERT_EQ(logView.Cell(row, 2), "") << row;
+    EXPECT_EQ(model.Log.Counter(), 0);
+    EXPECT_EQ(model.Log.RowCount(), 0);
+    EXPECT_EQ(logView.SelectedRow(), 0);
+    EXPECT_EQ(logView.TopRow(), 0);
+    EXPECT_TRUE(model.Modified.IsSet());
+    EXPECT_TRUE(serial.writes.empty()) << "nothing is sent to the unit";
+}
+
+}  // namespace
+}  // namespace dorvik

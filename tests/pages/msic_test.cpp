@@ -1,0 +1,277 @@
+#include "pages/msic.h"
+
+#include <functional>
+
+#include "page_fixture.h"
+
+namespace dorvik {
+namespace {
+
+using namespace test;
+
+class MsicTest : public PageTest {
+protected:
+    MsicTest() { Connect(); }
+};
+
+struct CommandCase {
+    const char* button;
+    std::function<void(CMsic&)> press;
+    const char* frame;
+    int code;
+    const char* ack;
+};
+
+void FillForm(CMsic& p) {
+    SettingsForm& f = p.Form();
+    f.unitName = "Gate";
+    f.unitVersion = "V1";
+    f.delay = "300";
+    f.unitPhone = "5550100";
+    f.band = "GSM 850, PCS 1900";
+    f.alarmTexts = {"Door open", "Power fail"};
+    p.Extra().batteryAlarm = "20";
+    p.SetPickerTime(Time(2016, 12, 28, 13, 45, 7));
+}
+
+TEST_F(MsicTest, EveryCommandSendsItsFrameCodeAndAcknowledgement) {
+    const CommandCase cases[] = {
+        {"Get Unit Name", &CMsic::OnGetUnitName, "#PWD1234#DEVICE?", 6, ""},
+        {"Set Unit Name", &CMsic::OnSetUnitName, "#PWD1234#DEVICE:Gate:V1", 5,
+         "DEVICE NAME IS Gate:V1"},
+        {"Get Unit Time", &CMsic::OnGetUnitTime, "#PWD1234#TIMER?", 14, ""},
+        {"Set Unit Time", &CMsic::OnSetUnitTime, "#PWD1234#TIMER:20161228:134507", 13,
+         "DEVICE TIMER IS SET TO 20161228:134507"},
+        {"Get Reception", &CMsic::OnGetReception, "#PWD1234#CSQ?", 17, ""},
+        {"Battery Set Data", &CMsic::OnSetBattery,
+         "#PWD1234#POWER-CHANGE-ALARM:OFF,BCPW-LOW-ALARM:OFF:20", 27, "BCPW=20"},
+        {"Clock update Get Data", &CMsic::OnGetClockUpdate, "#PWD1234#TIMER-UPDATE?", 16, ""},
+        {"Clock update Set Data (clear)", &CMsic::OnSetClockUpdate,
+         "#PWD1234#TIMER-UPDATE:NO", 15, "TIMER-UPDATE:NO OK"},
+        {"Band Get Data", &CMsic::OnGetBand, "#PWD1234#BAND?", 30, ""},
+        {"Band Set Data", &CMsic::OnSetBand, "#PWD1234#BAND=GSM 850, PCS 1900", 29,
+         "BAND SET TO GSM 850, PCS 1900 OK"},
+        {"Set Mode", &CMsic::OnSetMode, "#PWD1234#MODE0", 11, "RELAY SET TO MODE0"},
+        {"Get Mode", &CMsic::OnGetMode, "#PWD1234#MODE?", 12, ""},
+        {"Get Got Delay", &CMsic::OnGetDelay, "#PWD1234#GOT?", 8, ""},
+        {"Set Got Delay", &CMsic::OnSetDelay, "#PWD1234#GOT300:MILLISECOND", 7,
+         "DELAY TIME SET TO 300 MS"},
+        {"Set Alarm Mode", &CMsic::OnSetAlarmMode, "#PWD1234#ALARM-IN1=OFF,ALARM-IN2=OFF", 25,
+         "ALARM-IN1=OFF,ALARM-IN2=OFF"},
+        {"Alarm content Get Data", &CMsic::OnGetAlarmContent, "#PWD1234#UDI?", 39, ""},
+        {"Alarm content Set Data", &CMsic::OnSetAlarmContent,
+         "#PWD1234#UDI1:Door open, UDI2:Power fail", 28, "UDI1:Door open, UDI2:Power fail OKEY"},
+        {"Get Device Status", &CMsic::OnGetDeviceStatus, "#PWD1234#STATUS?", 35, ""},
+    };
+    FillForm(msic);
+    for (const CommandCase& c : cases) {
+        SCOPED_TRACE(c.button);
+        serial.writes.clear();
+        engine.SetActiveSettingsPage(2);
+        engine.SetBusy(false);
+        c.press(msic);
+        ASSERT_EQ(serial.writes.size(), 1u);
+        EXPECT_EQ(serial.writes[0].text, std::string(c.frame) + "\r\n");
+        EXPECT_EQ(serial.writes[0].code, c.code);
+        EXPECT_EQ(serial.writes[0].ack, c.ack);
+        EXPECT_EQ(engine.ActiveSettingsPage(), 1);
+        EXPECT_FALSE(msic.CommandsEnabled()) << "busy: the buttons wait for the answer";
+        EXPECT_EQ(engine.Indicator(), LedState::Busy);
+    }
+    EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_F(MsicTest, CommandsWhileDisconnectedSendNothing) {
+    engine.SetConnected(false);
+    serial.writes.clear();
+    using Press = void (CMsic::*)();
+    for (Press press : {Press(&CMsic::OnGetUnitName), Press(&CMsic::OnSetUnitTime),
+                        Press(&CMsic::OnSetDelay), Press(&CMsic::OnSetAlarmMode),
+                        Press(&CMsic::OnGetDeviceStatus), Press(&CMsic::OnSetBattery)}) {
+        boxes.shown.clear();
+        (msic.*press)();
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0].text, "You are disconnected from the unit");
+        EXPECT_EQ(boxes.shown[0].caption, "DORVIK");
+        EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Error);
+    }
+    EXPECT_TRUE(serial.writes.empty());
+}
+
+TEST_F(MsicTest, DelayUnitWords) {
+    msic.Form().delay = "5";
+    const std::pair<int, const char*> units[] = {
+        {0, "#PWD1234#GOT5:MINIUTE"}, {1, "#PWD1234#GOT5:SECOND"}, {2, "#PWD1234#GOT5:MILLISECOND"}};
+    for (auto [unit, frame] : units) {
+        msic.Extra().delayUnit = unit;
+        msic.OnSetDelay();
+        EXPECT_EQ(LastFrame(), frame);
+        EXPECT_EQ(serial.writes.back().ack, "DELAY TIME SET TO 5 MS") << "whatever the unit";
+    }
+}
+
+TEST_F(MsicTest, AlarmToggleFollowsModeFlagAndRadiosBuildTheWords) {
+    msic.OnAlarmToggle(0);
+    EXPECT_TRUE(msic.Form().alarms[0].enabled);
+    EXPECT_FALSE(msic.Form().alarms[0].phoneChecked) << "mode flag 0 checks SMS";
+    msic.Form().alarms[0].interval = "30";
+    msic.OnSetAlarmMode();
+    EXPECT_EQ(LastFrame(), "#PWD1234#ALARM-IN1=ON:SMS:30,ALARM-IN2=OFF");
+
+    msic.OnAlarmModeRadio(1, true);
+    msic.OnAlarmToggle(1);
+    EXPECT_FALSE(msic.Form().alarms[1].phoneChecked) << "the radio does not change the mode flag";
+    msic.OnAlarmModeRadio(1, true);
+    msic.Form().alarms[1].interval = "10";
+    msic.OnSetAlarmMode();
+    EXPECT_EQ(LastFrame(), "#PWD1234#ALARM-IN1=ON:SMS:30,ALARM-IN2=ON:PHONE:10");
+    EXPECT_EQ(serial.writes.back().ack, "ALARM-IN1=ON:SMS:30,ALARM-IN2=ON:PHONE:10");
+}
+
+TEST_F(MsicTest, ClockUpdateAndBatteryFollowTheirToggles) {
+    msic.Form().unitPhone = "5550100";
+    msic.OnSetClockUpdate();
+    EXPECT_EQ(LastFrame(), "#PWD1234#TIMER-UPDATE:NO") << "whatever the phone box holds";
+    msic.Form().clockUpdateEnabled = true;
+    msic.OnSetClockUpdate();
+    EXPECT_EQ(LastFrame(), "#PWD1234#TIMER-UPDATE:5550100");
+    EXPECT_EQ(serial.writes.back().ack, "TIMER-UPDATE:5550100 OK");
+
+    msic.Extra().batteryAlarm = "35";
+    msic.OnBatteryToggle();
+    EXPECT_TRUE(msic.Form().batteryEnabled);
+    msic.OnSetBattery();
+    EXPECT_EQ(LastFrame(), "#PWD1234#POWER-CHANGE-ALARM:ON,BCPW-LOW-ALARM:ON:35");
+}
+
+TEST_F(MsicTest, ModeRadiosAndPcTime) {
+    msic.OnModeRadio(1);
+    EXPECT_EQ(model.Settings.UnitMode, 1);
+    msic.OnSetMode();
+    EXPECT_EQ(LastFrame(), "#PWD1234#MODE1");
+    EXPECT_EQ(serial.writes.back().ack, "RELAY SET TO MODE1");
+    EXPECT_EQ(msic.PickerText(), "2010/01/01 00:00:00");
+    msic.OnGetPcTime();
+    EXPECT_EQ(msic.PickerText(), "2017/03/04 05:06:07");
+}
+
+TEST_F(MsicTest, RelayOutputsSendWithoutBusyState) {
+    const std::tuple<int, bool, const char*, int, const char*> outputs[] = {
+        {1, true, "#PWD1234#OUT1=ON", 18, "OUT1=ON OK"},
+        {1, false, "#PWD1234#OUT1=OFF", 19, "OUT1=OFF OK"},
+        {2, true, "#PWD1234#OUT2=ON", 18, "OUT2=ON OK"},
+        {2, false, "#PWD1234#OUT2=OFF", 19, "OUT2=OFF OK"}};
+    for (auto [relay, on, frame, code, ack] : outputs) {
+        msic.OnRelayOutput(relay, on);
+        EXPECT_EQ(LastFrame(), frame);
+        EXPECT_EQ(serial.writes.back().code, code);
+        EXPECT_EQ(serial.writes.back().ack, ack);
+        EXPECT_EQ(msic.Extra().relayOn[relay - 1], on);
+        EXPECT_TRUE(msic.CommandsEnabled()) << "plain commands leave the buttons enabled";
+    }
+    engine.SetConnected(false);
+    serial.writes.clear();
+    msic.OnRelayOutput(2, true);
+    EXPECT_TRUE(msic.Extra().relayOn[1]) << "the clicked radio keeps its check";
+    EXPECT_TRUE(serial.writes.empty());
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"You are disconnected from the unit"});
+}
+
+TEST_F(MsicTest, PasswordChecksRunInOrderAndStopAtTheFirst) {
+    SettingsForm& f = msic.Form();
+    engine.SetConnected(false);
+    msic.OnSetUnitPassword();
+    f.password = "1234";
+    msic.OnSetUnitPassword();
+    f.newPassword = "abcd";
+    f.confirmPassword = "ABCD";
+    msic.OnSetUnitPassword();
+    f.confirmPassword = "abcd";
+    msic.OnSetUnitPassword();
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{
+                           "Current password is empty",
+                           "New password is empty\r\nPlease Insert new password before  changing "
+                           "password",
+                           "Confirm password is error", "You are disconnected from the unit"}));
+    EXPECT_TRUE(serial.writes.empty());
+    EXPECT_EQ(msic.PendingPassword(), "");
+}
+
+TEST_F(MsicTest, ConfirmedPasswordChangeBecomesTheConnectionPassword) {
+    SettingsForm& f = msic.Form();
+    f.password = "anything";
+    f.newPassword = f.confirmPassword = "9876";
+    msic.OnSetUnitPassword();
+    EXPECT_EQ(LastFrame(), "#PWD1234#CAP9876#CAP9876") << "the connection password goes first";
+    EXPECT_EQ(msic.PendingPassword(), "9876");
+    EXPECT_EQ(engine.Password(), "1234") << "not before the unit confirms";
+    Feed("PWD SETUP OK\n");
+    EXPECT_EQ(engine.Password(), "9876");
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Set password success"});
+    EXPECT_TRUE(msic.CommandsEnabled());
+    msic.OnGetMode();
+    EXPECT_EQ(LastFrame(), "#PWD9876#MODE?");
+}
+
+TEST_F(MsicTest, QueryRepliesReachThePage) {
+    const std::pair<void (CMsic::*)(), const char*> steps[] = {
+        {&CMsic::OnGetUnitName, "DEVICE NAME IS Gate:V1.2\n"},
+        {&CMsic::OnGetUnitTime, "TIMER IS 20161228:134501\n"},
+        {&CMsic::OnGetReception, "CSQ IS 23\n"},
+        {&CMsic::OnGetBand, "BAND IS GSM900\n"},
+        {&CMsic::OnGetMode, "RELAY IS MODE1\n"},
+        {&CMsic::OnGetDelay, "DELAY TIME IS 300\n"},
+        {&CMsic::OnGetClockUpdate, "TIMER-UPDATE:5550100\n"},
+        {&CMsic::OnGetAlarmContent, "UDI1:Door open,UDI2:Power fail\n"},
+    };
+    for (auto [press, reply] : steps) {
+        (msic.*press)();
+        Feed(reply);
+        EXPECT_TRUE(msic.CommandsEnabled()) << reply;
+    }
+    const SettingsForm& f = msic.Form();
+    EXPECT_EQ(f.unitName, "Gate");
+    EXPECT_EQ(f.unitVersion, "V1.2");
+    EXPECT_EQ(msic.PickerText(), "2016/12/28 13:45:01");
+    EXPECT_EQ(f.reception, "23");
+    EXPECT_EQ(f.band, "GSM900");
+    EXPECT_EQ(msic.RelayMode(), 1);
+    EXPECT_EQ(f.delay, "300");
+    EXPECT_TRUE(f.clockUpdateEnabled);
+    EXPECT_EQ(f.unitPhone, "5550100");
+    EXPECT_EQ(f.alarmTexts[0], "Door open");
+    EXPECT_EQ(f.alarmTexts[1], "Power fail");
+
+    msic.OnGetClockUpdate();
+    Feed("TIMER-UPDATE:NO\n");
+    EXPECT_FALSE(msic.Form().clockUpdateEnabled);
+    EXPECT_EQ(msic.Form().unitPhone, "5550100") << "the box keeps its text";
+}
+
+TEST_F(MsicTest, ConfirmationsShowTheirMessages) {
+    FillForm(msic);
+    msic.OnSetUnitName();
+    Feed("DEVICE NAME IS Gate:V1\n");
+    msic.OnModeRadio(1);
+    msic.OnSetMode();
+    Feed("RELAY SET TO MODE1\n");
+    msic.OnSetBand();
+    Feed("BAND SET TO GSM 850, PCS 1900 OK\r\n");
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Set unit name success", "Set Relay mode succes"}))
+        << "a CR before the LF spoils the band confirmation";
+    EXPECT_EQ(model.MultiRelay.UnitMode, 1);
+}
+
+TEST_F(MsicTest, AlarmContentReplyWithoutCommaOrColonKeepsTheOtherBox) {
+    msic.Form().alarmTexts = {"a", "b"};
+    msic.ApplyAlarmContentReply("UDI1:Gate");
+    EXPECT_EQ(msic.Form().alarmTexts[0], "Gate");
+    EXPECT_EQ(msic.Form().alarmTexts[1], "b");
+    msic.ApplyAlarmContentReply("ERROR");
+    EXPECT_EQ(msic.Form().alarmTexts[0], "Gate");
+    msic.ApplyAlarmContentReply("");
+    EXPECT_EQ(msic.Form().alarmTexts[1], "b");
+}
+
+}  // namespace
+}  // namespace dorvik

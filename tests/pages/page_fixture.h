@@ -1,0 +1,87 @@
+#pragma once
+// A connected engine on a recording serial device, the real reply
+// handlers, the unit model, both settings pages and the log page.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fake_serial.h"
+#include "fakes.h"
+#include "pages/dialog_log.h"
+#include "pages/log_view.h"
+#include "pages/msic.h"
+#include "pages/multi_relay.h"
+#include "protocol/reply_handlers.h"
+
+namespace dorvik::test {
+
+class NullStatusPane : public StatusPane {
+public:
+    void SetConnectionText(const std::string&) override {}
+};
+
+inline std::tm Time(int y, int mo, int d, int h, int mi, int s) {
+    std::tm t{};
+    t.tm_year = y - 1900;
+    t.tm_mon = mo - 1;
+    t.tm_mday = d;
+    t.tm_hour = h;
+    t.tm_min = mi;
+    t.tm_sec = s;
+    t.tm_isdst = -1;
+    return t;
+}
+
+class PageTest : public ::testing::Test {
+protected:
+    PageTest()
+        : engine({serial, nullptr, timers, boxes, led, progress, status}),
+          handlers(model, engine),
+          clock(Time(2017, 3, 4, 5, 6, 7)),
+          msic(engine, model.Settings, clock),
+          multi(engine, model.MultiRelay, clock),
+          logView(model.Log),
+          logPage(engine, logView) {
+        LinkParams p;
+        p.password = "1234";
+        p.unitId = "1";
+        p.port.port = 1;
+        engine.SetParams(p);
+        engine.SetReplySink(&handlers);
+        handlers.SetPages({nullptr, nullptr, nullptr, nullptr, &msic, &multi, &logView});
+    }
+    void Connect() {
+        engine.OnConnectCommand();
+        Feed("HOUSE NUMBER IS 200\n");
+        timers.FireAll(ConnectionEngine::kSerialReplyMs);
+        serial.writes.clear();
+        boxes.shown.clear();
+    }
+    void Feed(const std::string& s) {
+        for (unsigned char c : s) engine.OnSerialByte(c, 1);
+    }
+    // The last command written, without its line end.
+    std::string LastFrame() const {
+        if (serial.writes.empty()) return {};
+        std::string t = serial.writes.back().text;
+        return t.size() >= 2 ? t.substr(0, t.size() - 2) : t;
+    }
+    std::vector<std::string> Boxes() const { return boxes.Texts(); }
+
+    FakeSerialDevice serial;
+    ManualTimerFactory timers;
+    RecordingMessageBox boxes;
+    RecordingIndicator led;
+    RecordingProgressBar progress;
+    NullStatusPane status;
+    UnitModel model;
+    ConnectionEngine engine;
+    ReplyHandlers handlers;
+    FixedClock clock;
+    CMsic msic;
+    CMultiRelay multi;
+    CLogView logView;
+    CDialogLog logPage;
+};
+
+}  // namespace dorvik::test
