@@ -38,11 +38,25 @@ QCheckBox* Check(const QString& text, const QString& name, QWidget* parent) {
     return box;
 }
 
-// A labelled row; the control's accessible name is its label.
-void AddRow(QFormLayout* form, const QString& label, QWidget* control) {
+// A labelled row; the control's accessible name is its label. The row
+// shows `row` when given (the control with something beside it).
+void AddRow(QFormLayout* form, const QString& label, QWidget* control, QLayout* row = nullptr) {
     control->setAccessibleName(label);
-    form->addRow(label, control);
+    if (row) {
+        form->addRow(label, row);
+    } else {
+        form->addRow(label, control);
+    }
 }
+
+// A control followed by a small widget (a button, a unit) on one row.
+QHBoxLayout* Pair(QWidget* control, QWidget* after) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(control);
+    row->addWidget(after);
+    return row;
+}
+
 
 }  // namespace
 
@@ -78,49 +92,50 @@ QWidget* CCommunciation::BuildPortGroup() {
     return group;
 }
 
-void CCommunciation::BuildControls() {
+QLayout* CCommunciation::BuildUnitRows(QPushButton* help) {
     auto* unit = new QFormLayout;
     unitId_ = Edit(QStringLiteral("unitId"), this);
     tavrin_ = Check(QStringLiteral("TAVRIN Mode"), QStringLiteral("tavrin"), this);
     password_ = Edit(QStringLiteral("password"), this);
     password_->setEchoMode(QLineEdit::Password);
-    auto* help = new QPushButton(QStringLiteral("?"), this);
-    help->setObjectName(QStringLiteral("passwordHelp"));
-    help->setAccessibleName(QStringLiteral("?"));
-    auto* passwordRow = new QHBoxLayout;
-    passwordRow->addWidget(password_);
-    passwordRow->addWidget(help);
     savePassword_ = Check(QStringLiteral("Save password"), QStringLiteral("savePassword"), this);
     useModem_ = Check(QStringLiteral("Use Modem"), QStringLiteral("useModem"), this);
     useModem_->setLayoutDirection(Qt::RightToLeft);  // text on the left
+    useModem_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     expiredTime_ = Edit(QStringLiteral("expiredTime"), this);
-    auto* expiredRow = new QHBoxLayout;
-    expiredRow->addWidget(expiredTime_);
-    expiredRow->addWidget(new QLabel(QStringLiteral("s"), this));
     unitPhone_ = Edit(QStringLiteral("unitPhone"), this);
-    messageCenter_ = Edit(QStringLiteral("messageCenter"), this);
-    messageCenter_->setVisible(false);
     AddRow(unit, QStringLiteral("Unit ID"), unitId_);
     unit->addRow(tavrin_);
-    password_->setAccessibleName(QStringLiteral("Password"));
-    unit->addRow(QStringLiteral("Password"), passwordRow);
+    AddRow(unit, QStringLiteral("Password"), password_, Pair(password_, help));
     unit->addRow(savePassword_);
     unit->addRow(useModem_);
-    expiredTime_->setAccessibleName(QStringLiteral("Receive Expired Time"));
-    unit->addRow(QStringLiteral("Receive Expired Time"), expiredRow);
+    AddRow(unit, QStringLiteral("Receive Expired Time"), expiredTime_,
+           Pair(expiredTime_, new QLabel(QStringLiteral("s"), this)));
     AddRow(unit, QStringLiteral("Unit Phone Number"), unitPhone_);
+    return unit;
+}
 
+void CCommunciation::BuildControls() {
+    auto* help = new QPushButton(QStringLiteral("?"), this);
+    help->setObjectName(QStringLiteral("passwordHelp"));
+    help->setAccessibleName(QStringLiteral("?"));
+    help->setFixedWidth(help->fontMetrics().horizontalAdvance(QStringLiteral("??")) + 16);
+    messageCenter_ = Edit(QStringLiteral("messageCenter"), this);
+    messageCenter_->setVisible(false);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildPortGroup());
-    layout->addLayout(unit);
+    layout->addLayout(BuildUnitRows(help));
     layout->addWidget(messageCenter_);
     layout->addWidget(buttons);
-
     connect(buttons, &QDialogButtonBox::accepted, this, &CCommunciation::OnOk);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] { model_.ShowPasswordHelp(); });
+    ConnectChecks();
+}
+
+void CCommunciation::ConnectChecks() {
     connect(useModem_, &QCheckBox::clicked, this, [this](bool on) {
         model_.ClickUseModem(on);
         ShowChecks();

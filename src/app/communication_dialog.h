@@ -13,7 +13,9 @@
 
 class QCheckBox;
 class QComboBox;
+class QLayout;
 class QLineEdit;
+class QPushButton;
 
 namespace dorvik {
 
@@ -36,6 +38,8 @@ public:
 
 private:
     void BuildControls();
+    QLayout* BuildUnitRows(QPushButton* help);
+    void ConnectChecks();
     QWidget* BuildPortGroup();
     void FillPortList();
     void ShowControls(const ConnectionForm& form);

@@ -120,10 +120,24 @@ int LinkedNumber(const std::map<int, std::string>& links, const std::string& rea
     return 0;
 }
 
-// The default number of a ttyS<n> device (n+1), or 0.
-int SerialDefault(const Candidate& c) {
+// The number COMn names without a link (n+1 for ttyS<n>) when still free,
+// else 0.
+int ClaimSerialDefault(const Candidate& c, std::set<int>& taken) {
     const int n = NumberAfter(fs::path(c.real).filename(), "ttyS");
-    return n >= 0 && n < kMaxComPort ? n + 1 : 0;
+    if (n < 0 || n >= kMaxComPort || !taken.insert(n + 1).second) return 0;
+    return n + 1;
+}
+
+// Gives each device the lowest number not yet taken.
+void AddWithFreeNumbers(const std::vector<const Candidate*>& devices, std::set<int>& taken,
+                        std::vector<AvailablePort>& ports) {
+    int next = 1;
+    for (const auto* c : devices) {
+        while (next <= kMaxComPort && taken.count(next)) ++next;
+        if (next > kMaxComPort) return;
+        taken.insert(next);
+        ports.push_back({next, c->path, ShownName(*c)});
+    }
 }
 
 }  // namespace
@@ -133,33 +147,18 @@ std::vector<AvailablePort> ScanSerialPorts(const std::string& root, const std::s
     std::set<int> taken;
     for (const auto& [n, target] : links) taken.insert(n);
     std::vector<AvailablePort> ports;
-    std::vector<const Candidate*> unnumbered;
+    std::vector<const Candidate*> rest;
     const auto devices = OpenableDevices(root);
     for (const auto& c : devices) {
         const int linked = LinkedNumber(links, c.real);
-        if (linked) {
-            ports.push_back({linked, c.path, ShownName(c)});
+        const int n = linked ? linked : ClaimSerialDefault(c, taken);
+        if (n) {
+            ports.push_back({n, c.path, ShownName(c)});
         } else {
-            unnumbered.push_back(&c);
+            rest.push_back(&c);
         }
     }
-    // ttyS devices keep the number COMn names without a link, when free.
-    std::vector<const Candidate*> rest;
-    for (const auto* c : unnumbered) {
-        const int n = SerialDefault(*c);
-        if (n && taken.insert(n).second) {
-            ports.push_back({n, c->path, ShownName(*c)});
-        } else {
-            rest.push_back(c);
-        }
-    }
-    int next = 1;
-    for (const auto* c : rest) {
-        while (next <= kMaxComPort && taken.count(next)) ++next;
-        if (next > kMaxComPort) break;
-        taken.insert(next);
-        ports.push_back({next, c->path, ShownName(*c)});
-    }
+    AddWithFreeNumbers(rest, taken, ports);
     std::sort(ports.begin(), ports.end(),
               [](const AvailablePort& a, const AvailablePort& b) { return a.number < b.number; });
     return ports;

@@ -1,12 +1,12 @@
 // The Qt bindings of the platform seams: text crossing, file filters,
 // timers, the blocking dispatcher and message boxes.
 #include <QApplication>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
-#include <atomic>
 #include <thread>
 
 #include "app/qt_dispatcher.h"
@@ -85,7 +85,7 @@ void PlatformBindingsTest::dispatcherRunsWorkerCallsOnGuiThreadInOrder() {
     QtDispatcher dispatcher;
     std::vector<int> order;
     bool allOnGui = true;
-    std::atomic<bool> done{false};
+    QEventLoop loop;
     QThread* gui = QThread::currentThread();
     std::thread worker([&] {
         for (int i = 0; i < 200; ++i) {
@@ -96,9 +96,9 @@ void PlatformBindingsTest::dispatcherRunsWorkerCallsOnGuiThreadInOrder() {
             // Blocking: the call has run before Invoke returned.
             if (static_cast<int>(order.size()) != i + 1) allOnGui = false;
         }
-        done = true;
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
-    QTRY_VERIFY(done.load());
+    loop.exec();
     worker.join();
     QVERIFY(allOnGui);
     QCOMPARE(order.size(), std::size_t(200));
