@@ -11,6 +11,7 @@ using dorvik::test::RecordingMessageBox;
 class ConnectionDialogModelTest : public QObject {
     Q_OBJECT
 private slots:
+    void init();
     void openingWithoutPortShowsDefaultsAndCancelKeepsThem();
     void openingShowsSettingsAndPasswordOnlyWhenSaved();
     void modemAndTavrinExcludeEachOther();
@@ -19,6 +20,10 @@ private slots:
     void cancelAfterRefusedOkReturnsWhatWasTyped();
     void portTextsAreReadBackOrKeepTheOpenedValues();
     void helpShowsTheDefaultPassword();
+
+private:
+    RecordingMessageBox boxes_;
+    std::unique_ptr<ConnectionDialogModel> model_;
 };
 
 namespace {
@@ -39,9 +44,15 @@ ConnectionSettings Saved() {
 
 }  // namespace
 
+// A fresh dialog opened with the saved settings.
+void ConnectionDialogModelTest::init() {
+    boxes_ = RecordingMessageBox();
+    model_ = std::make_unique<ConnectionDialogModel>(boxes_);
+    model_->Open(Saved());
+}
+
 void ConnectionDialogModelTest::openingWithoutPortShowsDefaultsAndCancelKeepsThem() {
-    RecordingMessageBox boxes;
-    ConnectionDialogModel model(boxes);
+    ConnectionDialogModel& model = *model_;
     ConnectionSettings none = Saved();
     none.port = 0;
     model.Open(none);
@@ -58,13 +69,11 @@ void ConnectionDialogModelTest::openingWithoutPortShowsDefaultsAndCancelKeepsThe
     QCOMPARE(back.dataBits, 8);
     QCOMPARE(back.stopBits, 1);
     QCOMPARE(back.password, none.password);
-    QVERIFY(boxes.shown.empty());
+    QVERIFY(boxes_.shown.empty());
 }
 
 void ConnectionDialogModelTest::openingShowsSettingsAndPasswordOnlyWhenSaved() {
-    RecordingMessageBox boxes;
-    ConnectionDialogModel model(boxes);
-    model.Open(Saved());
+    ConnectionDialogModel& model = *model_;
     QCOMPARE(model.Controls().port, std::string("COM3"));
     QCOMPARE(model.Controls().parity, std::string("EVEN"));
     QCOMPARE(model.Controls().expiredTime, std::string("30"));
@@ -83,9 +92,7 @@ void ConnectionDialogModelTest::openingShowsSettingsAndPasswordOnlyWhenSaved() {
 }
 
 void ConnectionDialogModelTest::modemAndTavrinExcludeEachOther() {
-    RecordingMessageBox boxes;
-    ConnectionDialogModel model(boxes);
-    model.Open(Saved());
+    ConnectionDialogModel& model = *model_;
     QVERIFY(!model.ModemFieldsEnabled() && !model.UnitIdEnabled());
     model.ClickUseModem(true);
     QVERIFY(model.ModemFieldsEnabled());
@@ -101,9 +108,7 @@ void ConnectionDialogModelTest::modemAndTavrinExcludeEachOther() {
 }
 
 void ConnectionDialogModelTest::okChecksInOrderAndStopsAtFirstFailure() {
-    RecordingMessageBox boxes;
-    ConnectionDialogModel model(boxes);
-    model.Open(Saved());
+    ConnectionDialogModel& model = *model_;
     ConnectionForm f = model.Controls();
     f.expiredTime = "0";
     f.useModem = true;
@@ -124,8 +129,8 @@ void ConnectionDialogModelTest::okChecksInOrderAndStopsAtFirstFailure() {
                                                ConnectionDialogModel::kNeedPhoneNumber,
                                                ConnectionDialogModel::kNeedIdAndPassword,
                                                ConnectionDialogModel::kNeedIdAndPassword};
-    QCOMPARE(boxes.Texts(), expected);
-    for (const auto& b : boxes.shown) {
+    QCOMPARE(boxes_.Texts(), expected);
+    for (const auto& b : boxes_.shown) {
         QCOMPARE(b.caption, std::string("DORVIK"));
         QVERIFY(b.icon == MsgIcon::Error);
     }
@@ -133,15 +138,13 @@ void ConnectionDialogModelTest::okChecksInOrderAndStopsAtFirstFailure() {
 }
 
 void ConnectionDialogModelTest::nonNumericTimeOutIsRefusedEvenWithoutModem() {
-    RecordingMessageBox boxes;
-    ConnectionDialogModel model(boxes);
-    model.Open(Saved());
+    ConnectionDialogModel& model = *model_;
     for (const char* bad : {"abc", "", "-3", "0", "12s"}) {
         ConnectionForm f = model.Controls();
         f.expiredTime = bad;
         QVERIFY2(!model.Ok(f), bad);
     }
-    QCOMPARE(boxes.shown.size(), std::size_t(5));
+    QCOMPARE(boxes_.shown.size(), std::size_t(5));
     ConnectionForm f = model.Controls();
     f.expiredTime = " 12 ";
     QVERIFY(model.Ok(f));
@@ -149,9 +152,7 @@ void ConnectionDialogModelTest::nonNumericTimeOutIsRefusedEvenWithoutModem() {
 }
 
 void ConnectionDialogModelTest::cancelAfterRefusedOkReturnsWhatWasTyped() {
-    RecordingMessageBox boxes;
-    ConnectionDialogModel model(boxes);
-    model.Open(Saved());
+    ConnectionDialogModel& model = *model_;
     ConnectionForm f = model.Controls();
     f.useModem = true;
     f.unitPhoneNumber.clear();
@@ -169,48 +170,44 @@ void ConnectionDialogModelTest::cancelAfterRefusedOkReturnsWhatWasTyped() {
 }
 
 void ConnectionDialogModelTest::portTextsAreReadBackOrKeepTheOpenedValues() {
-    RecordingMessageBox boxes;
-    ConnectionDialogModel model(boxes);
-    model.Open(Saved());
-    ConnectionForm f = model.Controls();
-    f.port = "COM12  ttyUSB0  usb-FTDI";
-    f.baud = "57600";
-    f.parity = "odd";
-    f.dataBits = "8";
-    f.stopBits = "1";
-    QVERIFY(model.Ok(f));
-    ConnectionSettings back = model.Result();
-    QCOMPARE(back.port, 12);
-    QCOMPARE(back.baud, 57600);
-    QCOMPARE(back.parity, 'O');
-    QCOMPARE(back.dataBits, 8);
-    QCOMPARE(back.stopBits, 1);
-
-    f.port = "ttyUSB0";
-    f.baud = "fast";
-    f.parity = "";
-    f.dataBits = "-8";
-    f.stopBits = "x";
-    QVERIFY(model.Ok(f));
-    back = model.Result();
-    QCOMPARE(back.port, 3);
-    QCOMPARE(back.baud, 115200);
-    QCOMPARE(back.parity, 'E');
-    QCOMPARE(back.dataBits, 7);
-    QCOMPARE(back.stopBits, 2);
+    struct Case {
+        const char *port, *baud, *parity, *dataBits, *stopBits;
+        int wantPort, wantBaud;
+        char wantParity;
+        int wantData, wantStop;
+    };
+    // Texts that do not read keep what the dialog was opened with.
+    const Case cases[] = {
+        {"COM12  ttyUSB0  usb-FTDI", "57600", "odd", "8", "1", 12, 57600, 'O', 8, 1},
+        {"ttyUSB0", "fast", "", "-8", "x", 3, 115200, 'E', 7, 2},
+    };
+    for (const Case& c : cases) {
+        ConnectionForm f = model_->Controls();
+        f.port = c.port;
+        f.baud = c.baud;
+        f.parity = c.parity;
+        f.dataBits = c.dataBits;
+        f.stopBits = c.stopBits;
+        QVERIFY(model_->Ok(f));
+        const ConnectionSettings back = model_->Result();
+        QCOMPARE(back.port, c.wantPort);
+        QCOMPARE(back.baud, c.wantBaud);
+        QCOMPARE(back.parity, c.wantParity);
+        QCOMPARE(back.dataBits, c.wantData);
+        QCOMPARE(back.stopBits, c.wantStop);
+    }
     QVERIFY(!ParseComNumber("COM0"));
     QVERIFY(!ParseComNumber("COM257"));
     QCOMPARE(ParseComNumber("COM256").value(), 256);
 }
 
 void ConnectionDialogModelTest::helpShowsTheDefaultPassword() {
-    RecordingMessageBox boxes;
-    ConnectionDialogModel model(boxes);
+    ConnectionDialogModel& model = *model_;
     model.ShowPasswordHelp();
-    QCOMPARE(boxes.shown.size(), std::size_t(1));
-    QCOMPARE(boxes.shown[0].text, std::string("Default password is 482915"));
-    QVERIFY(boxes.shown[0].icon == MsgIcon::Information);
-    QCOMPARE(boxes.shown[0].caption, std::string("DORVIK"));
+    QCOMPARE(boxes_.shown.size(), std::size_t(1));
+    QCOMPARE(boxes_.shown[0].text, std::string("Default password is 482915"));
+    QVERIFY(boxes_.shown[0].icon == MsgIcon::Information);
+    QCOMPARE(boxes_.shown[0].caption, std::string("DORVIK"));
 }
 
 QTEST_MAIN(ConnectionDialogModelTest)
