@@ -14,12 +14,10 @@ private slots:
     void init();
     void openingWithoutPortShowsDefaultsAndCancelKeepsThem();
     void openingShowsSettingsAndPasswordOnlyWhenSaved();
-    void modemAndTavrinExcludeEachOther();
     void okChecksInOrderAndStopsAtFirstFailure();
     void nonNumericTimeOutIsRefusedEvenWithoutModem();
     void cancelAfterRefusedOkReturnsWhatWasTyped();
     void portTextsAreReadBackOrKeepTheOpenedValues();
-    void helpShowsTheDefaultPassword();
 
 private:
     RecordingMessageBox boxes_;
@@ -89,22 +87,6 @@ void ConnectionDialogModelTest::openingShowsSettingsAndPasswordOnlyWhenSaved() {
     QCOMPARE(model.Result().password, std::string("482915"));  // Cancel keeps it
     QVERIFY(model.Ok(model.Controls()));
     QCOMPARE(model.Result().password, std::string());  // OK stores the empty box
-}
-
-void ConnectionDialogModelTest::modemAndTavrinExcludeEachOther() {
-    ConnectionDialogModel& model = *model_;
-    QVERIFY(!model.ModemFieldsEnabled() && !model.UnitIdEnabled());
-    model.ClickUseModem(true);
-    QVERIFY(model.ModemFieldsEnabled());
-    model.ClickTavrinMode(true);
-    QVERIFY(model.UnitIdEnabled());
-    QVERIFY(!model.Controls().useModem);
-    QVERIFY(!model.ModemFieldsEnabled());
-    model.ClickUseModem(true);
-    QVERIFY(!model.Controls().tavrinMode);
-    QVERIFY(!model.UnitIdEnabled());
-    model.ClickUseModem(false);
-    QVERIFY(!model.ModemFieldsEnabled() && !model.UnitIdEnabled());
 }
 
 void ConnectionDialogModelTest::okChecksInOrderAndStopsAtFirstFailure() {
@@ -199,15 +181,6 @@ void ConnectionDialogModelTest::portTextsAreReadBackOrKeepTheOpenedValues() {
     QVERIFY(!ParseComNumber("COM0"));
     QVERIFY(!ParseComNumber("COM257"));
     QCOMPARE(ParseComNumber("COM256").value(), 256);
-}
-
-void ConnectionDialogModelTest::helpShowsTheDefaultPassword() {
-    ConnectionDialogModel& model = *model_;
-    model.ShowPasswordHelp();
-    QCOMPARE(boxes_.shown.size(), std::size_t(1));
-    QCOMPARE(boxes_.shown[0].text, std::string("Default password is 482915"));
-    QVERIFY(boxes_.shown[0].icon == MsgIcon::Information);
-    QCOMPARE(boxes_.shown[0].caption, std::string("DORVIK"));
 }
 
 QTEST_MAIN(ConnectionDialogModelTest)

@@ -12,7 +12,6 @@ using dorvik::test::ManualTimerFactory;
 class StatusBarTest : public QObject {
     Q_OBJECT
 private slots:
-    void ledStartsRedDisabled();
     void everyLedStateDrawsDifferentPixels();
     void pingLightsThenDarkensAndRestarts();
     void indicatorCallsChooseRowAndColumn();
@@ -31,14 +30,6 @@ QImage Grab(CLed& led, LedRow row, LedColumn column) {
 }
 
 }  // namespace
-
-void StatusBarTest::ledStartsRedDisabled() {
-    ManualTimerFactory timers;
-    CLed led(timers);
-    QCOMPARE(led.Colour(), LedRow::Red);
-    QCOMPARE(led.State(), LedColumn::Disabled);
-    QVERIFY(!led.PingActive());
-}
 
 void StatusBarTest::everyLedStateDrawsDifferentPixels() {
     ManualTimerFactory timers;
