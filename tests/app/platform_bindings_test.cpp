@@ -22,7 +22,7 @@ class PlatformBindingsTest : public QObject {
     Q_OBJECT
 private slots:
     void textCrossesBothWaysWithoutLoss();
-    void mfcFiltersBecomeQtFilters();
+    void pipeFiltersBecomeQtFilters();
     void oneShotAndPeriodicTimersTick();
     void timerMayBeDestroyedByItsOwnTick();
     void dispatcherRunsWorkerCallsOnGuiThreadInOrder();
@@ -38,7 +38,7 @@ void PlatformBindingsTest::textCrossesBothWaysWithoutLoss() {
     QCOMPARE(ToQString(""), QString());
 }
 
-void PlatformBindingsTest::mfcFiltersBecomeQtFilters() {
+void PlatformBindingsTest::pipeFiltersBecomeQtFilters() {
     QCOMPARE(ToQtFilter(Utf8ToGb("文件类型(*.gto)|*.gto||")), QString::fromUtf8("文件类型(*.gto)"));
     QCOMPARE(ToQtFilter("File Type(*.gto)|*.gto||"), QStringLiteral("File Type(*.gto)"));
     QCOMPARE(ToQtFilter("Excel|*.xls;*.xlsx|All files|*.*||"),
