@@ -1,0 +1,157 @@
+// The connection dialog's widgets: the port list, the exclusive check boxes,
+// the settings handed back on every way of closing, and the port link.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "app/communication_dialog.h"
+#include "fakes.h"
+
+using namespace dorvik;
+using dorvik::test::RecordingMessageBox;
+namespace fs = std::filesystem;
+
+class CommunicationDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void listsAnEmptyEntryThenTheOpenablePorts();
+    void everyWayOfClosingHandsTheSettingsBack();
+    void refusedOkKeepsTheDialogOpen();
+    void okLinksTheChosenPortAndCancelDoesNot();
+    void checkBoxesExcludeEachOtherAndEnableTheirFields();
+
+private:
+    struct Run {
+        std::unique_ptr<CCommunciation> dialog;
+        std::vector<ConnectionSettings> closed;
+    };
+    std::unique_ptr<Run> Open(const ConnectionSettings& s);
+    template <typename T>
+    T* Find(Run& run, const char* name) {
+        return run.dialog->findChild<T*>(QString::fromLatin1(name));
+    }
+    void PressOk(Run& run) {
+        run.dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    }
+
+    RecordingMessageBox boxes_;
+    std::unique_ptr<QTemporaryDir> tmp_;
+    PortPlaces places_;
+};
+
+void CommunicationDialogTest::init() {
+    boxes_.shown.clear();
+    tmp_ = std::make_unique<QTemporaryDir>();
+    places_ = {tmp_->path().toStdString() + "/root", tmp_->path().toStdString() + "/config"};
+    fs::create_directories(places_.devRoot + "/dev");
+    std::ofstream(places_.devRoot + "/dev/ttyS0") << "";
+    std::ofstream(places_.devRoot + "/dev/ttyUSB0") << "";
+}
+
+std::unique_ptr<CommunicationDialogTest::Run> CommunicationDialogTest::Open(const ConnectionSettings& s) {
+    auto run = std::make_unique<Run>();
+    Run* raw = run.get();
+    run->dialog = std::make_unique<CCommunciation>(
+        s, boxes_, places_, [raw](const ConnectionSettings& back) { raw->closed.push_back(back); });
+    return run;
+}
+
+void CommunicationDialogTest::listsAnEmptyEntryThenTheOpenablePorts() {
+    auto run = Open(ConnectionSettings{});
+    auto* port = Find<QComboBox>(*run, "port");
+    QCOMPARE(port->count(), 3);
+    QCOMPARE(port->itemText(0), QString());
+    QCOMPARE(port->itemText(1), QStringLiteral("COM1  ttyS0"));
+    QCOMPARE(port->itemText(2), QStringLiteral("COM2  ttyUSB0"));
+    QCOMPARE(port->currentText(), QStringLiteral("COM1"));
+    QCOMPARE(run->dialog->windowTitle(), QStringLiteral("Communication selection"));
+    QCOMPARE(port->accessibleName(), QStringLiteral("Port"));
+}
+
+void CommunicationDialogTest::everyWayOfClosingHandsTheSettingsBack() {
+    ConnectionSettings s;
+    s.port = 0;
+    const std::vector<std::function<void(Run&)>> ways = {
+        [this](Run& r) { PressOk(r); },
+        [](Run& r) { r.dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click(); },
+        [](Run& r) { QTest::keyClick(r.dialog.get(), Qt::Key_Escape); },
+        [](Run& r) { r.dialog->close(); },
+    };
+    for (const auto& close : ways) {
+        auto run = Open(s);
+        run->dialog->show();
+        close(*run);
+        QVERIFY(!run->dialog->isVisible());
+        QCOMPARE(run->closed.size(), std::size_t(1));
+        QCOMPARE(run->closed[0].port, 2);  // the defaults are taken over on any close
+        QCOMPARE(run->closed[0].baud, 9600);
+    }
+}
+
+void CommunicationDialogTest::refusedOkKeepsTheDialogOpen() {
+    auto run = Open(ConnectionSettings{});
+    run->dialog->show();
+    Find<QLineEdit>(*run, "expiredTime")->setText(QStringLiteral("none"));
+    PressOk(*run);
+    QVERIFY(run->dialog->isVisible());
+    QVERIFY(run->closed.empty());
+    QCOMPARE(boxes_.Texts(), std::vector<std::string>{"Invalidate expired time"});
+    Find<QLineEdit>(*run, "expiredTime")->setText(QStringLiteral("5"));
+    PressOk(*run);
+    QVERIFY(!run->dialog->isVisible());
+    QCOMPARE(run->closed.at(0).expiredTime, 5);
+}
+
+void CommunicationDialogTest::okLinksTheChosenPortAndCancelDoesNot() {
+    const std::string link = PortLinkPath(places_.configDir, 2);
+    auto cancelled = Open(ConnectionSettings{});
+    Find<QComboBox>(*cancelled, "port")->setCurrentIndex(2);
+    cancelled->dialog->reject();
+    QVERIFY(!fs::is_symlink(link));
+    QCOMPARE(cancelled->closed.at(0).port, 1);
+
+    auto run = Open(ConnectionSettings{});
+    Find<QComboBox>(*run, "port")->setCurrentIndex(2);
+    Find<QLineEdit>(*run, "password")->setText(QStringLiteral("1234"));
+    PressOk(*run);
+    QCOMPARE(run->closed.at(0).port, 2);
+    QCOMPARE(run->closed.at(0).password, std::string("1234"));
+    QVERIFY(fs::is_symlink(link));
+    QCOMPARE(fs::read_symlink(link).string(), places_.devRoot + "/dev/ttyUSB0");
+}
+
+void CommunicationDialogTest::checkBoxesExcludeEachOtherAndEnableTheirFields() {
+    ConnectionSettings s;
+    s.savePassword = false;
+    s.password = "482915";
+    auto run = Open(s);
+    auto* modem = Find<QCheckBox>(*run, "useModem");
+    auto* tavrin = Find<QCheckBox>(*run, "tavrin");
+    QVERIFY(Find<QLineEdit>(*run, "password")->text().isEmpty());
+    QVERIFY(!Find<QLineEdit>(*run, "unitId")->isEnabled());
+    QVERIFY(!Find<QLineEdit>(*run, "unitPhone")->isEnabled());
+    modem->click();
+    QVERIFY(Find<QLineEdit>(*run, "unitPhone")->isEnabled());
+    QVERIFY(Find<QLineEdit>(*run, "expiredTime")->isEnabled());
+    QVERIFY(Find<QLineEdit>(*run, "messageCenter")->isEnabled());
+    tavrin->click();
+    QVERIFY(tavrin->isChecked());
+    QVERIFY(!modem->isChecked());
+    QVERIFY(Find<QLineEdit>(*run, "unitId")->isEnabled());
+    QVERIFY(!Find<QLineEdit>(*run, "unitPhone")->isEnabled());
+    modem->click();
+    QVERIFY(!tavrin->isChecked());
+    QVERIFY(!Find<QLineEdit>(*run, "unitId")->isEnabled());
+    Find<QPushButton>(*run, "passwordHelp")->click();
+    QCOMPARE(boxes_.Texts(), std::vector<std::string>{"Default password is 482915"});
+}
+
+QTEST_MAIN(CommunicationDialogTest)
+#include "communication_dialog_test.moc"

@@ -1,0 +1,144 @@
+// The Qt bindings of the platform seams: text crossing, file filters,
+// timers, the blocking dispatcher and message boxes.
+#include <QApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+#include <thread>
+
+#include "app/qt_dispatcher.h"
+#include "app/qt_file_chooser.h"
+#include "app/qt_message_box.h"
+#include "app/qt_text.h"
+#include "app/qt_timer.h"
+#include "model/text_codec.h"
+
+using namespace dorvik;
+
+class PlatformBindingsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void textCrossesBothWaysWithoutLoss();
+    void pipeFiltersBecomeQtFilters();
+    void oneShotAndPeriodicTimersTick();
+    void timerMayBeDestroyedByItsOwnTick();
+    void dispatcherRunsWorkerCallsOnGuiThreadInOrder();
+    void dispatcherOnGuiThreadRunsAtOnce();
+    void messageBoxReturnsTheClickedAnswer();
+};
+
+void PlatformBindingsTest::textCrossesBothWaysWithoutLoss() {
+    const QString chinese = QString::fromUtf8("文件类型 DORVIK 😀");
+    const std::string gb = Utf8ToGb(chinese.toStdString());
+    QCOMPARE(ToQString(gb), chinese);
+    QCOMPARE(FromQString(chinese), gb);
+    QCOMPARE(ToQString(""), QString());
+}
+
+void PlatformBindingsTest::pipeFiltersBecomeQtFilters() {
+    QCOMPARE(ToQtFilter(Utf8ToGb("文件类型(*.gto)|*.gto||")), QString::fromUtf8("文件类型(*.gto)"));
+    QCOMPARE(ToQtFilter("File Type(*.gto)|*.gto||"), QStringLiteral("File Type(*.gto)"));
+    QCOMPARE(ToQtFilter("Excel|*.xls;*.xlsx|All files|*.*||"),
+             QStringLiteral("Excel (*.xls *.xlsx);;All files (*.*)"));
+    QCOMPARE(ToQtFilter("|*.csv||"), QStringLiteral("(*.csv)"));
+    QCOMPARE(ToQtFilter(""), QString());
+    QCOMPARE(ToQtFilter("no pattern"), QString());
+}
+
+void PlatformBindingsTest::oneShotAndPeriodicTimersTick() {
+    QtTimerFactory factory;
+    auto once = factory.CreateTimer();
+    auto periodic = factory.CreateTimer();
+    int onceTicks = 0, periodicTicks = 0;
+    once->Start(1, false, [&] { ++onceTicks; });
+    periodic->Start(1, true, [&] { ++periodicTicks; });
+    QVERIFY(once->IsActive() && periodic->IsActive());
+    QTRY_VERIFY(onceTicks == 1 && periodicTicks >= 3);
+    QVERIFY(!once->IsActive());
+    QVERIFY(periodic->IsActive());
+    periodic->Stop();
+    const int stoppedAt = periodicTicks;
+    // A restarted timer calls only its new function.
+    int restartedTicks = 0;
+    once->Start(1, false, [&] { ++restartedTicks; });
+    QTRY_COMPARE(restartedTicks, 1);
+    QCOMPARE(onceTicks, 1);
+    QCOMPARE(periodicTicks, stoppedAt);
+}
+
+void PlatformBindingsTest::timerMayBeDestroyedByItsOwnTick() {
+    QtTimerFactory factory;
+    std::unique_ptr<Timer> timer = factory.CreateTimer();
+    bool ticked = false;
+    timer->Start(1, true, [&] {
+        ticked = true;
+        timer.reset();
+    });
+    QTRY_VERIFY(ticked);
+    QVERIFY(!timer);
+}
+
+void PlatformBindingsTest::dispatcherRunsWorkerCallsOnGuiThreadInOrder() {
+    QtDispatcher dispatcher;
+    std::vector<int> order;
+    bool allOnGui = true;
+    QEventLoop loop;
+    QThread* gui = QThread::currentThread();
+    std::thread worker([&] {
+        for (int i = 0; i < 200; ++i) {
+            dispatcher.Invoke([&, i] {
+                allOnGui = allOnGui && QThread::currentThread() == gui;
+                order.push_back(i);
+            });
+            // Blocking: the call has run before Invoke returned.
+            if (static_cast<int>(order.size()) != i + 1) allOnGui = false;
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    worker.join();
+    QVERIFY(allOnGui);
+    QCOMPARE(order.size(), std::size_t(200));
+    for (int i = 0; i < 200; ++i) QCOMPARE(order[i], i);
+}
+
+void PlatformBindingsTest::dispatcherOnGuiThreadRunsAtOnce() {
+    QtDispatcher dispatcher;
+    bool ran = false;
+    dispatcher.Invoke([&] { ran = true; });
+    QVERIFY(ran);
+}
+
+void PlatformBindingsTest::messageBoxReturnsTheClickedAnswer() {
+    QtMessageBox box;
+    QString seenTitle, seenText;
+    auto answerWith = [&](QMessageBox::StandardButton button) {
+        QTimer::singleShot(0, [&, button] {
+            auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(shown);
+            seenTitle = shown->windowTitle();
+            seenText = shown->text();
+            if (button == QMessageBox::NoButton) {
+                QTest::keyClick(shown, Qt::Key_Escape);
+            } else {
+                shown->button(button)->click();
+            }
+        });
+    };
+    answerWith(QMessageBox::Yes);
+    QCOMPARE(box.Show(Utf8ToGb("保存?"), kCaption, MsgIcon::Question, MsgButtons::YesNoCancel),
+             MsgAnswer::Yes);
+    QCOMPARE(seenTitle, QStringLiteral("DORVIK"));
+    QCOMPARE(seenText, QString::fromUtf8("保存?"));
+    answerWith(QMessageBox::NoButton);
+    QCOMPARE(box.Show("Close?", kCaption, MsgIcon::Question, MsgButtons::YesNoCancel),
+             MsgAnswer::Cancel);
+    answerWith(QMessageBox::Ok);
+    QCOMPARE(box.Show("Done", kCaption, MsgIcon::Information, MsgButtons::Ok), MsgAnswer::Ok);
+}
+
+QTEST_MAIN(PlatformBindingsTest)
+#include "platform_bindings_test.moc"

@@ -1,0 +1,98 @@
+// Finding serial devices under a fake /dev and linking COM numbers to them.
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "app/serial_port_scan.h"
+
+using namespace dorvik;
+namespace fs = std::filesystem;
+
+class PortScanTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void listsOpenableDevicesWithNumbers();
+    void existingLinksKeepTheirNumbers();
+    void nothingFoundInAnEmptyRoot();
+    void linkIsWrittenAndReplaced();
+
+private:
+    std::unique_ptr<QTemporaryDir> tmp_;
+    std::string root_, config_;
+};
+
+namespace {
+
+void Touch(const std::string& path) { std::ofstream(path) << ""; }
+
+}  // namespace
+
+// A fake /dev: ttyS0 opens, ttyS1 does not (a folder), ttyUSB0 with a by-id
+// name, ttyACM0, a by-id link to nothing, and names that are not ports.
+void PortScanTest::init() {
+    tmp_ = std::make_unique<QTemporaryDir>();
+    root_ = tmp_->path().toStdString() + "/root";
+    config_ = tmp_->path().toStdString() + "/config";
+    fs::create_directories(root_ + "/dev/serial/by-id");
+    fs::create_directories(root_ + "/dev/ttyS1");
+    for (const char* name : {"ttyS0", "ttyUSB0", "ttyACM0", "tty5", "ttyUSBx", "console"}) {
+        Touch(root_ + "/dev/" + name);
+    }
+    fs::create_symlink("../../ttyUSB0", root_ + "/dev/serial/by-id/usb-FTDI_FT232R-if00");
+    fs::create_symlink("../../ttyUSB7", root_ + "/dev/serial/by-id/usb-gone-if00");
+}
+
+void PortScanTest::listsOpenableDevicesWithNumbers() {
+    const auto ports = ScanSerialPorts(root_, config_);
+    QCOMPARE(ports.size(), std::size_t(3));
+    QCOMPARE(ports[0].number, 1);
+    QCOMPARE(ports[0].device, root_ + "/dev/ttyS0");
+    QCOMPARE(ports[0].name, std::string("ttyS0"));
+    QCOMPARE(ports[1].number, 2);
+    QCOMPARE(ports[1].device, root_ + "/dev/serial/by-id/usb-FTDI_FT232R-if00");
+    QCOMPARE(ports[1].name, std::string("ttyUSB0  usb-FTDI_FT232R-if00"));
+    QCOMPARE(ports[2].number, 3);
+    QCOMPARE(ports[2].device, root_ + "/dev/ttyACM0");
+}
+
+void PortScanTest::existingLinksKeepTheirNumbers() {
+    fs::create_directories(config_ + "/ports");
+    fs::create_symlink(root_ + "/dev/ttyACM0", config_ + "/ports/com7");
+    fs::create_symlink(root_ + "/dev/ttyUSB9", config_ + "/ports/com2");  // unplugged
+    fs::create_symlink(root_ + "/dev/ttyACM0", config_ + "/ports/comX");  // not a port link
+    const auto ports = ScanSerialPorts(root_, config_);
+    QCOMPARE(ports.size(), std::size_t(3));
+    QCOMPARE(ports[0].number, 1);
+    QCOMPARE(ports[1].number, 3);  // 2 stays with the unplugged device
+    QCOMPARE(ports[1].name, std::string("ttyUSB0  usb-FTDI_FT232R-if00"));
+    QCOMPARE(ports[2].number, 7);
+    QCOMPARE(ports[2].name, std::string("ttyACM0"));
+}
+
+void PortScanTest::nothingFoundInAnEmptyRoot() {
+    QVERIFY(ScanSerialPorts(tmp_->path().toStdString() + "/nowhere", config_).empty());
+}
+
+void PortScanTest::linkIsWrittenAndReplaced() {
+    const std::string device = root_ + "/dev/ttyUSB0";
+    QVERIFY(WritePortLink(config_, 2, device));
+    const std::string link = PortLinkPath(config_, 2);
+    QCOMPARE(link, config_ + "/ports/com2");
+    QVERIFY(fs::is_symlink(link));
+    QCOMPARE(fs::read_symlink(link).string(), device);
+    QVERIFY(WritePortLink(config_, 2, root_ + "/dev/ttyACM0"));
+    QCOMPARE(fs::read_symlink(link).string(), root_ + "/dev/ttyACM0");
+    QCOMPARE(std::distance(fs::directory_iterator(config_ + "/ports"), fs::directory_iterator()), 1);
+    QVERIFY(!WritePortLink(config_, 0, device));
+    QVERIFY(!WritePortLink(config_, kMaxComPort + 1, device));
+    QVERIFY(!WritePortLink(config_, 3, ""));
+    // The linked device now gets the linked number.
+    const auto ports = ScanSerialPorts(root_, config_);
+    QCOMPARE(ports.back().number, 3);  // ttyUSB0 after ttyS0 (1) and ttyACM0 (2)
+    QCOMPARE(ports[1].name, std::string("ttyACM0"));
+}
+
+QTEST_MAIN(PortScanTest)
+#include "port_scan_test.moc"
