@@ -20,9 +20,17 @@ constexpr size_t kReadChunk = 1 << 16;
 constexpr std::array<uint8_t, 16> kExcelClassId = {0x20, 0x08, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00,
                                                   0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
 
+void Quiet(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+
+// A damaged file makes libgsf log assertion failures; the failure reaches
+// the caller as a result instead.
 void InitGsf() {
     static std::once_flag once;
-    std::call_once(once, gsf_init);
+    std::call_once(once, [] {
+        gsf_init();
+        auto levels = static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING);
+        for (const char* domain : {"libgsf", "libgsf:msole"}) g_log_set_handler(domain, levels, Quiet, nullptr);
+    });
 }
 
 struct Unref {
