@@ -25,16 +25,18 @@ constexpr const char* kHeaderProblem = "Problems with adding headers\n";
 constexpr size_t kMaxWorkbookRows = 65536;
 constexpr size_t kMaxTextRows = size_t{1} << 20;
 
+// Empty header cells name no field, so they never count as duplicates.
 const std::string* FirstDuplicate(const std::vector<std::string>& names) {
     for (size_t i = 0; i < names.size(); ++i)
-        if (std::find(names.begin() + static_cast<long>(i) + 1, names.end(), names[i]) != names.end())
+        if (!names[i].empty() &&
+            std::find(names.begin() + static_cast<long>(i) + 1, names.end(), names[i]) != names.end())
             return &names[i];
     return nullptr;
 }
 
 const std::string* FirstShared(const std::vector<std::string>& added, const std::vector<std::string>& present) {
     for (const std::string& name : added)
-        if (std::find(present.begin(), present.end(), name) != present.end()) return &name;
+        if (!name.empty() && std::find(present.begin(), present.end(), name) != present.end()) return &name;
     return nullptr;
 }
 

@@ -90,9 +90,11 @@ std::string ReadErrorText(ReadStatus s) {
     return "";
 }
 
+// Cells right of column IV lie outside any sheet range and are not read.
 TableRow RowTexts(const xls::Row& cells) {
     TableRow row;
     for (const xls::Cell& c : cells) {
+        if (c.col >= xls::kMaxCols) break;
         std::u16string text = xls::CellText(c);
         if (text.empty()) continue;
         row.resize(c.col);

@@ -211,13 +211,14 @@ TEST(WorkbookChecks, HeaderRowsAreCheckedWithTheirMessages) {
 TEST(WorkbookChecks, HeaderNamesAreAddedAfterThePresentOnes) {
     ScratchDir dir;
     std::string path = dir.File("w.xls");
-    WriteTable(path, "S", {{"A", "B"}, {"1", "2"}});
+    WriteTable(path, "S", {{"A", "B", "", ""}, {"1", "2", "", "wide"}});
     CSpreadSheet sheet(path, "S", false);
+    EXPECT_EQ(sheet.FieldNames(), (Cells{"A", "B", "", ""}));
     EXPECT_FALSE(sheet.SetHeaderRow({"C", "B"}));
     EXPECT_EQ(sheet.LastError(), "Duplicate header row field:B\n");
-    ASSERT_TRUE(sheet.SetHeaderRow({"C"}));
-    EXPECT_EQ(sheet.FieldNames(), (Cells{"A", "B", "C"}));
-    EXPECT_EQ(sheet.TotalColumns(), 3);
+    ASSERT_TRUE(sheet.SetHeaderRow({"C"})) << sheet.LastError();
+    EXPECT_EQ(sheet.FieldNames(), (Cells{"A", "B", "", "", "C"}));
+    EXPECT_EQ(sheet.TotalColumns(), 5);
     // The header cannot be added when the workbook can no longer be written.
     WriteBytes(path, "not a workbook");
     EXPECT_FALSE(sheet.SetHeaderRow({"D"}));
