@@ -192,7 +192,10 @@ bool OnFormula(const Record& r, SheetState& s) {
     }
     double v = static_cast<uint8_t>(d[8]);
     switch (d[6]) {
-        case 0: s.pendingRow = row, s.pendingCol = col; break;
+        case 0:
+            s.pendingRow = row;
+            s.pendingCol = col;
+            break;
         case 1: PutNumber(s, row, col, CellKind::Boolean, v); break;
         case 2: PutNumber(s, row, col, CellKind::Error, v); break;
         default: PutText(s, row, col, u""); break;
