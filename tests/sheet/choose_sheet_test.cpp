@@ -1,0 +1,98 @@
+// Choosing the sheet to import: the sheet list of the workbook, the
+// selection dialog seam and the two messages.
+#include <gtest/gtest.h>
+
+#include "../support/fakes.h"
+#include "model/text_codec.h"
+#include "sheet/ole_container.h"
+#include "sheet/sheet_chooser.h"
+#include "sheet/spreadsheet.h"
+#include "sheet_test_support.h"
+
+namespace dorvik {
+namespace {
+
+using test::ScratchDir;
+
+class ScriptedChooser : public SheetChooser {
+public:
+    explicit ScriptedChooser(std::optional<std::string> answer) : answer_(std::move(answer)) {}
+    std::optional<std::string> ChooseSheetName(const std::vector<std::string>& names) override {
+        offered.push_back(names);
+        return answer_;
+    }
+    std::vector<std::vector<std::string>> offered;
+
+private:
+    std::optional<std::string> answer_;
+};
+
+void AddSheet(const std::string& path, const std::string& name) {
+    CSpreadSheet sheet(path, name, false);
+    ASSERT_TRUE(sheet.PutRow({"Index"}, 1, true)) << sheet.LastError();
+}
+
+TEST(ChooseSheet, TextFileGoesByTheDefaultNameWithoutAsking) {
+    ScratchDir dir;
+    ScriptedChooser chooser("x");
+    test::RecordingMessageBox box;
+    EXPECT_EQ(ChooseSheet(dir.File("list.csv"), "PhoneNumbers", chooser, box), "PhoneNumbers");
+    EXPECT_TRUE(chooser.offered.empty());
+    EXPECT_TRUE(box.shown.empty());
+}
+
+TEST(ChooseSheet, OnlySheetIsTakenSeveralAreOfferedInWorkbookOrder) {
+    ScratchDir dir;
+    std::string path = dir.File("w.xls");
+    std::string chinese = Utf8ToGb("号码");
+    AddSheet(path, "Zeta");
+    ScriptedChooser chooser(chinese);
+    test::RecordingMessageBox box;
+    EXPECT_EQ(ChooseSheet(path, "PhoneNumbers", chooser, box), "Zeta");
+    EXPECT_TRUE(chooser.offered.empty());
+
+    AddSheet(path, chinese);
+    AddSheet(path, "Alpha");
+    EXPECT_EQ(ChooseSheet(path, "PhoneNumbers", chooser, box), chinese);
+    ASSERT_EQ(chooser.offered.size(), 1u);
+    EXPECT_EQ(chooser.offered[0], (std::vector<std::string>{"Zeta", chinese, "Alpha"}));
+    EXPECT_TRUE(box.shown.empty());
+}
+
+TEST(ChooseSheet, NoChoiceIsReportedAndEndsTheImport) {
+    ScratchDir dir;
+    std::string path = dir.File("w.xls");
+    AddSheet(path, "A");
+    AddSheet(path, "B");
+    for (std::optional<std::string> answer : {std::optional<std::string>{}, std::optional<std::string>{""}}) {
+        ScriptedChooser chooser(answer);
+        test::RecordingMessageBox box;
+        EXPECT_EQ(ChooseSheet(path, "PhoneNumbers", chooser, box), std::nullopt);
+        ASSERT_EQ(box.shown.size(), 1u);
+        EXPECT_EQ(box.shown[0].text, "Hasn't Select sheet name");
+        EXPECT_EQ(box.shown[0].caption, "DORVIK");
+        EXPECT_EQ(box.shown[0].icon, MsgIcon::Error);
+    }
+}
+
+TEST(ChooseSheet, WorkbookWithoutWorksheetsOrUnreadableIsReported) {
+    ScratchDir dir;
+    xls::OleFile ole = xls::NewWorkbookContainer();
+    ASSERT_EQ(xls::BuildWorkbook(xls::Workbook{}, ole.workbook, nullptr), xls::WriteStatus::Ok);
+    std::string bytes;
+    ASSERT_TRUE(xls::BuildOle(ole, bytes));
+    test::WriteBytes(dir.File("empty.xls"), bytes);
+    test::WriteBytes(dir.File("junk.xls"), "junk");
+    for (const char* name : {"empty.xls", "junk.xls", "missing.xls"}) {
+        ScriptedChooser chooser("A");
+        test::RecordingMessageBox box;
+        EXPECT_EQ(ChooseSheet(dir.File(name), "PhoneNumbers", chooser, box), std::nullopt) << name;
+        ASSERT_EQ(box.shown.size(), 1u);
+        EXPECT_EQ(box.shown[0].text, "There isn't sheet in the file!");
+        EXPECT_EQ(box.shown[0].icon, MsgIcon::Error);
+        EXPECT_TRUE(chooser.offered.empty());
+    }
+}
+
+}  // namespace
+}  // namespace dorvik

@@ -1,0 +1,103 @@
+#pragma once
+// Helpers of the sheet tests: a scratch directory, whole-file access and
+// the xlrd/xlwt peer (tests/sheet/xls_peer.py run by the system Python).
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/text_codec.h"
+#include "sheet/spreadsheet.h"
+
+namespace dorvik::test {
+
+// A fresh directory, removed with everything in it at the end of the test.
+class ScratchDir {
+public:
+    ScratchDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "dorvik_sheet_XXXXXX").string();
+        path_ = mkdtemp(pattern.data()) ? pattern : "";
+    }
+    ~ScratchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+inline std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// Cells of one sheet by (row, column); only non-empty texts, in UTF-8.
+using CellMap = std::map<std::pair<int, int>, std::string>;
+struct PeerSheet {
+    std::string name;  // UTF-8
+    CellMap cells;
+};
+
+inline std::string PeerScript() { return std::string(DORVIK_SOURCE_DIR) + "/tests/sheet/xls_peer.py"; }
+
+inline std::string RunPeer(const std::string& command, const std::string& arg) {
+    std::string line = "/usr/bin/python3 '" + PeerScript() + "' " + command + " '" + arg + "' 2>&1";
+    std::string out;
+    if (FILE* p = popen(line.c_str(), "r")) {
+        char buf[4096];
+        for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+        pclose(p);
+    }
+    return out;
+}
+
+inline std::string Unhex(const std::string& hex) {
+    std::string out;
+    for (size_t i = 0; i + 1 < hex.size(); i += 2) out.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+    return out;
+}
+
+// Every sheet and cell of the workbook as xlrd reads it.
+inline std::vector<PeerSheet> XlrdRead(const std::string& path) {
+    std::vector<PeerSheet> sheets;
+    std::istringstream in(RunPeer("dump", path));
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream fields(line);
+        std::string kind, a, b, c;
+        std::getline(fields, kind, '\t');
+        if (kind == "S" && std::getline(fields, a)) sheets.push_back({Unhex(a), {}});
+        if (kind == "C" && !sheets.empty() && fields >> a >> b >> c)
+            sheets.back().cells[{std::stoi(a), std::stoi(b)}] = Unhex(c);
+    }
+    return sheets;
+}
+
+// The same through the table layer: rows from 1, columns from 0, UTF-8.
+inline CellMap TableRead(const std::string& path, const std::string& gbSheet) {
+    CellMap cells;
+    CSpreadSheet sheet(path, gbSheet, false);
+    std::vector<std::string> row;
+    for (int r = 1; r <= sheet.TotalRows(); ++r) {
+        if (!sheet.GetRow(r, row)) continue;
+        for (size_t c = 0; c < row.size(); ++c)
+            if (!row[c].empty()) cells[{r - 1, static_cast<int>(c)}] = GbToUtf8(row[c]);
+    }
+    return cells;
+}
+
+}  // namespace dorvik::test

@@ -1,0 +1,152 @@
+// Workbooks checked against an independent implementation: files we write
+// are read by xlrd, files xlwt writes are read by us, and both must agree.
+#include <gtest/gtest.h>
+
+#include "model/text_codec.h"
+#include "sheet/sheet_chooser.h"
+#include "sheet/spreadsheet.h"
+#include "sheet_test_support.h"
+
+namespace dorvik {
+namespace {
+
+using test::CellMap;
+using test::ScratchDir;
+
+const std::string kZhang = Utf8ToGb("张三");
+const std::string kSheetUser = Utf8ToGb("用户");
+
+class ListingChooser : public SheetChooser {
+public:
+    std::optional<std::string> ChooseSheetName(const std::vector<std::string>& names) override {
+        offered = names;
+        return std::nullopt;
+    }
+    std::vector<std::string> offered;
+};
+
+struct NullBox : MessageBox {
+    MsgAnswer Show(const std::string&, const std::string&, MsgIcon, MsgButtons) override {
+        return MsgAnswer::Ok;
+    }
+};
+
+// Writes a sheet through the table layer in one batch, the way a list
+// export does; returns the cells written.
+CellMap Export(const std::string& path, const std::string& sheetName, int rows,
+               const std::string& name) {
+    CSpreadSheet sheet(path, sheetName, true);
+    sheet.StartBatch();
+    sheet.SetHeaderRow({"Index", "Phone Number", "User Name", "In Unit"});
+    CellMap expected{{{0, 0}, "Index"}, {{0, 1}, "Phone Number"}, {{0, 2}, "User Name"}, {{0, 3}, "In Unit"}};
+    for (int r = 1; r <= rows; ++r) {
+        std::vector<std::string> cells = {std::to_string(r), std::to_string(13900000000LL + r),
+                                          name + std::to_string(r), "0"};
+        EXPECT_TRUE(sheet.PutRow(cells, r + 1, true));
+        for (int c = 0; c < 4; ++c) expected[{r, c}] = GbToUtf8(cells[static_cast<size_t>(c)]);
+    }
+    EXPECT_TRUE(sheet.WriteSheet()) << sheet.LastError();
+    return expected;
+}
+
+TEST(XlsPeer, XlrdReadsOurWorkbooksWithTheSameCellsAndSheetOrder) {
+    ScratchDir dir;
+    std::string path = dir.File("lists.xls");
+    CellMap phones = Export(path, "PhoneNumbers", 2000, kZhang);
+    CellMap users = Export(path, kSheetUser, 3, "x\"y,z");
+    CellMap log = Export(path, "Log", 0, "");
+
+    std::vector<test::PeerSheet> peer = test::XlrdRead(path);
+    ASSERT_EQ(peer.size(), 3u);
+    EXPECT_EQ(peer[0].name, "PhoneNumbers");
+    EXPECT_EQ(peer[1].name, "用户");
+    EXPECT_EQ(peer[2].name, "Log");
+    EXPECT_EQ(peer[0].cells, phones);
+    EXPECT_EQ(peer[1].cells, users);
+    EXPECT_EQ(peer[2].cells, log);
+    EXPECT_EQ(peer[0].cells[std::make_pair(2000, 2)], "张三2000");
+}
+
+TEST(XlsPeer, BackupSheetAndRewrittenSheetAsXlrdSeesThem) {
+    ScratchDir dir;
+    std::string path = dir.File("b.xls");
+    CellMap first = Export(path, "PhoneNumbers", 5, "a");
+    CellMap second = Export(path, "PhoneNumbers", 2, "b");
+    // Rows past the second export stay as the first one left them.
+    CellMap merged = first;
+    for (const auto& [at, text] : second) merged[at] = text;
+    std::vector<test::PeerSheet> peer = test::XlrdRead(path);
+    ASSERT_EQ(peer.size(), 2u);
+    EXPECT_EQ(peer[0].name, "PhoneNumbers");
+    EXPECT_EQ(peer[0].cells, merged);
+    EXPECT_EQ(peer[1].name, "CSpreadSheetBackup");
+    EXPECT_EQ(peer[1].cells, first);
+}
+
+// Every sheet of an xlwt workbook, listed and read through the table layer.
+void ExpectSameAsXlrd(const std::string& path) {
+    std::vector<test::PeerSheet> peer = test::XlrdRead(path);
+    ASSERT_FALSE(peer.empty()) << test::RunPeer("dump", path);
+    ListingChooser chooser;
+    NullBox box;
+    std::optional<std::string> only = ChooseSheet(path, "PhoneNumbers", chooser, box);
+    if (only) chooser.offered.push_back(*only);  // a single sheet is taken without asking
+    std::vector<std::string> names;
+    for (const std::string& gb : chooser.offered) names.push_back(GbToUtf8(gb));
+    ASSERT_EQ(names.size(), peer.size());
+    for (size_t i = 0; i < peer.size(); ++i) {
+        EXPECT_EQ(names[i], peer[i].name);
+        CellMap ours = test::TableRead(path, Utf8ToGb(peer[i].name));
+        EXPECT_EQ(ours.size(), peer[i].cells.size()) << peer[i].name;
+        EXPECT_TRUE(ours == peer[i].cells) << "sheet " << peer[i].name;
+    }
+}
+
+class XlwtWorkbooks : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        dir_ = new ScratchDir;
+        made_ = test::RunPeer("make", dir_->path());
+    }
+    static void TearDownTestSuite() { delete dir_; }
+    static ScratchDir* dir_;
+    static std::string made_;
+};
+ScratchDir* XlwtWorkbooks::dir_ = nullptr;
+std::string XlwtWorkbooks::made_;
+
+TEST_F(XlwtWorkbooks, SeveralSheetsNumbersFormulasChineseReadLikeXlrd) {
+    ASSERT_EQ(made_, "");
+    ExpectSameAsXlrd(dir_->File("multi.xls"));
+    CellMap formulas = test::TableRead(dir_->File("multi.xls"), "Formulas");
+    EXPECT_EQ(formulas[std::make_pair(0, 1)], "42");
+    EXPECT_EQ(formulas[std::make_pair(1, 1)], "abcd中文姓名");
+    EXPECT_EQ(formulas[std::make_pair(2, 1)], "TRUE");
+    CellMap numbers = test::TableRead(dir_->File("multi.xls"), "Numbers");
+    EXPECT_EQ(numbers[std::make_pair(2, 0)], "13900002222");
+    EXPECT_EQ(numbers[std::make_pair(0, 0)], "5");
+}
+
+TEST_F(XlwtWorkbooks, SeventyThousandSharedStringsAcrossContinueRecords) {
+    ASSERT_EQ(made_, "");
+    ExpectSameAsXlrd(dir_->File("bigsst.xls"));
+}
+
+TEST_F(XlwtWorkbooks, WritingOneSheetKeepsTheOtherSheetsValues) {
+    ASSERT_EQ(made_, "");
+    std::string path = dir_->File("kept.xls");
+    test::WriteBytes(path, test::ReadBytes(dir_->File("multi.xls")));
+    std::vector<test::PeerSheet> before = test::XlrdRead(path);
+    CellMap fresh = Export(path, "Fresh", 3, "n");
+    std::vector<test::PeerSheet> after = test::XlrdRead(path);
+    ASSERT_EQ(after.size(), before.size() + 1);
+    for (size_t i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(after[i].name, before[i].name);
+        EXPECT_EQ(after[i].cells, before[i].cells) << before[i].name;
+    }
+    EXPECT_EQ(after.back().name, "Fresh");
+    EXPECT_EQ(after.back().cells, fresh);
+}
+
+}  // namespace
+}  // namespace dorvik
