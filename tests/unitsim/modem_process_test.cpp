@@ -56,7 +56,8 @@ TEST(UnitsimModem, TextModeCarriesACommandToTheUnitAndItsAnswerBack) {
     EXPECT_EQ(modem.Say("AT+CNMI=1,1,0,0,0"), "AT+CNMI=1,1,0,0,0\r\r\nOK\r\n");
     EXPECT_EQ(modem.Say("AT+CMGS=\"13900002222\"", "> "), "AT+CMGS=\"13900002222\"\r\r\n> ");
     modem.SendRaw(std::string("#PWD482915#WHL0002=555\x1A\0", 24));
-    EXPECT_EQ(modem.ReadUntil("+CMTI: \"SM\",1\r\n"), "#PWD482915#WHL0002=555\r\n+CMGS: 1\r\n\r\nOK\r\n\r\n+CMTI: \"SM\",1\r\n");
+    EXPECT_EQ(modem.ReadUntil("+CMTI: \"SM\",1\r\n"),
+              "#PWD482915#WHL0002=555\r\n+CMGS: 1\r\n\r\nOK\r\n\r\n+CMTI: \"SM\",1\r\n");
     const std::string header = "AT+CMGR=1\r\r\n+CMGR: \"REC UNREAD\",\"+8613900002222\",,<time>\r\n";
     EXPECT_EQ(Unstamped(modem.Say("AT+CMGR=1", kReadEnd)), header + "WHL0002 SET TO 555 OK\r\n\r\nOK\r\n");
     EXPECT_EQ(Unstamped(modem.Say("AT+CMGR=1", kReadEnd)).find("\"REC READ\""), 19u);
@@ -69,7 +70,8 @@ TEST(UnitsimModem, TextModeCarriesACommandToTheUnitAndItsAnswerBack) {
 TEST(UnitsimModem, PduModeDecodesTheCommandAndStoresADeliverPdu) {
     Modem modem({"--pdu", "--sender-prefix", "+86"});
     EXPECT_EQ(modem.Say("AT+CMGF?"), "AT+CMGF?\r\r\n+CMGF: 0\r\n\r\nOK\r\n");
-    EXPECT_TRUE(modem.SendSms("45", kSubmitUcs2, "\r\n+CMTI: \"SM\",1\r\n").ends_with("+CMGS: 1\r\n\r\nOK\r\n\r\n+CMTI: \"SM\",1\r\n"));
+    EXPECT_TRUE(modem.SendSms("45", kSubmitUcs2, "\",1\r\n").ends_with("+CMGS: 1\r\n\r\nOK\r\n\r\n+CMTI: \"SM\",1\r\n"))
+        << "the command in UCS2 reached the unit";
     const std::string answer = modem.Say("AT+CMGR=1");
     const std::string head = "AT+CMGR=1\r\r\n+CMGR: 0,,28\r\n";
     ASSERT_EQ(answer.substr(0, head.size()), head);
@@ -125,7 +127,8 @@ TEST(UnitsimModem, ForeignMessageArrivesBeforeTheUnitsAnswer) {
     EXPECT_EQ(modem.Say("AT+CMGD=1", "+CMTI: \"SM\",1\r\n"), "AT+CMGD=1\r\r\nOK\r\n\r\n+CMTI: \"SM\",1\r\n");
     EXPECT_TRUE(Unstamped(modem.Say("AT+CMGR=1")).ends_with(",\"13900002222\",,<time>\r\nCSQ IS 23\r\n\r\nOK\r\n"));
     // Only before the first answer.
-    EXPECT_TRUE(modem.SendSms("\"13900002222\"", "#PWD482915#CSQ?", "\r\n+CMTI: \"SM\",2\r\n").ends_with("OK\r\n\r\n+CMTI: \"SM\",2\r\n"));
+    const std::string second = modem.SendSms("\"13900002222\"", "#PWD482915#CSQ?", "\",2\r\n");
+    EXPECT_TRUE(second.ends_with("OK\r\n\r\n+CMTI: \"SM\",2\r\n"));
 }
 
 TEST(UnitsimModem, UnsolicitedLinesComeBeforeFinalAnswersOnly) {
@@ -133,7 +136,8 @@ TEST(UnitsimModem, UnsolicitedLinesComeBeforeFinalAnswersOnly) {
     EXPECT_EQ(modem.Say("AT"), "AT\r\r\nRING\r\n\r\nOK\r\n");
     EXPECT_EQ(modem.Say("AT+CMGS=\"13900002222\"", "> "), "AT+CMGS=\"13900002222\"\r\r\n> ");
     modem.SendRaw("#PWD482915#CSQ?\x1A");
-    EXPECT_EQ(modem.ReadUntil("\",1\r\n"), "#PWD482915#CSQ?\r\n+CREG: 1\r\n\r\n+CMGS: 1\r\n\r\nOK\r\n\r\n+CMTI: \"SM\",1\r\n");
+    EXPECT_EQ(modem.ReadUntil("\",1\r\n"),
+              "#PWD482915#CSQ?\r\n+CREG: 1\r\n\r\n+CMGS: 1\r\n\r\nOK\r\n\r\n+CMTI: \"SM\",1\r\n");
     EXPECT_TRUE(Unstamped(modem.Say("AT+CMGR=1")).starts_with("AT+CMGR=1\r\r\n+CSQ: 20,0\r\n\r\n+CMGR: "));
 }
 

@@ -102,8 +102,9 @@ TEST(UnitsimProcess, HelpAndBadOptions) {
     Unitsim help({"--help"});
     EXPECT_NE(help.ReadOutput(false).find("--silent-once"), std::string::npos);
     EXPECT_EQ(help.Wait(), 0);
-    for (std::vector<std::string> bad :
-         {std::vector<std::string>{"--houses", "0"}, {"--delay-ms"}, {"--nope"}, {"--pdu"}, {"--modem", "--unit-phone", "12a"}}) {
+    // A modem option without --modem is refused too.
+    for (std::vector<std::string> bad : {std::vector<std::string>{"--houses", "0"}, {"--delay-ms"}, {"--nope"},
+                                         {"--pdu"}, {"--modem", "--unit-phone", "12a"}}) {
         Unitsim sim(bad);
         EXPECT_EQ(sim.ReadOutput(false), "");
         EXPECT_EQ(sim.Wait(), 2);

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "unitsim/local_text.h"
+
 namespace dorvik::unitsim {
 namespace {
 
@@ -90,15 +92,6 @@ std::optional<std::string> ReadAddress(Reader& reader) {
     return number;
 }
 
-std::string Ucs2(std::u16string_view text) {
-    std::string out;
-    for (char16_t unit : text) {
-        out += static_cast<char>(unit >> 8);
-        out += static_cast<char>(unit & 0xFF);
-    }
-    return out;
-}
-
 // The user data for the coding of the general data coding group; nothing for other codings.
 std::optional<std::u16string> ReadUserData(Reader& reader, std::uint8_t dcs) {
     const std::size_t length = reader.Byte();
@@ -107,11 +100,9 @@ std::optional<std::u16string> ReadUserData(Reader& reader, std::uint8_t dcs) {
     if (coding == 0 && length <= kMaxSeptets) return FromSeptets(Unpack7(reader.Take((length * 7 + 7) / 8), length));
     if (coding == 3 || length > kMaxOctets || (coding == 2 && length % 2 != 0)) return std::nullopt;
     const std::string_view data = reader.Take(length);
-    std::u16string text;
-    for (std::size_t i = 0; coding == 1 && i < data.size(); ++i) text += static_cast<std::uint8_t>(data[i]);
-    for (std::size_t i = 0; coding == 2 && i + 1 < data.size(); i += 2) {
-        text += static_cast<char16_t>(static_cast<std::uint8_t>(data[i]) << 8 | static_cast<std::uint8_t>(data[i + 1]));
-    }
+    if (coding == 2) return FromUtf16Be(data);
+    std::u16string text;  // 8-bit data: one character per octet
+    for (unsigned char octet : data) text += octet;
     return text;
 }
 
@@ -162,7 +153,8 @@ std::u16string FromSeptets(const Septets& septets) {
             continue;
         }
         const std::uint8_t code = ++i < septets.size() ? septets[i] : 0xFF;
-        const auto* ext = std::find_if(kExtension.begin(), kExtension.end(), [code](auto& e) { return e.first == code; });
+        const auto* ext =
+            std::find_if(kExtension.begin(), kExtension.end(), [code](auto& e) { return e.first == code; });
         text += ext == kExtension.end() ? u'?' : ext->second;
     }
     return text;
@@ -217,7 +209,7 @@ DeliverPdu EncodeDeliver(const Deliver& message) {
     const Stamp& t = message.stamp;
     for (int field : {t.year % 100, t.month, t.day, t.hour, t.minute, t.second}) tpdu += static_cast<char>(Bcd(field));
     tpdu += static_cast<char>(Bcd(std::abs(t.zoneQuarters)) | (t.zoneQuarters < 0 ? 0x08 : 0));
-    const std::string data = septets ? Pack7(*septets) : Ucs2(message.text);
+    const std::string data = septets ? Pack7(*septets) : ToUtf16Be(message.text);
     tpdu += static_cast<char>(septets ? septets->size() : data.size()) + data;
     const std::string centre = NumberField(message.serviceCentre);
     return {ToHex(static_cast<char>(centre.size()) + centre + tpdu), static_cast<int>(tpdu.size())};

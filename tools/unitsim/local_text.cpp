@@ -38,21 +38,27 @@ std::string Convert(std::string_view in, const char* from, const char* to, std::
 }  // namespace
 
 std::u16string LocalToUtf16(std::string_view local) {
-    const std::string bytes = Convert(local, kLocal, kWide, 1, std::string_view("\0?", 2));
-    std::u16string text;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        text += static_cast<char16_t>((static_cast<unsigned char>(bytes[i]) << 8) | static_cast<unsigned char>(bytes[i + 1]));
-    }
-    return text;
+    return FromUtf16Be(Convert(local, kLocal, kWide, 1, std::string_view("\0?", 2)));
 }
 
-std::string Utf16ToLocal(std::u16string_view text) {
+std::string Utf16ToLocal(std::u16string_view text) { return Convert(ToUtf16Be(text), kWide, kLocal, 2, "?"); }
+
+std::string ToUtf16Be(std::u16string_view text) {
     std::string bytes;
     for (char16_t unit : text) {
         bytes += static_cast<char>(unit >> 8);
         bytes += static_cast<char>(unit & 0xFF);
     }
-    return Convert(bytes, kWide, kLocal, 2, "?");
+    return bytes;
+}
+
+std::u16string FromUtf16Be(std::string_view bytes) {
+    std::u16string text;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const unsigned high = static_cast<unsigned char>(bytes[i]);
+        text += static_cast<char16_t>(high << 8 | static_cast<unsigned char>(bytes[i + 1]));
+    }
+    return text;
 }
 
 }  // namespace dorvik::unitsim

@@ -10,4 +10,8 @@ namespace dorvik::unitsim {
 std::u16string LocalToUtf16(std::string_view local);
 std::string Utf16ToLocal(std::u16string_view text);
 
+// UTF-16 units as bytes, high byte first (UCS2 on the air), and back; an odd last byte is dropped.
+std::string ToUtf16Be(std::u16string_view text);
+std::u16string FromUtf16Be(std::string_view bytes);
+
 }  // namespace dorvik::unitsim

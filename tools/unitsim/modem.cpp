@@ -143,9 +143,9 @@ void SimModem::RunCommand(const std::string& line, Outputs& out) {
     const std::string name = upper.substr(0, upper.find_first_of("=?"));
     const Row* row = std::find_if(std::begin(kRows), std::end(kRows), [&](const Row& r) { return r.name == name; });
     const bool known = row != std::end(kRows);
-    if (++steps_ == options_.cmsErrorStep) return Answer(CmsError(500), true, out);
-    Answer(known ? row->run(*this, std::string_view(upper).substr(name.size())) : Error(), !known || row->announces,
-           out);
+    const bool mayAnnounce = !known || row->announces;
+    if (++steps_ == options_.cmsErrorStep) return Answer(CmsError(500), mayAnnounce, out);
+    Answer(known ? row->run(*this, std::string_view(upper).substr(name.size())) : Error(), mayAnnounce, out);
 }
 
 // A final answer gets the unsolicited line before it and a waiting

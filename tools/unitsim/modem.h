@@ -18,7 +18,7 @@ namespace dorvik::unitsim {
 
 struct ModemOptions {
     std::string unitPhone = "13900002222";
-    std::string senderPrefix;  // put before unitPhone as the sender of the unit's messages
+    std::string senderPrefix{};  // put before unitPhone as the sender of the unit's messages
     bool pdu = false;          // PDU mode until AT+CMGF=1
     bool ucs2 = false;         // PDU mode: the unit's messages in UCS2 even when plain
     bool echoOff = false;      // as after ATE0
