@@ -16,16 +16,21 @@ constexpr std::size_t kMaxLine = 4096;
 }  // namespace
 
 LineLink::LineLink(int master, SimUnit& unit, FaultPlan& faults, const LinkOptions& options, std::ostream* journal,
-                   const sigset_t& waitMask, const volatile std::sig_atomic_t& stop)
+                   const sigset_t& waitMask, const volatile std::sig_atomic_t& stop, SimModem* modem)
     : master_(master), unit_(unit), faults_(faults), options_(options), journal_(journal), waitMask_(waitMask),
-      stop_(stop) {}
+      stop_(stop), modem_(modem) {}
 
 LinkEnd LineLink::Run() {
     while (!stop_) {
         pollfd fd{master_, POLLIN, 0};
-        if (ppoll(&fd, 1, nullptr, &waitMask_) < 0) {
-            if (errno == EINTR) continue;
-            return LinkEnd::Failed;
+        const int quietMs = modem_ ? modem_->QuietMs() : -1;
+        const timespec quiet{quietMs / 1000, (quietMs % 1000) * 1000000L};
+        const int ready = ppoll(&fd, 1, quietMs < 0 ? nullptr : &quiet, &waitMask_);
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready < 0) return LinkEnd::Failed;
+        if (ready == 0) {
+            if (!Emit(modem_->OnQuiet())) return stop_ ? LinkEnd::Stopped : LinkEnd::Failed;
+            continue;
         }
         bool hangup = false;
         if ((fd.revents & POLLIN) && !ReadAvailable(&hangup)) return stop_ ? LinkEnd::Stopped : LinkEnd::Failed;
@@ -40,6 +45,11 @@ bool LineLink::ReadAvailable(bool* hangup) {
     char buffer[512];
     const ssize_t n = read(master_, buffer, sizeof buffer);
     if (n < 0) return errno == EAGAIN || errno == EINTR || errno == EIO;
+    if (modem_) {
+        const bool written = Emit(modem_->Receive(std::string_view(buffer, static_cast<std::size_t>(n))));
+        *hangup = modem_->hangup();
+        return written;
+    }
     for (ssize_t i = 0; i < n && !*hangup; ++i) {
         if (buffer[i] != '\n') {
             partial_ += buffer[i];
@@ -69,6 +79,18 @@ bool LineLink::Answer(const Lines& lines) {
     std::string bytes;
     for (const std::string& noise : faults_.Noise()) bytes += noise + end;
     for (const std::string& line : lines) bytes += line + end;
+    return Send(bytes);
+}
+
+bool LineLink::Emit(const Outputs& outputs) {
+    for (const Output& output : outputs) {
+        if (!Pause(output.pauseMs) || !Send(output.bytes)) return false;
+    }
+    return true;
+}
+
+// Writes at once, or one byte at a time when the byte delay is set.
+bool LineLink::Send(std::string_view bytes) {
     if (options_.byteDelayMs <= 0) return Write(bytes);
     for (char byte : bytes) {
         if (!Write(std::string_view(&byte, 1)) || !Pause(options_.byteDelayMs)) return false;

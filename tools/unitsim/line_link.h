@@ -1,13 +1,15 @@
 #pragma once
 // The serial line of the simulated unit: LF-ended lines in from the master
 // side of the pseudo-terminal, the unit's answers out, with the transport
-// faults (slow answers, CR LF, noise, hanging up) applied here.
+// faults (slow answers, CR LF, noise, hanging up) applied here. With a modem
+// the bytes go to it instead, and its answers come back out.
 #include <csignal>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 #include "unitsim/faults.h"
+#include "unitsim/modem.h"
 #include "unitsim/sim_unit.h"
 
 namespace dorvik::unitsim {
@@ -23,9 +25,9 @@ enum class LinkEnd { Stopped, HungUp, Failed };
 class LineLink {
 public:
     // waitMask: the signal mask to wait with (termination signals
-    // unblocked); stop is set by their handler. journal may be null.
+    // unblocked); stop is set by their handler. journal and modem may be null.
     LineLink(int master, SimUnit& unit, FaultPlan& faults, const LinkOptions& options, std::ostream* journal,
-             const sigset_t& waitMask, const volatile std::sig_atomic_t& stop);
+             const sigset_t& waitMask, const volatile std::sig_atomic_t& stop, SimModem* modem = nullptr);
 
     // Serves the line until stopped, hung up by a fault, or the master fails.
     LinkEnd Run();
@@ -34,6 +36,8 @@ private:
     bool ReadAvailable(bool* hangup);
     bool OnLine(std::string line, bool* hangup);
     bool Answer(const Lines& lines);
+    bool Emit(const Outputs& outputs);
+    bool Send(std::string_view bytes);
     bool Write(std::string_view bytes);
     bool WaitWritable();
     bool Pause(int ms);
@@ -45,6 +49,7 @@ private:
     std::ostream* journal_;
     const sigset_t& waitMask_;
     const volatile std::sig_atomic_t& stop_;
+    SimModem* modem_;
     std::string partial_;  // bytes after the last LF
 };
 

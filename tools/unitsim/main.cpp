@@ -1,10 +1,12 @@
-// dorvik-unitsim: a simulated GSM access-control unit on a pseudo-terminal.
+// dorvik-unitsim: a simulated GSM access-control unit on a pseudo-terminal,
+// reached directly or through a simulated GSM modem.
 #include <signal.h>
 
 #include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <optional>
 
 #include "unitsim/line_link.h"
 #include "unitsim/options.h"
@@ -68,8 +70,11 @@ int main(int argc, char** argv) {
 
     SimUnit unit(options->unit);
     FaultPlan faults(options->faults);
-    LineLink line(pty->master(), unit, faults, options->link, journal.is_open() ? &journal : nullptr, waitMask,
-                  g_stop);
+    std::ostream* journalStream = journal.is_open() ? &journal : nullptr;
+    std::optional<SimModem> modem;
+    if (options->modem) modem.emplace(options->modemOptions, unit, faults, journalStream);
+    LineLink line(pty->master(), unit, faults, options->link, journalStream, waitMask, g_stop,
+                  modem ? &*modem : nullptr);
     const LinkEnd end = line.Run();
     pty->CloseMaster();
     return end == LinkEnd::Failed ? 1 : 0;

@@ -1,5 +1,6 @@
 #include "unitsim/options.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -20,6 +21,17 @@ bool Number(int& target, const std::string& text, int low, int high) {
 }
 
 constexpr int kMax = 100000000;
+
+// Digits with an optional leading "+"; the empty text only when allowed.
+bool Digits(std::string& target, const std::string& text, bool mayBeEmpty) {
+    target = text;
+    return (mayBeEmpty && text.empty()) || IsDigits(std::string_view(text).substr(text.starts_with('+') ? 1 : 0));
+}
+
+bool Storage(std::string& target, const std::string& text) {
+    target = text;
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
 
 struct Flag {
     std::string_view name;
@@ -44,6 +56,20 @@ constexpr std::array kFlags{
     Flag{"--silent-once", false, [](Options& o, V) { return o.faults.silentOnce = true; }},
     Flag{"--garbage", false, [](Options& o, V) { return o.faults.garbage = true; }},
     Flag{"--hangup-after", true, [](Options& o, V v) { return Number(o.faults.hangupAfter, v, 1, kMax); }},
+    Flag{"--modem", false, [](Options& o, V) { return o.modem = true; }},
+    Flag{"--unit-phone", true, [](Options& o, V v) { return Digits(o.modemOptions.unitPhone, v, false); }},
+    Flag{"--sender-prefix", true, [](Options& o, V v) { return Digits(o.modemOptions.senderPrefix, v, true); }},
+    Flag{"--pdu", false, [](Options& o, V) { return o.modemOptions.pdu = true; }},
+    Flag{"--ucs2", false, [](Options& o, V) { return o.modemOptions.ucs2 = true; }},
+    Flag{"--echo-off", false, [](Options& o, V) { return o.modemOptions.echoOff = true; }},
+    Flag{"--cms-error", true, [](Options& o, V v) { return Number(o.modemOptions.cmsErrorStep, v, 1, kMax); }},
+    Flag{"--foreign-sms", false, [](Options& o, V) { return o.modemOptions.foreignSms = true; }},
+    Flag{"--urc", false, [](Options& o, V) { return o.modemOptions.urc = true; }},
+    Flag{"--slow-ms", true, [](Options& o, V v) { return Number(o.modemOptions.slowMs, v, 0, kMax); }},
+    Flag{"--cmti-storage", true, [](Options& o, V v) { return Storage(o.modemOptions.cmtiStorage, v); }},
+    Flag{"--cmti-nospace", false, [](Options& o, V) { return o.modemOptions.cmtiNoSpace = true; }},
+    Flag{"--cmgr-alias", false, [](Options& o, V) { return o.modemOptions.cmgrAlias = true; }},
+    Flag{"--cmgr-extra", false, [](Options& o, V) { return o.modemOptions.cmgrExtra = true; }},
 };
 
 }  // namespace
@@ -72,6 +98,25 @@ const char kUsage[] =
     "  --silent-once        ignore the first command, answer its resend\n"
     "  --garbage            noise lines (random bytes, empty lines) before answers\n"
     "  --hangup-after N     close the line and exit after the N-th command\n"
+    "Modem (the unit behind a GSM modem; the faults above apply to the commands\n"
+    "the unit receives by short message, --garbage and the line options not):\n"
+    "  --modem              answer AT commands as a GSM modem; a short message to\n"
+    "                       the unit's number goes to the unit, and each line of\n"
+    "                       its answer comes back as one new message (+CMTI)\n"
+    "  --unit-phone NUMBER  the unit's number (default 13900002222)\n"
+    "  --sender-prefix P    shown before the unit's number as sender, e.g. +86\n"
+    "  --pdu                start in PDU mode (AT+CMGF switches either way)\n"
+    "  --ucs2               PDU mode: the unit's messages always in UCS2\n"
+    "  --slow-ms N          wait N ms before each answer (not before the echo)\n"
+    "  --echo-off           no command echo, as after ATE0\n"
+    "  --cms-error N        answer step N with +CMS ERROR: 500; steps count every\n"
+    "                       command line and every message body, from 1\n"
+    "  --foreign-sms        a message from 10086 arrives before the unit's first answer\n"
+    "  --urc                RING, +CREG: 1, +CSQ: 20,0 in turn before each final answer\n"
+    "  --cmti-storage S     storage named in +CMTI (default SM)\n"
+    "  --cmti-nospace       no blank after \"+CMTI:\"\n"
+    "  --cmgr-alias         fill the alias field of +CMGR\n"
+    "  --cmgr-extra         text-mode parameters in +CMGR, as after AT+CSDH=1\n"
     "  --help               this text\n";
 
 std::optional<Options> ParseOptions(int argc, const char* const* argv, std::string* error) {
@@ -89,6 +134,7 @@ std::optional<Options> ParseOptions(int argc, const char* const* argv, std::stri
         const std::string value = flag->takesValue ? argv[++i] : "";
         if (!flag->set(options, value)) return fail("bad value for " + std::string(name));
     }
+    if (!options.modem && !(options.modemOptions == ModemOptions{})) return fail("modem options need --modem");
     return options;
 }
 
