@@ -22,11 +22,10 @@ CHouse::CHouse(ConnectionEngine& engine, UnitModel& model)
 
 void CHouse::OnSet() {
     const std::string house = FiveDigitHouseNumber(form_.HouseNumber);
-    if (!Passes(IsPhoneNumber(house) ? nullptr : kIlegalPhoneNumber)) return;
-    const RowCheck index = ReadIndexField(form_.Index, SlotCount(), EmptyIndex::NotEntered);
-    if (!Passes(index.error) || !CheckHouseFree(house, index.row)) return;
-    if (houses_.SetEntry(house, form_.Dial1, form_.Dial2, RowStatus::Pending, index.row))
-        ShowUsed();
+    if (!CheckDigits(house)) return;
+    const auto row = CheckedRow(form_.Index, EmptyIndex::NotEntered);
+    if (!row || !CheckHouseFree(house, *row)) return;
+    if (houses_.SetEntry(house, form_.Dial1, form_.Dial2, RowStatus::Pending, *row)) ShowUsed();
 }
 
 // The house number may have no other slot, and may not be a special number.
@@ -42,23 +41,23 @@ bool CHouse::CheckHouseFree(const std::string& house, int row) {
 }
 
 void CHouse::OnDelete() {
-    const RowCheck index = ReadIndexField(form_.Index, SlotCount(), EmptyIndex::Zero);
-    if (!Passes(index.error)) return;
-    houses_.DeleteEntry(index.row);
+    const auto row = CheckedRow(form_.Index, EmptyIndex::Zero);
+    if (!row) return;
+    houses_.DeleteEntry(*row);
     ShowUsed();
 }
 
 void CHouse::OnSearchIndex() {
-    const RowCheck index = ReadIndexField(form_.Index, SlotCount(), EmptyIndex::NotEntered);
-    if (!Passes(index.error)) return;
-    houses_.SelectRow(index.row);
-    form_.HouseNumber = houses_.Row(index.row).HouseNumber;
-    ShowDials(index.row);
+    const auto row = CheckedRow(form_.Index, EmptyIndex::NotEntered);
+    if (!row) return;
+    houses_.SelectRow(*row);
+    form_.HouseNumber = houses_.Row(*row).HouseNumber;
+    ShowDials(*row);
 }
 
 // The typed text as it stands (not brought to five digits).
 void CHouse::OnSearchHouse() {
-    if (!Passes(IsPhoneNumber(form_.HouseNumber) ? nullptr : kIlegalPhoneNumber)) return;
+    if (!CheckDigits(form_.HouseNumber)) return;
     const int found = houses_.FindNumber(form_.HouseNumber);
     if (found != 0) {
         form_.Index = std::to_string(found);

@@ -39,4 +39,14 @@ bool ListPageBase::Passes(const char* error) {
     return error == nullptr;
 }
 
+std::optional<int> ListPageBase::CheckedRow(std::string_view index, EmptyIndex empty) {
+    const RowCheck check = ReadIndexField(index, SlotCount(), empty);
+    if (!Passes(check.error)) return std::nullopt;
+    return check.row;
+}
+
+bool ListPageBase::CheckDigits(std::string_view number) {
+    return Passes(IsPhoneNumber(number) ? nullptr : kIlegalPhoneNumber);
+}
+
 }  // namespace dorvik

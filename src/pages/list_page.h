@@ -2,8 +2,11 @@
 // What the four number list pages share: the used counter, the upload run
 // ("Download All Phones" and its equivalents), the read-all command ("Get
 // Numbers From Unit" and its equivalents) and the refusal of a bad field.
+#include <optional>
 #include <string>
+#include <string_view>
 
+#include "pages/field_checks.h"
 #include "pages/page_state.h"
 #include "pages/upload_run.h"
 #include "protocol/request.h"
@@ -39,6 +42,10 @@ protected:
 
     // Shows the message and returns false when a check failed (error is set).
     bool Passes(const char* error);
+    // The row a 1-based Index field names; nothing, after the message, when refused.
+    std::optional<int> CheckedRow(std::string_view index, EmptyIndex empty);
+    // False, after "Ilegal phone number", unless every character is a digit.
+    bool CheckDigits(std::string_view number);
     const std::string& Password() const { return Engine().Password(); }
 
 private:

@@ -8,10 +8,10 @@ NumberPage::NumberPage(ConnectionEngine& engine, NumberList& list, NumberPageRul
     : ListPageBase(engine), list_(list), rules_(rules) {}
 
 void NumberPage::OnSet() {
-    if (!Passes(IsPhoneNumber(form_.Number) ? nullptr : kIlegalPhoneNumber)) return;
-    const RowCheck index = ReadIndexField(form_.Index, SlotCount(), EmptyIndex::NotEntered);
-    if (!Passes(index.error) || !CheckNotElsewhere(index.row)) return;
-    if (list_.SetEntry(form_.Number, form_.Name, index.row, RowStatus::Pending)) ShowUsed();
+    if (!CheckDigits(form_.Number)) return;
+    const auto row = CheckedRow(form_.Index, EmptyIndex::NotEntered);
+    if (!row || !CheckNotElsewhere(*row)) return;
+    if (list_.SetEntry(form_.Number, form_.Name, *row, RowStatus::Pending)) ShowUsed();
 }
 
 // The number may have no other slot of this list, nor a special slot.
@@ -27,22 +27,22 @@ bool NumberPage::CheckNotElsewhere(int row) {
 }
 
 void NumberPage::OnDelete() {
-    const RowCheck index = ReadIndexField(form_.Index, SlotCount(), EmptyIndex::Zero);
-    if (!Passes(index.error)) return;
-    list_.DeleteEntry(index.row);
+    const auto row = CheckedRow(form_.Index, EmptyIndex::Zero);
+    if (!row) return;
+    list_.DeleteEntry(*row);
     ShowUsed();
 }
 
 void NumberPage::OnSearchIndex() {
-    const RowCheck index = ReadIndexField(form_.Index, SlotCount(), EmptyIndex::NotEntered);
-    if (!Passes(index.error)) return;
-    Select(index.row);
-    form_.Number = Slot(index.row).Number;
-    form_.Name = Slot(index.row).Name;
+    const auto row = CheckedRow(form_.Index, EmptyIndex::NotEntered);
+    if (!row) return;
+    Select(*row);
+    form_.Number = Slot(*row).Number;
+    form_.Name = Slot(*row).Name;
 }
 
 void NumberPage::OnSearchNumber() {
-    if (!Passes(IsPhoneNumber(form_.Number) ? nullptr : kIlegalPhoneNumber)) return;
+    if (!CheckDigits(form_.Number)) return;
     const int found = list_.FindNumber(form_.Number);
     if (found != 0) {
         ShowFound(found, true);

@@ -18,7 +18,7 @@ CSpecial::CSpecial(ConnectionEngine& engine, UnitModel& model)
 }
 
 void CSpecial::OnSet() {
-    if (!Passes(IsPhoneNumber(form_.Number) ? nullptr : kIlegalPhoneNumber)) return;
+    if (!CheckDigits(form_.Number)) return;
     const LabelCheck label = ReadLabelField(form_.Index, specials_);
     if (!Passes(label.error) || !CheckNumberFree(label)) return;
     SpecialTexts texts;
@@ -81,7 +81,7 @@ void CSpecial::OnSearchLabel() {
 }
 
 void CSpecial::OnSearchNumber() {
-    if (!Passes(IsPhoneNumber(form_.Number) ? nullptr : kIlegalPhoneNumber)) return;
+    if (!CheckDigits(form_.Number)) return;
     const int found = specials_.FindNumber(form_.Number);
     if (found != 0) {
         ShowRow(found - 1);

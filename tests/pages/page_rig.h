@@ -2,6 +2,9 @@
 // The four list pages wired to a real connection engine and real reply
 // handlers over a recording serial device, a recording modem and manual
 // timers: a test presses buttons, feeds the unit's answers and fires timers.
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -79,6 +82,18 @@ struct PageRig {
         return out;
     }
     std::vector<std::string> Boxes() const { return boxes.Texts(); }
+    // Runs an operation that must be refused: it shows the message with the
+    // error icon and leaves the list as it was.
+    template <class List>
+    void ExpectRefused(const List& list, const std::function<void()>& op,
+                       const std::string& message) {
+        const auto revision = list.Revision();
+        op();
+        ASSERT_FALSE(boxes.shown.empty()) << message;
+        EXPECT_EQ(boxes.shown.back().text, message);
+        EXPECT_EQ(boxes.shown.back().icon, MsgIcon::Error);
+        EXPECT_EQ(list.Revision(), revision) << message;
+    }
 
     UnitModel model;
     FakeSerialDevice serial;
