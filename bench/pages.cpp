@@ -23,8 +23,12 @@ public:
     bool StartMonitor() override { return true; }
     void StopMonitor() override {}
     bool Send(const std::string& t, int c, const std::string& a) override { return Keep(t, c, a); }
-    bool SendText(const std::string& t, int c, const std::string& a) override { return Keep(t, c, a); }
-    bool Resend(const std::string& t, int c, const std::string& a) override { return Keep(t, c, a); }
+    bool SendText(const std::string& t, int c, const std::string& a) override {
+        return Keep(t, c, a);
+    }
+    bool Resend(const std::string& t, int c, const std::string& a) override {
+        return Keep(t, c, a);
+    }
     int RequestCode() const override { return code_; }
     std::string ExpectedReply() const override { return ack_; }
     std::string LastCommand() const override { return last_; }
@@ -81,8 +85,10 @@ public:
 };
 
 struct Bench {
-    Bench() : engine({serial, nullptr, timers, boxes, led, progress, status}),
-              handlers(model, engine), pages(engine, model) {
+    Bench()
+        : engine({serial, nullptr, timers, boxes, led, progress, status}),
+          handlers(model, engine),
+          pages(engine, model) {
         LinkParams p;
         p.password = "1234";
         p.unitId = "1";
@@ -113,7 +119,8 @@ void Measure(const char* what, int operations, int passes, const std::function<v
     const std::chrono::duration<double, std::milli> ms = std::chrono::steady_clock::now() - start;
     const double perPass = ms.count() / passes;
     std::printf("%-32s %9.3f ms whole %9.3f us/op %8.3f ms/pass %s\n", what, ms.count(),
-                1000.0 * ms.count() / operations, perPass, perPass < kWholeListLimitMs ? "ok" : "SLOW");
+                1000.0 * ms.count() / operations, perPass,
+                perPass < kWholeListLimitMs ? "ok" : "SLOW");
 }
 
 std::string Number(int i) { return "139" + std::to_string(10000000 + i); }

@@ -13,7 +13,10 @@ void SetPicker(PickerValue& picker, const std::optional<PickerValue>& value) {
 }  // namespace
 
 CSpecial::CSpecial(ConnectionEngine& engine, UnitModel& model)
-    : ListPageBase(engine), specials_(model.Specials), phones_(model.Phones), grid_(model.Specials) {
+    : ListPageBase(engine),
+      specials_(model.Specials),
+      phones_(model.Phones),
+      grid_(model.Specials) {
     ShowUsed();
 }
 
@@ -67,6 +70,7 @@ bool CSpecial::TakeRestriction(SpecialTexts& texts) {
     return true;
 }
 
+// A label of another first letter changes nothing and shows nothing.
 void CSpecial::OnDelete() {
     const LabelCheck label = ReadLabelField(form_.Index, specials_);
     if (!Passes(label.error) || !label.section) return;
@@ -74,6 +78,7 @@ void CSpecial::OnDelete() {
     ShowUsed();
 }
 
+// A label of another first letter names no slot: the form stays as it is.
 void CSpecial::OnSearchLabel() {
     const LabelCheck label = ReadLabelField(form_.Index, specials_);
     if (!Passes(label.error) || !label.section) return;
@@ -151,7 +156,8 @@ Request CSpecial::ReadAllRequest() const { return ReadSpecialList(Password()); }
 std::vector<Request> CSpecial::SlotRequests(int row, RunState&) const {
     const SpecialEntry& slot = specials_.Row(row);
     const std::string token = SpecialTokenFromLabel(specials_.Label(row));
-    return {WriteSpecialSlot(Password(), token, slot.Number, RestrictionRuleText(RuleOfSlot(slot)))};
+    return {
+        WriteSpecialSlot(Password(), token, slot.Number, RestrictionRuleText(RuleOfSlot(slot)))};
 }
 
 }  // namespace dorvik

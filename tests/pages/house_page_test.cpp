@@ -55,7 +55,8 @@ TEST_F(HousePageTest, SetRefusesInOrderAndChangesNothing) {
         {"5", "777", "phone number is already exist in the special phone list"},
     };
     for (const auto& c : cases) {
-        rig.ExpectRefused(houses(), [&] { Set(c.index, c.house, "9"); }, c.message);
+        rig.ExpectRefused(
+            houses(), [&] { Set(c.index, c.house, "9"); }, c.message);
         if (c.house != "00101") continue;
         EXPECT_EQ(page.Form().Index, "2");
         EXPECT_EQ(page.SelectedRow(), 1);
@@ -95,9 +96,9 @@ TEST_F(HousePageTest, UploadSendsDialOneThenDialTwo) {
     EXPECT_EQ(houses().Status(4), RowStatus::Pending) << "while Dial2 is on its way";
     ConfirmAndPause();
     ConfirmAndPause();
-    EXPECT_EQ(rig.Sent(), (Strings{"#PWD1234#00101:DIAL1=13900002222\r\n",
-                                   "#PWD1234#00202:DIAL1=1\r\n", "#PWD1234#00202:DIAL2=2\r\n",
-                                   "#PWD1234#00303:DIAL2=3\r\n"}));
+    EXPECT_EQ(rig.Sent(),
+              (Strings{"#PWD1234#00101:DIAL1=13900002222\r\n", "#PWD1234#00202:DIAL1=1\r\n",
+                       "#PWD1234#00202:DIAL2=2\r\n", "#PWD1234#00303:DIAL2=3\r\n"}));
     EXPECT_EQ(houses().Status(4), RowStatus::InUnit);
     EXPECT_EQ(houses().Status(6), RowStatus::Pending) << "no dial number: passed over";
     EXPECT_FALSE(rig.progress.visible);
@@ -117,7 +118,8 @@ TEST_F(HousePageTest, DeletedSlotSendsZerosAndALostDialTwoIsSentAgain) {
     page.OnDownloadAll();
     ConfirmAndPause();
     ConfirmAndPause();
-    EXPECT_EQ(rig.Sent(), (Strings{"#PWD1234#00101:DIAL1=0000\r\n", "#PWD1234#00101:DIAL2=0000\r\n"}));
+    EXPECT_EQ(rig.Sent(),
+              (Strings{"#PWD1234#00101:DIAL1=0000\r\n", "#PWD1234#00101:DIAL2=0000\r\n"}));
     EXPECT_EQ(houses().Status(0), RowStatus::InUnit);
 }
 

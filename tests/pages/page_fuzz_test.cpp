@@ -88,7 +88,9 @@ private:
             default: return Text();
         }
     }
-    PickerValue AnyPicker() { return {Pick(4000) - 100, Pick(20) - 3, Pick(40) - 3, Pick(30), Pick(70)}; }
+    PickerValue AnyPicker() {
+        return {Pick(4000) - 100, Pick(20) - 3, Pick(40) - 3, Pick(30), Pick(70)};
+    }
 
     // The row an index field names when it lies in 1..size.
     static int NamedRow(const std::string& index, int size) {

@@ -43,7 +43,8 @@ TEST_F(PhonePageTest, SetRefusesInOrderAndChangesNothing) {
     };
     for (const auto& c : cases) {
         Type(c.index, c.number, "Zed");
-        rig.ExpectRefused(phones(), [&] { page.OnSet(); }, c.message);
+        rig.ExpectRefused(
+            phones(), [&] { page.OnSet(); }, c.message);
         if (c.number != "555") continue;
         EXPECT_EQ(page.Form().Index, "3") << "the slot holding the number is shown";
         EXPECT_EQ(page.Form().Name, "Eve");
@@ -115,9 +116,9 @@ TEST_F(PhonePageTest, Searches) {
     page.OnSearchNumber();
     Type("0", "", "");
     page.OnSearchIndex();
-    EXPECT_EQ(rig.Boxes(), (Strings{"The phone number exist", "The phone number not exist",
-                                    "The Name not exist", "Ilegal phone number",
-                                    "Zero index is not allowed"}));
+    EXPECT_EQ(rig.Boxes(),
+              (Strings{"The phone number exist", "The phone number not exist", "The Name not exist",
+                       "Ilegal phone number", "Zero index is not allowed"}));
 }
 
 TEST_F(PhonePageTest, RowClickFillsTheForm) {
@@ -164,7 +165,8 @@ TEST_F(PhonePageTest, UploadWithNothingPendingSendsNothing) {
 }
 
 TEST_F(PhonePageTest, UnconfirmedSlotStaysPendingAndTheNextRunSendsOnlyTheRest) {
-    for (int row : {0, 1, 2}) phones().SetEntry(std::to_string(row + 7), "", row, RowStatus::Pending);
+    for (int row : {0, 1, 2})
+        phones().SetEntry(std::to_string(row + 7), "", row, RowStatus::Pending);
     page.OnDownloadAll();
     rig.Confirm();
     rig.Pause();

@@ -89,7 +89,8 @@ TEST_F(SpecialPageTest, SetRefusesInOrderAndChangesNothing) {
         TypeWeek(c.label, c.number);
         page.Form().Mode = c.mode;
         if (c.noDays) page.Form().Days = {};
-        rig.ExpectRefused(specials(), [&] { page.OnSet(); }, c.message);
+        rig.ExpectRefused(
+            specials(), [&] { page.OnSet(); }, c.message);
         if (c.number == "444") {
             EXPECT_EQ(page.Form().Index, "S002");
         }
@@ -204,7 +205,8 @@ TEST_F(SpecialPageTest, FillFieldsFollowsTheSlot) {
     specials().SetEntry(WeekSlot("3", "07:15", "19:45", "1000001"), 4, RowStatus::InUnit, "S");
     page.OnRowClicked(4);
     EXPECT_EQ(page.Form().Mode, SpecialMode::TimeToTime);
-    EXPECT_EQ(page.Form().Days, (std::array<bool, 7>{true, false, false, false, false, false, true}));
+    EXPECT_EQ(page.Form().Days,
+              (std::array<bool, 7>{true, false, false, false, false, false, true}));
     EXPECT_EQ(page.Form().FromTime, (PickerValue{2010, 1, 1, 7, 15}));
 
     page.OnModeClicked(SpecialMode::EntriesAmount);
@@ -232,9 +234,9 @@ TEST_F(SpecialPageTest, Searches) {
     page.OnSearchName();
     page.Form().Index = "";
     page.OnSearchLabel();
-    EXPECT_EQ(rig.Boxes(), (Strings{"The phone number exist",
-                                    "phone number is already exist in the phone list",
-                                    "The phone number not exist", "Index not entered"}));
+    EXPECT_EQ(rig.Boxes(),
+              (Strings{"The phone number exist", "phone number is already exist in the phone list",
+                       "The phone number not exist", "Index not entered"}));
 }
 
 TEST_F(SpecialPageTest, AmountEditTakesThreeDigits) {
