@@ -1,0 +1,29 @@
+#include "pages/phone_page.h"
+
+#include "protocol/catalogue.h"
+
+namespace dorvik {
+
+CPhone::CPhone(ConnectionEngine& engine, UnitModel& model)
+    : NumberPage(engine, model.Phones, {true, &model.Specials}),
+      phones_(model.Phones),
+      grid_(model.Phones) {
+    ShowUsed();
+}
+
+int CPhone::FindName(std::string_view name) const { return phones_.FindName(name); }
+
+Request CPhone::ReadAllRequest() const { return ReadPhoneList(Password()); }
+
+// A slot without a number is erased in the unit: the run's first erasure
+// sends "0000", every later one "00000000000".
+std::vector<Request> CPhone::SlotRequests(int row, RunState& run) const {
+    std::string_view number = Slot(row).Number;
+    if (number.empty()) {
+        number = run.erasureSent ? kNoNumber : kErasedNumber;
+        run.erasureSent = true;
+    }
+    return {WritePhoneSlot(Password(), row + 1, number)};
+}
+
+}  // namespace dorvik

@@ -1,0 +1,90 @@
+#include "pages/alarm_page.h"
+
+#include <gtest/gtest.h>
+
+#include "page_rig.h"
+
+namespace dorvik {
+namespace {
+
+using test::PageRig;
+using Strings = std::vector<std::string>;
+
+class AlarmPageTest : public ::testing::Test {
+protected:
+    AlarmPageTest() { rig.Connect(); }
+    AlarmList& alarms() { return rig.model.Alarms; }
+
+    PageRig rig;
+    CAlarm& page = rig.pages.alarm;
+};
+
+TEST_F(AlarmPageTest, SetRefusesInOrderWithoutLookingAtOtherLists) {
+    alarms().SetEntry("222", "Bob", 1, RowStatus::Pending);
+    const struct {
+        std::string index, number, message;
+    } cases[] = {
+        {"", "2 2", "Ilegal phone number"},
+        {"", "2", "Index not entered"},
+        {" x", "2", "Zero index is not allowed"},
+        {"6", "2", "Index number too big"},
+        {"4", "222", "The phone number exist"},
+    };
+    for (const auto& c : cases) {
+        page.Form() = {c.index, c.number, "Typed"};
+        rig.ExpectRefused(alarms(), [&] { page.OnSet(); }, c.message);
+    }
+    EXPECT_EQ(page.Form().Index, "2");
+    EXPECT_EQ(page.Form().Name, "Typed") << "only the index is shown";
+    EXPECT_EQ(page.SelectedRow(), -1);
+
+    rig.model.Phones.SetEntry("333", "", 0, RowStatus::Pending);
+    page.Form() = {"3", "333", ""};
+    page.OnSet();
+    EXPECT_EQ(alarms().Row(2).Number, "333");
+    EXPECT_EQ(page.UsedText(), "Used 2/5");
+}
+
+TEST_F(AlarmPageTest, UploadErasesWithElevenZerosFromTheFirstStep) {
+    alarms().SetEntry("1", "", 1, RowStatus::InUnit);
+    alarms().DeleteEntry(1);
+    alarms().SetEntry("13900005555", "", 4, RowStatus::Pending);
+    page.OnDownloadAll();
+    EXPECT_EQ(rig.serial.writes.back().ack, "ALARM02 SET TO 00000000000 OK");
+    rig.Confirm();
+    EXPECT_EQ(rig.timers.FireAll(ReplyHandlers::kNextAlarmMs), 1);
+    rig.Confirm();
+    rig.timers.FireAll(ReplyHandlers::kNextAlarmMs);
+    EXPECT_EQ(rig.Sent(), (Strings{"#PWD1234#ALARM02=00000000000\r\n",
+                                   "#PWD1234#ALARM05=13900005555\r\n"}));
+    EXPECT_EQ(alarms().Status(4), RowStatus::InUnit);
+    EXPECT_TRUE(page.CommandsEnabled());
+}
+
+TEST_F(AlarmPageTest, ReadAllLeavesFirstLineAloneAndKeepsMissingSlots) {
+    alarms().SetEntry("9", "Old", 4, RowStatus::InUnit);
+    rig.engine.SetFirstLineSeen(true);
+    page.OnGetFromUnit();
+    EXPECT_EQ(rig.Sent().back(), "#PWD1234#ALARM=ALL?\r\n");
+    EXPECT_TRUE(rig.engine.FirstLineSeen());
+    rig.Feed("ALARM NUMBER IS 11:22::\r\n");
+    EXPECT_EQ(alarms().Row(0).Number, "11");
+    EXPECT_EQ(alarms().Row(4).Number, "9");
+}
+
+TEST_F(AlarmPageTest, SearchByNameLooksAtPendingSlotsOnly) {
+    alarms().SetEntry("1", "Ann", 0, RowStatus::InUnit);
+    alarms().SetEntry("2", "Ann", 3, RowStatus::Pending);
+    page.Form().Name = "Ann";
+    page.OnSearchName();
+    EXPECT_EQ(page.Form().Index, "4");
+    page.Form().Number = "1";
+    page.OnSearchNumber();
+    EXPECT_EQ(page.Form().Index, "1");
+    page.Form().Number = "3";
+    page.OnSearchNumber();
+    EXPECT_EQ(rig.Boxes(), (Strings{"The phone number exist", "The phone number not exist"}));
+}
+
+}  // namespace
+}  // namespace dorvik

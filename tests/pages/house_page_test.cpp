@@ -1,0 +1,156 @@
+#include "pages/house_page.h"
+
+#include <gtest/gtest.h>
+
+#include "page_rig.h"
+
+namespace dorvik {
+namespace {
+
+using test::PageRig;
+using Strings = std::vector<std::string>;
+
+class HousePageTest : public ::testing::Test {
+protected:
+    HousePageTest() { rig.Connect(); }
+    HouseList& houses() { return rig.model.Houses; }
+    void Set(const std::string& index, const std::string& house, const std::string& dial1,
+             const std::string& dial2 = "") {
+        page.Form() = {index, house, dial1, dial2};
+        page.OnSet();
+    }
+    void ConfirmAndPause() {
+        rig.Feed("OK\r\n");
+        rig.Pause();
+    }
+
+    PageRig rig;
+    CHouse& page = rig.pages.house;
+};
+
+TEST_F(HousePageTest, HouseNumberIsBroughtToFiveDigits) {
+    EXPECT_EQ(FiveDigitHouseNumber("101"), "00101");
+    EXPECT_EQ(FiveDigitHouseNumber("9876543"), "76543");
+    EXPECT_EQ(FiveDigitHouseNumber(""), "00000");
+    Set("1", "101", "1");
+    Set("2", "9876543", "2");
+    EXPECT_EQ(houses().Row(0).HouseNumber, "00101");
+    EXPECT_EQ(houses().Row(1).HouseNumber, "76543");
+}
+
+TEST_F(HousePageTest, SetRefusesInOrderAndChangesNothing) {
+    Set("2", "101", "5");
+    SpecialTexts special;
+    special.Number = "00777";
+    rig.model.Specials.SetEntry(special, 0, RowStatus::Pending, "S");
+    const struct {
+        std::string index, house, message;
+    } cases[] = {
+        {"", "12a", "Ilegal phone number"},
+        {"", "1", "Index not entered"},
+        {"0", "1", "Zero index is not allowed"},
+        {"401", "1", "Index number too big"},
+        {"-1", "1", "Index number too big"},
+        {"5", "00101", "The phone number exist"},
+        {"5", "777", "phone number is already exist in the special phone list"},
+    };
+    for (const auto& c : cases) {
+        rig.ExpectRefused(
+            houses(), [&] { Set(c.index, c.house, "9"); }, c.message);
+        if (c.house != "00101") continue;
+        EXPECT_EQ(page.Form().Index, "2");
+        EXPECT_EQ(page.SelectedRow(), 1);
+    }
+}
+
+TEST_F(HousePageTest, EmptyDialKeepsTheOldOneAndSearchesShowBoth) {
+    Set("4", "44", "111", "222");
+    Set("4", "44", "", "333");
+    EXPECT_EQ(houses().Row(3).Dial1, "111");
+    EXPECT_EQ(houses().Row(3).Dial2, "333");
+    page.Form() = {"4", "", "", ""};
+    page.OnSearchIndex();
+    EXPECT_EQ(page.Form().HouseNumber, "00044");
+    EXPECT_EQ(page.Form().Dial1, "111");
+    EXPECT_EQ(page.Form().Dial2, "333");
+    page.Form() = {"", "00044", "", ""};
+    page.OnSearchHouse();
+    EXPECT_EQ(page.Form().Index, "4");
+    page.Form().HouseNumber = "44";
+    page.OnSearchHouse();
+    EXPECT_EQ(rig.Boxes(), (Strings{"The phone number not exist"})) << "no padding in the search";
+}
+
+TEST_F(HousePageTest, UploadSendsDialOneThenDialTwo) {
+    Set("3", "101", "13900002222");
+    Set("5", "202", "1", "2");
+    Set("6", "303", "", "3");
+    houses().SetEntry("404", "", "", RowStatus::Pending, 6);
+    page.OnDownloadAll();
+    EXPECT_EQ(rig.serial.writes.back().ack, "3");
+    EXPECT_EQ(rig.serial.writes.back().code, 37);
+    ConfirmAndPause();
+    rig.Feed("OK\r\n");
+    EXPECT_EQ(houses().Status(4), RowStatus::InUnit) << "InUnit after the first answer";
+    rig.Pause();
+    EXPECT_EQ(houses().Status(4), RowStatus::Pending) << "while Dial2 is on its way";
+    ConfirmAndPause();
+    ConfirmAndPause();
+    EXPECT_EQ(rig.Sent(),
+              (Strings{"#PWD1234#00101:DIAL1=13900002222\r\n", "#PWD1234#00202:DIAL1=1\r\n",
+                       "#PWD1234#00202:DIAL2=2\r\n", "#PWD1234#00303:DIAL2=3\r\n"}));
+    EXPECT_EQ(houses().Status(4), RowStatus::InUnit);
+    EXPECT_EQ(houses().Status(6), RowStatus::Pending) << "no dial number: passed over";
+    EXPECT_FALSE(rig.progress.visible);
+    EXPECT_TRUE(page.CommandsEnabled());
+}
+
+TEST_F(HousePageTest, DeletedSlotSendsZerosAndALostDialTwoIsSentAgain) {
+    houses().SetEntry("00101", "1", "2", RowStatus::InUnit, 0);
+    page.Form().Index = "1";
+    page.OnDelete();
+    EXPECT_EQ(houses().Row(0).Dial1, "0000");
+    EXPECT_EQ(houses().Status(0), RowStatus::Pending);
+    page.OnDownloadAll();
+    ConfirmAndPause();
+    EXPECT_EQ(houses().Status(0), RowStatus::Pending) << "Dial2 sent, never answered";
+    rig.Forget();
+    page.OnDownloadAll();
+    ConfirmAndPause();
+    ConfirmAndPause();
+    EXPECT_EQ(rig.Sent(),
+              (Strings{"#PWD1234#00101:DIAL1=0000\r\n", "#PWD1234#00101:DIAL2=0000\r\n"}));
+    EXPECT_EQ(houses().Status(0), RowStatus::InUnit);
+}
+
+TEST_F(HousePageTest, ModemModeSendsOneCommandPerPressAndKeepsDialTwo) {
+    PageRig m;
+    m.Connect(true);
+    m.model.Houses.SetEntry("00101", "1", "2", RowStatus::Pending, 0);
+    m.model.Houses.SetEntry("00202", "3", "", RowStatus::Pending, 1);
+    for (int press = 0; press < 3; ++press) {
+        m.pages.house.OnDownloadAll();
+        m.SmsAnswer("OK");
+    }
+    ASSERT_EQ(m.modem.sent.size(), 3u);
+    EXPECT_EQ(m.modem.sent[1].text, "#PWD1234#00101:DIAL2=2");
+    EXPECT_EQ(m.modem.sent[2].text, "#PWD1234#00202:DIAL1=3");
+    EXPECT_EQ(m.model.Houses.Status(0), RowStatus::InUnit);
+    EXPECT_EQ(m.model.Houses.Status(1), RowStatus::InUnit);
+}
+
+TEST_F(HousePageTest, ReadAllClearsUnitRowsAndAppends) {
+    houses().SetEntry("00009", "9", "", RowStatus::InUnit, 0);
+    Set("3", "33", "3");
+    page.OnGetFromUnit();
+    EXPECT_EQ(rig.Sent().back(), "#PWD1234#DIAL=ALL?\r\n");
+    rig.Feed("00012:DIAL1:5550100\n00012:DIAL2:5550101\n00033:DIAL2:7\n");
+    EXPECT_EQ(houses().Row(0).HouseNumber, "00012");
+    EXPECT_EQ(houses().Row(0).Dial2, "5550101");
+    EXPECT_EQ(houses().Row(2).Dial1, "3");
+    EXPECT_EQ(houses().Row(2).Dial2, "7");
+    EXPECT_EQ(page.UsedText(), "Used 2/400");
+}
+
+}  // namespace
+}  // namespace dorvik

@@ -1,0 +1,245 @@
+#include "pages/phone_page.h"
+
+#include <gtest/gtest.h>
+
+#include "page_rig.h"
+#include "protocol/catalogue.h"
+
+namespace dorvik {
+namespace {
+
+using test::PageRig;
+using Strings = std::vector<std::string>;
+
+class PhonePageTest : public ::testing::Test {
+protected:
+    PhonePageTest() { rig.Connect(); }
+    void Type(const std::string& index, const std::string& number, const std::string& name = "") {
+        page.Form() = {index, number, name};
+    }
+    PhoneList& phones() { return rig.model.Phones; }
+    std::string LastBox() const { return rig.boxes.shown.back().text; }
+
+    PageRig rig;
+    CPhone& page = rig.pages.phone;
+};
+
+TEST_F(PhonePageTest, SetRefusesInOrderAndChangesNothing) {
+    phones().SetEntry("555", "Eve", 2, RowStatus::Pending);
+    SpecialTexts special;
+    special.Number = "777";
+    rig.model.Specials.SetEntry(special, 0, RowStatus::Pending, "S");
+    const struct {
+        std::string index, number, message;
+    } cases[] = {
+        {"", "12a", "Ilegal phone number"},
+        {"", "123", "Index not entered"},
+        {"abc", "123", "Zero index is not allowed"},
+        {"2001", "123", "Index number too big"},
+        {"-3", "123", "Index number too big"},
+        {"99999999999999999999", "123", "Index number too big"},
+        {"4", "555", "The phone number exist"},
+        {"4", "777", "phone number is already exist in the special phone list"},
+    };
+    for (const auto& c : cases) {
+        Type(c.index, c.number, "Zed");
+        rig.ExpectRefused(
+            phones(), [&] { page.OnSet(); }, c.message);
+        if (c.number != "555") continue;
+        EXPECT_EQ(page.Form().Index, "3") << "the slot holding the number is shown";
+        EXPECT_EQ(page.Form().Name, "Eve");
+        EXPECT_EQ(page.SelectedRow(), 2);
+    }
+    EXPECT_EQ(phones().Used(), 1);
+}
+
+TEST_F(PhonePageTest, SetStoresPendingSlots) {
+    Type("12xyz", "13900001111", "Ann");
+    page.OnSet();
+    EXPECT_EQ(phones().Row(11).Number, "13900001111");
+    EXPECT_EQ(phones().Status(11), RowStatus::Pending);
+    Type("12", "13900001111", "");
+    page.OnSet();
+    EXPECT_EQ(phones().Row(11).Name, "Ann") << "an empty name keeps the old one";
+    Type("12", "13900001111", "Bea");
+    page.OnSet();
+    EXPECT_EQ(phones().Row(11).Name, "Bea");
+    Type("4", "", "");
+    page.OnSet();
+    EXPECT_EQ(phones().Status(3), RowStatus::Empty);
+    Type("3", "", "Cy");
+    page.OnSet();
+    EXPECT_EQ(phones().Status(2), RowStatus::Pending);
+    EXPECT_TRUE(rig.Boxes().empty());
+    EXPECT_EQ(page.UsedText(), "Used 2/2000");
+}
+
+TEST_F(PhonePageTest, DeleteTwiceAfterUnitSlotMakesItEmpty) {
+    phones().SetEntry("111", "Ann", 4, RowStatus::InUnit);
+    Type("5", "");
+    page.OnDelete();
+    EXPECT_EQ(phones().Status(4), RowStatus::Pending);
+    EXPECT_EQ(phones().Row(4).Number, "");
+    page.OnDelete();
+    EXPECT_EQ(phones().Status(4), RowStatus::Empty);
+    Type("", "");
+    page.OnDelete();
+    Type("2001", "");
+    page.OnDelete();
+    EXPECT_EQ(rig.Boxes(), (Strings{"Zero index is not allowed", "Index number too big"}));
+}
+
+TEST_F(PhonePageTest, Searches) {
+    phones().SetEntry("111", "Ann", 1, RowStatus::InUnit);
+    phones().SetEntry("222", "", 6, RowStatus::Pending);
+    Type("7", "", "x");
+    page.OnSearchIndex();
+    EXPECT_EQ(page.Form().Number, "222");
+    EXPECT_EQ(page.Form().Name, "");
+    EXPECT_EQ(page.SelectedRow(), 6);
+
+    Type("", "111", "");
+    page.OnSearchNumber();
+    EXPECT_EQ(page.Form().Index, "2");
+    EXPECT_EQ(page.Form().Name, "Ann");
+    EXPECT_EQ(LastBox(), "The phone number exist");
+
+    Type("", "", "");
+    page.OnSearchName();
+    EXPECT_EQ(page.Form().Index, "7") << "the lowest used slot without a name";
+    EXPECT_EQ(page.Form().Number, "222");
+
+    Type("", "999", "Nobody");
+    page.OnSearchNumber();
+    page.OnSearchName();
+    Type("", "1x", "");
+    page.OnSearchNumber();
+    Type("0", "", "");
+    page.OnSearchIndex();
+    EXPECT_EQ(rig.Boxes(),
+              (Strings{"The phone number exist", "The phone number not exist", "The Name not exist",
+                       "Ilegal phone number", "Zero index is not allowed"}));
+}
+
+TEST_F(PhonePageTest, RowClickFillsTheForm) {
+    phones().SetEntry("333", "Cid", 9, RowStatus::Pending);
+    page.OnRowClicked(-1);
+    EXPECT_EQ(page.Form().Index, "") << "nothing selected: nothing filled";
+    page.OnRowClicked(9);
+    EXPECT_EQ(page.Form().Index, "10");
+    EXPECT_EQ(page.Form().Number, "333");
+    EXPECT_EQ(page.Form().Name, "Cid");
+}
+
+TEST_F(PhonePageTest, UploadSendsPendingSlotsWithTheRightErasures) {
+    phones().SetEntry("1", "", 4, RowStatus::InUnit);
+    phones().DeleteEntry(4);  // slot 5 is to be erased
+    phones().SetEntry("13900001111", "", 6, RowStatus::Pending);
+    phones().SetEntry("2", "", 8, RowStatus::InUnit);
+    phones().DeleteEntry(8);
+    page.OnDownloadAll();
+    EXPECT_FALSE(page.CommandsEnabled());
+    EXPECT_EQ(rig.progress.maximum, 1999);
+    EXPECT_EQ(rig.serial.writes.back().ack, "WHL0005 SET TO 0000 OK");
+    EXPECT_EQ(rig.serial.writes.back().code, 2);
+    for (int step = 0; step < 3; ++step) {
+        rig.Confirm();
+        rig.Pause();
+    }
+    EXPECT_EQ(rig.Sent(), (Strings{"#PWD1234#WHL0005=0000\r\n", "#PWD1234#WHL0007=13900001111\r\n",
+                                   "#PWD1234#WHL0009=00000000000\r\n"}));
+    EXPECT_EQ(rig.progress.positions, (std::vector<int>{4, 6, 8}));
+    EXPECT_EQ(phones().Status(4), RowStatus::InUnit);
+    EXPECT_EQ(phones().Status(8), RowStatus::InUnit);
+    EXPECT_FALSE(rig.progress.visible);
+    EXPECT_TRUE(page.CommandsEnabled());
+    EXPECT_TRUE(rig.pages.house.CommandsEnabled());
+}
+
+TEST_F(PhonePageTest, UploadWithNothingPendingSendsNothing) {
+    page.OnDownloadAll();
+    EXPECT_TRUE(rig.Sent().empty());
+    EXPECT_EQ(rig.progress.hides, 1);
+    EXPECT_TRUE(page.CommandsEnabled());
+    EXPECT_TRUE(rig.engine.ReplySeen());
+}
+
+TEST_F(PhonePageTest, UnconfirmedSlotStaysPendingAndTheNextRunSendsOnlyTheRest) {
+    for (int row : {0, 1, 2})
+        phones().SetEntry(std::to_string(row + 7), "", row, RowStatus::Pending);
+    page.OnDownloadAll();
+    rig.Confirm();
+    rig.Pause();
+    rig.Feed("ERROR\r\n");
+    EXPECT_EQ(rig.timers.FireAll(ReplyHandlers::kNextSlotMs), 0) << "the run goes no further";
+    EXPECT_EQ(phones().Status(0), RowStatus::InUnit);
+    EXPECT_EQ(phones().Status(1), RowStatus::Pending);
+    rig.Forget();
+    page.OnDownloadAll();
+    rig.Confirm();
+    rig.Pause();
+    rig.Confirm();
+    rig.Pause();
+    EXPECT_EQ(rig.Sent(), (Strings{"#PWD1234#WHL0002=8\r\n", "#PWD1234#WHL0003=9\r\n"}));
+}
+
+TEST_F(PhonePageTest, SilentUnitEndsTheLinkAndKeepsSlotsPending) {
+    phones().SetEntry("7", "", 0, RowStatus::Pending);
+    page.OnDownloadAll();
+    for (int tick = 0; tick < ConnectionEngine::kMaxSilentTicks; ++tick)
+        rig.timers.FireAll(ConnectionEngine::kSerialReplyMs);
+    EXPECT_FALSE(rig.engine.Connected());
+    EXPECT_EQ(phones().Status(0), RowStatus::Pending);
+    page.OnDownloadAll();
+    EXPECT_EQ(rig.boxes.shown.back().text, "You are disconnected from the unit");
+}
+
+TEST_F(PhonePageTest, ReadAllAndModemMode) {
+    page.OnGetFromUnit();
+    EXPECT_EQ(rig.Sent().back(), "#PWD1234#WHL=ALL?\r\n");
+    EXPECT_EQ(rig.serial.writes.back().code, 1);
+    EXPECT_FALSE(rig.engine.FirstLineSeen());
+    EXPECT_FALSE(rig.pages.alarm.CommandsEnabled());
+    rig.Feed("WHL3 IS 333\r\n");
+    EXPECT_EQ(phones().Row(2).Number, "333");
+    EXPECT_EQ(page.UsedText(), "Used 1/2000");
+
+    PageRig modemRig;
+    modemRig.Connect(true);
+    modemRig.pages.phone.OnGetFromUnit();
+    EXPECT_EQ(modemRig.boxes.shown.back().text, "Unsupported in modem mode");
+    EXPECT_EQ(modemRig.boxes.shown.back().icon, MsgIcon::Information);
+    EXPECT_TRUE(modemRig.modem.sent.empty());
+}
+
+TEST_F(PhonePageTest, ModemModeSendsOneSlotPerPress) {
+    PageRig m;
+    m.Connect(true);
+    m.model.Phones.SetEntry("11", "", 0, RowStatus::Pending);
+    m.model.Phones.SetEntry("22", "", 1, RowStatus::Pending);
+    m.pages.phone.OnDownloadAll();
+    m.SmsAnswer("WHL0001 SET TO 11 OK");
+    m.pages.phone.DownloadNext();
+    ASSERT_EQ(m.modem.sent.size(), 1u);
+    EXPECT_EQ(m.modem.sent[0].text, "#PWD1234#WHL0001=11");
+    EXPECT_EQ(m.model.Phones.Status(0), RowStatus::InUnit);
+    m.pages.phone.OnDownloadAll();
+    EXPECT_EQ(m.modem.sent.back().text, "#PWD1234#WHL0002=22");
+}
+
+TEST_F(PhonePageTest, HouseCountRebuildsBothLists) {
+    phones().SetEntry("1", "", 0, RowStatus::Pending);
+    const Request query = HousesQuery("1234");
+    rig.engine.SendRequest(query.frame, query.code, query.ack);
+    rig.Feed("HOUSE NUMBER IS 120\r\n");
+    EXPECT_EQ(rig.model.Houses.Size(), 120);
+    EXPECT_EQ(phones().Size(), 240);
+    EXPECT_EQ(page.UsedText(), "Used 0/240");
+    EXPECT_EQ(rig.pages.house.UsedText(), "Used 0/120");
+    Type("241", "5");
+    page.OnSet();
+    EXPECT_EQ(LastBox(), "Index number too big");
+}
+
+}  // namespace
+}  // namespace dorvik
