@@ -1,0 +1,174 @@
+#include "pages/main_frame.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "model/project_file.h"
+
+namespace dorvik {
+namespace {
+
+SettingsFile MakeSettingsFile(const std::string& path) {
+    return path.empty() ? SettingsFile() : SettingsFile(path);
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(FrameSeams seams, const std::string& settingsPath)
+    : seams_(seams),
+      settingsFile_(MakeSettingsFile(settingsPath)),
+      settings_(settingsFile_.Read()),
+      serial_(relay_, seams.ui, seams.messages),
+      engine_({serial_, nullptr, seams.timers, seams.messages, seams.indicator, seams.progress,
+               seams.status}),
+      handlers_(model_, engine_),
+      lists_(engine_, model_),
+      msic_(engine_, model_.Settings, seams.clock),
+      multi_(engine_, model_.MultiRelay, seams.clock),
+      logView_(model_.Log),
+      logPage_(engine_, logView_),
+      startupTimer_(seams.timers.CreateTimer()) {
+    relay_.SetTarget(&engine_);
+    engine_.SetParams(LinkFromSettings());
+    engine_.SetReplySink(&handlers_);
+    ReplyPages pages = lists_.Replies();
+    pages.msic = &msic_;
+    pages.multiRelay = &multi_;
+    pages.log = &logView_;
+    handlers_.SetPages(pages);
+    model_.ProjectPath = settings_.projectPath;
+    model_.UnitPassword = settings_.password;
+    model_.UnitPhoneNumber = settings_.unitPhoneNumber;
+    seams_.status.SetConnectionText("Disconnected from unit");
+}
+
+CMainFrame::~CMainFrame() {
+    serial_.StopMonitor();
+    SaveSettings();
+}
+
+LinkParams CMainFrame::LinkFromSettings() const {
+    LinkParams p;
+    p.password = settings_.password;
+    p.unitId = settings_.unitId;
+    p.port.port = settings_.port;
+    p.port.baud = settings_.baud;
+    p.port.parity = settings_.parity;
+    p.port.dataBits = settings_.dataBits;
+    p.port.stopBits = settings_.stopBits;
+    p.port.devicePath = deviceOverride_;
+    p.modemMode = settings_.useModem;
+    p.tavrin = settings_.tavrinMode;
+    p.unitPhone = settings_.unitPhoneNumber;
+    // The file may hold any number: a time-out below 1 s or beyond an hour is
+    // a mistake, and seconds x 1000 must not overflow.
+    p.replyTimeoutSec = std::clamp(settings_.expiredTime, 1, kMaxReplyTimeoutSec);
+    return p;
+}
+
+void CMainFrame::SetDeviceOverride(const std::string& path) {
+    deviceOverride_ = path;
+    LinkParams p = engine_.Params();
+    p.port.devicePath = path;
+    engine_.SetParams(p);
+}
+
+void CMainFrame::ApplyConnectionSettings(const ConnectionSettings& settings) {
+    settings_ = settings;
+    engine_.SetParams(LinkFromSettings());
+    model_.UnitPhoneNumber = settings_.unitPhoneNumber;
+    SaveSettings();
+}
+
+bool CMainFrame::SaveSettings() {
+    // A password confirmed by the unit during the run is the one kept.
+    settings_.password = engine_.Password();
+    settings_.projectPath = model_.ProjectPath;
+    return settingsFile_.Write(settings_);
+}
+
+// --- Start-up ---
+
+void CMainFrame::Start() {
+    startupTimer_->Start(kStartupTickMs, false, [this] { OnStartupTick(); });
+}
+
+void CMainFrame::OnStartupTick() {
+    indicatorCreated_ = true;
+    engine_.SetIndicator(LedState::Off);
+    if (settings_.autoOpen && !model_.ProjectPath.empty()) {
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(model_.ProjectPath, ec) &&
+            OpenProject(model_.ProjectPath))
+            model_.Modified.Clear();
+        else
+            model_.ProjectPath.clear();
+    }
+    view_ = FrameView::Setting;
+    if (onStartupTick) onStartupTick();
+}
+
+// --- Project file ---
+
+void CMainFrame::AfterProjectLoaded() {
+    msic_.ApplySettings();
+    multi_.ApplySettings();
+    lists_.phone.ShowUsed();
+    lists_.special.ShowUsed();
+    lists_.alarm.ShowUsed();
+    lists_.house.ShowUsed();
+}
+
+bool CMainFrame::OpenProject(const std::string& path) {
+    ProjectResult r = LoadProject(model_, path, &seams_.progress);
+    if (!r.ok) return false;
+    model_.ProjectPath = path;
+    AfterProjectLoaded();
+    return true;
+}
+
+bool CMainFrame::SaveProjectTo(const std::string& path) {
+    msic_.CollectSettings();
+    multi_.CollectSettings();
+    ProjectResult r = SaveProject(model_, path);
+    if (!r.ok) {
+        seams_.messages.Error(SaveFailureMessage(path, r.error));
+        return false;
+    }
+    model_.ProjectPath = path;
+    return true;
+}
+
+bool CMainFrame::OnOpen() {
+    auto path = seams_.files.ChooseOpen(kOpenFilter, "gto");
+    return path && OpenProject(*path);
+}
+
+bool CMainFrame::OnSave() {
+    if (!model_.ProjectPath.empty()) return SaveProjectTo(model_.ProjectPath);
+    auto path = seams_.files.ChooseSave(kOpenFilter, "gto", "");
+    return path && SaveProjectTo(*path);
+}
+
+bool CMainFrame::OnSaveAs() {
+    auto path = seams_.files.ChooseSave(kSaveAsFilter, "gto", "Untitled");
+    return path && SaveProjectTo(*path);
+}
+
+// --- Closing ---
+
+bool CMainFrame::CanClose() {
+    if (!model_.Modified.IsSet()) return true;
+    switch (seams_.messages.Show(kCloseQuestion, kCaption, MsgIcon::Question,
+                                 MsgButtons::YesNoCancel)) {
+        case MsgAnswer::Yes:
+            OnSaveAs();
+            return true;
+        case MsgAnswer::Cancel:
+            return false;
+        default:
+            return true;
+    }
+}
+
+}  // namespace dorvik

@@ -1,0 +1,140 @@
+#pragma once
+// The main window's logic without a window toolkit: the connection
+// settings, the unit model, the serial driver, the connection engine, the
+// reply handling and every page; the project file commands, the view
+// switching, the start-up tick and the close question. The desktop window
+// and the command-line tool both drive one CMainFrame.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "model/settings_file.h"
+#include "model/unit_model.h"
+#include "pages/dialog_log.h"
+#include "pages/list_pages.h"
+#include "pages/log_view.h"
+#include "pages/msic.h"
+#include "pages/multi_relay.h"
+#include "platform/clock.h"
+#include "platform/file_chooser.h"
+#include "platform/indicator.h"
+#include "platform/message_box.h"
+#include "platform/progress_bar.h"
+#include "platform/status_pane.h"
+#include "platform/timer.h"
+#include "platform/ui_dispatcher.h"
+#include "protocol/connection_engine.h"
+#include "protocol/reply_handlers.h"
+#include "transport/serial_port.h"
+
+namespace dorvik {
+
+struct FrameSeams {
+    UiDispatcher& ui;
+    TimerFactory& timers;
+    MessageBox& messages;
+    FileChooser& files;
+    ProgressBar& progress;
+    Indicator& indicator;
+    StatusPane& status;
+    const Clock& clock;
+};
+
+enum class FrameView { Setting = 1, Log = 2 };
+
+class CMainFrame {
+public:
+    static constexpr int kStartupTickMs = 500;
+    static constexpr int kMaxReplyTimeoutSec = 3600;
+    // "文件类型(*.gto)|*.gto||" in the tool's GB18030 text.
+    static constexpr const char kOpenFilter[] = "\xce\xc4\xbc\xfe\xc0\xe0\xd0\xcd(*.gto)|*.gto||";
+    static constexpr const char kSaveAsFilter[] = "File Type(*.gto)|*.gto||";
+    static constexpr const char kCloseQuestion[] = "Save the changes to the Untitled?";
+
+    // Reads the settings file at settingsPath (empty: the default place).
+    CMainFrame(FrameSeams seams, const std::string& settingsPath = {});
+    // Writes the settings file.
+    ~CMainFrame();
+    CMainFrame(const CMainFrame&) = delete;
+    CMainFrame& operator=(const CMainFrame&) = delete;
+
+    // Starts the one-shot start-up tick.
+    void Start();
+    // The start-up tick: LED, the last project when auto-open is on, views.
+    void OnStartupTick();
+    // Called by the start-up tick after its own work (start picture worker).
+    std::function<void()> onStartupTick;
+
+    // --- Settings ---
+    const ConnectionSettings& Settings() const { return settings_; }
+    // The connection dialog closed: new settings, written at once.
+    void ApplyConnectionSettings(const ConnectionSettings& settings);
+    bool SaveSettings();
+    // Uses this device for the link instead of the COMn lookup (empty: none).
+    void SetDeviceOverride(const std::string& path);
+    bool AutoOpen() const { return settings_.autoOpen; }
+    void ToggleAutoOpen() { settings_.autoOpen = !settings_.autoOpen; }
+
+    // --- Views ---
+    FrameView CurrentView() const { return view_; }
+    void ShowSettingView() { view_ = FrameView::Setting; }
+    void ShowLogView() { view_ = FrameView::Log; }
+    void ChooseSettingOrLog() {
+        view_ = view_ == FrameView::Setting ? FrameView::Log : FrameView::Setting;
+    }
+
+    // --- Project file ---
+    // The menu commands; false when cancelled or failed.
+    bool OnOpen();
+    bool OnSave();
+    bool OnSaveAs();
+    bool OpenProject(const std::string& path);
+    bool SaveProjectTo(const std::string& path);
+    const std::string& ProjectPath() const { return model_.ProjectPath; }
+    bool Modified() const { return model_.Modified.IsSet(); }
+
+    // --- Closing ---
+    // Asks about unsaved changes; true when the window may close.
+    bool CanClose();
+
+    // --- Link ---
+    void OnConnect() { engine_.OnConnectCommand(); }
+
+    UnitModel& Model() { return model_; }
+    ConnectionEngine& Engine() { return engine_; }
+    ReplyHandlers& Handlers() { return handlers_; }
+    CSerialPort& Serial() { return serial_; }
+    CPhone& Phone() { return lists_.phone; }
+    CSpecial& Special() { return lists_.special; }
+    CAlarm& Alarm() { return lists_.alarm; }
+    CHouse& House() { return lists_.house; }
+    CMsic& Msic() { return msic_; }
+    CMultiRelay& MultiRelay() { return multi_; }
+    CLogView& LogView() { return logView_; }
+    CDialogLog& LogPage() { return logPage_; }
+    bool IndicatorCreated() const { return indicatorCreated_; }
+
+private:
+    LinkParams LinkFromSettings() const;
+    void AfterProjectLoaded();
+
+    FrameSeams seams_;
+    SettingsFile settingsFile_;
+    ConnectionSettings settings_;
+    std::string deviceOverride_;
+    UnitModel model_;
+    ListenerRelay relay_;
+    CSerialPort serial_;
+    ConnectionEngine engine_;
+    ReplyHandlers handlers_;
+    ListPages lists_;
+    CMsic msic_;
+    CMultiRelay multi_;
+    CLogView logView_;
+    CDialogLog logPage_;
+    std::unique_ptr<Timer> startupTimer_;
+    FrameView view_ = FrameView::Setting;
+    bool indicatorCreated_ = false;
+};
+
+}  // namespace dorvik
