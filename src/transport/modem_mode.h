@@ -48,7 +48,8 @@ private:
     void OnUnitMessage(const std::string& body) override;
     std::string UnitPhone() const override;
 
-    // The receiver only keeps a reference to the modem until it is used.
+    // Built before the modem it refers to: it does not use the modem while
+    // being built, and the modem, destroyed first, stops its notifications.
     ModemReceiver receiver_;
     GSMModem modem_;
     ConnectionEngine* engine_ = nullptr;

@@ -150,13 +150,5 @@ TEST_F(GsmModemTest, ClosedPortWritesNothingYetTheStateMovesOn) {
     EXPECT_TRUE(Written().empty());
 }
 
-TEST_F(GsmModemTest, ReachesTheWireThroughTheMonitor) {
-    ASSERT_TRUE(modem.StartMonitor());
-    modem.TestModem();
-    modem.SendShortMessage("13900002222", "hi");
-    modem.SendBody();
-    EXPECT_EQ(master.Read(30), "AT\r\nAT+CMGS=\"13900002222\"\r\nhi\x1A");
-}
-
 }  // namespace
 }  // namespace dorvik

@@ -21,28 +21,6 @@ const std::string kCmgs = "AT+CMGS=\"13900002222\"\r\n";
 
 std::string Header(const std::string& fields) { return "+CMGR: " + fields + "\r\n"; }
 
-TEST(ModemExchange, EchoOnAsTheManualsShowIt) {
-    ModemRig rig;
-    rig.receiver.Start();
-    EXPECT_EQ(rig.host.written, Strings{"AT\r\n"});
-    EXPECT_EQ(rig.Exchange("AT\r\r\nOK\r\n"), Strings{"AT+CMGF=1\r\n"});
-    EXPECT_EQ(rig.host.ready, 1);
-    EXPECT_EQ(rig.Exchange("AT+CMGF=1\r\r\nOK\r\n"), Strings{"AT+CNMI=1,1,0,0,0\r\n"});
-    EXPECT_TRUE(rig.Exchange("AT+CNMI=1,1,0,0,0\r\r\nOK\r\n").empty());
-    rig.host.written.clear();
-    rig.receiver.SendMessage(kUnitPhone, kCommand);
-    EXPECT_EQ(rig.host.written, Strings{kCmgs});
-    EXPECT_EQ(rig.Exchange("AT+CMGS=\"13900002222\"\r\r\n> "), Strings{kSent});
-    EXPECT_TRUE(rig.Exchange(kSent + "\r\n+CMGS: 17\r\n\r\nOK\r\n").empty());
-    EXPECT_EQ(rig.Exchange("\r\n+CMTI: \"SM\",3\r\n"), Strings{"AT+CMGR=3\r\n"});
-    EXPECT_EQ(rig.Exchange(test::TextRead(3, "+8613900002222", kAnswer)),
-              Strings{"AT+CMGD=3\r\n"});
-    EXPECT_TRUE(rig.Exchange("AT+CMGD=3\r\r\nOK\r\n").empty());
-    EXPECT_EQ(rig.host.bodies, Strings{kAnswer});
-    EXPECT_TRUE(rig.host.errors.empty());
-    EXPECT_EQ(rig.modem.State(), ModemState::Idle);
-}
-
 TEST(ModemExchange, EchoOff) {
     ModemRig rig;
     rig.receiver.Start();

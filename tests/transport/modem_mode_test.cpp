@@ -208,13 +208,5 @@ TEST_F(ModemModeTest, DisconnectStopsTheModemAndHidesTheMessageBoxes) {
     EXPECT_EQ(modem.Receiver().Buffer(), "");
 }
 
-TEST_F(ModemModeTest, ModemThatRefusesToSendReportsIt) {
-    Connect("1");
-    SendPhoneSlot();
-    Answer("\r\n+CMS ERROR: 500\r\n");
-    EXPECT_EQ(boxes.Texts(), Strings{"Ready to send message error"});
-    EXPECT_EQ(modem.Modem().State(), ModemState::Idle);
-}
-
 }  // namespace
 }  // namespace dorvik
