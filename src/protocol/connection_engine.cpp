@@ -1,5 +1,7 @@
 #include "protocol/connection_engine.h"
 
+#include <algorithm>
+
 #include "protocol/catalogue.h"
 
 namespace dorvik {
@@ -182,7 +184,8 @@ void ConnectionEngine::SendRequest(const std::string& frame, int requestCode,
 void ConnectionEngine::StartReplyTimer() {
     replySeen_ = false;
     retryCount_ = 0;
-    int ms = modemRoute_ ? params_.replyTimeoutSec * 1000 : kSerialReplyMs;
+    int modemSec = std::clamp(params_.replyTimeoutSec, kMinModemReplySec, kMaxModemReplySec);
+    int ms = modemRoute_ ? modemSec * 1000 : kSerialReplyMs;
     replyTimer_->Start(ms, true, [this] { OnReplyTick(); });
 }
 

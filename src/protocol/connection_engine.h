@@ -42,6 +42,9 @@ public:
     static constexpr int kBlinkMs = 400;
     static constexpr int kFlashMs = 200;
     static constexpr int kMaxSilentTicks = 4;
+    // The modem reply time-out from the settings file, kept to a usable range.
+    static constexpr int kMinModemReplySec = 1;
+    static constexpr int kMaxModemReplySec = 3600;
 
     explicit ConnectionEngine(EngineSeams seams);
     ~ConnectionEngine() override;

@@ -61,6 +61,8 @@ protected:
     void ReportError(const std::string& stepName);
     void ReportError(const std::string& stepName, const std::string& reason);
     SerialListener& Listener() { return listener_; }
+    // Records the pending request code without writing anything.
+    void SetRequestCode(int requestCode) { requestCode_ = requestCode; }
 
 private:
     bool OpenDevice(const std::string& path);

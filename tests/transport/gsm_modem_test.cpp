@@ -1,0 +1,154 @@
+#include "transport/gsm_modem.h"
+
+#include <gtest/gtest.h>
+
+#include "serial_test_support.h"
+#include "transport/sms_pdu.h"
+
+namespace dorvik {
+namespace {
+
+using test::PtyMaster;
+using test::RecordingListener;
+using test::SyncMessageBox;
+
+// The modem on a pseudo-terminal without its monitoring thread: every text
+// it writes is recorded by the listener before it is queued for the wire.
+class GsmModemTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        PortSettings s;
+        s.port = 4;
+        s.devicePath = master.SlavePath();
+        ASSERT_TRUE(modem.OpenPort(s)) << modem.LastOpenError();
+    }
+    std::vector<std::string> Written() { return listener.Written(); }
+
+    PtyMaster master;
+    RecordingListener listener;
+    InlineDispatcher ui;
+    SyncMessageBox box;
+    GSMModem modem{listener, ui, box};
+};
+
+TEST_F(GsmModemTest, CommandsWriteTheirTextAndSetTheState) {
+    struct Step {
+        std::function<bool()> run;
+        std::string text;
+        ModemState state;
+        std::string expected;
+    };
+    const Step steps[] = {
+        {[&] { return modem.TestModem(); }, "AT\r\n", ModemState::Test, "AT\r\r\nOK\r\n"},
+        {[&] { return modem.SetMessageFormat(1); }, "AT+CMGF=1\r\n", ModemState::Format,
+         "AT+CMGF=1\r\r\nOK\r\n"},
+        {[&] { return modem.SetMessageFormat(0); }, "AT+CMGF=0\r\n", ModemState::Format,
+         "AT+CMGF=0\r\r\nOK\r\n"},
+        {[&] { return modem.EnableNewMessageIndication(); }, "AT+CNMI=1,1,0,0,0\r\n",
+         ModemState::Indication, ""},
+        {[&] { return modem.ReadMessage(12); }, "AT+CMGR=12\r\n", ModemState::Read, ""},
+        {[&] { return modem.DeleteMessage(3); }, "AT+CMGD=3\r\n", ModemState::Delete, ""},
+    };
+    for (const Step& s : steps) {
+        EXPECT_TRUE(s.run()) << s.text;
+        EXPECT_EQ(Written().back(), s.text);
+        EXPECT_EQ(modem.State(), s.state) << s.text;
+        EXPECT_EQ(modem.RequestCode(), static_cast<int>(s.state));
+        EXPECT_EQ(modem.ExpectedReply(), s.expected) << s.text;
+    }
+    EXPECT_EQ(modem.MessageFormat(), kPduFormat);
+    EXPECT_FALSE(modem.ReadMessage(-1));
+    EXPECT_EQ(Written().size(), std::size(steps));
+}
+
+TEST_F(GsmModemTest, TextModeMessageAsksForThePromptThenSendsTheBodyOnce) {
+    const std::string body = "#PWD1234#WHL0001=13900001111";
+    EXPECT_TRUE(modem.SendShortMessage("13900002222", body));
+    EXPECT_EQ(Written(), std::vector<std::string>{"AT+CMGS=\"13900002222\"\r\n"});
+    EXPECT_EQ(modem.State(), ModemState::Prompt);
+    EXPECT_EQ(modem.DestinationNumber(), "13900002222");
+    EXPECT_EQ(modem.MessageText(), body);
+    EXPECT_EQ(modem.SendBuffer(), body + "\x1A");
+
+    EXPECT_TRUE(modem.SendBody());
+    EXPECT_EQ(Written().back(), body + "\x1A");
+    EXPECT_EQ(modem.State(), ModemState::Body);
+    EXPECT_FALSE(modem.SendBody());  // a second prompt finds nothing
+    EXPECT_EQ(Written().size(), 2u);
+}
+
+TEST_F(GsmModemTest, PduModeMessageGivesTheTpduLengthAndUcs2Body) {
+    modem.SetMessageFormat(kPduFormat);
+    modem.SetMessageCentre("+8613800210500");
+    EXPECT_TRUE(modem.SendShortMessage("+8613900002222", "#PWD1234#DELAY?"));
+    std::string pdu = modem.SendBuffer().substr(0, modem.SendBuffer().size() - 1);
+    EXPECT_EQ(modem.SendBuffer().back(), '\x1A');
+    // Service centre 08 91 683108200105F0 = 9 octets, then the TPDU.
+    EXPECT_EQ(pdu.substr(0, 18), "0891683108200105F0");
+    EXPECT_EQ(Written().back(), "AT+CMGS=" + std::to_string(pdu.size() / 2 - 9) + "\r\n");
+    EXPECT_EQ(CSMSPDU::TpduLength(pdu), int(pdu.size() / 2 - 9));
+    EXPECT_NE(pdu.find("0008"), std::string::npos);  // PID 0, UCS2
+}
+
+TEST_F(GsmModemTest, MessageOfOneToSixtyNineCharactersIsSent) {
+    EXPECT_TRUE(modem.SendShortMessage("13900002222", std::string(69, 'a')));
+    EXPECT_TRUE(modem.SendShortMessage("13900002222", "x"));
+    // Chinese text counts characters, not bytes: 69 of them are 138 bytes.
+    std::string chinese;
+    for (int i = 0; i < 69; ++i) chinese += "\xC4\xE3";  // GB18030 "你"
+    EXPECT_TRUE(modem.SendShortMessage("13900002222", chinese));
+    EXPECT_EQ(Written().size(), 3u);
+}
+
+TEST_F(GsmModemTest, RefusedMessageWritesNothingButWaitsForThePrompt) {
+    ASSERT_TRUE(modem.SendShortMessage("13900002222", "first"));
+    std::string chinese;
+    for (int i = 0; i < 70; ++i) chinese += "\xC4\xE3";
+    const std::pair<std::string, std::string> refused[] = {
+        {"13900002222", std::string(70, 'a')},
+        {"13900002222", chinese},
+        {"13900002222", ""},
+        {"13900002222", "cut\x1A" "AT+CMGD=1"},  // Ctrl-Z would end the body early
+        {"13900002222", "esc\x1B"},
+        {"", "text"},
+        {"139\"\r\nAT+CMGD=1", "text"},  // the number must not end the command
+        {"+", "text"},
+    };
+    for (const auto& [number, text] : refused) {
+        EXPECT_FALSE(modem.SendShortMessage(number, text)) << number << "/" << text;
+        EXPECT_EQ(modem.State(), ModemState::Prompt);
+        EXPECT_EQ(modem.SendBuffer(), "");  // the earlier body is not sent on a prompt
+    }
+    EXPECT_FALSE(modem.SendBody());
+    EXPECT_EQ(Written().size(), 1u);
+
+    modem.SetMessageFormat(kPduFormat);
+    EXPECT_FALSE(modem.SendShortMessage("123456789012345678901", "too many digits"));
+    EXPECT_EQ(Written().size(), 2u);  // only AT+CMGF=0
+}
+
+TEST_F(GsmModemTest, IndexStackIsLastInFirstOutAndRefusesWhenFull) {
+    EXPECT_EQ(modem.PopIndex(), -1);
+    EXPECT_TRUE(modem.PushIndex(4));
+    EXPECT_TRUE(modem.PushIndex(9));
+    EXPECT_EQ(modem.PopIndex(), 9);
+    EXPECT_EQ(modem.PopIndex(), 4);
+    EXPECT_EQ(modem.PopIndex(), -1);
+
+    for (int i = 0; i < int(GSMModem::kMaxIndices); ++i) ASSERT_TRUE(modem.PushIndex(i));
+    EXPECT_FALSE(modem.PushIndex(5000));  // the 1025th push: nothing held is lost
+    EXPECT_EQ(modem.IndexCount(), GSMModem::kMaxIndices);
+    EXPECT_EQ(modem.PopIndex(), int(GSMModem::kMaxIndices) - 1);
+    EXPECT_TRUE(modem.PushIndex(7));
+    EXPECT_EQ(modem.PopIndex(), 7);
+}
+
+TEST_F(GsmModemTest, ClosedPortWritesNothingYetTheStateMovesOn) {
+    modem.StopMonitor();
+    EXPECT_FALSE(modem.ReadMessage(2));
+    EXPECT_EQ(modem.State(), ModemState::Read);
+    EXPECT_TRUE(Written().empty());
+}
+
+}  // namespace
+}  // namespace dorvik

@@ -1,0 +1,319 @@
+#include "transport/modem_receiver.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "modem_test_support.h"
+#include "sms_pdu_samples.h"
+#include "transport/sms_pdu.h"
+
+namespace dorvik {
+namespace {
+
+using test::kAnswer;
+using test::kCommand;
+using test::kStamp;
+using test::kUnitPhone;
+using test::ModemRig;
+using test::Outcome;
+using test::TextRead;
+using test::Written;
+using Strings = std::vector<std::string>;
+
+struct StateCase {
+    const char* name;
+    ModemState state;
+    std::string answer;
+    Outcome expected;
+};
+
+// Each state with the answer that moves it on: the step fires exactly when
+// the answer is complete, however the bytes are split.
+std::vector<StateCase> StateCases() {
+    const std::string sent = kCommand + "\x1A";
+    return {
+        {"test", ModemState::Test, "AT\r\r\nOK\r\n",
+         {{"AT+CMGF=1\r\n"}, {}, {}, {}, {}, ModemState::Format, 1}},
+        {"format", ModemState::Format, "AT+CMGF=1\r\r\nOK\r\n",
+         {{"AT+CNMI=1,1,0,0,0\r\n"}, {}, {}, {}, {}, ModemState::Indication, 0}},
+        {"indication", ModemState::Indication, "AT+CNMI=1,1,0,0,0\r\r\nOK\r\n",
+         {{}, {}, {}, {}, {}, ModemState::Indication, 0}},
+        {"prompt", ModemState::Prompt, "AT+CMGS=\"13900002222\"\r\r\n> ",
+         {{sent}, {}, {}, {kCommand}, {}, ModemState::Body, 0}},
+        {"body", ModemState::Body, sent + "\r\n+CMGS: 7\r\n\r\nOK\r\n",
+         {{}, {}, {}, {}, {LedState::Modem}, ModemState::Idle, 0}},
+        {"idle", ModemState::Idle, "\r\n+CMTI: \"SM\",12\r\n",
+         {{"AT+CMGR=12\r\n"}, {}, {}, {}, {}, ModemState::Read, 0}},
+        {"read", ModemState::Read, TextRead(12, "+8613900002222", kAnswer),
+         {{"AT+CMGD=12\r\n"}, {}, {kAnswer}, {}, {}, ModemState::Delete, 0}},
+        {"delete", ModemState::Delete, "AT+CMGD=12\r\r\nOK\r\n",
+         {{}, {}, {}, {}, {}, ModemState::Idle, 0}},
+    };
+}
+
+TEST(ModemReceiver, EveryStateFiresOnlyOnItsCompleteAnswerWhereverSplit) {
+    for (const StateCase& c : StateCases()) {
+        for (std::size_t split = 0; split < c.answer.size(); ++split) {
+            ModemRig rig;
+            rig.Enter(c.state);
+            rig.Feed(std::string_view(c.answer).substr(0, split));
+            EXPECT_TRUE(rig.host.written.empty()) << c.name << " split " << split;
+            EXPECT_TRUE(rig.host.bodies.empty()) << c.name << " split " << split;
+            rig.Feed(std::string_view(c.answer).substr(split));
+            ASSERT_EQ(rig.Result(), c.expected) << c.name << " split " << split;
+            EXPECT_EQ(rig.receiver.Buffer(), "") << c.name;
+        }
+    }
+}
+
+struct ErrorCase {
+    ModemState state;
+    const char* box;  // null: none
+    bool ledIdle;
+};
+
+const ErrorCase kErrorCases[] = {
+    {ModemState::Test, "Modem test error", false},
+    {ModemState::Format, "Message format setting error", false},
+    {ModemState::Prompt, "Ready to send message error", false},
+    {ModemState::Body, "Send message error", true},
+    {ModemState::Idle, nullptr, true},
+    {ModemState::Read, "Read message error", true},
+    {ModemState::Delete, "Delete message error", true},
+};
+
+TEST(ModemReceiver, ErrorAnswerOfEachStateShowsItsMessageAndGoesIdle) {
+    for (const char* error : {"+CMS ERROR: 500", "+CMS ERROR: 321", "ERROR"}) {
+        for (const ErrorCase& c : kErrorCases) {
+            ModemRig rig;
+            rig.Enter(c.state);
+            rig.Feed("\r\n" + std::string(error) + "\r\n");
+            Outcome want;
+            if (c.box) want.errors = {c.box};
+            if (c.ledIdle) want.leds = {LedState::Idle};
+            want.state = ModemState::Idle;
+            EXPECT_EQ(rig.Result(), want) << error << " in state " << int(c.state);
+            EXPECT_EQ(rig.receiver.Buffer(), "");
+        }
+    }
+}
+
+TEST(ModemReceiver, ErrorAfterIndicationRequestIsNotJudged) {
+    ModemRig rig;
+    rig.Enter(ModemState::Indication);
+    rig.Feed("AT+CNMI=1,1,0,0,0\r\r\n+CMS ERROR: 500\r\n");
+    EXPECT_EQ(rig.Result(), (Outcome{{}, {}, {}, {}, {}, ModemState::Indication, 0}));
+}
+
+TEST(ModemReceiver, FormatRefusedSendsNothingFurther) {
+    ModemRig rig;
+    rig.Enter(ModemState::Format);
+    rig.Feed("AT+CMGF=1\r\r\nERROR\r\n");
+    EXPECT_TRUE(rig.host.written.empty());
+    EXPECT_EQ(rig.receiver.Buffer(), "");
+}
+
+TEST(ModemReceiver, ReceiveBoxShowsTheAnswerAsItGrows) {
+    ModemRig rig;
+    rig.Enter(ModemState::Test);
+    rig.Feed("AT\r\r\nO");
+    EXPECT_EQ(rig.host.received, "AT\r\r\nO");
+    rig.Feed("K\r\n");
+    EXPECT_EQ(rig.host.received, "AT\r\r\nOK\r");  // judged and cleared at the LF
+}
+
+TEST(ModemReceiver, AnnouncedIndexIsPushedThenDeletedAfterTheMessage) {
+    ModemRig rig;
+    rig.Enter(ModemState::Idle);
+    EXPECT_EQ(rig.Exchange("+CMTI: \"SM\",12\r\n"), Strings{"AT+CMGR=12\r\n"});
+    EXPECT_EQ(rig.modem.IndexCount(), 1u);
+    EXPECT_EQ(rig.Exchange(TextRead(12, kUnitPhone, kAnswer)), Strings{"AT+CMGD=12\r\n"});
+    EXPECT_EQ(rig.modem.IndexCount(), 0u);
+    EXPECT_EQ(rig.host.bodies, Strings{kAnswer});
+}
+
+TEST(ModemReceiver, NextAnnouncementWaitsUntilTheDeletionIsAnswered) {
+    ModemRig rig;
+    rig.Enter(ModemState::Idle);
+    rig.Exchange("+CMTI: \"SM\",1\r\n");
+    EXPECT_EQ(rig.Exchange(TextRead(1, kUnitPhone, kAnswer)), Strings{"AT+CMGD=1\r\n"});
+    EXPECT_TRUE(rig.Exchange("AT+CMGD=1\r\r\n+CMTI: \"SM\",2\r\n").empty());
+    EXPECT_EQ(rig.Exchange("OK\r\n"), Strings{"AT+CMGR=2\r\n"});
+    EXPECT_EQ(rig.Exchange(TextRead(2, kUnitPhone, "second")), Strings{"AT+CMGD=2\r\n"});
+    EXPECT_EQ(rig.host.bodies, (Strings{kAnswer, "second"}));
+}
+
+TEST(ModemReceiver, MessageFromAnotherNumberIsDeletedButNotHandedOn) {
+    for (const char* sender : {"+8613900009999", "1", "", "Vodafone", "139000022220"}) {
+        ModemRig rig;
+        rig.Enter(ModemState::Read);
+        EXPECT_EQ(rig.Exchange(TextRead(12, sender, kAnswer)), Strings{"AT+CMGD=12\r\n"})
+            << sender;
+        EXPECT_TRUE(rig.host.bodies.empty()) << sender;
+        rig.Feed("AT+CMGD=12\r\r\nOK\r\n");
+        EXPECT_EQ(rig.modem.State(), ModemState::Idle);
+        EXPECT_EQ(rig.receiver.Buffer(), "");
+        EXPECT_EQ(rig.Exchange("+CMTI: \"SM\",13\r\n"), Strings{"AT+CMGR=13\r\n"});
+    }
+}
+
+TEST(ModemReceiver, UnitNumberWithoutPrefixAcceptsSenderWithIt) {
+    ModemRig rig;
+    rig.host.unitPhone = "13900002222";
+    rig.Enter(ModemState::Read);
+    rig.Feed(TextRead(12, "+8613900002222", kAnswer));
+    EXPECT_EQ(rig.host.bodies, Strings{kAnswer});
+
+    ModemRig empty;
+    empty.host.unitPhone = "";
+    empty.Enter(ModemState::Read);
+    empty.Feed(TextRead(12, "+8613900002222", kAnswer));
+    EXPECT_TRUE(empty.host.bodies.empty());
+}
+
+TEST(ModemReceiver, MessageTextIsTakenWholeWhateverItSays) {
+    const std::string bodies[] = {
+        "OK", "ERROR", "+CMS ERROR: 500", "RING", "two\r\nlines", std::string(3000, 'x') + "end",
+        "",
+    };
+    for (const std::string& body : bodies) {
+        ModemRig rig;
+        rig.Enter(ModemState::Read);
+        rig.Feed(TextRead(12, kUnitPhone, body));
+        EXPECT_EQ(rig.host.bodies, Strings{body}) << body.substr(0, 20);
+        EXPECT_TRUE(rig.host.errors.empty());
+        EXPECT_EQ(rig.modem.State(), ModemState::Delete);
+    }
+}
+
+TEST(ModemReceiver, EmptySlotOrUnreadableHeaderIsDeletedWithoutAnswer) {
+    const std::string answers[] = {
+        "AT+CMGR=12\r\r\nOK\r\n",
+        "AT+CMGR=12\r\r\n+CMGR: \"REC UNREAD\"\r\nbody\r\n\r\nOK\r\n",
+        "AT+CMGR=12\r\r\n+CMGR: \"REC UNREAD\",\"13900002222\",," + kStamp +
+            ",145,4,0,0,\"+8613800210500\",145,40\r\nshort\r\n\r\nOK\r\n",
+    };
+    for (const std::string& a : answers) {
+        ModemRig rig;
+        rig.Enter(ModemState::Read);
+        EXPECT_EQ(rig.Exchange(a), Strings{"AT+CMGD=12\r\n"}) << a;
+        EXPECT_TRUE(rig.host.bodies.empty()) << a;
+    }
+}
+
+std::string PduFromUnit(const std::string& text) {
+    SmsSubmit m;
+    m.destination = "+8613900002222";
+    m.text = text;
+    return test::SubmitToDeliver(*CSMSPDU::EncodePdu(m));
+}
+
+std::string PduRead(const std::string& pdu, int claimed) {
+    return "AT+CMGR=12\r\r\n+CMGR: 0,," + std::to_string(claimed) + "\r\n" + pdu +
+           "\r\n\r\nOK\r\n";
+}
+
+TEST(ModemReceiver, PduModeMessageIsDecodedAndChecked) {
+    const std::string pdu = PduFromUnit(kAnswer);
+    const int length = CSMSPDU::TpduLength(pdu);
+    ModemRig rig(kPduFormat);
+    rig.Enter(ModemState::Read);
+    EXPECT_EQ(rig.Exchange(PduRead(pdu, length)), Strings{"AT+CMGD=12\r\n"});
+    EXPECT_EQ(rig.host.bodies, Strings{kAnswer});
+
+    std::string nonHex = pdu;
+    nonHex[nonHex.size() - 3] = 'Z';
+    const std::string bad[] = {PduRead(pdu, length + 1), PduRead(pdu.substr(1), length),
+                               PduRead(pdu.substr(0, pdu.size() - 2), length),
+                               PduRead(nonHex, length), PduRead(test::kChineseDeliver, 24)};
+    for (const std::string& b : bad) {
+        ModemRig r(kPduFormat);
+        r.Enter(ModemState::Read);
+        EXPECT_EQ(r.Exchange(b), Strings{"AT+CMGD=12\r\n"}) << b;
+        EXPECT_TRUE(r.host.bodies.empty()) << b;
+    }
+}
+
+TEST(ModemReceiver, MessageAskedForWhileBusyWaitsUntilIdle) {
+    ModemRig rig;
+    rig.Enter(ModemState::Read);
+    rig.receiver.SendMessage(kUnitPhone, "first");
+    rig.receiver.SendMessage(kUnitPhone, kCommand);  // replaces the one waiting
+    EXPECT_EQ(rig.Exchange(TextRead(12, "+8613900009999", "spam")), Strings{"AT+CMGD=12\r\n"});
+    EXPECT_EQ(rig.Exchange("AT+CMGD=12\r\r\nOK\r\n"), Strings{"AT+CMGS=\"13900002222\"\r\n"});
+    EXPECT_EQ(rig.modem.MessageText(), kCommand);
+
+    ModemRig init;
+    init.Enter(ModemState::Format);
+    init.receiver.SendMessage(kUnitPhone, kCommand);
+    EXPECT_EQ(init.Exchange("AT+CMGF=1\r\r\nOK\r\n"), Strings{"AT+CNMI=1,1,0,0,0\r\n"});
+    EXPECT_EQ(init.Exchange("AT+CNMI=1,1,0,0,0\r\r\nOK\r\n"),
+              Strings{"AT+CMGS=\"13900002222\"\r\n"});
+}
+
+TEST(ModemReceiver, RefusedMessageLeavesTheModemIdleForAnnouncements) {
+    ModemRig rig;
+    rig.Enter(ModemState::Idle);
+    rig.receiver.SendMessage(kUnitPhone, std::string(70, 'x'));
+    EXPECT_TRUE(rig.host.written.empty());
+    EXPECT_EQ(rig.modem.State(), ModemState::Idle);
+    EXPECT_EQ(rig.Exchange("+CMTI: \"SM\",4\r\n"), Strings{"AT+CMGR=4\r\n"});
+}
+
+TEST(ModemReceiver, DeletingAllWorksThroughTheIndexStack) {
+    ModemRig rig;
+    rig.modem.PushIndex(3);
+    rig.modem.PushIndex(5);
+    rig.modem.SetDeletingAll(true);
+    rig.Enter(ModemState::Delete);
+    EXPECT_EQ(rig.Exchange("OK\r\n"), Strings{"AT+CMGD=5\r\n"});
+    EXPECT_EQ(rig.Exchange("OK\r\n"), Strings{"AT+CMGD=3\r\n"});
+    EXPECT_TRUE(rig.Exchange("OK\r\n").empty());
+    EXPECT_FALSE(rig.modem.DeletingAll());
+    EXPECT_EQ(rig.modem.State(), ModemState::Idle);
+}
+
+TEST(ModemReceiver, FullIndexStackLeavesTheMessageOnTheSim) {
+    ModemRig rig;
+    for (std::size_t i = 0; i < GSMModem::kMaxIndices; ++i) rig.modem.PushIndex(int(i));
+    rig.Enter(ModemState::Idle);
+    EXPECT_TRUE(rig.Exchange("+CMTI: \"SM\",7\r\n").empty());
+    EXPECT_EQ(rig.modem.IndexCount(), GSMModem::kMaxIndices);
+    EXPECT_EQ(rig.modem.State(), ModemState::Idle);
+}
+
+TEST(ModemReceiver, NoiseWithoutLineEndIsDroppedNotHoarded) {
+    ModemRig rig;
+    rig.Enter(ModemState::Test);
+    rig.Feed(std::string(ModemReceiver::kMaxBuffer + 100, 'z'));
+    EXPECT_LE(rig.receiver.Buffer().size(), ModemReceiver::kMaxBuffer);
+    EXPECT_EQ(rig.Exchange("\r\nOK\r\n"), Strings{"AT+CMGF=1\r\n"});
+}
+
+// Fragments of real answers mixed with random bytes, in every state: the
+// receive path never reads out of bounds and never writes a malformed command.
+TEST(ModemReceiver, ScrambledAnswersNeverBreakIt) {
+    const std::string pieces[] = {"\r\n", "OK", "ERROR", "+CMS ERROR: 5", "> ", "+CMTI: \"SM\",",
+                                  "+CMGR: ", "\"REC UNREAD\",\"13900002222\",,", ",", "\"",
+                                  "AT+CMGR=1\r", "0891683108200105F0", "99999999", "\x1A"};
+    std::mt19937 rng(7);
+    for (int round = 0; round < 300; ++round) {
+        ModemRig rig(round % 2 ? kTextFormat : kPduFormat);
+        rig.Enter(StateCases()[std::size_t(round) % StateCases().size()].state);
+        std::string stream;
+        for (int i = 0; i < 60; ++i) {
+            if (rng() % 4 == 0)
+                stream += static_cast<char>(rng() % 256);
+            else
+                stream += pieces[rng() % std::size(pieces)];
+        }
+        rig.Feed(stream);
+        for (const std::string& w : rig.host.written)
+            EXPECT_TRUE(w.ends_with("\r\n") || w.ends_with("\x1A")) << w;
+        EXPECT_LE(rig.modem.IndexCount(), 1u);
+    }
+}
+
+}  // namespace
+}  // namespace dorvik
