@@ -39,13 +39,20 @@ std::optional<std::string> AddressDigits(std::string_view number) {
     return std::string(number);
 }
 
+// The type octet of a number: international when written with "+", else
+// unknown (the network reads it as dialled), so that a national number is
+// not sent abroad.
+std::uint8_t AddressType(std::string_view number) {
+    return !number.empty() && number.front() == '+' ? kInternationalType : kUnknownType;
+}
+
 // Length in octets (type included), type, digits. An empty number gives the
 // zero length that tells the modem to use its own service centre.
 std::optional<std::string> ServiceCentreField(std::string_view number) {
     if (number.empty()) return "00";
     std::optional<std::string> digits = AddressDigits(number);
     if (!digits) return std::nullopt;
-    return HexOctet((digits->size() + 1) / 2 + 1) + HexOctet(kInternationalType) +
+    return HexOctet((digits->size() + 1) / 2 + 1) + HexOctet(AddressType(number)) +
            CSMSPDU::SwapDigits(*digits);
 }
 
@@ -53,7 +60,7 @@ std::optional<std::string> ServiceCentreField(std::string_view number) {
 std::optional<std::string> DestinationField(std::string_view number) {
     std::optional<std::string> digits = AddressDigits(number);
     if (!digits) return std::nullopt;
-    return HexOctet(digits->size()) + HexOctet(kInternationalType) + CSMSPDU::SwapDigits(*digits);
+    return HexOctet(digits->size()) + HexOctet(AddressType(number)) + CSMSPDU::SwapDigits(*digits);
 }
 
 // User data length and user data. The length counts septets for the GSM

@@ -17,6 +17,7 @@ inline constexpr std::uint8_t kDcsUcs2 = 0x08;
 
 // Type of address for international numbers (TON 1, ISDN plan).
 inline constexpr std::uint8_t kInternationalType = 0x91;
+inline constexpr std::uint8_t kUnknownType = 0x81;
 
 // Longest address in digits.
 inline constexpr std::size_t kMaxAddressDigits = 20;

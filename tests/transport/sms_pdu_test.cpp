@@ -96,9 +96,9 @@ TEST(SmsEncode, PublishedSubmitWithOurValidityPeriod) {
     // with the validity period octet 00 instead of AA.
     EXPECT_EQ(CSMSPDU::EncodePdu(Message("hellohello")),
               "0011000B916407281553F80000000AE8329BFD4697D9EC37");
-    // Digits without "+" encode the same (type 91 either way).
+    // Digits without "+" are dialled as they are (type 81), never sent abroad.
     EXPECT_EQ(CSMSPDU::EncodePdu(Message("hellohello", kDcsGsm7, "46708251358")),
-              "0011000B916407281553F80000000AE8329BFD4697D9EC37");
+              "0011000B816407281553F80000000AE8329BFD4697D9EC37");
 }
 
 TEST(SmsEncode, ServiceCentreOddAndEvenDigits) {
@@ -107,7 +107,7 @@ TEST(SmsEncode, ServiceCentreOddAndEvenDigits) {
         return pdu.substr(0, pdu.find("1100"));
     };
     EXPECT_EQ(centre("+8613800210500"), "0891683108200105F0");
-    EXPECT_EQ(centre("8613800210500"), "0891683108200105F0");
+    EXPECT_EQ(centre("8613800210500"), "0881683108200105F0");
     EXPECT_EQ(centre("+861380021050"), "07916831082001" "05");
     EXPECT_EQ(centre(""), "00");
     std::string pdu = *CSMSPDU::EncodePdu(Message("x", kDcsGsm7, "1", "+8613800210500"));
@@ -286,11 +286,8 @@ TEST(SmsRoundTrip, EncodedSubmitDecodesToTheSameMessage) {
         ASSERT_TRUE(submit) << m.text;
         CSMSItem item = Decoded(SubmitToDeliver(*submit));
         EXPECT_EQ(item.body, m.text);
-        std::string plus = m.destination[0] == '+' ? "" : "+";
-        EXPECT_EQ(item.sender, plus + m.destination);
-        EXPECT_EQ(item.serviceCentre, m.serviceCentre.empty() || m.serviceCentre[0] == '+'
-                                          ? m.serviceCentre
-                                          : "+" + m.serviceCentre);
+        EXPECT_EQ(item.sender, m.destination);
+        EXPECT_EQ(item.serviceCentre, m.serviceCentre);
     }
 }
 
