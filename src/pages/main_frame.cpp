@@ -19,7 +19,8 @@ CMainFrame::CMainFrame(FrameSeams seams, const std::string& settingsPath)
       settingsFile_(MakeSettingsFile(settingsPath)),
       settings_(settingsFile_.Read()),
       serial_(relay_, seams.ui, seams.messages),
-      engine_({serial_, nullptr, seams.timers, seams.messages, seams.indicator, seams.progress,
+      modem_(seams.ui, seams.messages),
+      engine_({serial_, &modem_, seams.timers, seams.messages, seams.indicator, seams.progress,
                seams.status}),
       handlers_(model_, engine_),
       lists_(engine_, model_),
@@ -31,6 +32,8 @@ CMainFrame::CMainFrame(FrameSeams seams, const std::string& settingsPath)
     relay_.SetTarget(&engine_);
     engine_.SetParams(LinkFromSettings());
     engine_.SetReplySink(&handlers_);
+    modem_.Attach(engine_, handlers_);
+    modem_.SetMessageCentre(settings_.messageCenter);
     ReplyPages pages = lists_.Replies();
     pages.msic = &msic_;
     pages.multiRelay = &multi_;
@@ -44,6 +47,7 @@ CMainFrame::CMainFrame(FrameSeams seams, const std::string& settingsPath)
 
 CMainFrame::~CMainFrame() {
     serial_.StopMonitor();
+    modem_.StopMonitor();
     SaveSettings();
 }
 
@@ -77,6 +81,7 @@ void CMainFrame::ApplyConnectionSettings(const ConnectionSettings& settings) {
     settings_ = settings;
     engine_.SetParams(LinkFromSettings());
     model_.UnitPhoneNumber = settings_.unitPhoneNumber;
+    modem_.SetMessageCentre(settings_.messageCenter);
     SaveSettings();
 }
 

@@ -25,6 +25,7 @@
 #include "platform/ui_dispatcher.h"
 #include "protocol/connection_engine.h"
 #include "protocol/reply_handlers.h"
+#include "transport/modem_mode.h"
 #include "transport/serial_port.h"
 
 namespace dorvik {
@@ -104,6 +105,7 @@ public:
     ConnectionEngine& Engine() { return engine_; }
     ReplyHandlers& Handlers() { return handlers_; }
     CSerialPort& Serial() { return serial_; }
+    ModemMode& Modem() { return modem_; }
     CPhone& Phone() { return lists_.phone; }
     CSpecial& Special() { return lists_.special; }
     CAlarm& Alarm() { return lists_.alarm; }
@@ -125,6 +127,7 @@ private:
     UnitModel model_;
     ListenerRelay relay_;
     CSerialPort serial_;
+    ModemMode modem_;
     ConnectionEngine engine_;
     ReplyHandlers handlers_;
     ListPages lists_;
