@@ -74,12 +74,15 @@ SheetCells SpecialCells(const std::string& label, const SpecialEntry& e) {
     return cells;
 }
 
-// The kind of limit the row's cells describe; a later test wins.
-char LimitLetter(const SpecialTexts& texts) {
+// The kind of limit the row's cells describe; a later test wins. An
+// entries-amount slot may be stored without an amount, so a Q label on a
+// row without limit cells keeps its kind.
+char LimitLetter(const SpecialTexts& texts, const std::string& label) {
     char letter = 'X';
     if (!texts.FromTime.empty()) letter = 'S';
     if (!texts.Amount.empty()) letter = 'Q';
     if (!texts.FromDate.empty()) letter = 'P';
+    if (letter == 'X' && label.starts_with('Q')) letter = 'Q';
     return letter;
 }
 
@@ -87,7 +90,7 @@ RowOutcome StoreSpecialRow(SpecialList& list, int sheetRow, const SheetCells& ce
                            std::string& message) {
     const SpecialTexts texts = SpecialTextsOf(cells);
     const std::string& label = CellAt(cells, kLabel);
-    const char letter = LimitLetter(texts);
+    const char letter = LimitLetter(texts, label);
     if (label.empty() || label.front() != letter) {
         message = Printf(kRowsMessage, sheetRow, kTypeDiffers);
         return RowOutcome::Rejected;
