@@ -5,12 +5,15 @@
 namespace dorvik {
 namespace {
 
-ExchangeResult Cancelled() { return {ExchangeStatus::Cancelled, "", 0}; }
+ExchangeResult Cancelled() {
+    return {ExchangeStatus::Cancelled, "", 0};
+}
 
 }  // namespace
 
 ExchangeResult SheetExchange::Export(const char* sheet, const ExportTo& run) {
-    std::optional<std::string> path = files_.ChooseSave(kFilter, kDefaultExt, std::string(sheet) + ".xls");
+    std::optional<std::string> path =
+        files_.ChooseSave(kFilter, kDefaultExt, std::string(sheet) + ".xls");
     return path ? run(*path) : Cancelled();
 }
 
@@ -23,19 +26,24 @@ ExchangeResult SheetExchange::Import(const char* sheet, const ImportFrom& run) {
 }
 
 ExchangeResult SheetExchange::ExportPhones(const PhoneList& list) {
-    return Export(kPhoneSheet, [&](const std::string& path) { return ExportPhoneList(list, path, progress_); });
+    return Export(kPhoneSheet,
+                  [&](const std::string& path) { return ExportPhoneList(list, path, progress_); });
 }
 
 ExchangeResult SheetExchange::ExportSpecials(const SpecialList& list) {
-    return Export(kSpecialSheet, [&](const std::string& path) { return ExportSpecialList(list, path, progress_); });
+    return Export(kSpecialSheet, [&](const std::string& path) {
+        return ExportSpecialList(list, path, progress_);
+    });
 }
 
 ExchangeResult SheetExchange::ExportHouses(const HouseList& list) {
-    return Export(kHouseSheet, [&](const std::string& path) { return ExportHouseList(list, path, progress_); });
+    return Export(kHouseSheet,
+                  [&](const std::string& path) { return ExportHouseList(list, path, progress_); });
 }
 
 ExchangeResult SheetExchange::ExportLog(const CallLog& log) {
-    return Export(kLogSheet, [&](const std::string& path) { return dorvik::ExportLog(log, path, progress_); });
+    return Export(kLogSheet,
+                  [&](const std::string& path) { return dorvik::ExportLog(log, path, progress_); });
 }
 
 ExchangeResult SheetExchange::ImportPhones(PhoneList& list) {

@@ -34,7 +34,8 @@ public:
 
 private:
     using ExportTo = std::function<ExchangeResult(const std::string& path)>;
-    using ImportFrom = std::function<ExchangeResult(const std::string& path, const std::string& sheet)>;
+    using ImportFrom =
+        std::function<ExchangeResult(const std::string& path, const std::string& sheet)>;
 
     // Asks where to save, suggesting the sheet's name for the file.
     ExchangeResult Export(const char* sheet, const ExportTo& run);

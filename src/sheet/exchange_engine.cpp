@@ -52,7 +52,8 @@ ExchangeResult StoreDataRows(CSpreadSheet& sheet, const ImportRows& rows, Progre
             box.Error(message);
             result.error = message;
         }
-        if (outcome == RowOutcome::Stop) return Ended(ExchangeStatus::Refused, message, result.rows);
+        if (outcome == RowOutcome::Stop)
+            return Ended(ExchangeStatus::Refused, message, result.rows);
         if (outcome != RowOutcome::Rejected) progress.SetPos(r);
     }
     return result;
@@ -65,7 +66,9 @@ const std::string& CellAt(const SheetCells& cells, size_t column) {
     return column < cells.size() ? cells[column] : kNone;
 }
 
-int RowOfIndex(int index) { return index >= 1 ? index - 1 : -1; }
+int RowOfIndex(int index) {
+    return index >= 1 ? index - 1 : -1;
+}
 
 ExchangeResult WriteListSheet(const std::string& path, const SheetLayout& layout,
                               const ExportRows& rows, ProgressBar& progress) {

@@ -12,9 +12,14 @@ namespace dorvik {
 namespace {
 
 constexpr const char* kPhoneHeaders[] = {"Index", "Phone Number", "User Name", "In Unit"};
-constexpr const char* kSpecialHeaders[] = {
-    "Index", "Special Phone Number", "User Name", "From Time", "To Time", "Number Of Entries",
-    "Sun",   "Mon",   "Tue", "Wed", "Thu", "Fri", "Sat", "From Date", "To Date", "In Unit"};
+constexpr const char* kSpecialHeaders[] = {"Index",     "Special Phone Number",
+                                           "User Name", "From Time",
+                                           "To Time",   "Number Of Entries",
+                                           "Sun",       "Mon",
+                                           "Tue",       "Wed",
+                                           "Thu",       "Fri",
+                                           "Sat",       "From Date",
+                                           "To Date",   "In Unit"};
 constexpr const char* kHouseHeaders[] = {"Index", "House Number", "Dial1", "Dial2"};
 constexpr const char* kLogHeaders[] = {"Index", "Time", "Phone Number", "User Name"};
 
@@ -34,8 +39,15 @@ constexpr const char* kIndexFormat = "Error Index format";
 
 // Columns of the special sheet; the seven week days follow kSun.
 enum SpecialColumn : size_t {
-    kLabel = 0, kNumber, kName, kFromTime, kToTime, kAmount, kSun,
-    kFromDate = kSun + kWeekDayCount, kToDate,
+    kLabel = 0,
+    kNumber,
+    kName,
+    kFromTime,
+    kToTime,
+    kAmount,
+    kSun,
+    kFromDate = kSun + kWeekDayCount,
+    kToDate,
 };
 
 __attribute__((format(printf, 1, 2))) std::string Printf(const char* format, ...) {
@@ -52,7 +64,9 @@ __attribute__((format(printf, 1, 2))) std::string Printf(const char* format, ...
     return text;
 }
 
-int ProgressEnd(int size) { return std::max(size - 1, 0); }
+int ProgressEnd(int size) {
+    return std::max(size - 1, 0);
+}
 
 SpecialTexts SpecialTextsOf(const SheetCells& cells) {
     SpecialTexts texts;
@@ -61,7 +75,8 @@ SpecialTexts SpecialTextsOf(const SheetCells& cells) {
     texts.FromTime = CellAt(cells, kFromTime);
     texts.ToTime = CellAt(cells, kToTime);
     texts.Amount = CellAt(cells, kAmount);
-    for (size_t day = 0; day < texts.Days.size(); ++day) texts.Days[day] = CellAt(cells, kSun + day);
+    for (size_t day = 0; day < texts.Days.size(); ++day)
+        texts.Days[day] = CellAt(cells, kSun + day);
     texts.FromDate = CellAt(cells, kFromDate);
     texts.ToDate = CellAt(cells, kToDate);
     return texts;
@@ -124,7 +139,8 @@ RowOutcome StoreHouseRow(HouseList& list, const SheetCells& cells) {
 
 }  // namespace
 
-ExchangeResult ExportPhoneList(const PhoneList& list, const std::string& path, ProgressBar& progress) {
+ExchangeResult ExportPhoneList(const PhoneList& list, const std::string& path,
+                               ProgressBar& progress) {
     ExportRows rows{list.Size(), ProgressEnd(list.Size()), [&list](int r, SheetCells& cells) {
                         if (list.Status(r) == RowStatus::Empty) return false;
                         const PhoneEntry& e = list.Row(r);
@@ -134,7 +150,8 @@ ExchangeResult ExportPhoneList(const PhoneList& list, const std::string& path, P
     return WriteListSheet(path, kPhoneLayout, rows, progress);
 }
 
-ExchangeResult ExportSpecialList(const SpecialList& list, const std::string& path, ProgressBar& progress) {
+ExchangeResult ExportSpecialList(const SpecialList& list, const std::string& path,
+                                 ProgressBar& progress) {
     ExportRows rows{list.Size(), ProgressEnd(list.Size()), [&list](int r, SheetCells& cells) {
                         if (list.Status(r) == RowStatus::Empty) return false;
                         cells = SpecialCells(list.Label(r), list.Row(r));
@@ -143,7 +160,8 @@ ExchangeResult ExportSpecialList(const SpecialList& list, const std::string& pat
     return WriteListSheet(path, kSpecialLayout, rows, progress);
 }
 
-ExchangeResult ExportHouseList(const HouseList& list, const std::string& path, ProgressBar& progress) {
+ExchangeResult ExportHouseList(const HouseList& list, const std::string& path,
+                               ProgressBar& progress) {
     ExportRows rows{list.Size(), ProgressEnd(list.Size()), [&list](int r, SheetCells& cells) {
                         if (list.Status(r) == RowStatus::Empty) return false;
                         const HouseEntry& e = list.Row(r);
@@ -170,8 +188,8 @@ ExchangeResult ImportPhoneList(PhoneList& list, const std::string& path, const s
     return ReadListSheet(path, kPhoneLayout, rows, progress, box);
 }
 
-ExchangeResult ImportSpecialList(SpecialList& list, const std::string& path, const std::string& sheet,
-                                 ProgressBar& progress, MessageBox& box) {
+ExchangeResult ImportSpecialList(SpecialList& list, const std::string& path,
+                                 const std::string& sheet, ProgressBar& progress, MessageBox& box) {
     ImportRows rows{sheet, Printf(kNamedSheetNull, sheet.c_str()),
                     [&list](int sheetRow, const SheetCells& cells, std::string& message) {
                         return StoreSpecialRow(list, sheetRow, cells, message);

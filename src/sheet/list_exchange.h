@@ -42,17 +42,20 @@ struct ExchangeResult {
     bool ok() const { return status == ExchangeStatus::Done; }
 };
 
-ExchangeResult ExportPhoneList(const PhoneList& list, const std::string& path, ProgressBar& progress);
-ExchangeResult ExportSpecialList(const SpecialList& list, const std::string& path, ProgressBar& progress);
-ExchangeResult ExportHouseList(const HouseList& list, const std::string& path, ProgressBar& progress);
+ExchangeResult ExportPhoneList(const PhoneList& list, const std::string& path,
+                               ProgressBar& progress);
+ExchangeResult ExportSpecialList(const SpecialList& list, const std::string& path,
+                                 ProgressBar& progress);
+ExchangeResult ExportHouseList(const HouseList& list, const std::string& path,
+                               ProgressBar& progress);
 // Every row that holds an entry, also after the log's counter wrapped.
 ExchangeResult ExportLog(const CallLog& log, const std::string& path, ProgressBar& progress);
 
 // `sheet` is the sheet of a workbook to read (ignored for a text file).
 ExchangeResult ImportPhoneList(PhoneList& list, const std::string& path, const std::string& sheet,
                                ProgressBar& progress, MessageBox& box);
-ExchangeResult ImportSpecialList(SpecialList& list, const std::string& path, const std::string& sheet,
-                                 ProgressBar& progress, MessageBox& box);
+ExchangeResult ImportSpecialList(SpecialList& list, const std::string& path,
+                                 const std::string& sheet, ProgressBar& progress, MessageBox& box);
 ExchangeResult ImportHouseList(HouseList& list, const std::string& path, const std::string& sheet,
                                ProgressBar& progress, MessageBox& box);
 

@@ -14,12 +14,20 @@ using Cells = std::vector<std::string>;
 
 const Cells kPhone = {"Index", "Phone Number", "User Name", "In Unit"};
 const Cells kHouse = {"Index", "House Number", "Dial1", "Dial2"};
-const Cells kSpecial = {"Index", "Special Phone Number", "User Name", "From Time", "To Time", "Number Of Entries",
-                        "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "From Date", "To Date", "In Unit"};
+const Cells kSpecial = {"Index",     "Special Phone Number",
+                        "User Name", "From Time",
+                        "To Time",   "Number Of Entries",
+                        "Sun",       "Mon",
+                        "Tue",       "Wed",
+                        "Thu",       "Fri",
+                        "Sat",       "From Date",
+                        "To Date",   "In Unit"};
 
 Cells With(Cells cells, size_t at, const char* text) {
-    if (at < cells.size()) cells[at] = text;
-    else cells.push_back(text);
+    if (at < cells.size())
+        cells[at] = text;
+    else
+        cells.push_back(text);
     return cells;
 }
 
@@ -34,11 +42,13 @@ protected:
     std::vector<std::string> Import(const std::vector<Cells>& rows, const char* list) {
         test::WriteBytes(path, "");
         CSpreadSheet sheet(path, "", false);
-        for (size_t r = 0; r < rows.size(); ++r) sheet.PutRow(rows[r], static_cast<int>(r + 1), true);
+        for (size_t r = 0; r < rows.size(); ++r)
+            sheet.PutRow(rows[r], static_cast<int>(r + 1), true);
         std::string which = list;
         if (which == "phone") result = ImportPhoneList(phones, path, kPhoneSheet, progress, box);
         if (which == "house") result = ImportHouseList(houses, path, kHouseSheet, progress, box);
-        if (which == "special") result = ImportSpecialList(specials, path, "My Sheet", progress, box);
+        if (which == "special")
+            result = ImportSpecialList(specials, path, "My Sheet", progress, box);
         for (const test::ShownBox& shown : box.shown) {
             EXPECT_EQ(shown.caption, "DORVIK");
             EXPECT_EQ(shown.icon, MsgIcon::Error);
@@ -77,7 +87,8 @@ TEST_F(ImportMessages, HeaderTestsRunInOrderAndChangeNothing) {
     };
     for (const Case& c : cases) {
         box.shown.clear();
-        EXPECT_EQ(Import({c.header, {"1", "139", "x", "0"}}, c.list), Cells{c.message}) << c.message;
+        EXPECT_EQ(Import({c.header, {"1", "139", "x", "0"}}, c.list), Cells{c.message})
+            << c.message;
         EXPECT_EQ(result.status, ExchangeStatus::Refused);
         EXPECT_FALSE(progress.visible);
     }
@@ -105,11 +116,13 @@ TEST_F(ImportMessages, SpecialRowsOfTheWrongKindAreSkippedAnXLabelEndsTheImport)
         cells[0] = label, cells[1] = "139", cells[column] = value;
         return cells;
     };
-    Cells texts = Import({kSpecial, row("S001", 13, "16/12/28 08:00"), row("P001", 13, "16/12/28 08:00"),
-                          row("s002", 3, "08:00"), row("X001", 2, "name"), row("S003", 3, "08:00")},
-                         "special");
-    EXPECT_EQ(texts, (Cells{"rows 2, Index type different with number type",
-                            "rows 4, Index type different with number type", "Error Index format"}));
+    Cells texts =
+        Import({kSpecial, row("S001", 13, "16/12/28 08:00"), row("P001", 13, "16/12/28 08:00"),
+                row("s002", 3, "08:00"), row("X001", 2, "name"), row("S003", 3, "08:00")},
+               "special");
+    EXPECT_EQ(texts,
+              (Cells{"rows 2, Index type different with number type",
+                     "rows 4, Index type different with number type", "Error Index format"}));
     EXPECT_EQ(result.status, ExchangeStatus::Refused);
     EXPECT_EQ(result.rows, 1);
     EXPECT_EQ(specials.Row(20).FromDate, "16/12/28 08:00");  // P001 stays stored
@@ -142,7 +155,10 @@ TEST(SheetExchangeDialogs, AskForTheFileAndTheSheetAndStopOnCancel) {
     files.answers = {std::nullopt, dir.File("a.xls"), dir.File("a.xls"), std::nullopt};
     EXPECT_EQ(exchange.ExportPhones(phones).status, ExchangeStatus::Cancelled);
     EXPECT_TRUE(exchange.ExportPhones(phones).ok());
-    { CSpreadSheet other(dir.File("a.xls"), "Other", false); other.PutRow({"x"}, 1, true); }
+    {
+        CSpreadSheet other(dir.File("a.xls"), "Other", false);
+        other.PutRow({"x"}, 1, true);
+    }
     sheets.answer = kPhoneSheet;
     PhoneList back(flag);
     EXPECT_EQ(exchange.ImportPhones(back).rows, 1);
