@@ -12,14 +12,11 @@ namespace dorvik {
 namespace {
 
 constexpr const char* kPhoneHeaders[] = {"Index", "Phone Number", "User Name", "In Unit"};
-constexpr const char* kSpecialHeaders[] = {"Index",     "Special Phone Number",
-                                           "User Name", "From Time",
-                                           "To Time",   "Number Of Entries",
-                                           "Sun",       "Mon",
-                                           "Tue",       "Wed",
-                                           "Thu",       "Fri",
-                                           "Sat",       "From Date",
-                                           "To Date",   "In Unit"};
+// clang-format off
+constexpr const char* kSpecialHeaders[] = {
+    "Index", "Special Phone Number", "User Name", "From Time", "To Time", "Number Of Entries",
+    "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "From Date", "To Date", "In Unit"};
+// clang-format on
 constexpr const char* kHouseHeaders[] = {"Index", "House Number", "Dial1", "Dial2"};
 constexpr const char* kLogHeaders[] = {"Index", "Time", "Phone Number", "User Name"};
 
