@@ -176,18 +176,11 @@ TEST(ListImport, SkipsRowsOutsideTheListAndLaterRowsWin) {
     PhoneList phones(flag);
     test::RecordingProgressBar progress;
     test::RecordingMessageBox box;
-    WriteRows(dir.File("p.csv"), "",
-              {{"Index", "Phone Number", "User Name", "In Unit"},
-               {"0", "1"},
-               {"-1", "2"},
-               {"-2147483648", "3"},
-               {"2001", "4"},
-               {"99999999999", "5"},
-               {"7", "", "name only"},
-               {"5", "66", "Ann"},
-               {"5", "77"},
-               {"12abc", "88", "", "1"},
-               {"2000"}});
+    // clang-format off
+    WriteRows(dir.File("p.csv"), "", {{"Index", "Phone Number", "User Name", "In Unit"},
+              {"0", "1"}, {"-1", "2"}, {"-2147483648", "3"}, {"2001", "4"}, {"99999999999", "5"},
+              {"7", "", "name only"}, {"5", "66", "Ann"}, {"5", "77"}, {"12abc", "88", "", "1"}, {"2000"}});
+    // clang-format on
     EXPECT_EQ(ImportPhoneList(phones, dir.File("p.csv"), kPhoneSheet, progress, box).rows, 3);
     EXPECT_EQ(phones.Used(), 2);
     EXPECT_EQ(std::tie(phones.Row(4).Number, phones.Row(4).Name), std::make_tuple("77", "Ann"));
