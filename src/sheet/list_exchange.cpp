@@ -65,6 +65,16 @@ int ProgressEnd(int size) {
     return std::max(size - 1, 0);
 }
 
+// One sheet row per slot that is not Empty, progress over every slot.
+template <class List, class Cells>
+ExportRows UsedSlots(const List& list, Cells cellsOf) {
+    return {list.Size(), ProgressEnd(list.Size()), [&list, cellsOf](int r, SheetCells& cells) {
+                if (list.Status(r) == RowStatus::Empty) return false;
+                cells = cellsOf(r, list.Row(r));
+                return true;
+            }};
+}
+
 SpecialTexts SpecialTextsOf(const SheetCells& cells) {
     SpecialTexts texts;
     texts.Number = CellAt(cells, kNumber);
@@ -138,34 +148,24 @@ RowOutcome StoreHouseRow(HouseList& list, const SheetCells& cells) {
 
 ExchangeResult ExportPhoneList(const PhoneList& list, const std::string& path,
                                ProgressBar& progress) {
-    ExportRows rows{list.Size(), ProgressEnd(list.Size()), [&list](int r, SheetCells& cells) {
-                        if (list.Status(r) == RowStatus::Empty) return false;
-                        const PhoneEntry& e = list.Row(r);
-                        cells = {std::to_string(r + 1), e.Number, e.Name, kInUnitCell};
-                        return true;
-                    }};
-    return WriteListSheet(path, kPhoneLayout, rows, progress);
+    auto cells = [](int r, const PhoneEntry& e) {
+        return SheetCells{std::to_string(r + 1), e.Number, e.Name, kInUnitCell};
+    };
+    return WriteListSheet(path, kPhoneLayout, UsedSlots(list, cells), progress);
 }
 
 ExchangeResult ExportSpecialList(const SpecialList& list, const std::string& path,
                                  ProgressBar& progress) {
-    ExportRows rows{list.Size(), ProgressEnd(list.Size()), [&list](int r, SheetCells& cells) {
-                        if (list.Status(r) == RowStatus::Empty) return false;
-                        cells = SpecialCells(list.Label(r), list.Row(r));
-                        return true;
-                    }};
-    return WriteListSheet(path, kSpecialLayout, rows, progress);
+    auto cells = [&list](int r, const SpecialEntry& e) { return SpecialCells(list.Label(r), e); };
+    return WriteListSheet(path, kSpecialLayout, UsedSlots(list, cells), progress);
 }
 
 ExchangeResult ExportHouseList(const HouseList& list, const std::string& path,
                                ProgressBar& progress) {
-    ExportRows rows{list.Size(), ProgressEnd(list.Size()), [&list](int r, SheetCells& cells) {
-                        if (list.Status(r) == RowStatus::Empty) return false;
-                        const HouseEntry& e = list.Row(r);
-                        cells = {std::to_string(r + 1), e.HouseNumber, e.Dial1, e.Dial2};
-                        return true;
-                    }};
-    return WriteListSheet(path, kHouseLayout, rows, progress);
+    auto cells = [](int r, const HouseEntry& e) {
+        return SheetCells{std::to_string(r + 1), e.HouseNumber, e.Dial1, e.Dial2};
+    };
+    return WriteListSheet(path, kHouseLayout, UsedSlots(list, cells), progress);
 }
 
 ExchangeResult ExportLog(const CallLog& log, const std::string& path, ProgressBar& progress) {
