@@ -102,9 +102,10 @@ int main(int argc, char** argv) {
     double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     double floor = slots * 0.2 + frameBytes * 10.0 / s.baud;
     std::printf("slots %d%s\nelapsed %.3f s\nfloor   %.3f s (%d x 200 ms + %zu bytes x 10 / %d baud)\n"
-                "ratio   %.3f\nlongest stall %.1f ms\n",
+                "ratio   %.3f\nper slot beyond the pause %.2f ms\nlongest stall %.1f ms\n",
                 slots, done ? "" : " (not finished)", elapsed, floor, slots, frameBytes, s.baud,
-                elapsed / floor, loop.LongestStall().count() / 1000.0);
+                elapsed / floor, (elapsed - (slots - 1) * 0.2) * 1000.0 / slots,
+                loop.LongestStall().count() / 1000.0);
     std::error_code ec;
     std::filesystem::remove_all(dir, ec);
     return done ? 0 : 1;
