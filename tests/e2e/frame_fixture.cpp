@@ -42,7 +42,8 @@ FrameRig::~FrameRig() {
     loop.Shutdown();
 }
 
-FrameFixture::FrameFixture() : dir_(MakeTempDir()), journal_(dir_ + "journal") {}
+FrameFixture::FrameFixture()
+    : dir_(MakeTempDir()), journal_(dir_ + "journal"), settingsPath_(dir_ + "DORVIK.ini") {}
 
 FrameFixture::~FrameFixture() {
     rig_.reset();
@@ -66,9 +67,13 @@ CMainFrame& FrameFixture::OpenFrame(const FrameSettings& s) {
     settings.unitPhoneNumber = s.unitPhone;
     settings.expiredTime = s.modemReplySec;
     settings.autoOpen = false;
-    const std::string path = dir_ + "DORVIK.ini";
-    SettingsFile(path).Write(settings);
-    rig_ = std::make_unique<FrameRig>(path, unit ? unit->Device() : std::string());
+    SettingsFile(settingsPath_).Write(settings);
+    return ReopenFrame();
+}
+
+CMainFrame& FrameFixture::ReopenFrame() {
+    rig_.reset();
+    rig_ = std::make_unique<FrameRig>(settingsPath_, unit ? unit->Device() : std::string());
     boxesSeen_ = 0;
     return rig_->frame;
 }

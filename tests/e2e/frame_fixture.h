@@ -61,18 +61,25 @@ protected:
     // Writes the settings file and opens a new main window over it (the old
     // one, if any, is closed first), pointed at the simulated unit.
     CMainFrame& OpenFrame(const FrameSettings& settings = {});
-    void CloseFrame() { rig_.reset(); }
+    // Closes the main window (it writes its settings file) and opens a new
+    // one over that file.
+    CMainFrame& ReopenFrame();
     // Serial link: connects and waits until the house count has rebuilt the lists.
     bool Connect(int houses = 400);
     // Modem mode: connects and waits until the modem initialisation is answered.
     bool ConnectModem();
 
     bool RunUntil(const std::function<bool()>& done, int limitMs = kLimitMs);
-    // Presses a settings button and waits until the pages take commands again.
+    // Presses a button of the page and waits until it takes commands again.
     template <class Page>
-    bool Press(Page& page, void (Page::*button)()) {
-        (page.*button)();
+    bool Press(Page& page, const std::function<void()>& button) {
+        button();
         return RunUntil([&] { return page.CommandsEnabled(); });
+    }
+    // Presses a button and gives the text of the message box it leads to.
+    std::string PressForBox(const std::function<void()>& button) {
+        button();
+        return NextBox();
     }
     // Waits for the next message box and gives its text (empty: none came).
     std::string NextBox();
@@ -93,6 +100,7 @@ protected:
 private:
     std::string dir_;
     std::string journal_;
+    std::string settingsPath_;
     std::size_t boxesSeen_ = 0;
     std::unique_ptr<FrameRig> rig_;
 };
