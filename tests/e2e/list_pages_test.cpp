@@ -262,6 +262,29 @@ TEST_F(ListPagesE2e, AUnitLostMidRunLeavesTheRestPendingForTheNextRun) {
     EXPECT_EQ(CountStatus(phones, RowStatus::InUnit), kPhones);
 }
 
+TEST_F(ListPagesE2e, AReconnectDuringThePauseBetweenSlotsDoesNotResumeTheOldRun) {
+    StartUnit({});
+    OpenFrame();
+    ASSERT_TRUE(Connect());
+    for (int slot = 1; slot <= 10; ++slot) ASSERT_TRUE(SetPhone(slot, PhoneNumber(slot), ""));
+    PhoneList& phones = F().Model().Phones;
+    F().Phone().OnDownloadAll();
+    // The confirmation of slot 3 has just started the pause before slot 4.
+    ASSERT_TRUE(RunUntil([&] { return phones.Status(2) == RowStatus::InUnit; }));
+    Rig().boxes.Script(MsgAnswer::Yes);
+    F().OnConnect();
+    ASSERT_FALSE(F().Engine().Connected());
+    ClearJournal();
+    ASSERT_TRUE(Connect());
+    // Ten times the pause: the old run's pause has surely ended.
+    Rig().loop.RunFor(std::chrono::milliseconds(ReplyHandlers::kNextSlotMs));
+    EXPECT_EQ(CountStatus(phones, RowStatus::Pending), 7);
+    EXPECT_TRUE(JournalWith("#WHL").empty()) << "the old run ended with its connection";
+
+    ASSERT_TRUE(UploadAll(F().Phone(), phones));
+    EXPECT_EQ(JournalledPhoneSlots(), (std::set<int>{3, 4, 5, 6, 7, 8, 9}));
+}
+
 TEST_F(ListPagesE2e, AHangUpBetweenTheDialsOfAHouseSendsThatHouseWholeNextTime) {
     // The house count, both dials of houses 1 and 2, and Dial1 of house 3.
     StartUnit({"--hangup-after", "6"});
