@@ -10,18 +10,6 @@
 namespace dorvik::test {
 namespace {
 
-// The PC clock the settings pages read: 2024-05-06 07:08:09.
-std::tm PcTime() {
-    std::tm t{};
-    t.tm_year = 124;
-    t.tm_mon = 4;
-    t.tm_mday = 6;
-    t.tm_hour = 7;
-    t.tm_min = 8;
-    t.tm_sec = 9;
-    return t;
-}
-
 std::string MakeTempDir() {
     std::string pattern = ::testing::TempDir() + "dorvik_e2e_XXXXXX";
     if (!mkdtemp(pattern.data())) return ::testing::TempDir();
@@ -30,8 +18,19 @@ std::string MakeTempDir() {
 
 }  // namespace
 
+std::tm Moment(int year, int month, int day, int hour, int minute, int second) {
+    std::tm t{};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    t.tm_hour = hour;
+    t.tm_min = minute;
+    t.tm_sec = second;
+    return t;
+}
+
 FrameRig::FrameRig(const std::string& settingsPath, const std::string& device)
-    : clock(PcTime()),
+    : clock(Moment(2024, 5, 6, 7, 8, 9)),
       frame({loop, timers, boxes, files, progress, led, status, clock}, settingsPath) {
     frame.SetDeviceOverride(device);
 }

@@ -5,6 +5,7 @@
 // child process. Timers run faster by a fixed factor.
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,6 +18,9 @@
 #include "unitsim_process.h"
 
 namespace dorvik::test {
+
+// A calendar time, as a date-time picker holds it.
+std::tm Moment(int year, int month, int day, int hour, int minute, int second = 0);
 
 // One main window on its own event loop with fakes for its seams. Each
 // window gets a fresh loop: closing it shuts the loop down, so that a
@@ -36,7 +40,7 @@ struct FrameRig {
     RecordingProgressBar progress;
     RecordingIndicator led;
     StatusText status;
-    FixedClock clock;
+    FixedClock clock;  // the PC's clock reads 2024-05-06 07:08:09
     CMainFrame frame;
 };
 

@@ -49,32 +49,30 @@ protected:
         return Rig().boxes.shown.size() == before;
     }
 
+    // The n-th slot of a section: label and number from the section letter.
+    static SpecialForm SpecialSlot(char letter, int n, SpecialMode mode) {
+        SpecialForm f;
+        f.Index = std::string(1, letter) + "00" + std::to_string(n);
+        const std::string prefix = letter == 'S' ? "137" : letter == 'P' ? "136" : "135";
+        f.Number = prefix + "0000" + std::to_string(1000 + n);
+        f.Mode = mode;
+        return f;
+    }
+
     // Seven week-day slots, seven date periods and six entry counts.
     void TypeSpecials() {
         for (int n = 1; n <= 7; ++n) {
-            SpecialForm f;
-            f.Index = "S00" + std::to_string(n);
-            f.Number = "1370000" + std::to_string(1000 + n);
-            f.Mode = SpecialMode::TimeToTime;
+            SpecialForm f = SpecialSlot('S', n, SpecialMode::TimeToTime);
             for (int d = 0; d < 7; ++d) f.Days[d] = (d + n) % 3 != 0;
             f.FromTime = Time(6 + n, 5 * n);
             f.ToTime = Time(12 + n, 59 - n);
             ASSERT_TRUE(SetSpecial(f)) << f.Index;
-        }
-        for (int n = 1; n <= 7; ++n) {
-            SpecialForm f;
-            f.Index = "P00" + std::to_string(n);
-            f.Number = "1360000" + std::to_string(1000 + n);
-            f.Mode = SpecialMode::DateToDate;
+            f = SpecialSlot('P', n, SpecialMode::DateToDate);
             f.FromDate = Date(2024, n, 10 + n, 8, n);
             f.ToDate = Date(2025, 12 - n, 20 + n, 17, 30 + n);
             ASSERT_TRUE(SetSpecial(f)) << f.Index;
-        }
-        for (int n = 1; n <= 6; ++n) {
-            SpecialForm f;
-            f.Index = "Q00" + std::to_string(n);
-            f.Number = "1350000" + std::to_string(1000 + n);
-            f.Mode = SpecialMode::EntriesAmount;
+            if (n == 7) break;
+            f = SpecialSlot('Q', n, SpecialMode::EntriesAmount);
             f.Amount = std::to_string(n * 37);
             ASSERT_TRUE(SetSpecial(f)) << f.Index;
         }

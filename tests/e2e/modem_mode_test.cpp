@@ -2,6 +2,7 @@
 // setting and a phone slot travel by short message, the answers come back
 // as messages that are read, handed on and deleted from the SIM.
 #include <algorithm>
+#include <cctype>
 
 #include "frame_fixture.h"
 
@@ -133,7 +134,16 @@ INSTANTIATE_TEST_SUITE_P(
                       std::vector<std::string>{"--sender-prefix", "+86", "--cmgr-alias"},
                       std::vector<std::string>{"--cmgr-extra", "--cmti-nospace"},
                       std::vector<std::string>{"--cmti-storage", "ME", "--pdu", "--ucs2"},
-                      std::vector<std::string>{"--slow-ms", "30", "--urc", "--foreign-sms"}));
+                      std::vector<std::string>{"--slow-ms", "30", "--urc", "--foreign-sms"}),
+    [](const auto& info) {
+        std::string name;
+        for (const std::string& option : info.param) {
+            if (!name.empty()) name += '_';
+            for (char c : option)
+                if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+        }
+        return name;
+    });
 
 TEST_F(ModemModeE2e, AForeignMessageIsDeletedAndNotHandedOn) {
     ASSERT_TRUE(StartAndConnect({"--foreign-sms"}));
@@ -177,7 +187,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CmsCase{4, "Ready to send message error", RowStatus::Pending},
                       CmsCase{5, "Send message error", RowStatus::Pending},
                       CmsCase{6, "Read message error", RowStatus::Pending},
-                      CmsCase{7, "Delete message error", RowStatus::InUnit}));
+                      CmsCase{7, "Delete message error", RowStatus::InUnit}),
+    [](const auto& info) { return "Step" + std::to_string(info.param.step); });
 
 }  // namespace
 }  // namespace dorvik::test

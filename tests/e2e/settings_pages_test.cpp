@@ -7,16 +7,6 @@
 namespace dorvik::test {
 namespace {
 
-std::tm Moment(int year, int month, int day, int hour, int minute) {
-    std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_min = minute;
-    return t;
-}
-
 long long Seconds(std::tm t) { return static_cast<long long>(timegm(&t)); }
 
 class SettingsPagesE2e : public FrameFixture {
