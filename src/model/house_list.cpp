@@ -49,7 +49,7 @@ int HouseList::FindNumber(std::string_view houseNumber) const {
 
 bool HouseList::RebuildRows(int houses) {
     if (!IsValidHouseCount(houses)) return false;
-    Reset(houses);
+    Resize(houses);
     append_ = 0;
     return true;
 }

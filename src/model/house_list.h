@@ -48,7 +48,8 @@ public:
     bool GetEntry(int row, std::string& houseNumber, std::string& dial1, std::string& dial2) const;
     // Lowest 1-based index of a non-Empty slot with exactly this house number.
     int FindNumber(std::string_view houseNumber) const;
-    // Recreates the list with `houses` Empty slots. A count outside
+    // Makes the list `houses` slots long (the slots that fit keep what they
+    // hold) and sends the append position back to 0. A count outside
     // kMinHouseCount..kMaxHouseCount is refused (false, list kept).
     bool RebuildRows(int houses);
 

@@ -15,7 +15,7 @@ void PhoneList::ClearInUnitRows() { ClearInUnit(0, Size()); }
 
 bool PhoneList::RebuildRows(int houses) {
     if (!IsValidHouseCount(houses)) return false;
-    Reset(2 * houses);
+    Resize(2 * houses);
     return true;
 }
 

@@ -21,8 +21,9 @@ public:
     std::string GetNameByNumber(std::string_view number) const;
     // Empties every InUnit slot (start of a reading from the unit).
     void ClearInUnitRows();
-    // Recreates the list with two slots per house, all Empty. A house count
-    // outside kMinHouseCount..kMaxHouseCount is refused (false, list kept).
+    // Makes the list two slots per house long; the slots that fit keep what
+    // they hold. A house count outside kMinHouseCount..kMaxHouseCount is
+    // refused (false, list kept).
     bool RebuildRows(int houses);
 };
 

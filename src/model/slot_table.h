@@ -116,11 +116,14 @@ protected:
         return 0;
     }
 
-    // Drops every slot and creates `size` empty ones.
-    void Reset(int size) {
-        rows_.assign(Clamped(size), Entry{});
-        used_ = 0;
-        selected_ = -1;
+    // Makes the list `size` slots long: the slots that fit keep what they
+    // hold (a list typed or loaded before connecting is not lost), new ones
+    // are Empty, the rest are dropped.
+    void Resize(int size) {
+        rows_.resize(Clamped(size));
+        used_ = static_cast<int>(
+            std::count_if(rows_.begin(), rows_.end(), [](const Entry& e) { return e.IsUsed(); }));
+        if (!InRange(selected_)) selected_ = -1;
         ++revision_;
     }
 

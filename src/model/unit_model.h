@@ -19,8 +19,9 @@ struct UnitModel {
     UnitModel& operator=(const UnitModel&) = delete;
 
     // The unit reported its number of houses: the house list gets that many
-    // slots and the phone list twice as many, all Empty. A count outside
-    // kMinHouseCount..kMaxHouseCount changes neither list (false).
+    // slots and the phone list twice as many; slots that fit keep what they
+    // hold. A count outside kMinHouseCount..kMaxHouseCount changes neither
+    // list (false).
     bool RebuildForHouses(int houses);
 
     ModifiedFlag Modified;  // declared first: the lists below refer to it

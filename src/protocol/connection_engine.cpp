@@ -128,6 +128,7 @@ void ConnectionEngine::StartLink(const std::string& unitId, bool on) {
 }
 
 void ConnectionEngine::SetConnected(bool on) {
+    ++linkGeneration_;
     if (!on) {
         EnableAllPages(false);
         StopOpenDriver();

@@ -93,6 +93,9 @@ public:
     // timer stops at its next tick.
     void MarkReplySeen() { replySeen_ = true; }
     int RetryCount() const { return retryCount_; }
+    // Grows each time the link opens or closes, so that work scheduled on one
+    // link can tell that it would run on another.
+    int LinkGeneration() const { return linkGeneration_; }
     LedState Indicator() const { return led_; }
     ProgressBar& Progress() { return seams_.progress; }
     MessageBox& Messages() { return seams_.messages; }
@@ -124,6 +127,7 @@ private:
     bool firstLineSeen_ = false;
     bool modemRoute_ = false;
     int retryCount_ = 0;
+    int linkGeneration_ = 0;
     int activeSettingsPage_ = 1;
     std::string receiveLine_;
     LedState led_ = LedState::Off;

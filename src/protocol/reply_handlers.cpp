@@ -122,9 +122,14 @@ void ReplyHandlers::InfoWhenConfirmed(int code, const std::string& reply, const 
 }
 
 // Continues an upload run after a short pause, without blocking the window.
+// A pause that outlives its link sends nothing: on a new link the slot would
+// replace the connect-time house count query.
 void ReplyHandlers::ContinueAfter(int ms, ListPage* page) {
     if (!page) return;
-    continueTimer_->Start(ms, false, [page] { page->DownloadNext(); });
+    const int link = engine_.LinkGeneration();
+    continueTimer_->Start(ms, false, [this, page, link] {
+        if (engine_.LinkGeneration() == link) page->DownloadNext();
+    });
 }
 
 }  // namespace dorvik

@@ -46,7 +46,8 @@ TEST(UnitModel, HouseCountRebuildsHouseAndPhoneLists) {
     EXPECT_TRUE(unit.RebuildForHouses(120));
     EXPECT_EQ(unit.Houses.Size(), 120);
     EXPECT_EQ(unit.Phones.Size(), 240);
-    EXPECT_EQ(unit.Houses.Used() + unit.Phones.Used(), 0);
+    EXPECT_EQ(unit.Phones.Used(), 0) << "slot 2000 lies beyond the new list";
+    EXPECT_EQ(unit.Houses.Row(0).HouseNumber, "00101") << "a slot that fits is kept";
     EXPECT_EQ(unit.Houses.AppendPosition(), 0);
     EXPECT_FALSE(unit.RebuildForHouses(0));
     EXPECT_EQ(unit.Houses.Size(), 120);

@@ -76,14 +76,22 @@ TEST_F(PhoneListTest, GetEntryAndSearches) {
     EXPECT_EQ(phones.GetNameByNumber("999"), "");
 }
 
-TEST_F(PhoneListTest, RebuildRowsMakesTwoEmptySlotsPerHouse) {
+TEST_F(PhoneListTest, RebuildRowsMakesTwoSlotsPerHouseKeepingThoseThatFit) {
     phones.SetEntry("111", "Ann", 0, InUnit);
+    phones.SetEntry("222", "Bob", 239, Pending);
+    phones.SetEntry("333", "Cid", 240, Pending);
+    phones.SelectRow(240);
     EXPECT_TRUE(phones.RebuildRows(120));
     EXPECT_EQ(phones.Size(), 240);
-    EXPECT_EQ(phones.Used(), 0);
-    EXPECT_EQ(phones.Row(0).Number, "");
+    EXPECT_EQ(phones.Used(), 2);
+    EXPECT_EQ(phones.Row(0).Number, "111");
+    EXPECT_EQ(phones.Status(239), Pending);
+    EXPECT_EQ(phones.SelectedRow(), -1);
     for (int houses : {0, -5, INT_MAX, kMaxHouseCount + 1}) EXPECT_FALSE(phones.RebuildRows(houses));
     EXPECT_EQ(phones.Size(), 240);
+    EXPECT_TRUE(phones.RebuildRows(200));
+    EXPECT_EQ(phones.Row(240).Number, "") << "a slot dropped before stays gone";
+    EXPECT_EQ(phones.Used(), 2);
 }
 
 TEST(AlarmList, FindNameLooksAtPendingSlotsOnly) {

@@ -234,7 +234,7 @@ TEST_F(PhonePageTest, HouseCountRebuildsBothLists) {
     rig.Feed("HOUSE NUMBER IS 120\r\n");
     EXPECT_EQ(rig.model.Houses.Size(), 120);
     EXPECT_EQ(phones().Size(), 240);
-    EXPECT_EQ(page.UsedText(), "Used 0/240");
+    EXPECT_EQ(page.UsedText(), "Used 1/240") << "slot 1 is kept";
     EXPECT_EQ(rig.pages.house.UsedText(), "Used 0/120");
     Type("241", "5");
     page.OnSet();

@@ -1,0 +1,132 @@
+#include "frame_fixture.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "model/settings_file.h"
+
+namespace dorvik::test {
+namespace {
+
+std::string MakeTempDir() {
+    std::string pattern = ::testing::TempDir() + "dorvik_e2e_XXXXXX";
+    if (!mkdtemp(pattern.data())) return ::testing::TempDir();
+    return pattern + "/";
+}
+
+}  // namespace
+
+std::tm Moment(int year, int month, int day, int hour, int minute, int second) {
+    std::tm t{};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    t.tm_hour = hour;
+    t.tm_min = minute;
+    t.tm_sec = second;
+    return t;
+}
+
+FrameRig::FrameRig(const std::string& settingsPath, const std::string& device)
+    : clock(Moment(2024, 5, 6, 7, 8, 9)),
+      frame({loop, timers, boxes, files, progress, led, status, clock}, settingsPath) {
+    frame.SetDeviceOverride(device);
+}
+
+FrameRig::~FrameRig() {
+    frame.Serial().StopMonitor();
+    frame.Modem().StopMonitor();
+    loop.Shutdown();
+}
+
+FrameFixture::FrameFixture()
+    : dir_(MakeTempDir()), journal_(dir_ + "journal"), settingsPath_(dir_ + "DORVIK.ini") {}
+
+FrameFixture::~FrameFixture() {
+    rig_.reset();
+    unit.reset();
+    std::error_code ec;
+    std::filesystem::remove_all(dir_, ec);
+}
+
+void FrameFixture::StartUnit(std::vector<std::string> args) {
+    args.insert(args.end(), {"--journal", journal_});
+    unit = std::make_unique<UnitSimProcess>(args);
+    ASSERT_FALSE(unit->Device().empty()) << "the simulated unit did not start";
+}
+
+CMainFrame& FrameFixture::OpenFrame(const FrameSettings& s) {
+    rig_.reset();
+    ConnectionSettings settings;
+    settings.password = kPassword;
+    settings.unitId = "0815";
+    settings.useModem = s.modem;
+    settings.unitPhoneNumber = s.unitPhone;
+    settings.expiredTime = s.modemReplySec;
+    settings.autoOpen = false;
+    SettingsFile(settingsPath_).Write(settings);
+    return ReopenFrame();
+}
+
+CMainFrame& FrameFixture::ReopenFrame() {
+    rig_.reset();
+    rig_ = std::make_unique<FrameRig>(settingsPath_, unit ? unit->Device() : std::string());
+    boxesSeen_ = 0;
+    return rig_->frame;
+}
+
+// The house count answer rebuilds the phone list; until then a command
+// would replace the pending query, and its answer would go unread.
+bool FrameFixture::Connect(int houses) {
+    const PhoneList& phones = F().Model().Phones;
+    const auto before = phones.Revision();
+    F().OnConnect();
+    return RunUntil([&] {
+        return F().Engine().Connected() && phones.Revision() != before &&
+               phones.Size() == 2 * houses && F().Phone().CommandsEnabled();
+    });
+}
+
+// The last command of the initialisation is the new-message indication;
+// its "OK" has been judged once the receive buffer is empty again.
+bool FrameFixture::ConnectModem() {
+    F().OnConnect();
+    const auto& page = F().Phone();
+    if (!RunUntil([&] { return page.SendText().find("AT+CNMI") != std::string::npos; }))
+        return false;
+    const auto before = page.Revision();
+    return RunUntil([&] {
+        return page.Revision() > before && page.ReceiveText().ends_with("OK\r") &&
+               F().Modem().Receiver().Buffer().empty() && F().Engine().Connected();
+    });
+}
+
+bool FrameFixture::RunUntil(const std::function<bool()>& done, int limitMs) {
+    return rig_->loop.RunUntil(done, std::chrono::milliseconds(limitMs));
+}
+
+std::string FrameFixture::NextBox() {
+    auto& shown = rig_->boxes.shown;
+    if (!RunUntil([&] { return shown.size() > boxesSeen_; })) return {};
+    return shown[boxesSeen_++].text;
+}
+
+std::vector<std::string> FrameFixture::JournalLines() const {
+    std::vector<std::string> lines;
+    std::ifstream in(journal_);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> FrameFixture::JournalWith(const std::string& part) const {
+    std::vector<std::string> out;
+    for (const std::string& line : JournalLines())
+        if (line.find(part) != std::string::npos) out.push_back(line);
+    return out;
+}
+
+void FrameFixture::ClearJournal() const { std::ofstream(journal_, std::ios::trunc); }
+
+}  // namespace dorvik::test

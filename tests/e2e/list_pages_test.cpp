@@ -1,0 +1,315 @@
+// The four number list pages against the simulated unit: upload with the
+// pages' "Download All" runs, read back with their read-all commands, and a
+// run that the unit's line breaks off mid-way.
+#include <map>
+#include <set>
+
+#include "frame_fixture.h"
+
+namespace dorvik::test {
+namespace {
+
+std::string PhoneNumber(int slot) { return "1390000" + std::to_string(1000 + slot); }
+std::string HouseNumber(int n) { return "00" + std::to_string(100 + n); }
+
+PickerValue Time(int hour, int minute) { return {2010, 1, 1, hour, minute}; }
+PickerValue Date(int year, int month, int day, int hour, int minute) {
+    return {year, month, day, hour, minute};
+}
+
+class ListPagesE2e : public FrameFixture {
+protected:
+    static constexpr int kPhones = 50;
+    static constexpr int kAlarms = 5;
+    static constexpr int kHouses = 10;
+
+    // Types and sets a phone slot as a user would; false when refused.
+    bool SetPhone(int slot, const std::string& number, const std::string& name) {
+        NumberForm& f = F().Phone().Form();
+        f = {std::to_string(slot), number, name};
+        return SetAndCheck([&] { F().Phone().OnSet(); });
+    }
+    bool SetAlarm(int slot, const std::string& number) {
+        NumberForm& f = F().Alarm().Form();
+        f = {std::to_string(slot), number, ""};
+        return SetAndCheck([&] { F().Alarm().OnSet(); });
+    }
+    bool SetHouse(int slot, const std::string& house, const std::string& dial1,
+                  const std::string& dial2) {
+        F().House().Form() = {std::to_string(slot), house, dial1, dial2};
+        return SetAndCheck([&] { F().House().OnSet(); });
+    }
+    bool SetSpecial(const SpecialForm& form) {
+        F().Special().Form() = form;
+        return SetAndCheck([&] { F().Special().OnSet(); });
+    }
+    bool SetAndCheck(const std::function<void()>& press) {
+        const std::size_t before = Rig().boxes.shown.size();
+        press();
+        return Rig().boxes.shown.size() == before;
+    }
+
+    // The n-th slot of a section: label and number from the section letter.
+    static SpecialForm SpecialSlot(char letter, int n, SpecialMode mode) {
+        SpecialForm f;
+        f.Index = std::string(1, letter) + "00" + std::to_string(n);
+        const std::string prefix = letter == 'S' ? "137" : letter == 'P' ? "136" : "135";
+        f.Number = prefix + "0000" + std::to_string(1000 + n);
+        f.Mode = mode;
+        return f;
+    }
+
+    // Seven week-day slots, seven date periods and six entry counts.
+    void TypeSpecials() {
+        for (int n = 1; n <= 7; ++n) {
+            SpecialForm f = SpecialSlot('S', n, SpecialMode::TimeToTime);
+            for (int d = 0; d < 7; ++d) f.Days[d] = (d + n) % 3 != 0;
+            f.FromTime = Time(6 + n, 5 * n);
+            f.ToTime = Time(12 + n, 59 - n);
+            ASSERT_TRUE(SetSpecial(f)) << f.Index;
+            f = SpecialSlot('P', n, SpecialMode::DateToDate);
+            f.FromDate = Date(2024, n, 10 + n, 8, n);
+            f.ToDate = Date(2025, 12 - n, 20 + n, 17, 30 + n);
+            ASSERT_TRUE(SetSpecial(f)) << f.Index;
+            if (n == 7) break;
+            f = SpecialSlot('Q', n, SpecialMode::EntriesAmount);
+            f.Amount = std::to_string(n * 37);
+            ASSERT_TRUE(SetSpecial(f)) << f.Index;
+        }
+    }
+
+    void TypeAllLists() {
+        for (int slot = 1; slot <= kPhones; ++slot)
+            ASSERT_TRUE(SetPhone(slot * 3, PhoneNumber(slot), "User " + std::to_string(slot)));
+        for (int slot = 1; slot <= kAlarms; ++slot)
+            ASSERT_TRUE(SetAlarm(slot, "1380000" + std::to_string(1000 + slot)));
+        for (int n = 1; n <= kHouses; ++n) {
+            const std::string dial2 = n % 2 ? "1330000" + std::to_string(1000 + n) : "";
+            ASSERT_TRUE(SetHouse(n, HouseNumber(n), "1340000" + std::to_string(1000 + n), dial2));
+        }
+        TypeSpecials();
+    }
+
+    template <class Table>
+    static int CountStatus(const Table& table, RowStatus status) {
+        int count = 0;
+        for (int row = 0; row < table.Size(); ++row) count += table.Status(row) == status;
+        return count;
+    }
+    template <class Table>
+    static std::set<int> RowsWith(const Table& table, RowStatus status) {
+        std::set<int> rows;
+        for (int row = 0; row < table.Size(); ++row)
+            if (table.Status(row) == status) rows.insert(row);
+        return rows;
+    }
+
+    // Presses the page's "Download All" and waits until the run has ended
+    // with no Pending slot left.
+    template <class Page, class Table>
+    bool UploadAll(Page& page, const Table& table) {
+        page.OnDownloadAll();
+        return RunUntil([&] {
+            return CountStatus(table, RowStatus::Pending) == 0 && page.CommandsEnabled() &&
+                   !Rig().progress.visible;
+        });
+    }
+
+    // Presses the page's read-all and waits until `used` slots are in the list.
+    template <class Page, class Table>
+    bool ReadAll(Page& page, const Table& table, int used) {
+        page.OnGetFromUnit();
+        return RunUntil([&] {
+            return CountStatus(table, RowStatus::InUnit) == used && page.CommandsEnabled();
+        });
+    }
+
+    // Slot indexes of the phone writes the unit received.
+    std::set<int> JournalledPhoneSlots() const {
+        std::set<int> slots;
+        for (const std::string& line : JournalWith("#WHL")) {
+            const std::size_t at = line.find("#WHL") + 4;
+            slots.insert(std::stoi(line.substr(at, 4)) - 1);
+        }
+        return slots;
+    }
+    // "00103:DIAL2" for each house dial write the unit received.
+    std::set<std::string> JournalledDials() const {
+        std::set<std::string> dials;
+        for (const std::string& line : JournalWith(":DIAL")) {
+            const std::size_t hash = line.rfind('#');
+            dials.insert(line.substr(hash + 1, line.find('=') - hash - 1));
+        }
+        return dials;
+    }
+
+    // The line went away: the driver says so, and the user disconnects.
+    void AfterTheLineIsLost() {
+        EXPECT_EQ(NextBox(), "Disconnect, Check the port and restart");
+        Rig().boxes.Script(MsgAnswer::Yes);
+        F().OnConnect();
+        EXPECT_EQ(NextBox(), "Disconnected from unit?");
+        EXPECT_FALSE(F().Engine().Connected());
+    }
+};
+
+TEST_F(ListPagesE2e, EveryListUploadedIsReadBackAlike) {
+    StartUnit({});
+    OpenFrame();
+    ASSERT_TRUE(Connect());
+    TypeAllLists();
+    UnitModel& sent = F().Model();
+    ASSERT_TRUE(UploadAll(F().Phone(), sent.Phones));
+    ASSERT_TRUE(UploadAll(F().Special(), sent.Specials));
+    ASSERT_TRUE(UploadAll(F().Alarm(), sent.Alarms));
+    ASSERT_TRUE(UploadAll(F().House(), sent.Houses));
+    EXPECT_EQ(CountStatus(sent.Phones, RowStatus::InUnit), kPhones);
+    EXPECT_EQ(CountStatus(sent.Specials, RowStatus::InUnit), 20);
+    EXPECT_EQ(CountStatus(sent.Houses, RowStatus::InUnit), kHouses);
+    EXPECT_EQ(F().Phone().UsedText(), "Used 50/800");
+    EXPECT_TRUE(BoxTexts().empty());
+
+    // What the first window sent, kept for the comparison.
+    std::vector<NumberEntry> phones, alarms;
+    std::vector<SpecialEntry> specials;
+    for (int row = 0; row < sent.Phones.Size(); ++row) phones.push_back(sent.Phones.Row(row));
+    for (int row = 0; row < sent.Alarms.Size(); ++row) alarms.push_back(sent.Alarms.Row(row));
+    for (int row = 0; row < sent.Specials.Size(); ++row) specials.push_back(sent.Specials.Row(row));
+    std::map<std::string, std::pair<std::string, std::string>> houses;
+    for (int row = 0; row < kHouses; ++row) {
+        const HouseEntry& h = sent.Houses.Row(row);
+        houses[h.HouseNumber] = {h.Dial1, h.Dial2};
+    }
+
+    OpenFrame();
+    ASSERT_TRUE(Connect());
+    UnitModel& read = F().Model();
+    ASSERT_TRUE(ReadAll(F().Phone(), read.Phones, kPhones));
+    ASSERT_TRUE(ReadAll(F().Special(), read.Specials, 20));
+    ASSERT_TRUE(ReadAll(F().Alarm(), read.Alarms, kAlarms));
+    ASSERT_TRUE(ReadAll(F().House(), read.Houses, kHouses));
+    EXPECT_TRUE(BoxTexts().empty());
+
+    for (int row = 0; row < read.Phones.Size(); ++row)
+        ASSERT_EQ(read.Phones.Row(row).Number, phones[row].Number) << "phone row " << row;
+    for (int row = 0; row < read.Alarms.Size(); ++row)
+        EXPECT_EQ(read.Alarms.Row(row).Number, alarms[row].Number) << "alarm row " << row;
+    for (int row = 0; row < read.Specials.Size(); ++row) {
+        SpecialTexts expected = specials[row];
+        expected.Name.clear();  // names stay on the PC
+        SpecialTexts got;
+        read.Specials.GetEntry(row, got);
+        EXPECT_EQ(got.ToArray(), expected.ToArray()) << read.Specials.Label(row);
+        EXPECT_EQ(read.Specials.Row(row).Type, specials[row].Type);
+    }
+    for (int row = 0; row < kHouses; ++row) {
+        const HouseEntry& h = read.Houses.Row(row);
+        ASSERT_TRUE(houses.count(h.HouseNumber)) << h.HouseNumber;
+        EXPECT_EQ(std::make_pair(h.Dial1, h.Dial2), houses[h.HouseNumber]) << h.HouseNumber;
+    }
+}
+
+TEST_F(ListPagesE2e, AProjectOpenedBeforeConnectingIsUploadedWhole) {
+    StartUnit({"--houses", "200"});
+    OpenFrame();
+    for (int slot = 1; slot <= 20; ++slot)
+        ASSERT_TRUE(SetPhone(slot * 20, PhoneNumber(slot), "User " + std::to_string(slot)));
+    const std::string project = Dir() + "site.gto";
+    ASSERT_TRUE(F().SaveProjectTo(project));
+
+    OpenFrame();
+    ASSERT_TRUE(F().OpenProject(project));
+    ASSERT_TRUE(SetHouse(7, HouseNumber(7), "13400001007", ""));  // houses are not in projects
+    ASSERT_TRUE(Connect(200));
+    // Slot 400 is the last of the unit's 400 phone slots.
+    EXPECT_EQ(CountStatus(F().Model().Phones, RowStatus::Pending), 20);
+    ASSERT_TRUE(UploadAll(F().Phone(), F().Model().Phones));
+    ASSERT_TRUE(UploadAll(F().House(), F().Model().Houses));
+    EXPECT_EQ(JournalledPhoneSlots().size(), 20u);
+    EXPECT_EQ(JournalledDials(), std::set<std::string>{"00107:DIAL1"});
+}
+
+TEST_F(ListPagesE2e, AUnitLostMidRunLeavesTheRestPendingForTheNextRun) {
+    StartUnit({});
+    OpenFrame();
+    ASSERT_TRUE(Connect());
+    for (int slot = 1; slot <= kPhones; ++slot) ASSERT_TRUE(SetPhone(slot, PhoneNumber(slot), ""));
+    PhoneList& phones = F().Model().Phones;
+    F().Phone().OnDownloadAll();
+    ASSERT_TRUE(RunUntil([&] { return CountStatus(phones, RowStatus::InUnit) >= 10; }));
+    unit->Kill();
+    AfterTheLineIsLost();
+
+    // Every confirmed slot reached the unit; the others wait for the next run.
+    const std::set<int> confirmed = RowsWith(phones, RowStatus::InUnit);
+    const std::set<int> pending = RowsWith(phones, RowStatus::Pending);
+    EXPECT_EQ(confirmed.size() + pending.size(), std::size_t(kPhones));
+    EXPECT_FALSE(pending.empty());
+    EXPECT_TRUE(pending.count(kPhones - 1));
+    const std::set<int> received = JournalledPhoneSlots();
+    for (int row : confirmed) EXPECT_TRUE(received.count(row)) << "slot " << row + 1;
+    EXPECT_FALSE(F().Phone().CommandsEnabled());
+
+    ClearJournal();
+    StartUnit({});
+    F().SetDeviceOverride(unit->Device());
+    ASSERT_TRUE(Connect());
+    EXPECT_EQ(RowsWith(phones, RowStatus::Pending), pending) << "reconnecting keeps the lists";
+    ASSERT_TRUE(UploadAll(F().Phone(), phones));
+    EXPECT_EQ(JournalledPhoneSlots(), pending) << "only the unconfirmed slots are sent again";
+    EXPECT_EQ(CountStatus(phones, RowStatus::InUnit), kPhones);
+}
+
+TEST_F(ListPagesE2e, AReconnectDuringThePauseBetweenSlotsDoesNotResumeTheOldRun) {
+    StartUnit({});
+    OpenFrame();
+    ASSERT_TRUE(Connect());
+    for (int slot = 1; slot <= 10; ++slot) ASSERT_TRUE(SetPhone(slot, PhoneNumber(slot), ""));
+    PhoneList& phones = F().Model().Phones;
+    F().Phone().OnDownloadAll();
+    // The confirmation of slot 3 has just started the pause before slot 4.
+    ASSERT_TRUE(RunUntil([&] { return phones.Status(2) == RowStatus::InUnit; }));
+    Rig().boxes.Script(MsgAnswer::Yes);
+    F().OnConnect();
+    ASSERT_FALSE(F().Engine().Connected());
+    ClearJournal();
+    ASSERT_TRUE(Connect());
+    // Ten times the pause: the old run's pause has surely ended.
+    Rig().loop.RunFor(std::chrono::milliseconds(ReplyHandlers::kNextSlotMs));
+    EXPECT_EQ(CountStatus(phones, RowStatus::Pending), 7);
+    EXPECT_TRUE(JournalWith("#WHL").empty()) << "the old run ended with its connection";
+
+    ASSERT_TRUE(UploadAll(F().Phone(), phones));
+    EXPECT_EQ(JournalledPhoneSlots(), (std::set<int>{3, 4, 5, 6, 7, 8, 9}));
+}
+
+TEST_F(ListPagesE2e, AHangUpBetweenTheDialsOfAHouseSendsThatHouseWholeNextTime) {
+    // The house count, both dials of houses 1 and 2, and Dial1 of house 3.
+    StartUnit({"--hangup-after", "6"});
+    OpenFrame();
+    ASSERT_TRUE(Connect());
+    for (int n = 1; n <= kHouses; ++n)
+        ASSERT_TRUE(SetHouse(n, HouseNumber(n), "1340000" + std::to_string(1000 + n),
+                             "1330000" + std::to_string(1000 + n)));
+    HouseList& houses = F().Model().Houses;
+    F().House().OnDownloadAll();
+    AfterTheLineIsLost();
+    // House 3 shows InUnit once its Dial1 is confirmed; its Dial2 is still due.
+    std::set<int> due = RowsWith(houses, RowStatus::Pending);
+    EXPECT_EQ(RowsWith(houses, RowStatus::InUnit).size() + due.size(), std::size_t(kHouses));
+    EXPECT_TRUE(due.count(kHouses - 1));
+    due.insert(2);
+
+    ClearJournal();
+    StartUnit({});
+    F().SetDeviceOverride(unit->Device());
+    ASSERT_TRUE(Connect());
+    ASSERT_TRUE(UploadAll(F().House(), houses));
+    std::set<std::string> expected;
+    for (int row : due)
+        for (const char* dial : {":DIAL1", ":DIAL2"}) expected.insert(HouseNumber(row + 1) + dial);
+    EXPECT_EQ(JournalledDials(), expected);
+}
+
+}  // namespace
+}  // namespace dorvik::test
