@@ -92,7 +92,9 @@ QGroupBox* SettingsTabBase<Record>::Group(const QString& title,
         for (int c = 0; c < 3; ++c) {
             if (row[c]) grid->addWidget(row[c], r, c);
         }
-        if (auto* label = qobject_cast<QLabel*>(row[0])) label->setBuddy(row[1]);
+        // A label names the field beside it; radios carry their own names.
+        auto* label = qobject_cast<QLabel*>(row[0]);
+        if (label && row[1] && !qobject_cast<QRadioButton*>(row[1])) label->setBuddy(row[1]);
         ++r;
     }
     column->addLayout(grid);
