@@ -96,6 +96,8 @@ void CMainWindow::CreateToolBars() {
             mainBar_->addSeparator();
         }
     }
+    // The View menu's check follows the toolbar also when it is closed otherwise.
+    connect(mainBar_, &QToolBar::visibilityChanged, Action(Command::ShowToolbar), &QAction::setChecked);
     viewBar_ = addToolBar(QStringLiteral("View"));
     viewBar_->setObjectName(QStringLiteral("viewToolBar"));
     viewBar_->setIconSize(QSize(32, 32));

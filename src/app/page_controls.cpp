@@ -46,7 +46,10 @@ QLabel* MakeLabel(const QString& text, QWidget* parent) {
 
 void ShowText(QLineEdit* edit, const std::string& text) {
     const QString shown = ToQString(text);
-    if (edit->text() != shown) edit->setText(shown);
+    if (edit->text() == shown) return;
+    edit->setText(shown);
+    // A long answer is read from its start.
+    if (edit->isReadOnly()) edit->setCursorPosition(0);
 }
 
 void ShowCheck(QAbstractButton* button, bool on) {
