@@ -55,8 +55,8 @@ void MeasureStart(PrintedMessages& messages) {
     options.messages = &messages;
     options.downloadStartPicture = false;
     const double ours = ShowMs([&] { return std::make_unique<CMainWindow>(options); });
-    std::printf("start to shown main window   %8.1f ms (bare QMainWindow %6.1f ms) %s\n", ours, bare,
-                ours < kShowLimitMs ? "ok" : "SLOW");
+    std::printf("start to shown main window   %8.1f ms (bare QMainWindow %6.1f ms) %s\n", ours,
+                bare, ours < kShowLimitMs ? "ok" : "SLOW");
 }
 
 // The longest time between two ticks of a 1 ms timer while work() runs the loop.
@@ -91,7 +91,8 @@ bool MeasureUpload(PrintedMessages& messages) {
     window.show();
     CMainFrame& frame = window.Frame();
     frame.OnConnect();
-    if (!WaitUntil([&] { return frame.Engine().ReplySeen() && frame.Phone().CommandsEnabled(); }, 10000))
+    if (!WaitUntil([&] { return frame.Engine().ReplySeen() && frame.Phone().CommandsEnabled(); },
+                   10000))
         return false;
     for (int i = 1; i <= kSlots; ++i) {
         frame.Phone().Form() = {std::to_string(i), "1390000" + std::to_string(1000 + i), ""};
@@ -106,14 +107,17 @@ bool MeasureUpload(PrintedMessages& messages) {
     QElapsedTimer run;
     run.start();
     download->click();
-    const bool done = WaitUntil([&] {
-        return frame.Model().Phones.Status(kSlots - 1) == RowStatus::InUnit &&
-               frame.Phone().CommandsEnabled();
-    }, kUploadLimitMs);
+    const bool done = WaitUntil(
+        [&] {
+            return frame.Model().Phones.Status(kSlots - 1) == RowStatus::InUnit &&
+                   frame.Phone().CommandsEnabled();
+        },
+        kUploadLimitMs);
     const double gap = watch.longest / 1e6;
-    std::printf("upload of %d slots           %8.1f s, %lld loop ticks\n", kSlots, run.elapsed() / 1e3,
-                static_cast<long long>(watch.ticks));
-    std::printf("longest event-loop gap       %8.1f ms %s\n", gap, done && gap < kGapLimitMs ? "ok" : "SLOW");
+    std::printf("upload of %d slots           %8.1f s, %lld loop ticks\n", kSlots,
+                run.elapsed() / 1e3, static_cast<long long>(watch.ticks));
+    std::printf("longest event-loop gap       %8.1f ms %s\n", gap,
+                done && gap < kGapLimitMs ? "ok" : "SLOW");
     return done;
 }
 

@@ -40,7 +40,8 @@ void PaintChooseView(QPainter& p) {
 void PaintOpen(QPainter& p) {
     p.setPen(QPen(kInk, 0.8));
     p.setBrush(QColor(230, 180, 60));
-    p.drawPolygon(QPolygonF({{1.5, 3.5}, {6, 3.5}, {7.5, 5}, {14.5, 5}, {14.5, 13.5}, {1.5, 13.5}}));
+    p.drawPolygon(
+        QPolygonF({{1.5, 3.5}, {6, 3.5}, {7.5, 5}, {14.5, 5}, {14.5, 13.5}, {1.5, 13.5}}));
     p.setBrush(QColor(250, 215, 110));
     p.drawPolygon(QPolygonF({{3.5, 7.5}, {15.5, 7.5}, {13.5, 13.5}, {1.5, 13.5}}));
 }
@@ -111,7 +112,9 @@ void Handset(QPainter& p, QColor body) {
     for (int i = 0; i < 3; ++i) p.drawEllipse(QPointF(6 + i * 2, 11.5), 0.55, 0.55);
 }
 
-void PaintPhoneTab(QPainter& p) { Handset(p, QColor(90, 100, 120)); }
+void PaintPhoneTab(QPainter& p) {
+    Handset(p, QColor(90, 100, 120));
+}
 
 void PaintSpecialTab(QPainter& p) {
     Handset(p, QColor(90, 100, 120));
@@ -150,9 +153,9 @@ void PaintSettingsTab(QPainter& p) {
 }
 
 constexpr std::array<Painter, 13> kPainters = {
-    PaintChooseView, PaintOpen,        Floppy,          PaintSaveAs,     PaintCommunication,
-    PaintConnect,    PaintLanguage,    PaintSettingView, PaintLogView,   PaintPhoneTab,
-    PaintSpecialTab, PaintAlarmTab,    PaintSettingsTab};
+    PaintChooseView, PaintOpen,     Floppy,           PaintSaveAs,  PaintCommunication,
+    PaintConnect,    PaintLanguage, PaintSettingView, PaintLogView, PaintPhoneTab,
+    PaintSpecialTab, PaintAlarmTab, PaintSettingsTab};
 
 QPixmap Paint(Painter painter, int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);

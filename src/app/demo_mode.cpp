@@ -18,8 +18,9 @@ constexpr char kUnitSimName[] = "dorvik-unitsim";
 }  // namespace
 
 QStringList DemoUnitArguments() {
-    return {QStringLiteral("--houses"), QStringLiteral("200"), QStringLiteral("--seed-phones"),
-            QStringLiteral("40"), QStringLiteral("--log-rows"), QStringLiteral("60")};
+    return {QStringLiteral("--houses"),      QStringLiteral("200"),
+            QStringLiteral("--seed-phones"), QStringLiteral("40"),
+            QStringLiteral("--log-rows"),    QStringLiteral("60")};
 }
 
 QString FindUnitSim() {
@@ -33,12 +34,15 @@ QString FindUnitSim() {
 
 DemoSession::DemoSession() {
     // Whatever the simulated unit prints after its device is of no interest.
-    QObject::connect(&unit_, &QProcess::readyReadStandardOutput, &unit_,
-                     [this] { if (!device_.empty()) unit_.readAllStandardOutput(); });
+    QObject::connect(&unit_, &QProcess::readyReadStandardOutput, &unit_, [this] {
+        if (!device_.empty()) unit_.readAllStandardOutput();
+    });
     unit_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
 }
 
-DemoSession::~DemoSession() { StopUnit(); }
+DemoSession::~DemoSession() {
+    StopUnit();
+}
 
 bool DemoSession::UseOwnFolders() {
     if (!folder_.isValid()) {

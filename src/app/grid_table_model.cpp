@@ -10,7 +10,7 @@ namespace dorvik {
 namespace {
 constexpr int kRowHeight = 21;
 constexpr int kMarkerColumn = 80;
-}
+}  // namespace
 
 const char* LogSource::Title(int col) const {
     return col >= 0 && col < ColumnCount() ? kLogColumns[col].heading : "";

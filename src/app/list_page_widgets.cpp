@@ -19,8 +19,9 @@ NumberPageWidget::NumberPageWidget(NumberPage& page, std::unique_ptr<GridSource>
     index_ = AddField(0, QStringLiteral("Index"), form.Index, [this] { page_.OnSearchIndex(); });
     number_ = AddField(1, numberLabel, form.Number, [this] { page_.OnSearchNumber(); });
     name_ = AddField(2, QStringLiteral("User name"), form.Name, [this] { page_.OnSearchName(); });
-    Place(QStringLiteral("User Details"), nullptr, spreadsheet, [this] { page_.OnSet(); },
-          [this] { page_.OnDelete(); });
+    Place(
+        QStringLiteral("User Details"), nullptr, spreadsheet, [this] { page_.OnSet(); },
+        [this] { page_.OnDelete(); });
     OnRowClicked([this](int row) { page_.OnRowClicked(row); });
     Refresh();
 }
@@ -41,8 +42,9 @@ HousePageWidget::HousePageWidget(CHouse& page, QWidget* parent)
                       [this] { page_.OnSearchHouse(); });
     dial1_ = AddField(2, QStringLiteral("Dial1:"), form.Dial1);
     dial2_ = AddField(3, QStringLiteral("Dial2:"), form.Dial2);
-    Place(QStringLiteral("User Details"), nullptr, true, [this] { page_.OnSet(); },
-          [this] { page_.OnDelete(); });
+    Place(
+        QStringLiteral("User Details"), nullptr, true, [this] { page_.OnSet(); },
+        [this] { page_.OnDelete(); });
     OnRowClicked([this](int row) { page_.OnRowClicked(row); });
     Refresh();
 }

@@ -22,7 +22,8 @@ ListTabWidget::ListTabWidget(ListPageBase& page, std::unique_ptr<GridSource> lis
 QLineEdit* ListTabWidget::AddField(int row, const QString& label, std::string& field,
                                    std::function<void()> search) {
     QLineEdit* edit = MakeEdit(label, field, this);
-    QPushButton* button = search ? CommandButton(QStringLiteral("Search"), std::move(search)) : nullptr;
+    QPushButton* button =
+        search ? CommandButton(QStringLiteral("Search"), std::move(search)) : nullptr;
     AddLabelledRow(fields_, row, MakeLabel(label, this), edit, button);
     return edit;
 }
@@ -32,17 +33,25 @@ QWidget* ListTabWidget::BuildButtons(bool spreadsheet, std::function<void()> set
     auto* box = new QWidget(this);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    getAll_ = CommandButton(QStringLiteral("Get Numbers From Unit"), [this] { page_.OnGetFromUnit(); });
-    downloadAll_ = CommandButton(QStringLiteral("Download All Phones"), [this] { page_.OnDownloadAll(); });
+    getAll_ =
+        CommandButton(QStringLiteral("Get Numbers From Unit"), [this] { page_.OnGetFromUnit(); });
+    downloadAll_ =
+        CommandButton(QStringLiteral("Download All Phones"), [this] { page_.OnDownloadAll(); });
     grid->addWidget(CommandButton(QStringLiteral("Set"), std::move(set)), 0, 0);
     grid->addWidget(CommandButton(QStringLiteral("Delete"), std::move(del)), 1, 0);
     grid->addWidget(getAll_, 0, 1);
     grid->addWidget(downloadAll_, 1, 1);
     if (spreadsheet) {
         grid->addWidget(CommandButton(QStringLiteral("Export to Excel"),
-                                      [this] { if (onExport) onExport(); }), 0, 2);
+                                      [this] {
+                                          if (onExport) onExport();
+                                      }),
+                        0, 2);
         grid->addWidget(CommandButton(QStringLiteral("Import From Excel"),
-                                      [this] { if (onImport) onImport(); }), 1, 2);
+                                      [this] {
+                                          if (onImport) onImport();
+                                      }),
+                        1, 2);
     }
     grid->setRowStretch(2, 1);
     return box;
@@ -64,9 +73,7 @@ void ListTabWidget::Place(const QString& frameTitle, QWidget* extra, bool spread
 }
 
 void ListTabWidget::OnRowClicked(std::function<void(int)> click) {
-    table_->onRowClicked = [this, click = std::move(click)](int row) {
-        Run([&] { click(row); });
-    };
+    table_->onRowClicked = [this, click = std::move(click)](int row) { Run([&] { click(row); }); };
 }
 
 std::uint64_t ListTabWidget::StateRevision() const {

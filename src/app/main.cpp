@@ -24,17 +24,21 @@ struct Arguments {
 
 Arguments Parse(const QApplication& app) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("DORVIK: configures a GSM access-control unit."));
+    parser.setApplicationDescription(
+        QStringLiteral("DORVIK: configures a GSM access-control unit."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption demo(QStringLiteral("demo"), QStringLiteral("Work on a simulated unit."));
-    const QCommandLineOption port(QStringLiteral("port"),
-                                  QStringLiteral("Serial device of the unit (else $DORVIK_DEVICE)."),
-                                  QStringLiteral("device"));
-    const QCommandLineOption shots(QStringLiteral("screenshots"),
-                                   QStringLiteral("Render the window's pictures into a folder (demo)."),
-                                   QStringLiteral("dir"));
-    const QCommandLineOption noSplash(QStringLiteral("no-splash"), QStringLiteral("Start without the start picture."));
+    const QCommandLineOption demo(QStringLiteral("demo"),
+                                  QStringLiteral("Work on a simulated unit."));
+    const QCommandLineOption port(
+        QStringLiteral("port"), QStringLiteral("Serial device of the unit (else $DORVIK_DEVICE)."),
+        QStringLiteral("device"));
+    const QCommandLineOption shots(
+        QStringLiteral("screenshots"),
+        QStringLiteral("Render the window's pictures into a folder (demo)."),
+        QStringLiteral("dir"));
+    const QCommandLineOption noSplash(QStringLiteral("no-splash"),
+                                      QStringLiteral("Start without the start picture."));
     parser.addOptions({demo, port, shots, noSplash});
     parser.process(app);
     Arguments args;

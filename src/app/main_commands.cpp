@@ -30,23 +30,31 @@ const std::array<CommandSpec, kCommandCount> kSpecs = {{
 
 using C = Command;
 const std::array<MenuSpec, 3> kMenus = {{
-    {"&File", {C::ChooseView, C::Open, C::Save, C::SaveAs, C::AutoOpen, std::nullopt,
-               C::Communication, std::nullopt, C::Exit}, 9},
+    {"&File",
+     {C::ChooseView, C::Open, C::Save, C::SaveAs, C::AutoOpen, std::nullopt, C::Communication,
+      std::nullopt, C::Exit},
+     9},
     {"&View", {C::ShowToolbar, C::ShowStatusBar, std::nullopt, C::SettingView, C::LogView}, 5},
     {"&Help", {C::About}, 1},
 }};
 
 const std::array<std::optional<Command>, 10> kMainToolbar = {
-    C::ChooseView, C::Open,    C::Save,      C::SaveAs,   std::nullopt,
+    C::ChooseView,    C::Open,      C::Save,    C::SaveAs,    std::nullopt,
     C::Communication, std::nullopt, C::Connect, std::nullopt, C::Language};
 
 }  // namespace
 
-const CommandSpec& SpecOf(Command id) { return kSpecs[static_cast<std::size_t>(id)]; }
+const CommandSpec& SpecOf(Command id) {
+    return kSpecs[static_cast<std::size_t>(id)];
+}
 
-const std::array<MenuSpec, 3>& MenuSpecs() { return kMenus; }
+const std::array<MenuSpec, 3>& MenuSpecs() {
+    return kMenus;
+}
 
-const std::array<std::optional<Command>, 10>& MainToolbarSpec() { return kMainToolbar; }
+const std::array<std::optional<Command>, 10>& MainToolbarSpec() {
+    return kMainToolbar;
+}
 
 QAction* MakeAction(Command id, QObject* parent) {
     const CommandSpec& spec = SpecOf(id);

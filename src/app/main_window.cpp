@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <tuple>
 
 #include "app/about_dialog.h"
 #include "app/communication_dialog.h"
@@ -97,17 +98,22 @@ void CMainWindow::CreateToolBars() {
         }
     }
     // The View menu's check follows the toolbar also when it is closed otherwise.
-    connect(mainBar_, &QToolBar::visibilityChanged, Action(Command::ShowToolbar), &QAction::setChecked);
+    connect(mainBar_, &QToolBar::visibilityChanged, Action(Command::ShowToolbar),
+            &QAction::setChecked);
+    CreateViewToolBar();
+}
+
+// Two large check buttons, "Setting" and " Log", bound to the View items "1" and "2".
+void CMainWindow::CreateViewToolBar() {
     viewBar_ = addToolBar(QStringLiteral("View"));
     viewBar_->setObjectName(QStringLiteral("viewToolBar"));
     viewBar_->setIconSize(QSize(32, 32));
     viewBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    const std::pair<Command, const char*> buttons[] = {{Command::SettingView, "Setting"},
-                                                       {Command::LogView, " Log"}};
-    for (auto [id, text] : buttons) {
-        auto* action = new QAction(PaintedIcon(id == Command::SettingView ? IconKind::SettingView
-                                                                          : IconKind::LogView, 32),
-                                   QString::fromLatin1(text), this);
+    const std::tuple<Command, IconKind, const char*> buttons[] = {
+        {Command::SettingView, IconKind::SettingView, "Setting"},
+        {Command::LogView, IconKind::LogView, " Log"}};
+    for (auto [id, icon, text] : buttons) {
+        auto* action = new QAction(PaintedIcon(icon, 32), QString::fromLatin1(text), this);
         action->setCheckable(true);
         connect(action, &QAction::triggered, Action(id), &QAction::trigger);
         connect(Action(id), &QAction::toggled, action, &QAction::setChecked);
@@ -143,10 +149,22 @@ void CMainWindow::CreateViews() {
 
 void CMainWindow::BindCommands() {
     auto on = [this](Command id, auto fn) { connect(Action(id), &QAction::triggered, this, fn); };
-    on(Command::ChooseView, [this] { frame_->ChooseSettingOrLog(); ShowCurrentView(); });
-    on(Command::SettingView, [this] { frame_->ShowSettingView(); ShowCurrentView(); });
-    on(Command::LogView, [this] { frame_->ShowLogView(); ShowCurrentView(); });
-    on(Command::Open, [this] { frame_->OnOpen(); RefreshPages(); });
+    on(Command::ChooseView, [this] {
+        frame_->ChooseSettingOrLog();
+        ShowCurrentView();
+    });
+    on(Command::SettingView, [this] {
+        frame_->ShowSettingView();
+        ShowCurrentView();
+    });
+    on(Command::LogView, [this] {
+        frame_->ShowLogView();
+        ShowCurrentView();
+    });
+    on(Command::Open, [this] {
+        frame_->OnOpen();
+        RefreshPages();
+    });
     on(Command::Save, [this] { frame_->OnSave(); });
     on(Command::SaveAs, [this] { frame_->OnSaveAs(); });
     on(Command::AutoOpen, [this] {
@@ -158,7 +176,10 @@ void CMainWindow::BindCommands() {
     on(Command::ShowToolbar, [this](bool on) { mainBar_->setVisible(on); });
     on(Command::ShowStatusBar, [this](bool on) { status_->setVisible(on); });
     on(Command::About, [this] { RunAbout(); });
-    on(Command::Connect, [this] { frame_->OnConnect(); RefreshPages(); });
+    on(Command::Connect, [this] {
+        frame_->OnConnect();
+        RefreshPages();
+    });
     on(Command::Language, [this] { RunLanguage(); });
 }
 
@@ -192,9 +213,9 @@ void CMainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void CMainWindow::RunCommunication() {
-    CCommunciation dialog(frame_->Settings(), Messages(), PortPlaces{std::string(), ConfigDir()},
-                          [this](const ConnectionSettings& s) { frame_->ApplyConnectionSettings(s); },
-                          this);
+    CCommunciation dialog(
+        frame_->Settings(), Messages(), PortPlaces{std::string(), ConfigDir()},
+        [this](const ConnectionSettings& s) { frame_->ApplyConnectionSettings(s); }, this);
     dialog.exec();
 }
 

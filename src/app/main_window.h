@@ -69,6 +69,7 @@ private:
     void CreateActions();
     void CreateMenus();
     void CreateToolBars();
+    void CreateViewToolBar();
     void CreateViews();
     void BindCommands();
     void OnStartupTick();

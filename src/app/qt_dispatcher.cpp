@@ -16,7 +16,8 @@ void QtDispatcher::Invoke(const std::function<void()>& fn) {
         if (closed_) return;
         ++posting_;
     }
-    QMetaObject::invokeMethod(this, [this, call] { Run(call); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, call] { Run(call); }, Qt::QueuedConnection);
     std::unique_lock lock(mutex_);
     --posting_;
     changed_.notify_all();

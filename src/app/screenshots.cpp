@@ -27,9 +27,9 @@ namespace {
 constexpr int kUnitLimitMs = 20000;
 const QSize kWindowSize(1400, 900);
 
-constexpr const char* kTabFiles[] = {"phone-numbers",  "special-phone-numbers",
-                                     "alarm-phone-numbers", "miscellaneous",
-                                     "miscellaneous-multi-relay", "house-dial-numbers"};
+constexpr const char* kTabFiles[] = {
+    "phone-numbers", "special-phone-numbers",     "alarm-phone-numbers",
+    "miscellaneous", "miscellaneous-multi-relay", "house-dial-numbers"};
 
 // Dialog message boxes are not wanted while rendering.
 class SilentMessages : public MessageBox {
@@ -119,7 +119,8 @@ bool RenderDialogs(CMainWindow& window, const QString& dir, QStringList* files) 
 bool WaitUntil(const std::function<bool()>& done, int limitMs) {
     QElapsedTimer clock;
     clock.start();
-    while (!done() && clock.elapsed() < limitMs) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    while (!done() && clock.elapsed() < limitMs)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
     return done();
 }
 
@@ -142,7 +143,8 @@ QStringList RenderScreenshots(CMainWindow& window, const QString& dir, QString* 
     for (int tab = 0; tab < window.Tabs()->count() && ok; ++tab) {
         window.Tabs()->setCurrentIndex(tab);
         window.RefreshPages();
-        if (auto* list = dynamic_cast<ListTabWidget*>(window.Pages()[tab])) list->Table()->scrollToTop();
+        if (auto* list = dynamic_cast<ListTabWidget*>(window.Pages()[tab]))
+            list->Table()->scrollToTop();
         ok = Save(&window, dir, QStringLiteral("%1-%2").arg(tab + 1).arg(kTabFiles[tab]), &files);
     }
     window.Frame().ShowLogView();

@@ -4,10 +4,10 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace dorvik {
@@ -32,12 +32,14 @@ QGroupBox* Frame(const QString& title, std::initializer_list<QWidget*> groups, Q
 // --- Single-relay unit ----------------------------------------------------------
 
 MsicWidget::MsicWidget(CMsic& page, QWidget* parent) : SettingsTabBase(page, parent), msic_(page) {
-    QPushButton* status = Command(QStringLiteral("Get Device Status"), [this] { msic_.OnGetDeviceStatus(); });
-    PlaceColumns({{UnitInfoGroup(), UnitTimeGroup(), PasswordGroup(), ReceptionGroup()},
-                  {BatteryGroup(), ClockUpdateGroup(), BandGroup(),
-                   RelayModeGroup(QStringLiteral("Relay Mode")), RelayStatusGroup()},
-                  {DelayGroup(), AlarmGroup(QStringLiteral("second"), [this] { msic_.OnGetAlarmContent(); }),
-                   status}});
+    QPushButton* status =
+        Command(QStringLiteral("Get Device Status"), [this] { msic_.OnGetDeviceStatus(); });
+    PlaceColumns(
+        {{UnitInfoGroup(), UnitTimeGroup(), PasswordGroup(), ReceptionGroup()},
+         {BatteryGroup(), ClockUpdateGroup(), BandGroup(),
+          RelayModeGroup(QStringLiteral("Relay Mode")), RelayStatusGroup()},
+         {DelayGroup(), AlarmGroup(QStringLiteral("second"), [this] { msic_.OnGetAlarmContent(); }),
+          status}});
     Refresh();
 }
 
@@ -48,8 +50,10 @@ QGroupBox* MsicWidget::BatteryGroup() {
     batteryAlarm_ = MakeEdit(QStringLiteral("Alarm"), msic_.Extra().batteryAlarm, this);
     return Group(QStringLiteral("Battery backup"),
                  {{battery_, nullptr, nullptr},
-                  {MakeLabel(QStringLiteral("Current"), this), current_, MakeLabel(QStringLiteral("%"), this)},
-                  {MakeLabel(QStringLiteral("Alarm"), this), batteryAlarm_, MakeLabel(QStringLiteral("%"), this)}},
+                  {MakeLabel(QStringLiteral("Current"), this), current_,
+                   MakeLabel(QStringLiteral("%"), this)},
+                  {MakeLabel(QStringLiteral("Alarm"), this), batteryAlarm_,
+                   MakeLabel(QStringLiteral("%"), this)}},
                  {Command(QStringLiteral("Set Data"), [this] { msic_.OnSetBattery(); })});
 }
 
@@ -58,10 +62,11 @@ QGroupBox* MsicWidget::RelayStatusGroup() {
         relays_[r] = MakeRadios(QStringLiteral("ON"), QStringLiteral("OFF"), this,
                                 [this, r](bool off) { msic_.OnRelayOutput(r + 1, !off); });
     }
-    return Group(QStringLiteral("Relay Status"),
-                 {{MakeLabel(QStringLiteral("Relay1:"), this), relays_[0].first, relays_[0].second},
-                  {MakeLabel(QStringLiteral("Relay2:"), this), relays_[1].first, relays_[1].second}},
-                 {});
+    return Group(
+        QStringLiteral("Relay Status"),
+        {{MakeLabel(QStringLiteral("Relay1:"), this), relays_[0].first, relays_[0].second},
+         {MakeLabel(QStringLiteral("Relay2:"), this), relays_[1].first, relays_[1].second}},
+        {});
 }
 
 QGroupBox* MsicWidget::DelayGroup() {
@@ -69,7 +74,8 @@ QGroupBox* MsicWidget::DelayGroup() {
     delayUnit_ = new QComboBox(this);
     delayUnit_->setAccessibleName(QStringLiteral("Got Delay"));
     for (const char* unit : kDelayUnits) delayUnit_->addItem(QString::fromLatin1(unit));
-    connect(delayUnit_, &QComboBox::activated, this, [this](int index) { msic_.Extra().delayUnit = index; });
+    connect(delayUnit_, &QComboBox::activated, this,
+            [this](int index) { msic_.Extra().delayUnit = index; });
     return Group(QStringLiteral("Got Delay"), {{delay_, delayUnit_, nullptr}},
                  {Command(QStringLiteral("Get Got Delay"), [this] { msic_.OnGetDelay(); }),
                   Command(QStringLiteral("Set Got Delay"), [this] { msic_.OnSetDelay(); })});
@@ -90,18 +96,24 @@ void MsicWidget::RedrawExtra() {
 
 MultiRelayWidget::MultiRelayWidget(CMultiRelay& page, QWidget* parent)
     : SettingsTabBase(page, parent), multi_(page) {
-    QGroupBox* base = Frame(QStringLiteral("Unit base setting"),
-                            {UnitInfoGroup(), UnitTimeGroup(), PasswordGroup(), ReceptionGroup(),
-                             BatteryGroup()}, this);
-    QGroupBox* clock = Frame(QStringLiteral("Uint base setting"), {ClockUpdateGroup(), BandGroup()}, this);
-    QPushButton* status = Command(QStringLiteral("Get AStatus"), [this] { multi_.OnGetDeviceStatus(); });
-    PlaceColumns({{base}, {clock, AlarmGroup(QStringLiteral("minute"), nullptr), status}, {RelayControlFrame()}});
+    QGroupBox* base =
+        Frame(QStringLiteral("Unit base setting"),
+              {UnitInfoGroup(), UnitTimeGroup(), PasswordGroup(), ReceptionGroup(), BatteryGroup()},
+              this);
+    QGroupBox* clock =
+        Frame(QStringLiteral("Uint base setting"), {ClockUpdateGroup(), BandGroup()}, this);
+    QPushButton* status =
+        Command(QStringLiteral("Get AStatus"), [this] { multi_.OnGetDeviceStatus(); });
+    PlaceColumns({{base},
+                  {clock, AlarmGroup(QStringLiteral("minute"), nullptr), status},
+                  {RelayControlFrame()}});
     Refresh();
 }
 
 QGroupBox* MultiRelayWidget::BatteryGroup() {
     battery_ = Toggle(QStringLiteral("Enable"), this);
-    connect(battery_, &QCheckBox::clicked, this, [this] { Run([&] { multi_.OnBatteryToggle(); }); });
+    connect(battery_, &QCheckBox::clicked, this,
+            [this] { Run([&] { multi_.OnBatteryToggle(); }); });
     interval_ = MakeEdit(QStringLiteral("Interval"), multi_.Form().batteryValue, this);
     return Group(QStringLiteral("Battery backup"),
                  {{battery_, nullptr, nullptr},
@@ -112,10 +124,11 @@ QGroupBox* MultiRelayWidget::BatteryGroup() {
 
 QGroupBox* MultiRelayWidget::RelayControlFrame() {
     delay_ = MakeEdit(QStringLiteral("Relay1 Gate Delay"), multi_.Form().delay, this);
-    QGroupBox* delay = Group(QStringLiteral("Relay1 Gate Delay"),
-                             {{delay_, MakeLabel(QStringLiteral("ms"), this), nullptr}},
-                             {Command(QStringLiteral("Get Gate Delay"), [this] { multi_.OnGetDelay(); }),
-                              Command(QStringLiteral("Set Gate Delay"), [this] { multi_.OnSetDelay(); })});
+    QGroupBox* delay =
+        Group(QStringLiteral("Relay1 Gate Delay"),
+              {{delay_, MakeLabel(QStringLiteral("ms"), this), nullptr}},
+              {Command(QStringLiteral("Get Gate Delay"), [this] { multi_.OnGetDelay(); }),
+               Command(QStringLiteral("Set Gate Delay"), [this] { multi_.OnSetDelay(); })});
     return Frame(QStringLiteral("Relay Control"),
                  {RelayModeGroup(QStringLiteral("Relay1 Mode")), delay, RelayStatusGroup()}, this);
 }
@@ -133,8 +146,10 @@ QGroupBox* MultiRelayWidget::RelayStatusGroup() {
         grid->addWidget(one, r / 3, r % 3);
     }
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Command(QStringLiteral("Get Status"), [this] { multi_.OnGetRelayStatus(); }));
-    buttons->addWidget(Command(QStringLiteral("Set Status"), [this] { multi_.OnSetRelayStatus(); }));
+    buttons->addWidget(
+        Command(QStringLiteral("Get Status"), [this] { multi_.OnGetRelayStatus(); }));
+    buttons->addWidget(
+        Command(QStringLiteral("Set Status"), [this] { multi_.OnSetRelayStatus(); }));
     grid->addLayout(buttons, 3, 0, 1, 3);
     return group;
 }

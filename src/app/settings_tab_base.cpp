@@ -60,7 +60,8 @@ SettingsTabBase<Record>::SettingsTabBase(Page& page, QWidget* parent)
     : PageWidget(parent), page_(page), traffic_(new TrafficRow(this)) {}
 
 template <class Record>
-QPushButton* SettingsTabBase<Record>::Command(const QString& text, std::function<void()> operation) {
+QPushButton* SettingsTabBase<Record>::Command(const QString& text,
+                                              std::function<void()> operation) {
     QPushButton* button = CommandButton(text, std::move(operation));
     commands_.push_back(button);
     return button;
@@ -75,8 +76,10 @@ RadioPair SettingsTabBase<Record>::MakeRadios(const QString& first, const QStrin
         radio->setAccessibleName(radio->text());
         group->addButton(radio);
     }
-    connect(pair.first, &QRadioButton::clicked, this, [this, onClick] { Run([&] { onClick(false); }); });
-    connect(pair.second, &QRadioButton::clicked, this, [this, onClick] { Run([&] { onClick(true); }); });
+    connect(pair.first, &QRadioButton::clicked, this,
+            [this, onClick] { Run([&] { onClick(false); }); });
+    connect(pair.second, &QRadioButton::clicked, this,
+            [this, onClick] { Run([&] { onClick(true); }); });
     return pair;
 }
 
@@ -135,11 +138,12 @@ QGroupBox* SettingsTabBase<Record>::PasswordGroup() {
     password_ = Masked(MakeEdit(QStringLiteral("Password"), f.password, this));
     newPassword_ = Masked(MakeEdit(QStringLiteral("New Password"), f.newPassword, this));
     confirm_ = Masked(MakeEdit(QStringLiteral("Confirm Password"), f.confirmPassword, this));
-    return Group(QStringLiteral("Unit Password"),
-                 {{MakeLabel(QStringLiteral("Password"), this), password_, nullptr},
-                  {MakeLabel(QStringLiteral("New Password"), this), newPassword_, nullptr},
-                  {MakeLabel(QStringLiteral("Confirm Password"), this), confirm_, nullptr}},
-                 {Command(QStringLiteral("Set Unit Password"), [this] { page_.OnSetUnitPassword(); })});
+    return Group(
+        QStringLiteral("Unit Password"),
+        {{MakeLabel(QStringLiteral("Password"), this), password_, nullptr},
+         {MakeLabel(QStringLiteral("New Password"), this), newPassword_, nullptr},
+         {MakeLabel(QStringLiteral("Confirm Password"), this), confirm_, nullptr}},
+        {Command(QStringLiteral("Set Unit Password"), [this] { page_.OnSetUnitPassword(); })});
 }
 
 template <class Record>
@@ -188,40 +192,50 @@ QGroupBox* SettingsTabBase<Record>::RelayModeGroup(const QString& title) {
 }
 
 template <class Record>
-QGroupBox* SettingsTabBase<Record>::AlarmGroup(const QString& intervalUnit,
-                                               std::function<void()> getContent) {
-    SettingsForm& f = page_.Form();
-    QGroupBox* group = MakeGroup(QStringLiteral("Alarm"), this);
-    auto* grid = new QGridLayout;
-    for (int n = 0; n < 2; ++n) {
-        const QString name = QStringLiteral("Alarm%1").arg(n + 1);
-        alarmToggles_[n] = new QCheckBox(name, group);
-        alarmToggles_[n]->setAccessibleName(name);
-        connect(alarmToggles_[n], &QCheckBox::clicked, this,
-                [this, n] { Run([&] { page_.OnAlarmToggle(n); }); });
-        alarmModes_[n] = MakeRadios(QStringLiteral("SMS"), QStringLiteral("PHONE"), group,
-                                    [this, n](bool phone) { page_.OnAlarmModeRadio(n, phone); });
-        intervals_[n] = MakeEdit(QStringLiteral("Interval"), f.alarms[n].interval, group);
-        QWidget* row[] = {alarmToggles_[n], alarmModes_[n].first, alarmModes_[n].second,
-                          MakeLabel(QStringLiteral("Interval"), group), intervals_[n],
-                          MakeLabel(intervalUnit, group)};
-        for (int c = 0; c < 6; ++c) grid->addWidget(row[c], n, c);
-    }
-    QGroupBox* content = MakeGroup(QStringLiteral("Alarm content"), group);
-    auto* contentGrid = new QGridLayout(content);
-    auto* contentButtons = new QHBoxLayout;
+void SettingsTabBase<Record>::AddAlarmInput(QGridLayout* grid, int n, const QString& intervalUnit,
+                                            QWidget* group) {
+    const QString name = QStringLiteral("Alarm%1").arg(n + 1);
+    alarmToggles_[n] = new QCheckBox(name, group);
+    alarmToggles_[n]->setAccessibleName(name);
+    connect(alarmToggles_[n], &QCheckBox::clicked, this,
+            [this, n] { Run([&] { page_.OnAlarmToggle(n); }); });
+    alarmModes_[n] = MakeRadios(QStringLiteral("SMS"), QStringLiteral("PHONE"), group,
+                                [this, n](bool phone) { page_.OnAlarmModeRadio(n, phone); });
+    intervals_[n] = MakeEdit(QStringLiteral("Interval"), page_.Form().alarms[n].interval, group);
+    QWidget* row[] = {alarmToggles_[n],      alarmModes_[n].first,
+                      alarmModes_[n].second, MakeLabel(QStringLiteral("Interval"), group),
+                      intervals_[n],         MakeLabel(intervalUnit, group)};
+    for (int c = 0; c < 6; ++c) grid->addWidget(row[c], n, c);
+}
+
+template <class Record>
+QGroupBox* SettingsTabBase<Record>::AlarmContentGroup(std::function<void()> getContent,
+                                                      QWidget* parent) {
+    QGroupBox* content = MakeGroup(QStringLiteral("Alarm content"), parent);
+    auto* grid = new QGridLayout(content);
     for (int n = 0; n < 2; ++n) {
         const QString label = QStringLiteral("Alarm%1:").arg(n + 1);
-        alarmTexts_[n] = MakeEdit(label, f.alarmTexts[n], content);
-        AddLabelledRow(contentGrid, n, MakeLabel(label, content), alarmTexts_[n]);
+        alarmTexts_[n] = MakeEdit(label, page_.Form().alarmTexts[n], content);
+        AddLabelledRow(grid, n, MakeLabel(label, content), alarmTexts_[n]);
     }
-    if (getContent) contentButtons->addWidget(Command(QStringLiteral("Get Data"), std::move(getContent)));
-    contentButtons->addWidget(Command(QStringLiteral("Set Data"), [this] { page_.OnSetAlarmContent(); }));
-    contentGrid->addLayout(contentButtons, 2, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    if (getContent) buttons->addWidget(Command(QStringLiteral("Get Data"), std::move(getContent)));
+    buttons->addWidget(Command(QStringLiteral("Set Data"), [this] { page_.OnSetAlarmContent(); }));
+    grid->addLayout(buttons, 2, 0, 1, 2);
+    return content;
+}
+
+template <class Record>
+QGroupBox* SettingsTabBase<Record>::AlarmGroup(const QString& intervalUnit,
+                                               std::function<void()> getContent) {
+    QGroupBox* group = MakeGroup(QStringLiteral("Alarm"), this);
+    auto* inputs = new QGridLayout;
+    for (int n = 0; n < 2; ++n) AddAlarmInput(inputs, n, intervalUnit, group);
     auto* column = new QVBoxLayout(group);
-    column->addLayout(grid);
-    column->addWidget(Command(QStringLiteral("Set Alarm Mode"), [this] { page_.OnSetAlarmMode(); }));
-    column->addWidget(content);
+    column->addLayout(inputs);
+    column->addWidget(
+        Command(QStringLiteral("Set Alarm Mode"), [this] { page_.OnSetAlarmMode(); }));
+    column->addWidget(AlarmContentGroup(std::move(getContent), group));
     return group;
 }
 
@@ -249,9 +263,12 @@ template <class Record>
 void SettingsTabBase<Record>::Redraw() {
     const SettingsForm& f = page_.Form();
     for (QPushButton* button : commands_) button->setEnabled(page_.CommandsEnabled());
-    for (auto [edit, text] : {std::pair{unitName_, &f.unitName}, {unitVersion_, &f.unitVersion},
-                              {password_, &f.password}, {newPassword_, &f.newPassword},
-                              {confirm_, &f.confirmPassword}, {reception_, &f.reception},
+    for (auto [edit, text] : {std::pair{unitName_, &f.unitName},
+                              {unitVersion_, &f.unitVersion},
+                              {password_, &f.password},
+                              {newPassword_, &f.newPassword},
+                              {confirm_, &f.confirmPassword},
+                              {reception_, &f.reception},
                               {unitPhone_, &f.unitPhone}}) {
         ShowText(edit, *text);
     }

@@ -15,6 +15,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
+class QGridLayout;
 class QGroupBox;
 class QRadioButton;
 
@@ -56,8 +57,7 @@ protected:
     RadioPair MakeRadios(const QString& first, const QString& second, QWidget* parent,
                          std::function<void(bool)> onClick);
     // A grid of labelled rows: {label, field, after}.
-    QGroupBox* Group(const QString& title,
-                     std::initializer_list<std::array<QWidget*, 3>> rows,
+    QGroupBox* Group(const QString& title, std::initializer_list<std::array<QWidget*, 3>> rows,
                      std::initializer_list<QWidget*> buttons);
     // Columns of groups above the Send/Receive line.
     void PlaceColumns(std::initializer_list<std::vector<QWidget*>> columns);
@@ -69,6 +69,8 @@ protected:
     Page& page_;
 
 private:
+    void AddAlarmInput(QGridLayout* grid, int n, const QString& intervalUnit, QWidget* group);
+    QGroupBox* AlarmContentGroup(std::function<void()> getContent, QWidget* parent);
     void RedrawAlarms();
 
     std::vector<QPushButton*> commands_;

@@ -52,8 +52,9 @@ SpecialPageWidget::SpecialPageWidget(CSpecial& page, QWidget* parent)
     number_ = AddField(1, QStringLiteral("Phone number"), form.Number,
                        [this] { page_.OnSearchNumber(); });
     name_ = AddField(2, QStringLiteral("User name"), form.Name, [this] { page_.OnSearchName(); });
-    Place(QStringLiteral("User Detail"), BuildModeControls(), true, [this] { page_.OnSet(); },
-          [this] { page_.OnDelete(); });
+    Place(
+        QStringLiteral("User Detail"), BuildModeControls(), true, [this] { page_.OnSet(); },
+        [this] { page_.OnDelete(); });
     OnRowClicked([this](int row) { page_.OnRowClicked(row); });
     Refresh();
 }
@@ -68,8 +69,10 @@ QWidget* SpecialPageWidget::BuildModeControls() {
     pickers_ = new QGridLayout;
     AddPicker(0, QStringLiteral("From Time"), QStringLiteral("HH:mm"), &SpecialForm::FromTime);
     AddPicker(1, QStringLiteral("To Time"), QStringLiteral("HH:mm"), &SpecialForm::ToTime);
-    AddPicker(2, QStringLiteral("From Date"), QStringLiteral("yyyy/MM/dd HH:mm"), &SpecialForm::FromDate);
-    AddPicker(3, QStringLiteral("To Date"), QStringLiteral("yyyy/MM/dd HH:mm"), &SpecialForm::ToDate);
+    AddPicker(2, QStringLiteral("From Date"), QStringLiteral("yyyy/MM/dd HH:mm"),
+              &SpecialForm::FromDate);
+    AddPicker(3, QStringLiteral("To Date"), QStringLiteral("yyyy/MM/dd HH:mm"),
+              &SpecialForm::ToDate);
     amount_ = MakeEdit(QStringLiteral("Entries Amount"), page_.Form().Amount, this);
     amount_->setValidator(new AmountValidator(amount_));
     amountLabel_ = MakeLabel(QStringLiteral("Entries Amount"), this);
@@ -103,7 +106,8 @@ QWidget* SpecialPageWidget::BuildWeekDays() {
         days_[d] = new QCheckBox(title, group);
         days_[d]->setAccessibleName(title);
         row->addWidget(days_[d]);
-        connect(days_[d], &QCheckBox::toggled, this, [this, d](bool on) { page_.Form().Days[d] = on; });
+        connect(days_[d], &QCheckBox::toggled, this,
+                [this, d](bool on) { page_.Form().Days[d] = on; });
     }
     weekDays_ = group;
     return group;

@@ -1,6 +1,8 @@
 // The demo mode against the simulated unit: the window connects, the phone
 // tab uploads a few slots with the LED and the progress bar following the
 // run, and the window closes cleanly while the unit is still talking.
+#include "app/demo_mode.h"
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -8,7 +10,6 @@
 #include <memory>
 #include <set>
 
-#include "app/demo_mode.h"
 #include "app/list_page_widgets.h"
 #include "app/main_window.h"
 #include "fakes.h"
@@ -78,11 +79,13 @@ bool DemoModeTest::Connect() {
     window_->Action(Command::Connect)->trigger();
     CMainFrame& frame = window_->Frame();
     // Connected, the house count in, and the start-up tick has made the LED.
-    return QTest::qWaitFor([&] {
-        return frame.Engine().Connected() && frame.Engine().ReplySeen() &&
-               frame.Phone().CommandsEnabled() && frame.Model().Houses.Size() == 200 &&
-               window_->Status()->Led();
-    }, kLimitMs);
+    return QTest::qWaitFor(
+        [&] {
+            return frame.Engine().Connected() && frame.Engine().ReplySeen() &&
+                   frame.Phone().CommandsEnabled() && frame.Model().Houses.Size() == 200 &&
+                   window_->Status()->Led();
+        },
+        kLimitMs);
 }
 
 void DemoModeTest::demoUsesItsOwnFoldersAndSaysSo() {
@@ -94,9 +97,11 @@ void DemoModeTest::demoUsesItsOwnFoldersAndSaysSo() {
 
 void DemoModeTest::connectsAndUploadsFromThePhoneTab() {
     QVERIFY(Connect());
-    QCOMPARE(window_->Status()->ConnectionPane()->text(), QStringLiteral("ID:0001 is connected..."));
+    QCOMPARE(window_->Status()->ConnectionPane()->text(),
+             QStringLiteral("ID:0001 is connected..."));
     auto* phone = static_cast<NumberPageWidget*>(window_->Pages()[0]);
-    for (int slot : {101, 102, 103}) SetSlot(phone, QString::number(slot), QStringLiteral("55501%1").arg(slot));
+    for (int slot : {101, 102, 103})
+        SetSlot(phone, QString::number(slot), QStringLiteral("55501%1").arg(slot));
     PhoneList& phones = window_->Frame().Model().Phones;
     QCOMPARE(phones.Status(100), RowStatus::Pending);
 
@@ -111,9 +116,12 @@ void DemoModeTest::connectsAndUploadsFromThePhoneTab() {
     watch.start(1);
     Button(phone, QStringLiteral("Download All Phones"))->click();
     QVERIFY(!window_->Frame().Phone().CommandsEnabled());
-    QVERIFY(QTest::qWaitFor([&] {
-        return phones.Status(102) == RowStatus::InUnit && window_->Frame().Phone().CommandsEnabled();
-    }, kLimitMs));
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            return phones.Status(102) == RowStatus::InUnit &&
+                   window_->Frame().Phone().CommandsEnabled();
+        },
+        kLimitMs));
     watch.stop();
 
     for (int row : {100, 101, 102}) QCOMPARE(phones.Status(row), RowStatus::InUnit);
@@ -141,7 +149,8 @@ void DemoModeTest::connectsAndUploadsFromThePhoneTab() {
 void DemoModeTest::closesWhileTheUnitIsStillSending() {
     QVERIFY(Connect());
     window_->Frame().LogPage().OnGetEntireLog();
-    QVERIFY(QTest::qWaitFor([&] { return !window_->Frame().LogView().Cell(0, 2).empty(); }, kLimitMs));
+    QVERIFY(
+        QTest::qWaitFor([&] { return !window_->Frame().LogView().Cell(0, 2).empty(); }, kLimitMs));
     // The log is still arriving: the monitoring thread waits for this thread.
     window_.reset();
     QVERIFY(QFile::exists(demo_->Folder() + QStringLiteral("/DORVIK.ini")));

@@ -1,5 +1,7 @@
 // The main window: menus, toolbars and their prompts, the six tabs, view
 // switching, the project file commands and the close question.
+#include "app/main_window.h"
+
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -14,7 +16,6 @@
 
 #include "app/grid_table_model.h"
 #include "app/list_tab_widget.h"
-#include "app/main_window.h"
 #include "fakes.h"
 #include "model/config_dir.h"
 
@@ -40,7 +41,8 @@ std::string ReadFile(const QString& path) {
 // Texts of the actions, "" for a separator.
 QStringList Texts(const QList<QAction*>& actions, bool tips) {
     QStringList texts;
-    for (QAction* a : actions) texts << (a->isSeparator() ? QString() : tips ? a->toolTip() : a->text());
+    for (QAction* a : actions)
+        texts << (a->isSeparator() ? QString() : tips ? a->toolTip() : a->text());
     return texts;
 }
 
@@ -79,7 +81,9 @@ void MainWindowTest::init() {
     files_ = ScriptedFileChooser();
 }
 
-void MainWindowTest::cleanup() { dir_.reset(); }
+void MainWindowTest::cleanup() {
+    dir_.reset();
+}
 
 std::unique_ptr<CMainWindow> MainWindowTest::MakeWindow() {
     MainWindowOptions options;
@@ -102,7 +106,8 @@ void MainWindowTest::menusHoldTheirItemsInOrderWithShortcuts() {
     QCOMPARE(Texts(menus[1]->menu()->actions(), false),
              QStringList({"&Toolbar", "&Status Bar", "", "1", "2"}));
     QCOMPARE(Texts(menus[2]->menu()->actions(), false), QStringList({"&About DORVIK..."}));
-    QCOMPARE(window->Action(Command::ChooseView)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    QCOMPARE(window->Action(Command::ChooseView)->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+N")));
     QCOMPARE(window->Action(Command::Open)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     QCOMPARE(window->Action(Command::Save)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     // The toolbar and status bar items hide what they name.
@@ -115,17 +120,19 @@ void MainWindowTest::menusHoldTheirItemsInOrderWithShortcuts() {
 void MainWindowTest::toolbarsKeepTheirOrderTipsAndPrompts() {
     auto window = MakeWindow();
     const QList<QAction*> main = window->MainToolBar()->actions();
-    QCOMPARE(Texts(main, true), QStringList({" Setting or Log", "Open", "Save", "Save As", "",
-                                             "Communciation", "", "Connect/Disconnect", "", "Language"}));
+    QCOMPARE(Texts(main, true),
+             QStringList({" Setting or Log", "Open", "Save", "Save As", "", "Communciation", "",
+                          "Connect/Disconnect", "", "Language"}));
     QStringList prompts;
     for (QAction* a : main) {
         if (a->isSeparator()) continue;
         a->showStatusText(window.get());
         prompts << window->Status()->currentMessage();
     }
-    QCOMPARE(prompts, QStringList({"Choose Setting or Log", "Open an existing *.gto",
-                                   "Save the active document ", "Save the active document with a new name",
-                                   "Set serial port param", "Connect/Disconnect to Unit", "Set Language"}));
+    QCOMPARE(prompts,
+             QStringList({"Choose Setting or Log", "Open an existing *.gto",
+                          "Save the active document ", "Save the active document with a new name",
+                          "Set serial port param", "Connect/Disconnect to Unit", "Set Language"}));
     for (QToolBar* bar : {window->MainToolBar(), window->ViewToolBar()}) {
         QVERIFY(bar->isMovable());
         QCOMPARE(bar->allowedAreas(), Qt::AllToolBarAreas);
@@ -149,7 +156,8 @@ void MainWindowTest::sixTabsInOrderAndEveryControlNamedByItsLabel() {
         QCOMPARE(label->buddy()->accessibleName(), label->text());
         ++named;
     }
-    for (auto* button : window->findChildren<QPushButton*>()) QCOMPARE(button->accessibleName(), button->text());
+    for (auto* button : window->findChildren<QPushButton*>())
+        QCOMPARE(button->accessibleName(), button->text());
     QVERIFY2(named > 40, qPrintable(QString::number(named)));
     // The phone tab's list holds one row per slot and reads them when asked.
     auto* phone = dynamic_cast<ListTabWidget*>(window->Pages()[0]);
@@ -165,7 +173,8 @@ void MainWindowTest::viewsSwitchByMenuToolbarAndNew() {
     QAction* settingButton = window->ViewToolBar()->actions()[0];
     auto shows = [&](FrameView view) {
         const bool log = view == FrameView::Log;
-        return window->Frame().CurrentView() == view && window->Views()->currentIndex() == (log ? 1 : 0) &&
+        return window->Frame().CurrentView() == view &&
+               window->Views()->currentIndex() == (log ? 1 : 0) &&
                window->Action(Command::LogView)->isChecked() == log &&
                window->Action(Command::SettingView)->isChecked() == !log &&
                logButton->isChecked() == log && settingButton->isChecked() == !log;

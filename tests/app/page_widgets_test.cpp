@@ -125,7 +125,8 @@ void PageWidgetsTest::unitCommandButtonsFollowTheConnection() {
     QPushButton* getName = Named<QPushButton>(Page(3), QStringLiteral("Get Unit Name"));
     QPushButton* pcTime = Named<QPushButton>(Page(3), QStringLiteral("Get PC Time"));
     QPushButton* status = Named<QPushButton>(Page(4), QStringLiteral("Get Status"));
-    QPushButton* log = Named<QPushButton>(window_->LogView(), QStringLiteral("Get The Entire Log From Unit"));
+    QPushButton* log =
+        Named<QPushButton>(window_->LogView(), QStringLiteral("Get The Entire Log From Unit"));
     for (QPushButton* b : {getAll, getName, status, log}) QVERIFY(!b->isEnabled());
     QVERIFY(pcTime->isEnabled());
     window_->Frame().Engine().EnableAllPages(true);
@@ -146,7 +147,8 @@ void PageWidgetsTest::specialModeShowsItsControlsAndAmountTakesThreeDigits() {
     special->ModeButton(SpecialMode::DateToDate)->click();
     QVERIFY(!special->WeekDays()->isVisible());
     QVERIFY(fromDate->isVisible());
-    QCOMPARE(fromDate->dateTime().toString(QStringLiteral("yyyy/MM/dd HH:mm")), QStringLiteral("2010/01/01 00:00"));
+    QCOMPARE(fromDate->dateTime().toString(QStringLiteral("yyyy/MM/dd HH:mm")),
+             QStringLiteral("2010/01/01 00:00"));
     QCOMPARE(window_->Frame().Special().Grid().SelectedRow(), 20);  // first P slot
     special->ModeButton(SpecialMode::EntriesAmount)->click();
     QVERIFY(special->AmountEdit()->isVisible());
@@ -166,7 +168,8 @@ void PageWidgetsTest::settingsTogglesEnableTheirControls() {
     QVERIFY(phone->isEnabled() && interval->isEnabled());
     phone->click();
     QVERIFY(window_->Frame().Msic().Form().alarms[0].phoneChecked);
-    auto* current = InGroup<QLineEdit>(msic, QStringLiteral("Battery backup"), QStringLiteral("Current"));
+    auto* current =
+        InGroup<QLineEdit>(msic, QStringLiteral("Battery backup"), QStringLiteral("Current"));
     QVERIFY(!current->isEnabled());
     InGroup<QCheckBox>(msic, QStringLiteral("Battery backup"), QStringLiteral("Enable"))->click();
     QVERIFY(current->isEnabled());
