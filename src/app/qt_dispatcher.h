@@ -1,6 +1,9 @@
 #pragma once
 // Runs work on the window thread for the drivers' monitoring threads.
 #include <QObject>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
 
 #include "platform/ui_dispatcher.h"
 
@@ -11,15 +14,33 @@ namespace dorvik {
 // so the work of one caller runs in call order. On the window thread itself
 // the work runs at once.
 //
-// A thread blocked in Invoke needs the window thread's event loop: the
-// window thread must never wait for such a thread to end while it may be
-// inside Invoke (destroying the dispatcher releases every waiting caller
-// without running their work).
+// Before the window thread waits for such a thread to end (closing a
+// driver), it calls Close: every waiting caller is released without its
+// work being run, and later calls return at once. Destroying the dispatcher
+// closes it.
 class QtDispatcher : public QObject, public UiDispatcher {
     Q_OBJECT
 public:
     explicit QtDispatcher(QObject* parent = nullptr) : QObject(parent) {}
+    ~QtDispatcher() override { Close(); }
+
     void Invoke(const std::function<void()>& fn) override;
+    // Window thread only.
+    void Close();
+    bool Closed() const;
+
+private:
+    struct Call {
+        const std::function<void()>* work;
+        bool running = false;
+        bool done = false;
+    };
+    void Run(const std::shared_ptr<Call>& call);
+
+    mutable std::mutex mutex_;
+    std::condition_variable changed_;
+    bool closed_ = false;
+    int posting_ = 0;  // callers between their check and their post
 };
 
 }  // namespace dorvik

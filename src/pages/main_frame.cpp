@@ -111,7 +111,8 @@ void CMainFrame::Start() {
 
 void CMainFrame::OnStartupTick() {
     indicatorCreated_ = true;
-    engine_.SetIndicator(LedState::Off);
+    // The LED starts dark, unless a link came up before the tick.
+    if (!engine_.Connected()) engine_.SetIndicator(LedState::Off);
     if (settings_.autoOpen && !model_.ProjectPath.empty()) {
         std::error_code ec;
         if (std::filesystem::is_regular_file(model_.ProjectPath, ec) &&

@@ -37,7 +37,7 @@ public:
 
 class UploadRun {
 public:
-    UploadRun(ConnectionEngine& engine, UploadSlots& slots) : engine_(engine), slots_(slots) {}
+    UploadRun(ConnectionEngine& engine, UploadSlots& list) : engine_(engine), slots_(list) {}
 
     // Starts a run (the caller has checked the connection).
     void Start();

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <atomic>
 #include <thread>
 
 #include "app/qt_dispatcher.h"
@@ -27,6 +28,7 @@ private slots:
     void timerMayBeDestroyedByItsOwnTick();
     void dispatcherRunsWorkerCallsOnGuiThreadInOrder();
     void dispatcherOnGuiThreadRunsAtOnce();
+    void dispatcherCloseReleasesWaitingCallers();
     void messageBoxReturnsTheClickedAnswer();
 };
 
@@ -110,6 +112,31 @@ void PlatformBindingsTest::dispatcherOnGuiThreadRunsAtOnce() {
     bool ran = false;
     dispatcher.Invoke([&] { ran = true; });
     QVERIFY(ran);
+}
+
+void PlatformBindingsTest::dispatcherCloseReleasesWaitingCallers() {
+    QtDispatcher dispatcher;
+    std::atomic<bool> posted{false}, returned{false};
+    bool ran = false;
+    // The window thread does not run its loop: the worker stays blocked.
+    std::thread worker([&] {
+        posted = true;
+        dispatcher.Invoke([&] { ran = true; });
+        returned = true;
+    });
+    while (!posted) QThread::yieldCurrentThread();
+    QThread::msleep(20);
+    QVERIFY(!returned);
+    dispatcher.Close();
+    worker.join();  // would hang if the caller were still waiting
+    QVERIFY(returned);
+    QCoreApplication::processEvents();
+    QVERIFY(!ran);
+    // Later calls return at once without running.
+    std::thread late([&] { dispatcher.Invoke([&] { ran = true; }); });
+    late.join();
+    dispatcher.Invoke([&] { ran = true; });
+    QVERIFY(!ran);
 }
 
 void PlatformBindingsTest::messageBoxReturnsTheClickedAnswer() {

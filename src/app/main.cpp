@@ -1,0 +1,93 @@
+// dorvik: the desktop tool. Without a device it can run on the simulated
+// unit (--demo); --port DEVICE (or DORVIK_DEVICE) names a real unit's
+// serial device; --screenshots DIR renders the documentation pictures.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <cstdio>
+#include <memory>
+
+#include "app/data_dir.h"
+#include "app/demo_mode.h"
+#include "app/main_window.h"
+#include "app/screenshots.h"
+#include "app/splash_dialog.h"
+#include "app/start_pictures.h"
+
+namespace {
+
+struct Arguments {
+    bool demo = false;
+    bool splash = true;
+    QString device;
+    QString screenshots;
+};
+
+Arguments Parse(const QApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("DORVIK: configures a GSM access-control unit."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption demo(QStringLiteral("demo"),
+                                  QStringLiteral("Work on a simulated unit."));
+    const QCommandLineOption port(
+        QStringLiteral("port"), QStringLiteral("Serial device of the unit (else $DORVIK_DEVICE)."),
+        QStringLiteral("device"));
+    const QCommandLineOption shots(
+        QStringLiteral("screenshots"),
+        QStringLiteral("Render the window's pictures into a folder (demo)."),
+        QStringLiteral("dir"));
+    const QCommandLineOption noSplash(QStringLiteral("no-splash"),
+                                      QStringLiteral("Start without the start picture."));
+    parser.addOptions({demo, port, shots, noSplash});
+    parser.process(app);
+    Arguments args;
+    args.screenshots = parser.value(shots);
+    args.demo = parser.isSet(demo) || !args.screenshots.isEmpty();
+    args.splash = !parser.isSet(noSplash) && args.screenshots.isEmpty();
+    args.device = parser.isSet(port) ? parser.value(port) : qEnvironmentVariable("DORVIK_DEVICE");
+    return args;
+}
+
+int Fail(const QString& why) {
+    std::fprintf(stderr, "dorvik: %s\n", qPrintable(why));
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace dorvik;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("DORVIK"));
+    QApplication::setApplicationVersion(QStringLiteral(DORVIK_VERSION));
+    const Arguments args = Parse(app);
+
+    // The demo outlives the window: the window closes its link first.
+    std::unique_ptr<DemoSession> demo;
+    if (args.demo) {
+        demo = std::make_unique<DemoSession>();
+        if (!demo->UseOwnFolders() || !demo->StartUnit(FindUnitSim())) return Fail(demo->Error());
+    }
+    const QString dataDir = QString::fromStdString(DataDir());
+    EnsureStartPictures(dataDir);
+    if (args.splash) CSplashDlg(dataDir).Start(true);
+
+    MainWindowOptions options;
+    options.dataDir = dataDir;
+    if (demo) options.titleSuffix = QString::fromLatin1(kDemoTitle);
+    CMainWindow window(options);
+    if (demo) {
+        demo->Configure(window.Frame());
+    } else if (!args.device.isEmpty()) {
+        window.Frame().SetDeviceOverride(args.device.toStdString());
+    }
+    if (!args.screenshots.isEmpty()) {
+        QString error;
+        const QStringList files = RenderScreenshots(window, args.screenshots, &error);
+        for (const QString& file : files) std::printf("%s\n", qPrintable(file));
+        return files.isEmpty() ? Fail(error) : 0;
+    }
+    window.showMaximized();
+    return app.exec();
+}

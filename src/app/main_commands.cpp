@@ -1,0 +1,74 @@
+#include "app/main_commands.h"
+
+namespace dorvik {
+namespace {
+
+constexpr auto kNoKey = QKeySequence::UnknownKey;
+
+const std::array<CommandSpec, kCommandCount> kSpecs = {{
+    {Command::ChooseView, "&New\tCtrl+N", "Choose Setting or Log", " Setting or Log",
+     IconKind::ChooseView, QKeySequence::New, false},
+    {Command::Open, "&Open...\tCtrl+O", "Open an existing *.gto", "Open", IconKind::Open,
+     QKeySequence::Open, false},
+    {Command::Save, "&Save\tCtrl+S", "Save the active document ", "Save", IconKind::Save,
+     QKeySequence::Save, false},
+    {Command::SaveAs, "Save &As...", "Save the active document with a new name", "Save As",
+     IconKind::SaveAs, kNoKey, false},
+    {Command::AutoOpen, "Auto open last file", "", "", std::nullopt, kNoKey, true},
+    {Command::Communication, "Communication Selection", "Set serial port param", "Communciation",
+     IconKind::Communication, kNoKey, false},
+    {Command::Exit, "E&xit", "", "", std::nullopt, kNoKey, false},
+    {Command::ShowToolbar, "&Toolbar", "", "", std::nullopt, kNoKey, true},
+    {Command::ShowStatusBar, "&Status Bar", "", "", std::nullopt, kNoKey, true},
+    {Command::SettingView, "1", "", "", std::nullopt, kNoKey, true},
+    {Command::LogView, "2", "", "", std::nullopt, kNoKey, true},
+    {Command::About, "&About DORVIK...", "", "", std::nullopt, kNoKey, false},
+    {Command::Connect, "Connect/Disconnect", "Connect/Disconnect to Unit", "Connect/Disconnect",
+     IconKind::Connect, kNoKey, false},
+    {Command::Language, "Language", "Set Language", "Language", IconKind::Language, kNoKey, false},
+}};
+
+using C = Command;
+const std::array<MenuSpec, 3> kMenus = {{
+    {"&File",
+     {C::ChooseView, C::Open, C::Save, C::SaveAs, C::AutoOpen, std::nullopt, C::Communication,
+      std::nullopt, C::Exit},
+     9},
+    {"&View", {C::ShowToolbar, C::ShowStatusBar, std::nullopt, C::SettingView, C::LogView}, 5},
+    {"&Help", {C::About}, 1},
+}};
+
+const std::array<std::optional<Command>, 10> kMainToolbar = {
+    C::ChooseView,    C::Open,      C::Save,    C::SaveAs,    std::nullopt,
+    C::Communication, std::nullopt, C::Connect, std::nullopt, C::Language};
+
+}  // namespace
+
+const CommandSpec& SpecOf(Command id) {
+    return kSpecs[static_cast<std::size_t>(id)];
+}
+
+const std::array<MenuSpec, 3>& MenuSpecs() {
+    return kMenus;
+}
+
+const std::array<std::optional<Command>, 10>& MainToolbarSpec() {
+    return kMainToolbar;
+}
+
+QAction* MakeAction(Command id, QObject* parent) {
+    const CommandSpec& spec = SpecOf(id);
+    auto* action = new QAction(QString::fromLatin1(spec.label), parent);
+    action->setStatusTip(QString::fromLatin1(spec.prompt));
+    if (*spec.tip) {
+        // A toolbar button is named by its tool tip.
+        action->setIconText(QString::fromLatin1(spec.tip).trimmed());
+        action->setToolTip(QString::fromLatin1(spec.tip));
+    }
+    if (spec.icon) action->setIcon(PaintedIcon(*spec.icon, 16));
+    if (spec.shortcut != kNoKey) action->setShortcut(spec.shortcut);
+    action->setCheckable(spec.checkable);
+    return action;
+}
+
+}  // namespace dorvik

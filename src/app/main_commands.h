@@ -1,0 +1,56 @@
+#pragma once
+// The commands of the main window's menus and toolbars: their labels, the
+// prompt each shows in the status bar, their tool tips and pictures.
+#include <QAction>
+#include <QKeySequence>
+#include <array>
+#include <optional>
+
+#include "app/app_icons.h"
+
+namespace dorvik {
+
+enum class Command {
+    ChooseView,
+    Open,
+    Save,
+    SaveAs,
+    AutoOpen,
+    Communication,
+    Exit,
+    ShowToolbar,
+    ShowStatusBar,
+    SettingView,
+    LogView,
+    About,
+    Connect,
+    Language,
+};
+inline constexpr int kCommandCount = 14;
+
+struct CommandSpec {
+    Command id;
+    const char* label;   // as the menu shows it; toolbar-only commands: their name
+    const char* prompt;  // status bar text while the pointer is on it; may be empty
+    const char* tip;     // tool tip; may be empty
+    std::optional<IconKind> icon;
+    QKeySequence::StandardKey shortcut;
+    bool checkable;
+};
+
+const CommandSpec& SpecOf(Command id);
+
+// The menus: title, then the items (nullopt: a separator).
+struct MenuSpec {
+    const char* title;
+    std::array<std::optional<Command>, 9> items;
+    int count;
+};
+const std::array<MenuSpec, 3>& MenuSpecs();
+// The main toolbar in order (nullopt: a separator).
+const std::array<std::optional<Command>, 10>& MainToolbarSpec();
+
+// An action for the command: label, prompt, tool tip, picture, shortcut.
+QAction* MakeAction(Command id, QObject* parent);
+
+}  // namespace dorvik

@@ -1,0 +1,232 @@
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <tuple>
+
+#include "app/about_dialog.h"
+#include "app/communication_dialog.h"
+#include "app/data_dir.h"
+#include "app/language_dialog.h"
+#include "app/list_page_widgets.h"
+#include "app/log_view_widget.h"
+#include "app/settings_page_widgets.h"
+#include "app/special_page_widget.h"
+#include "model/config_dir.h"
+
+namespace dorvik {
+namespace {
+
+constexpr int kRefreshMs = 50;
+constexpr int kProgressWidth = 300;
+const QSize kViewButton(96, 40);
+const QSize kMinimumView(1000, 600);
+
+}  // namespace
+
+CMainWindow::CMainWindow(MainWindowOptions options, QWidget* parent)
+    : QMainWindow(parent),
+      options_(std::move(options)),
+      screenMessages_(this),
+      screenFiles_(this),
+      status_(new CStatusBarWithProgress(timers_, kProgressWidth, this)) {
+    if (options_.dataDir.isEmpty()) options_.dataDir = QString::fromStdString(DataDir());
+    setStatusBar(status_);
+    FileChooser& files = options_.files ? *options_.files : screenFiles_;
+    frame_ = std::make_unique<CMainFrame>(
+        FrameSeams{dispatcher_, timers_, Messages(), files, *status_, *status_, *status_, clock_},
+        options_.settingsPath);
+    setWindowTitle(QString::fromLatin1(kWindowTitle) + options_.titleSuffix);
+    CreateActions();
+    CreateMenus();
+    CreateToolBars();
+    CreateViews();
+    BindCommands();
+    frame_->onStartupTick = [this] { OnStartupTick(); };
+    connect(&refresh_, &QTimer::timeout, this, &CMainWindow::RefreshPages);
+    refresh_.start(kRefreshMs);
+    ShowCurrentView();
+    frame_->Start();
+}
+
+CMainWindow::~CMainWindow() {
+    refresh_.stop();
+    // Monitoring threads waiting for this thread are let go before they are joined.
+    dispatcher_.Close();
+    delete takeCentralWidget();
+    pages_.clear();
+    logView_ = nullptr;
+    frame_.reset();
+}
+
+MessageBox& CMainWindow::Messages() {
+    return options_.messages ? *options_.messages : screenMessages_;
+}
+
+void CMainWindow::CreateActions() {
+    for (int i = 0; i < kCommandCount; ++i) actions_[i] = MakeAction(static_cast<Command>(i), this);
+    Action(Command::AutoOpen)->setChecked(frame_->AutoOpen());
+    Action(Command::ShowToolbar)->setChecked(true);
+    Action(Command::ShowStatusBar)->setChecked(true);
+}
+
+void CMainWindow::CreateMenus() {
+    for (const MenuSpec& spec : MenuSpecs()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(spec.title));
+        for (int i = 0; i < spec.count; ++i) {
+            if (spec.items[i]) {
+                menu->addAction(Action(*spec.items[i]));
+            } else {
+                menu->addSeparator();
+            }
+        }
+    }
+}
+
+void CMainWindow::CreateToolBars() {
+    mainBar_ = addToolBar(QStringLiteral("Toolbar"));
+    mainBar_->setObjectName(QStringLiteral("mainToolBar"));
+    for (const auto& item : MainToolbarSpec()) {
+        if (item) {
+            mainBar_->addAction(Action(*item));
+        } else {
+            mainBar_->addSeparator();
+        }
+    }
+    // The View menu's check follows the toolbar also when it is closed otherwise.
+    connect(mainBar_, &QToolBar::visibilityChanged, Action(Command::ShowToolbar),
+            &QAction::setChecked);
+    CreateViewToolBar();
+}
+
+// Two large check buttons, "Setting" and " Log", bound to the View items "1" and "2".
+void CMainWindow::CreateViewToolBar() {
+    viewBar_ = addToolBar(QStringLiteral("View"));
+    viewBar_->setObjectName(QStringLiteral("viewToolBar"));
+    viewBar_->setIconSize(QSize(32, 32));
+    viewBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    const std::tuple<Command, IconKind, const char*> buttons[] = {
+        {Command::SettingView, IconKind::SettingView, "Setting"},
+        {Command::LogView, IconKind::LogView, " Log"}};
+    for (auto [id, icon, text] : buttons) {
+        auto* action = new QAction(PaintedIcon(icon, 32), QString::fromLatin1(text), this);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, Action(id), &QAction::trigger);
+        connect(Action(id), &QAction::toggled, action, &QAction::setChecked);
+        viewBar_->addAction(action);
+        QWidget* button = viewBar_->widgetForAction(action);
+        button->setFixedSize(kViewButton);
+        button->setAccessibleName(action->text());
+    }
+}
+
+void CMainWindow::CreateViews() {
+    tabs_ = new QTabWidget;
+    tabs_->setObjectName(QStringLiteral("settingView"));
+    const std::pair<PageWidget*, const char*> tabs[] = {
+        {new NumberPageWidget(frame_->Phone()), "Phone Numbers"},
+        {new SpecialPageWidget(frame_->Special()), "Special Phone Numbers"},
+        {new NumberPageWidget(frame_->Alarm()), "Alarm Phone Numbers"},
+        {new MsicWidget(frame_->Msic()), "Miscellaneous"},
+        {new MultiRelayWidget(frame_->MultiRelay()), "Miscellaneous"},
+        {new HousePageWidget(frame_->House()), "House Dial Numbers"},
+    };
+    for (int i = 0; i < 6; ++i) {
+        pages_.push_back(tabs[i].first);
+        tabs_->addTab(tabs[i].first, TabIcon(std::min(i, 3)), QString::fromLatin1(tabs[i].second));
+    }
+    logView_ = new LogViewWidget(frame_->LogView(), frame_->LogPage());
+    views_ = new QStackedWidget;
+    views_->addWidget(tabs_);
+    views_->addWidget(logView_);
+    views_->setMinimumSize(kMinimumView);
+    setCentralWidget(views_);
+}
+
+void CMainWindow::BindCommands() {
+    auto on = [this](Command id, auto fn) { connect(Action(id), &QAction::triggered, this, fn); };
+    on(Command::ChooseView, [this] {
+        frame_->ChooseSettingOrLog();
+        ShowCurrentView();
+    });
+    on(Command::SettingView, [this] {
+        frame_->ShowSettingView();
+        ShowCurrentView();
+    });
+    on(Command::LogView, [this] {
+        frame_->ShowLogView();
+        ShowCurrentView();
+    });
+    on(Command::Open, [this] {
+        frame_->OnOpen();
+        RefreshPages();
+    });
+    on(Command::Save, [this] { frame_->OnSave(); });
+    on(Command::SaveAs, [this] { frame_->OnSaveAs(); });
+    on(Command::AutoOpen, [this] {
+        frame_->ToggleAutoOpen();
+        Action(Command::AutoOpen)->setChecked(frame_->AutoOpen());
+    });
+    on(Command::Communication, [this] { RunCommunication(); });
+    on(Command::Exit, [this] { close(); });
+    on(Command::ShowToolbar, [this](bool on) { mainBar_->setVisible(on); });
+    on(Command::ShowStatusBar, [this](bool on) { status_->setVisible(on); });
+    on(Command::About, [this] { RunAbout(); });
+    on(Command::Connect, [this] {
+        frame_->OnConnect();
+        RefreshPages();
+    });
+    on(Command::Language, [this] { RunLanguage(); });
+}
+
+void CMainWindow::ShowCurrentView() {
+    const bool log = frame_->CurrentView() == FrameView::Log;
+    views_->setCurrentIndex(log ? 1 : 0);
+    Action(Command::SettingView)->setChecked(!log);
+    Action(Command::LogView)->setChecked(log);
+}
+
+void CMainWindow::RefreshPages() {
+    for (PageWidget* page : pages_) page->RefreshIfChanged();
+    if (logView_) logView_->RefreshIfChanged();
+}
+
+void CMainWindow::OnStartupTick() {
+    status_->CreateLed();
+    Action(Command::AutoOpen)->setChecked(frame_->AutoOpen());
+    ShowCurrentView();
+    RefreshPages();
+    if (options_.downloadStartPicture)
+        startPicture_.Start(StartPictureAddress(), options_.dataDir.toStdString());
+}
+
+void CMainWindow::closeEvent(QCloseEvent* event) {
+    if (frame_->CanClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void CMainWindow::RunCommunication() {
+    CCommunciation dialog(
+        frame_->Settings(), Messages(), PortPlaces{std::string(), ConfigDir()},
+        [this](const ConnectionSettings& s) { frame_->ApplyConnectionSettings(s); }, this);
+    dialog.exec();
+}
+
+void CMainWindow::RunAbout() {
+    CAboutDlg about(options_.dataDir, this);
+    about.exec();
+}
+
+void CMainWindow::RunLanguage() {
+    Clanguage dialog(options_.language ? options_.language : &fileLanguage_, this);
+    dialog.exec();
+}
+
+}  // namespace dorvik

@@ -1,0 +1,113 @@
+#include "app/page_controls.h"
+
+#include <QAbstractButton>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/qt_text.h"
+
+namespace dorvik {
+
+QPushButton* MakeButton(const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setAccessibleName(text);
+    return button;
+}
+
+QLineEdit* MakeEdit(const QString& label, std::string& field, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setAccessibleName(label);
+    QObject::connect(edit, &QLineEdit::textEdited, edit,
+                     [&field](const QString& text) { field = FromQString(text); });
+    return edit;
+}
+
+QLineEdit* MakeReadOnly(const QString& label, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setAccessibleName(label);
+    edit->setReadOnly(true);
+    return edit;
+}
+
+QGroupBox* MakeGroup(const QString& title, QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    group->setAccessibleName(title);
+    return group;
+}
+
+QLabel* MakeLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAccessibleName(text);
+    return label;
+}
+
+void ShowText(QLineEdit* edit, const std::string& text) {
+    const QString shown = ToQString(text);
+    if (edit->text() == shown) return;
+    edit->setText(shown);
+    // A long answer is read from its start.
+    if (edit->isReadOnly()) edit->setCursorPosition(0);
+}
+
+void ShowCheck(QAbstractButton* button, bool on) {
+    if (button->isChecked() != on) button->setChecked(on);
+}
+
+void AddLabelledRow(QGridLayout* grid, int row, QLabel* label, QWidget* field, QWidget* after) {
+    label->setBuddy(field);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row, 1);
+    if (after) grid->addWidget(after, row, 2);
+}
+
+TrafficRow::TrafficRow(QWidget* parent) : QWidget(parent) {
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    receive_ = MakeReadOnly(QStringLiteral("Receive"), this);
+    send_ = MakeReadOnly(QStringLiteral("Send"), this);
+    message_ = MakeReadOnly(QStringLiteral("Message"), this);
+    messageLabel_ = MakeLabel(QStringLiteral("Message"), this);
+    messageLabel_->setBuddy(message_);
+    row->addWidget(MakeLabel(QStringLiteral("Receive"), this));
+    row->addWidget(receive_, 2);
+    row->addWidget(MakeLabel(QStringLiteral("Send"), this));
+    row->addWidget(send_, 2);
+    row->addWidget(messageLabel_);
+    row->addWidget(message_, 2);
+    Show({}, {}, {}, false);
+}
+
+void TrafficRow::Show(const std::string& received, const std::string& sent,
+                      const std::string& message, bool modem) {
+    ShowText(receive_, received);
+    ShowText(send_, sent);
+    ShowText(message_, message);
+    message_->setVisible(modem);
+    messageLabel_->setVisible(modem);
+}
+
+void PageWidget::RefreshIfChanged() {
+    if (shown_ != StateRevision()) Refresh();
+}
+
+void PageWidget::Refresh() {
+    shown_ = StateRevision();
+    Redraw();
+}
+
+QPushButton* PageWidget::CommandButton(const QString& text, std::function<void()> operation) {
+    auto* button = MakeButton(text, this);
+    connect(button, &QPushButton::clicked, this,
+            [this, operation = std::move(operation)] { Run(operation); });
+    return button;
+}
+
+void PageWidget::Run(const std::function<void()>& operation) {
+    operation();
+    Refresh();
+}
+
+}  // namespace dorvik

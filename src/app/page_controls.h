@@ -1,0 +1,83 @@
+#pragma once
+// Building blocks of the tab page widgets: controls whose accessible name is
+// their visible label, the copying of edits into a page's form, the Send,
+// Receive and Message boxes, and the redraw-on-change base of every page.
+#include <QLineEdit>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QAbstractButton;
+class QBoxLayout;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace dorvik {
+
+// A button whose accessible name is its text.
+QPushButton* MakeButton(const QString& text, QWidget* parent);
+// A line edit named after its label; every edit is copied into field.
+QLineEdit* MakeEdit(const QString& label, std::string& field, QWidget* parent);
+// A read-only box named after its label.
+QLineEdit* MakeReadOnly(const QString& label, QWidget* parent);
+QGroupBox* MakeGroup(const QString& title, QWidget* parent);
+QLabel* MakeLabel(const QString& text, QWidget* parent);
+
+// Shows the text (GB18030) unless the edit already holds it, so that the
+// cursor of a user typing stays where it is.
+void ShowText(QLineEdit* edit, const std::string& text);
+void ShowCheck(QAbstractButton* button, bool on);
+
+// "label [edit] [after]" on one row of a grid.
+void AddLabelledRow(QGridLayout* grid, int row, QLabel* label, QWidget* field,
+                    QWidget* after = nullptr);
+
+// The bottom line of every page: "Receive", "Send" and the "Message" box
+// with its label, shown only in modem mode.
+class TrafficRow : public QWidget {
+public:
+    explicit TrafficRow(QWidget* parent = nullptr);
+
+    template <class Page>
+    void ShowFrom(const Page& page) {
+        Show(page.ReceiveText(), page.SendText(), page.MessageText(), page.ModemControlsShown());
+    }
+    void Show(const std::string& received, const std::string& sent, const std::string& message,
+              bool modem);
+
+    QLineEdit* Receive() const { return receive_; }
+    QLineEdit* Send() const { return send_; }
+    QLineEdit* Message() const { return message_; }
+
+private:
+    QLineEdit *receive_, *send_, *message_;
+    QLabel* messageLabel_;
+};
+
+// A tab page: redraws from its page's state when that state changed.
+class PageWidget : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    // Redraws when the state's revision moved since the last redraw.
+    void RefreshIfChanged();
+    // Redraws everything from the page's state.
+    void Refresh();
+
+protected:
+    virtual std::uint64_t StateRevision() const = 0;
+    virtual void Redraw() = 0;
+    // A button that runs a page operation, then redraws.
+    QPushButton* CommandButton(const QString& text, std::function<void()> operation);
+    // Runs a page operation, then redraws.
+    void Run(const std::function<void()>& operation);
+
+private:
+    std::optional<std::uint64_t> shown_;
+};
+
+}  // namespace dorvik

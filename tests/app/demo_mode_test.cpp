@@ -1,0 +1,160 @@
+// The demo mode against the simulated unit: the window connects, the phone
+// tab uploads a few slots with the LED and the progress bar following the
+// run, and the window closes cleanly while the unit is still talking.
+#include "app/demo_mode.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+#include <set>
+
+#include "app/list_page_widgets.h"
+#include "app/main_window.h"
+#include "fakes.h"
+#include "model/config_dir.h"
+
+using namespace dorvik;
+using dorvik::test::RecordingMessageBox;
+
+namespace {
+
+constexpr int kLimitMs = 15000;
+
+QPushButton* Button(QWidget* root, const QString& text) {
+    for (auto* b : root->findChildren<QPushButton*>()) {
+        if (b->text() == text) return b;
+    }
+    return nullptr;
+}
+
+void SetSlot(NumberPageWidget* phone, const QString& index, const QString& number) {
+    phone->IndexEdit()->clear();
+    phone->NumberEdit()->clear();
+    QTest::keyClicks(phone->IndexEdit(), index);
+    QTest::keyClicks(phone->NumberEdit(), number);
+    Button(phone, QStringLiteral("Set"))->click();
+}
+
+}  // namespace
+
+class DemoModeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void demoUsesItsOwnFoldersAndSaysSo();
+    void connectsAndUploadsFromThePhoneTab();
+    void closesWhileTheUnitIsStillSending();
+
+private:
+    bool Connect();
+
+    std::unique_ptr<DemoSession> demo_;
+    RecordingMessageBox boxes_;
+    std::unique_ptr<CMainWindow> window_;
+};
+
+void DemoModeTest::init() {
+    demo_ = std::make_unique<DemoSession>();
+    QVERIFY(demo_->UseOwnFolders());
+    QVERIFY2(demo_->StartUnit(QStringLiteral(UNITSIM_PATH)), qPrintable(demo_->Error()));
+    boxes_ = RecordingMessageBox();
+    MainWindowOptions options;
+    options.messages = &boxes_;
+    options.titleSuffix = QString::fromLatin1(kDemoTitle);
+    options.downloadStartPicture = false;
+    window_ = std::make_unique<CMainWindow>(options);
+    demo_->Configure(window_->Frame());
+    window_->show();
+}
+
+void DemoModeTest::cleanup() {
+    window_.reset();
+    demo_.reset();
+}
+
+bool DemoModeTest::Connect() {
+    window_->Action(Command::Connect)->trigger();
+    CMainFrame& frame = window_->Frame();
+    // Connected, the house count in, and the start-up tick has made the LED.
+    return QTest::qWaitFor(
+        [&] {
+            return frame.Engine().Connected() && frame.Engine().ReplySeen() &&
+                   frame.Phone().CommandsEnabled() && frame.Model().Houses.Size() == 200 &&
+                   window_->Status()->Led();
+        },
+        kLimitMs);
+}
+
+void DemoModeTest::demoUsesItsOwnFoldersAndSaysSo() {
+    QVERIFY(window_->windowTitle().endsWith(QStringLiteral("Demo on a simulated unit")));
+    QVERIFY(QString::fromStdString(DefaultSettingsPath()).startsWith(demo_->Folder()));
+    QCOMPARE(window_->Frame().Settings().password, std::string(kDemoPassword));
+    QVERIFY(QFile::exists(demo_->Folder() + QStringLiteral("/DORVIK.ini")));
+}
+
+void DemoModeTest::connectsAndUploadsFromThePhoneTab() {
+    QVERIFY(Connect());
+    QCOMPARE(window_->Status()->ConnectionPane()->text(),
+             QStringLiteral("ID:0001 is connected..."));
+    auto* phone = static_cast<NumberPageWidget*>(window_->Pages()[0]);
+    for (int slot : {101, 102, 103})
+        SetSlot(phone, QString::number(slot), QStringLiteral("55501%1").arg(slot));
+    PhoneList& phones = window_->Frame().Model().Phones;
+    QCOMPARE(phones.Status(100), RowStatus::Pending);
+
+    // Watch the LED and the progress bar while the run goes on.
+    std::set<std::pair<LedRow, LedColumn>> ledSeen;
+    bool progressSeen = false;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        progressSeen = progressSeen || window_->Status()->ProgressShown();
+        ledSeen.insert({window_->Status()->Led()->Colour(), window_->Status()->Led()->State()});
+    });
+    watch.start(1);
+    Button(phone, QStringLiteral("Download All Phones"))->click();
+    QVERIFY(!window_->Frame().Phone().CommandsEnabled());
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            return phones.Status(102) == RowStatus::InUnit &&
+                   window_->Frame().Phone().CommandsEnabled();
+        },
+        kLimitMs));
+    watch.stop();
+
+    for (int row : {100, 101, 102}) QCOMPARE(phones.Status(row), RowStatus::InUnit);
+    QVERIFY(progressSeen);
+    QVERIFY(!window_->Status()->ProgressShown());
+    // An upload keeps the link's steady green: lit all along, never dark.
+    const std::set<std::pair<LedRow, LedColumn>> steadyGreen = {{LedRow::Green, LedColumn::Lit}};
+    QCOMPARE(ledSeen, steadyGreen);
+    QCOMPARE(window_->Frame().Engine().Indicator(), LedState::Idle);
+    window_->RefreshPages();
+    QCOMPARE(Button(phone, QStringLiteral("Download All Phones"))->isEnabled(), true);
+
+    // Reading the unit's list blinks the LED until the list is in.
+    ledSeen.clear();
+    watch.start(1);
+    Button(phone, QStringLiteral("Get Numbers From Unit"))->click();
+    QVERIFY(QTest::qWaitFor([&] { return window_->Frame().Phone().CommandsEnabled(); }, kLimitMs));
+    watch.stop();
+    QVERIFY(ledSeen.count({LedRow::Green, LedColumn::Unlit}));
+    QCOMPARE(window_->Status()->Led()->State(), LedColumn::Lit);
+    QCOMPARE(phones.Used(), 43);  // the 40 it was seeded with and the 3 uploaded
+    QVERIFY2(boxes_.shown.empty(), boxes_.shown.empty() ? "" : boxes_.shown[0].text.c_str());
+}
+
+void DemoModeTest::closesWhileTheUnitIsStillSending() {
+    QVERIFY(Connect());
+    window_->Frame().LogPage().OnGetEntireLog();
+    QVERIFY(
+        QTest::qWaitFor([&] { return !window_->Frame().LogView().Cell(0, 2).empty(); }, kLimitMs));
+    // The log is still arriving: the monitoring thread waits for this thread.
+    window_.reset();
+    QVERIFY(QFile::exists(demo_->Folder() + QStringLiteral("/DORVIK.ini")));
+}
+
+QTEST_MAIN(DemoModeTest)
+#include "demo_mode_test.moc"

@@ -1,0 +1,213 @@
+// The tab page widgets: edits reach the page's form, buttons run the page's
+// operations, and the widgets redraw from the page's state.
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/list_page_widgets.h"
+#include "app/log_view_widget.h"
+#include "app/main_window.h"
+#include "app/special_page_widget.h"
+#include "fakes.h"
+#include "model/config_dir.h"
+#include "model/text_codec.h"
+
+using namespace dorvik;
+using dorvik::test::RecordingMessageBox;
+
+namespace {
+
+// The first child of root of type T whose accessible name is name.
+template <class T>
+T* Named(QWidget* root, const QString& name) {
+    for (T* w : root->findChildren<T*>()) {
+        if (w->accessibleName() == name) return w;
+    }
+    return nullptr;
+}
+
+// The control named name inside the group titled group.
+template <class T>
+T* InGroup(QWidget* root, const QString& group, const QString& name) {
+    QGroupBox* box = Named<QGroupBox>(root, group);
+    return box ? Named<T>(box, name) : nullptr;
+}
+
+// Chinese text arrives through the input method, not as key presses.
+void TypeByInputMethod(QWidget* edit, const QString& text) {
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(edit, &event);
+}
+
+}  // namespace
+
+class PageWidgetsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void phoneEditsSetAndRowClickGoThroughThePage();
+    void unitCommandButtonsFollowTheConnection();
+    void specialModeShowsItsControlsAndAmountTakesThreeDigits();
+    void settingsTogglesEnableTheirControls();
+    void messageBoxShowsOnlyInModemMode();
+    void logViewShowsEntriesAndDeleteClearsThem();
+
+private:
+    QWidget* Page(int tab) { return window_->Pages()[tab]; }
+    void Refresh() { window_->RefreshPages(); }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    RecordingMessageBox boxes_;
+    std::unique_ptr<CMainWindow> window_;
+};
+
+void PageWidgetsTest::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    qputenv(kConfigDirVariable, QFile::encodeName(dir_->path()));
+    boxes_ = RecordingMessageBox();
+    MainWindowOptions options;
+    options.settingsPath = dir_->filePath(QStringLiteral("DORVIK.ini")).toStdString();
+    options.messages = &boxes_;
+    options.dataDir = dir_->path();
+    options.downloadStartPicture = false;
+    window_ = std::make_unique<CMainWindow>(options);
+    window_->show();
+}
+
+void PageWidgetsTest::cleanup() {
+    window_.reset();
+    dir_.reset();
+}
+
+void PageWidgetsTest::phoneEditsSetAndRowClickGoThroughThePage() {
+    auto* phone = static_cast<NumberPageWidget*>(Page(0));
+    CPhone& page = window_->Frame().Phone();
+    QTest::keyClicks(phone->IndexEdit(), QStringLiteral("7"));
+    QTest::keyClicks(phone->NumberEdit(), QStringLiteral("5550123"));
+    TypeByInputMethod(phone->NameEdit(), QStringLiteral("李雷"));
+    QCOMPARE(page.Form().Name, Utf8ToGb("李雷"));
+    Named<QPushButton>(phone, QStringLiteral("Set"))->click();
+    QAbstractItemModel* rows = phone->Table()->model();
+    QCOMPARE(rows->index(6, 1).data().toString(), QStringLiteral("5550123"));
+    QCOMPARE(rows->index(6, 2).data().toString(), QStringLiteral("李雷"));
+    QCOMPARE(phone->UsedCounter()->text(), QStringLiteral("Used 1/2000"));
+    QVERIFY(boxes_.shown.empty());
+
+    // A refused Set changes nothing and says why.
+    phone->NumberEdit()->clear();
+    QTest::keyClicks(phone->NumberEdit(), QStringLiteral("55a"));
+    Named<QPushButton>(phone, QStringLiteral("Set"))->click();
+    QCOMPARE(boxes_.Texts(), std::vector<std::string>{"Ilegal phone number"});
+    QCOMPARE(rows->index(6, 1).data().toString(), QStringLiteral("5550123"));
+
+    // A click on the row fills the form from it.
+    phone->IndexEdit()->clear();
+    page.Form() = {};
+    const QRect cell = phone->Table()->visualRect(rows->index(6, 1));
+    QTest::mouseClick(phone->Table()->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(phone->IndexEdit()->text(), QStringLiteral("7"));
+    QCOMPARE(phone->NumberEdit()->text(), QStringLiteral("5550123"));
+    QCOMPARE(phone->NameEdit()->text(), QStringLiteral("李雷"));
+}
+
+void PageWidgetsTest::unitCommandButtonsFollowTheConnection() {
+    QPushButton* getAll = Named<QPushButton>(Page(0), QStringLiteral("Get Numbers From Unit"));
+    QPushButton* getName = Named<QPushButton>(Page(3), QStringLiteral("Get Unit Name"));
+    QPushButton* pcTime = Named<QPushButton>(Page(3), QStringLiteral("Get PC Time"));
+    QPushButton* status = Named<QPushButton>(Page(4), QStringLiteral("Get Status"));
+    QPushButton* log =
+        Named<QPushButton>(window_->LogView(), QStringLiteral("Get The Entire Log From Unit"));
+    for (QPushButton* b : {getAll, getName, status, log}) QVERIFY(!b->isEnabled());
+    QVERIFY(pcTime->isEnabled());
+    window_->Frame().Engine().EnableAllPages(true);
+    Refresh();
+    for (QPushButton* b : {getAll, getName, status, log}) QVERIFY(b->isEnabled());
+    // Not connected: the page refuses and sends nothing.
+    getName->click();
+    QCOMPARE(boxes_.Texts(), std::vector<std::string>{"You are disconnected from the unit"});
+    QVERIFY(window_->Frame().LogPage().SendText().empty());
+}
+
+void PageWidgetsTest::specialModeShowsItsControlsAndAmountTakesThreeDigits() {
+    auto* special = static_cast<SpecialPageWidget*>(Page(1));
+    window_->Tabs()->setCurrentIndex(1);
+    auto* fromDate = Named<QDateTimeEdit>(special, QStringLiteral("From Date"));
+    QVERIFY(special->WeekDays()->isVisible());
+    QVERIFY(!fromDate->isVisible());
+    special->ModeButton(SpecialMode::DateToDate)->click();
+    QVERIFY(!special->WeekDays()->isVisible());
+    QVERIFY(fromDate->isVisible());
+    QCOMPARE(fromDate->dateTime().toString(QStringLiteral("yyyy/MM/dd HH:mm")),
+             QStringLiteral("2010/01/01 00:00"));
+    QCOMPARE(window_->Frame().Special().Grid().SelectedRow(), 20);  // first P slot
+    special->ModeButton(SpecialMode::EntriesAmount)->click();
+    QVERIFY(special->AmountEdit()->isVisible());
+    QTest::keyClicks(special->AmountEdit(), QStringLiteral("1x234"));
+    QCOMPARE(special->AmountEdit()->text(), QStringLiteral("123"));
+    QCOMPARE(window_->Frame().Special().Form().Amount, std::string("123"));
+}
+
+void PageWidgetsTest::settingsTogglesEnableTheirControls() {
+    QWidget* msic = Page(3);
+    auto* alarm1 = Named<QCheckBox>(msic, QStringLiteral("Alarm1"));
+    auto* phone = InGroup<QRadioButton>(msic, QStringLiteral("Alarm"), QStringLiteral("PHONE"));
+    auto* interval = InGroup<QLineEdit>(msic, QStringLiteral("Alarm"), QStringLiteral("Interval"));
+    QVERIFY(!phone->isEnabled() && !interval->isEnabled());
+    alarm1->click();
+    QVERIFY(alarm1->isChecked());
+    QVERIFY(phone->isEnabled() && interval->isEnabled());
+    phone->click();
+    QVERIFY(window_->Frame().Msic().Form().alarms[0].phoneChecked);
+    auto* current =
+        InGroup<QLineEdit>(msic, QStringLiteral("Battery backup"), QStringLiteral("Current"));
+    QVERIFY(!current->isEnabled());
+    InGroup<QCheckBox>(msic, QStringLiteral("Battery backup"), QStringLiteral("Enable"))->click();
+    QVERIFY(current->isEnabled());
+    // A reply written into the page shows up in its controls.
+    window_->Frame().Msic().SetUnitNameAndVersion("Gate 1", "V2.3", false);
+    Refresh();
+    QCOMPARE(Named<QLineEdit>(msic, QStringLiteral("Unit Name"))->text(), QStringLiteral("Gate 1"));
+    // The seven relays of the other settings page start ON.
+    QWidget* multi = Page(4);
+    auto* relay7 = InGroup<QRadioButton>(multi, QStringLiteral("Relay7"), QStringLiteral("OFF"));
+    QVERIFY(!relay7->isChecked());
+    relay7->click();
+    QVERIFY(!window_->Frame().MultiRelay().Relays()[6]);
+}
+
+void PageWidgetsTest::messageBoxShowsOnlyInModemMode() {
+    window_->Tabs()->setCurrentIndex(2);
+    QLineEdit* message = Named<QLineEdit>(Page(2), QStringLiteral("Message"));
+    QVERIFY(!message->isVisible());
+    window_->Frame().Alarm().ShowModemControls(true);
+    window_->Frame().Alarm().SetMessageText("ALARM1");
+    Refresh();
+    QVERIFY(message->isVisible());
+    QCOMPARE(message->text(), QStringLiteral("ALARM1"));
+}
+
+void PageWidgetsTest::logViewShowsEntriesAndDeleteClearsThem() {
+    window_->Action(Command::LogView)->trigger();
+    LogViewWidget* log = window_->LogView();
+    window_->Frame().LogView().AddLogEntry("201612281345", "5550100", "Tom", 7);
+    Refresh();
+    QAbstractItemModel* rows = log->Table()->model();
+    QCOMPARE(rows->rowCount(), 1000);
+    QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("2016/12/28 13:45"));
+    QCOMPARE(rows->headerData(3, Qt::Horizontal).toString(), QStringLiteral("User Name"));
+    Named<QPushButton>(log, QStringLiteral("Delete Log"))->click();
+    QCOMPARE(rows->index(0, 2).data().toString(), QString());
+}
+
+QTEST_MAIN(PageWidgetsTest)
+#include "page_widgets_test.moc"
