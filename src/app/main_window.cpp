@@ -15,6 +15,7 @@
 #include "app/list_page_widgets.h"
 #include "app/log_view_widget.h"
 #include "app/settings_page_widgets.h"
+#include "app/sheet_select_dialog.h"
 #include "app/special_page_widget.h"
 #include "model/config_dir.h"
 
@@ -140,11 +141,46 @@ void CMainWindow::CreateViews() {
         tabs_->addTab(tabs[i].first, TabIcon(std::min(i, 3)), QString::fromLatin1(tabs[i].second));
     }
     logView_ = new LogViewWidget(frame_->LogView(), frame_->LogPage());
+    WireSpreadsheets({{pages_[0], static_cast<int>(SheetList::Phones)},
+                      {pages_[1], static_cast<int>(SheetList::Specials)},
+                      {pages_[5], static_cast<int>(SheetList::Houses)}});
     views_ = new QStackedWidget;
     views_->addWidget(tabs_);
     views_->addWidget(logView_);
     views_->setMinimumSize(kMinimumView);
     setCentralWidget(views_);
+}
+
+namespace {
+
+// The sheet selection dialog as the spreadsheet exchange asks for it.
+class SheetDialog : public SheetChooser {
+public:
+    explicit SheetDialog(QWidget* parent) : parent_(parent) {}
+    std::optional<std::string> ChooseSheetName(const std::vector<std::string>& names) override {
+        return ChooseSheet(names, parent_);
+    }
+
+private:
+    QWidget* parent_;
+};
+
+}  // namespace
+
+// "Export to Excel", "Import From Excel" and "Export Log".
+void CMainWindow::WireSpreadsheets(const std::vector<std::pair<PageWidget*, int>>& lists) {
+    sheetDialog_ = std::make_unique<SheetDialog>(this);
+    frame_->SetSheetChooser(sheetDialog_.get());
+    for (auto [widget, list] : lists) {
+        auto* tab = static_cast<ListTabWidget*>(widget);
+        const auto which = static_cast<SheetList>(list);
+        tab->onExport = [this, which] { frame_->OnExportToExcel(which); };
+        tab->onImport = [this, which] {
+            frame_->OnImportFromExcel(which);
+            RefreshPages();
+        };
+    }
+    logView_->onExport = [this] { frame_->OnExportLog(); };
 }
 
 void CMainWindow::BindCommands() {

@@ -71,6 +71,7 @@ private:
     void CreateToolBars();
     void CreateViewToolBar();
     void CreateViews();
+    void WireSpreadsheets(const std::vector<std::pair<PageWidget*, int>>& lists);
     void BindCommands();
     void OnStartupTick();
     void RunCommunication();
@@ -87,6 +88,7 @@ private:
     SystemClock clock_;
     CStatusBarWithProgress* status_;
     std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<SheetChooser> sheetDialog_;
     StartPictureWorker startPicture_;
     std::array<QAction*, kCommandCount> actions_{};
     QToolBar* mainBar_ = nullptr;

@@ -62,6 +62,7 @@ private slots:
     void openLoadsTheProjectIntoTheLists();
     void closeQuestion_data();
     void closeQuestion();
+    void spreadsheetButtonsExportAndImportTheList();
 
 private:
     std::unique_ptr<CMainWindow> MakeWindow();
@@ -280,6 +281,27 @@ void MainWindowTest::closeQuestion() {
     const std::string settings = ReadFile(SettingsPath());
     QVERIFY(settings.find("[INIT]") != std::string::npos);
     QCOMPARE(settings.find(ProjectPath().toStdString()) != std::string::npos, saved);
+}
+
+void MainWindowTest::spreadsheetButtonsExportAndImportTheList() {
+    const std::string sheet = dir_->filePath(QStringLiteral("phones.xls")).toStdString();
+    {
+        auto writer = MakeWindow();
+        writer->Frame().Model().Phones.SetEntry("5550100", "Tom", 4, RowStatus::InUnit);
+        files_.answers = {sheet};
+        auto* phone = dynamic_cast<ListTabWidget*>(writer->Pages()[0]);
+        for (auto* button : phone->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("Export to Excel")) button->click();
+        QVERIFY(QFile::exists(QString::fromStdString(sheet)));
+    }
+    auto window = MakeWindow();
+    files_.answers = {sheet};
+    auto* phone = dynamic_cast<ListTabWidget*>(window->Pages()[0]);
+    for (auto* button : phone->findChildren<QPushButton*>())
+        if (button->text() == QStringLiteral("Import From Excel")) button->click();
+    QCOMPARE(window->Frame().Model().Phones.Row(4).Number, std::string("5550100"));
+    QCOMPARE(window->Frame().Model().Phones.Row(4).Status, RowStatus::Pending);
+    QCOMPARE(phone->UsedCounter()->text(), QStringLiteral("Used 1/2000"));
 }
 
 QTEST_MAIN(MainWindowTest)
