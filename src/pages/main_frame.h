@@ -71,6 +71,9 @@ public:
     // The connection dialog closed: new settings, written at once.
     void ApplyConnectionSettings(const ConnectionSettings& settings);
     bool SaveSettings();
+    // Whether applying settings and closing write the settings file (on by
+    // default); the command-line tool reads the file but leaves it alone.
+    void SetSettingsWritable(bool on) { settingsWritable_ = on; }
     // Uses this device for the link instead of the COMn lookup (empty: none).
     void SetDeviceOverride(const std::string& path);
     bool AutoOpen() const { return settings_.autoOpen; }
@@ -138,6 +141,7 @@ private:
     std::unique_ptr<Timer> startupTimer_;
     FrameView view_ = FrameView::Setting;
     bool indicatorCreated_ = false;
+    bool settingsWritable_ = true;
 };
 
 }  // namespace dorvik
