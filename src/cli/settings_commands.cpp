@@ -62,6 +62,13 @@ std::optional<std::string> ApplyPairs(CommandContext& c, SettingsTarget& t,
     return std::nullopt;
 }
 
+std::vector<std::string> GivenKeys(const CommandContext& c) {
+    std::vector<std::string> keys;
+    for (std::size_t k = 1; k < c.options.words.size(); ++k)
+        keys.push_back(c.options.words[k].substr(0, c.options.words[k].find('=')));
+    return keys;
+}
+
 }  // namespace
 
 int RunGet(CommandContext& c) {
@@ -89,9 +96,12 @@ int RunSet(CommandContext& c) {
     if (auto why = ApplyPairs(c, t, &commands)) return c.Usage(*why);
     s = c.sessions.Connected(&problem);
     if (!s) return c.Failure(problem);
-    commands.clear();
     t = TargetOf(*s, c.options.multiRelay);
+    for (const PageCommand* read : ReadsBefore(t, GivenKeys(c)))
+        if (const int status = Press(c, *s, t, *read); status != kExitOk) return status;
+    commands.clear();
     ApplyPairs(c, t, &commands);
+    s->Boxes().Clear();
     for (const PageCommand* command : commands)
         if (const int status = Press(c, *s, t, *command); status != kExitOk) return status;
     c.ShowMessages(*s);

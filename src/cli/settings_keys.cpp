@@ -27,21 +27,6 @@ auto FromPage(const T& t, Fn fn) {
 }
 
 // clang-format off
-const PageCommand kSetName{"unit name", [](T& t) { OnPage(t, [](auto& p) { p.OnSetUnitName(); }); }, true};
-const PageCommand kSetTime{"unit time", [](T& t) { OnPage(t, [](auto& p) { p.OnSetUnitTime(); }); }, true};
-const PageCommand kSetPassword{"password", [](T& t) { OnPage(t, [](auto& p) { p.OnSetUnitPassword(); }); }, true};
-const PageCommand kSetDelay{"delay", [](T& t) { OnPage(t, [](auto& p) { p.OnSetDelay(); }); }, true};
-const PageCommand kSetClockUpdate{"clock update", [](T& t) { OnPage(t, [](auto& p) { p.OnSetClockUpdate(); }); }, true};
-const PageCommand kSetBand{"band", [](T& t) { OnPage(t, [](auto& p) { p.OnSetBand(); }); }, true};
-const PageCommand kSetMode{"relay mode", [](T& t) { OnPage(t, [](auto& p) { p.OnSetMode(); }); }, true};
-const PageCommand kSetAlarmInputs{"alarm inputs", [](T& t) { OnPage(t, [](auto& p) { p.OnSetAlarmMode(); }); }, true};
-const PageCommand kSetAlarmTexts{"alarm texts", [](T& t) { OnPage(t, [](auto& p) { p.OnSetAlarmContent(); }); }, true};
-const PageCommand kSetBattery{"battery", [](T& t) { OnPage(t, [](auto& p) { p.OnSetBattery(); }); }, true};
-const PageCommand kSetRelays{"relays", [](T& t) { t.multi->OnSetRelayStatus(); }, true};
-// The single-relay unit switches each output at once, without a confirmation.
-const PageCommand kSetRelay1{"relay 1", [](T& t) { t.msic->OnRelayOutput(1, t.msic->Extra().relayOn[0]); }, false};
-const PageCommand kSetRelay2{"relay 2", [](T& t) { t.msic->OnRelayOutput(2, t.msic->Extra().relayOn[1]); }, false};
-
 const PageCommand kGetName{"unit name", [](T& t) { OnPage(t, [](auto& p) { p.OnGetUnitName(); }); }, false};
 const PageCommand kGetTime{"unit time", [](T& t) { OnPage(t, [](auto& p) { p.OnGetUnitTime(); }); }, false};
 const PageCommand kGetDelay{"delay", [](T& t) { OnPage(t, [](auto& p) { p.OnGetDelay(); }); }, false};
@@ -52,6 +37,22 @@ const PageCommand kGetReception{"reception", [](T& t) { OnPage(t, [](auto& p) { 
 const PageCommand kGetAlarmTexts{"alarm texts", [](T& t) { t.msic->OnGetAlarmContent(); }, false};
 const PageCommand kGetStatus{"device status", [](T& t) { OnPage(t, [](auto& p) { p.OnGetDeviceStatus(); }); }, false};
 const PageCommand kGetRelays{"relays", [](T& t) { t.multi->OnGetRelayStatus(); }, false};
+
+const PageCommand kSetName{"unit name", [](T& t) { OnPage(t, [](auto& p) { p.OnSetUnitName(); }); }, true, &kGetName};
+const PageCommand kSetTime{"unit time", [](T& t) { OnPage(t, [](auto& p) { p.OnSetUnitTime(); }); }, true};
+const PageCommand kSetPassword{"password", [](T& t) { OnPage(t, [](auto& p) { p.OnSetUnitPassword(); }); }, true};
+const PageCommand kSetDelay{"delay", [](T& t) { OnPage(t, [](auto& p) { p.OnSetDelay(); }); }, true, &kGetStatus};
+const PageCommand kSetClockUpdate{"clock update", [](T& t) { OnPage(t, [](auto& p) { p.OnSetClockUpdate(); }); }, true, &kGetClockUpdate};
+const PageCommand kSetBand{"band", [](T& t) { OnPage(t, [](auto& p) { p.OnSetBand(); }); }, true};
+const PageCommand kSetMode{"relay mode", [](T& t) { OnPage(t, [](auto& p) { p.OnSetMode(); }); }, true};
+const PageCommand kSetAlarmInputs{"alarm inputs", [](T& t) { OnPage(t, [](auto& p) { p.OnSetAlarmMode(); }); }, true, &kGetStatus};
+const PageCommand kSetAlarmTexts{"alarm texts", [](T& t) { OnPage(t, [](auto& p) { p.OnSetAlarmContent(); }); }, true, &kGetStatus};
+const PageCommand kSetBattery{"battery", [](T& t) { OnPage(t, [](auto& p) { p.OnSetBattery(); }); }, true, &kGetStatus};
+const PageCommand kSetRelays{"relays", [](T& t) { t.multi->OnSetRelayStatus(); }, true, &kGetRelays};
+// The single-relay unit switches each output at once, without a confirmation.
+const PageCommand kSetRelay1{"relay 1", [](T& t) { t.msic->OnRelayOutput(1, t.msic->Extra().relayOn[0]); }, false};
+const PageCommand kSetRelay2{"relay 2", [](T& t) { t.msic->OnRelayOutput(2, t.msic->Extra().relayOn[1]); }, false};
+
 // clang-format on
 
 // --- Values ------------------------------------------------------------------
@@ -269,6 +270,23 @@ std::optional<std::string> ApplySetting(SettingsTarget& target, const std::strin
     if (std::find(commands->begin(), commands->end(), key->command) == commands->end())
         commands->push_back(key->command);
     return std::nullopt;
+}
+
+std::vector<const PageCommand*> ReadsBefore(const SettingsTarget& target,
+                                            const std::vector<std::string>& keys) {
+    const auto given = [&keys](const char* name) {
+        return std::find(keys.begin(), keys.end(), name) != keys.end();
+    };
+    std::vector<const PageCommand*> reads;
+    for (const Key& key : kKeys) {
+        if (!OnTarget(key, target) || !key.set || !key.command->fill || given(key.name)) continue;
+        const bool groupTouched = std::any_of(std::begin(kKeys), std::end(kKeys), [&](const Key& k) {
+            return k.command == key.command && OnTarget(k, target) && given(k.name);
+        });
+        if (groupTouched && std::find(reads.begin(), reads.end(), key.command->fill) == reads.end())
+            reads.push_back(key.command->fill);
+    }
+    return reads;
 }
 
 std::vector<PageCommand> ReadCommands(const SettingsTarget& target) {

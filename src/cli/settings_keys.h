@@ -32,6 +32,9 @@ struct PageCommand {
     const char* name;
     void (*press)(SettingsTarget& target);
     bool confirmed;
+    // The read that fills the other controls this command sends; null when
+    // each of its controls is named by a key.
+    const PageCommand* fill = nullptr;
 };
 
 // Names of the keys "set" takes on the single-relay or the seven-relay page.
@@ -47,6 +50,11 @@ std::string SettingValue(SettingsTarget& target, const std::string& key);
 std::optional<std::string> ApplySetting(SettingsTarget& target, const std::string& key,
                                         const std::string& value,
                                         std::vector<const PageCommand*>* commands);
+
+// The reads to press before the commands of the given keys, so that the
+// controls no key names are sent with the unit's own values.
+std::vector<const PageCommand*> ReadsBefore(const SettingsTarget& target,
+                                            const std::vector<std::string>& keys);
 
 // The read commands "get settings" presses, in order.
 std::vector<PageCommand> ReadCommands(const SettingsTarget& target);
