@@ -116,7 +116,7 @@ int RunScript(CommandContext& c) {
         const int result = Dispatch(lc);
         if (result == kExitOk) continue;
         if (status == kExitOk) status = result;
-        c.out.Note(c.options.words[1] + ":" + std::to_string(line.number) + ": failed");
+        c.out.Error(c.options.words[1] + ":" + std::to_string(line.number) + ": this line failed");
         if (!c.options.keepGoing || result == kExitInterrupted) break;
     }
     return status;

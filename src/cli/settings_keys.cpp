@@ -125,11 +125,19 @@ Refusal SetDelayUnit(T& t, const std::string& v) {
     return std::nullopt;
 }
 
+std::string WithoutBlanks(std::string text) {
+    std::erase(text, ' ');
+    return text;
+}
+
+// One of the band list's entries; the unit reports them without blanks.
 Refusal SetBand(T& t, const std::string& v) {
-    if (!Choice(kBandChoices, v))
-        return Bad(v, "a band (\"GSM 850, PCS 1800\", \"GSM 850, PCS 1900\", \"GSM 900, DCS 1800\" or \"GSM 900, PCS 1900\")");
-    t.Form().band = v;
-    return std::nullopt;
+    for (const char* band : kBandChoices) {
+        if (WithoutBlanks(band) != WithoutBlanks(v)) continue;
+        t.Form().band = band;
+        return std::nullopt;
+    }
+    return Bad(v, "a band (\"GSM 850, PCS 1800\", \"GSM 850, PCS 1900\", \"GSM 900, DCS 1800\" or \"GSM 900, PCS 1900\")");
 }
 
 Refusal SetRelayMode(T& t, const std::string& v) {
