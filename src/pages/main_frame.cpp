@@ -12,6 +12,15 @@ SettingsFile MakeSettingsFile(const std::string& path) {
     return path.empty() ? SettingsFile() : SettingsFile(path);
 }
 
+// Without a sheet selection dialog, an import reads the workbook's first sheet.
+class FirstSheetChooser : public SheetChooser {
+public:
+    std::optional<std::string> ChooseSheetName(const std::vector<std::string>& names) override {
+        if (names.empty()) return std::nullopt;
+        return names.front();
+    }
+};
+
 }  // namespace
 
 CMainFrame::CMainFrame(FrameSeams seams, const std::string& settingsPath)
@@ -28,7 +37,9 @@ CMainFrame::CMainFrame(FrameSeams seams, const std::string& settingsPath)
       multi_(engine_, model_.MultiRelay, seams.clock),
       logView_(model_.Log),
       logPage_(engine_, logView_),
-      startupTimer_(seams.timers.CreateTimer()) {
+      startupTimer_(seams.timers.CreateTimer()),
+      firstSheet_(std::make_unique<FirstSheetChooser>()),
+      sheetChooser_(firstSheet_.get()) {
     relay_.SetTarget(&engine_);
     engine_.SetParams(LinkFromSettings());
     engine_.SetReplySink(&handlers_);
@@ -159,6 +170,35 @@ bool CMainFrame::OnSaveAs() {
     auto path = seams_.files.ChooseSave(kSaveAsFilter, "gto", "Untitled");
     return path && SaveProjectTo(*path);
 }
+
+// --- Spreadsheets ---
+
+SheetExchange CMainFrame::Exchange() {
+    return SheetExchange(seams_.files, *sheetChooser_, seams_.messages, seams_.progress);
+}
+
+ExchangeResult CMainFrame::OnExportToExcel(SheetList list) {
+    SheetExchange exchange = Exchange();
+    switch (list) {
+        case SheetList::Phones: return exchange.ExportPhones(model_.Phones);
+        case SheetList::Specials: return exchange.ExportSpecials(model_.Specials);
+        case SheetList::Houses: return exchange.ExportHouses(model_.Houses);
+    }
+    return {};
+}
+
+ExchangeResult CMainFrame::OnImportFromExcel(SheetList list) {
+    SheetExchange exchange = Exchange();
+    ExchangeResult r = list == SheetList::Phones     ? exchange.ImportPhones(model_.Phones)
+                       : list == SheetList::Specials ? exchange.ImportSpecials(model_.Specials)
+                                                     : exchange.ImportHouses(model_.Houses);
+    lists_.phone.ShowUsed();
+    lists_.special.ShowUsed();
+    lists_.house.ShowUsed();
+    return r;
+}
+
+ExchangeResult CMainFrame::OnExportLog() { return Exchange().ExportLog(model_.Log); }
 
 // --- Closing ---
 

@@ -25,6 +25,7 @@
 #include "platform/ui_dispatcher.h"
 #include "protocol/connection_engine.h"
 #include "protocol/reply_handlers.h"
+#include "sheet/exchange_dialogs.h"
 #include "transport/modem_mode.h"
 #include "transport/serial_port.h"
 
@@ -42,6 +43,8 @@ struct FrameSeams {
 };
 
 enum class FrameView { Setting = 1, Log = 2 };
+// The lists that travel to and from spreadsheets.
+enum class SheetList { Phones, Specials, Houses };
 
 class CMainFrame {
 public:
@@ -97,6 +100,13 @@ public:
     const std::string& ProjectPath() const { return model_.ProjectPath; }
     bool Modified() const { return model_.Modified.IsSet(); }
 
+    // --- Spreadsheets ("Export to Excel", "Import From Excel", "Export Log") ---
+    // The sheet selection dialog; without one an import reads the first sheet.
+    void SetSheetChooser(SheetChooser* chooser) { sheetChooser_ = chooser; }
+    ExchangeResult OnExportToExcel(SheetList list);
+    ExchangeResult OnImportFromExcel(SheetList list);
+    ExchangeResult OnExportLog();
+
     // --- Closing ---
     // Asks about unsaved changes; true when the window may close.
     bool CanClose();
@@ -121,6 +131,7 @@ public:
 
 private:
     LinkParams LinkFromSettings() const;
+    SheetExchange Exchange();
     void AfterProjectLoaded();
 
     FrameSeams seams_;
@@ -139,6 +150,8 @@ private:
     CLogView logView_;
     CDialogLog logPage_;
     std::unique_ptr<Timer> startupTimer_;
+    std::unique_ptr<SheetChooser> firstSheet_;
+    SheetChooser* sheetChooser_ = nullptr;
     FrameView view_ = FrameView::Setting;
     bool indicatorCreated_ = false;
     bool settingsWritable_ = true;

@@ -169,6 +169,14 @@ bool CSpreadSheet::GetRow(int row, std::vector<std::string>& cells) {
     return true;
 }
 
+void CSpreadSheet::TruncateRows(int rows) {
+    rows_.resize(static_cast<size_t>(std::clamp(rows, 0, TotalRows())));
+    totalColumns_ = 0;
+    for (const TableRow& row : rows_) totalColumns_ = std::max(totalColumns_, row.size());
+    if (rows_.empty()) fieldNames_.clear();
+    currentRow_ = 1;
+}
+
 bool CSpreadSheet::WriteSheet() {
     if (!(workbook_ ? WriteWorkbook() : WriteText())) return false;
     batch_ = false;

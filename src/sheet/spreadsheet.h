@@ -47,6 +47,11 @@ public:
     // Writes the whole table and ends the batch.
     bool WriteSheet();
 
+    // Keeps the first `rows` rows and drops the rest (0: the header row
+    // too), so that a table written anew leaves nothing of a longer one.
+    // The sheet or file is still replaced, not created, by the next write.
+    void TruncateRows(int rows);
+
     int TotalRows() const { return static_cast<int>(rows_.size()); }
     int TotalColumns() const { return static_cast<int>(totalColumns_); }
     int CurrentRow() const { return currentRow_; }

@@ -5,8 +5,7 @@
 
 #include <string>
 
-#include "fake_serial.h"
-#include "fakes.h"
+#include "engine_rig.h"
 #include "pages/dialog_log.h"
 #include "pages/log_view.h"
 #include "pages/msic.h"
@@ -14,11 +13,6 @@
 #include "protocol/reply_handlers.h"
 
 namespace dorvik::test {
-
-class NullStatusPane : public StatusPane {
-public:
-    void SetConnectionText(const std::string&) override {}
-};
 
 inline std::tm Time(int y, int mo, int d, int h, int mi, int s) {
     std::tm t{};
@@ -32,22 +26,14 @@ inline std::tm Time(int y, int mo, int d, int h, int mi, int s) {
     return t;
 }
 
-class PageTest : public ::testing::Test {
+class PageTest : public ::testing::Test, protected EngineRig {
 protected:
     PageTest()
-        : engine({serial, nullptr, timers, boxes, led, progress, status}),
-          handlers(model, engine),
-          clock(Time(2017, 3, 4, 5, 6, 7)),
+        : clock(Time(2017, 3, 4, 5, 6, 7)),
           msic(engine, model.Settings, clock),
           multi(engine, model.MultiRelay, clock),
           logView(model.Log),
           logPage(engine, logView) {
-        LinkParams p;
-        p.password = "1234";
-        p.unitId = "1";
-        p.port.port = 1;
-        engine.SetParams(p);
-        engine.SetReplySink(&handlers);
         handlers.SetPages({nullptr, nullptr, nullptr, nullptr, &msic, &multi, &logView});
     }
     void Connect() {
@@ -57,26 +43,12 @@ protected:
         serial.writes.clear();
         boxes.shown.clear();
     }
-    void Feed(const std::string& s) {
-        for (unsigned char c : s) engine.OnSerialByte(c, 1);
-    }
     // The last command written, without its line end.
     std::string LastFrame() const {
         if (serial.writes.empty()) return {};
         std::string t = serial.writes.back().text;
         return t.size() >= 2 ? t.substr(0, t.size() - 2) : t;
     }
-    std::vector<std::string> Boxes() const { return boxes.Texts(); }
-
-    FakeSerialDevice serial;
-    ManualTimerFactory timers;
-    RecordingMessageBox boxes;
-    RecordingIndicator led;
-    RecordingProgressBar progress;
-    NullStatusPane status;
-    UnitModel model;
-    ConnectionEngine engine;
-    ReplyHandlers handlers;
     FixedClock clock;
     CMsic msic;
     CMultiRelay multi;

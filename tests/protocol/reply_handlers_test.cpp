@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine_rig.h"
 #include "fake_pages.h"
-#include "fake_serial.h"
-#include "fakes.h"
 #include "protocol/catalogue.h"
 
 namespace dorvik {
@@ -19,22 +18,9 @@ SpecialTexts Special(const std::string& number, const std::string& name = "") {
     return t;
 }
 
-class NullStatus : public StatusPane {
-public:
-    void SetConnectionText(const std::string&) override {}
-};
-
-class ReplyTest : public ::testing::Test {
+class ReplyTest : public ::testing::Test, protected EngineRig {
 protected:
-    ReplyTest()
-        : engine({serial, nullptr, timers, boxes, led, progress, status}),
-          handlers(model, engine) {
-        LinkParams p;
-        p.password = "1234";
-        p.unitId = "1";
-        p.port.port = 1;
-        engine.SetParams(p);
-        engine.SetReplySink(&handlers);
+    ReplyTest() {
         engine.RegisterPage(PageRole::Phone, &phone);
         engine.RegisterPage(PageRole::Msic, &msic);
         handlers.SetPages({&phone, &special, &alarm, &house, &msic, &multi, &log});
@@ -46,23 +32,9 @@ protected:
         engine.SendRequest(r.frame, r.code, r.ack);
         Feed(reply);
     }
-    void Feed(const std::string& s) {
-        for (unsigned char c : s) engine.OnSerialByte(c, 1);
-    }
-    std::vector<std::string> Boxes() const { return boxes.Texts(); }
-
-    UnitModel model;
-    FakeSerialDevice serial;
-    ManualTimerFactory timers;
-    RecordingMessageBox boxes;
-    RecordingIndicator led;
-    RecordingProgressBar progress;
-    NullStatus status;
     RecordingPage phone, special, alarm, house;
     RecordingSettingsPage msic, multi;
     RecordingLogView log;
-    ConnectionEngine engine;
-    ReplyHandlers handlers;
 };
 
 TEST_F(ReplyTest, HouseCountRebuildsHouseAndPhoneLists) {

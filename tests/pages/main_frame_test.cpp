@@ -1,0 +1,191 @@
+#include "pages/main_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "fakes.h"
+#include "model/scratch_dir.h"
+
+namespace dorvik {
+namespace {
+
+using namespace test;
+
+class NullStatus : public StatusPane {
+public:
+    void SetConnectionText(const std::string& t) override { text = t; }
+    std::string text;
+};
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    std::unique_ptr<CMainFrame> MakeFrame() {
+        return std::make_unique<CMainFrame>(
+            FrameSeams{ui, timers, boxes, files, progress, led, status, clock}, SettingsPath());
+    }
+    std::string SettingsPath() const { return dir.File("DORVIK.ini"); }
+    std::string Project(const std::string& name) const { return dir.File(name); }
+    // Stores a phone slot through the page, as a user would.
+    static void SetPhone(CMainFrame& f, const std::string& index, const std::string& number) {
+        f.Phone().Form().Index = index;
+        f.Phone().Form().Number = number;
+        f.Phone().OnSet();
+    }
+
+    ScratchDir dir;
+    InlineDispatcher ui;
+    ManualTimerFactory timers;
+    RecordingMessageBox boxes;
+    ScriptedFileChooser files;
+    RecordingProgressBar progress;
+    RecordingIndicator led;
+    NullStatus status;
+    SystemClock clock;
+};
+
+TEST_F(MainFrameTest, StartsDisconnectedOnTheSettingView) {
+    auto f = MakeFrame();
+    EXPECT_EQ(status.text, "Disconnected from unit");
+    EXPECT_EQ(f->CurrentView(), FrameView::Setting);
+    f->ChooseSettingOrLog();
+    EXPECT_EQ(f->CurrentView(), FrameView::Log);
+    f->ShowLogView();
+    EXPECT_EQ(f->CurrentView(), FrameView::Log);
+    f->ChooseSettingOrLog();
+    EXPECT_EQ(f->CurrentView(), FrameView::Setting);
+}
+
+TEST_F(MainFrameTest, SaveAsksForAPathOnceThenSavesThere) {
+    auto f = MakeFrame();
+    SetPhone(*f, "3", "13900002222");
+    ASSERT_TRUE(f->Modified());
+    files.answers.push_back(Project("a.gto"));
+    EXPECT_TRUE(f->OnSave());
+    EXPECT_EQ(files.filters.back(), CMainFrame::kOpenFilter);
+    EXPECT_EQ(f->ProjectPath(), Project("a.gto"));
+    EXPECT_FALSE(f->Modified());
+    SetPhone(*f, "4", "13900003333");
+    EXPECT_TRUE(f->OnSave());
+    EXPECT_EQ(files.filters.size(), 1u) << "the known path is used without asking";
+
+    auto g = MakeFrame();
+    files.answers.push_back(Project("a.gto"));
+    ASSERT_TRUE(g->OnOpen());
+    EXPECT_EQ(g->Model().Phones.Row(3).Number, "13900003333");
+    EXPECT_EQ(g->ProjectPath(), Project("a.gto"));
+}
+
+TEST_F(MainFrameTest, FailedSaveKeepsModifiedAndSaysWhy) {
+    auto f = MakeFrame();
+    SetPhone(*f, "1", "123");
+    std::filesystem::create_directory(dir.File("taken.gto"));
+    EXPECT_FALSE(f->SaveProjectTo(dir.File("taken.gto")));
+    EXPECT_TRUE(f->Modified());
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_NE(boxes.shown.back().text.find("taken.gto"), std::string::npos);
+    EXPECT_EQ(boxes.shown.back().icon, MsgIcon::Error);
+    EXPECT_EQ(boxes.shown.back().caption, "DORVIK");
+}
+
+TEST_F(MainFrameTest, CloseQuestionFollowsTheAnswer) {
+    auto f = MakeFrame();
+    EXPECT_TRUE(f->CanClose()) << "nothing to save, nothing asked";
+    EXPECT_TRUE(boxes.shown.empty());
+    SetPhone(*f, "1", "123");
+
+    boxes.Script(MsgAnswer::Cancel);
+    EXPECT_FALSE(f->CanClose());
+    EXPECT_EQ(boxes.shown.back().text, "Save the changes to the Untitled?");
+    EXPECT_EQ(boxes.shown.back().buttons, MsgButtons::YesNoCancel);
+
+    boxes.Script(MsgAnswer::No);
+    EXPECT_TRUE(f->CanClose());
+
+    // Yes, then cancelling Save As, still closes without saving.
+    boxes.Script(MsgAnswer::Yes);
+    EXPECT_TRUE(f->CanClose());
+    EXPECT_EQ(files.filters.back(), CMainFrame::kSaveAsFilter);
+    EXPECT_TRUE(f->ProjectPath().empty());
+
+    boxes.Script(MsgAnswer::Yes);
+    files.answers.push_back(Project("closing.gto"));
+    EXPECT_TRUE(f->CanClose());
+    EXPECT_TRUE(std::filesystem::exists(Project("closing.gto")));
+}
+
+TEST_F(MainFrameTest, StartupTickOpensTheLastProjectOnlyWhenAsked) {
+    {
+        auto f = MakeFrame();
+        SetPhone(*f, "2", "555");
+        ASSERT_TRUE(f->SaveProjectTo(Project("last.gto")));
+    }  // settings written at the end, with the project path
+    {
+        auto f = MakeFrame();
+        EXPECT_EQ(f->ProjectPath(), Project("last.gto"));
+        f->Start();
+        timers.FireAll(CMainFrame::kStartupTickMs);
+        EXPECT_TRUE(f->IndicatorCreated());
+        EXPECT_EQ(f->Model().Phones.Row(1).Number, "555");
+        EXPECT_FALSE(f->Modified());
+        f->ToggleAutoOpen();
+    }
+    {
+        auto f = MakeFrame();
+        EXPECT_FALSE(f->AutoOpen());
+        f->OnStartupTick();
+        EXPECT_EQ(f->Model().Phones.Row(1).Number, "");
+        f->ToggleAutoOpen();
+    }
+    std::filesystem::remove(Project("last.gto"));
+    auto f = MakeFrame();
+    f->OnStartupTick();
+    EXPECT_TRUE(f->ProjectPath().empty()) << "a vanished project is forgotten";
+}
+
+TEST_F(MainFrameTest, SettingsAreWrittenAtTheEndWithTheirChanges) {
+    {
+        auto f = MakeFrame();
+        ConnectionSettings s = f->Settings();
+        s.password = "1111";
+        s.unitId = "0815";
+        s.expiredTime = -5;
+        f->ApplyConnectionSettings(s);
+        EXPECT_EQ(f->Engine().Params().replyTimeoutSec, 1) << "time-out clamped";
+        f->Engine().SetPassword("2222");  // confirmed password change
+    }
+    SettingsFile file(SettingsPath());
+    ConnectionSettings s = file.Read();
+    EXPECT_EQ(s.password, "2222");
+    EXPECT_EQ(s.unitId, "0815");
+    EXPECT_EQ(std::filesystem::status(SettingsPath()).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
+}  // namespace
+}  // namespace dorvik
+
+namespace dorvik {
+namespace {
+
+TEST_F(MainFrameTest, ListsAndLogTravelThroughSpreadsheets) {
+    auto f = MakeFrame();
+    SetPhone(*f, "7", "13955550101");
+    f->Model().Log.AddEntry("201612281345", "13955550101", "Ann", 1);
+    files.answers.push_back(Project("lists.xls"));
+    EXPECT_EQ(f->OnExportToExcel(SheetList::Phones).status, ExchangeStatus::Done);
+    files.answers.push_back(Project("log.csv"));
+    EXPECT_EQ(f->OnExportLog().status, ExchangeStatus::Done);
+    EXPECT_NE(ReadBytes(Project("log.csv")).find("13955550101"), std::string::npos);
+
+    auto g = MakeFrame();
+    files.answers.push_back(Project("lists.xls"));
+    EXPECT_EQ(g->OnImportFromExcel(SheetList::Phones).status, ExchangeStatus::Done);
+    EXPECT_EQ(g->Model().Phones.Row(6).Number, "13955550101");
+    EXPECT_EQ(g->Model().Phones.Row(6).Status, RowStatus::Pending);
+    files.answers.push_back(std::nullopt);
+    EXPECT_EQ(g->OnImportFromExcel(SheetList::Houses).status, ExchangeStatus::Cancelled);
+}
+
+}  // namespace
+}  // namespace dorvik

@@ -1,0 +1,237 @@
+// Export and import of the lists and the log: round trips through .xls and
+// text files, other sheets kept, old rows trimmed, import validation, the
+// log after a wrap, and damaged files.
+#include "sheet/list_exchange.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "../support/fakes.h"
+#include "model/text_codec.h"
+#include "sheet/workbook_table.h"
+#include "sheet_test_support.h"
+
+namespace dorvik {
+namespace {
+
+using test::ScratchDir;
+using Rows = std::vector<std::vector<std::string>>;
+
+void WriteRows(const std::string& path, const std::string& sheetName, const Rows& rows) {
+    CSpreadSheet sheet(path, sheetName, false);
+    sheet.StartBatch();
+    for (size_t r = 0; r < rows.size(); ++r) sheet.PutRow(rows[r], static_cast<int>(r + 1), true);
+    ASSERT_TRUE(sheet.WriteSheet()) << sheet.LastError();
+}
+
+Rows ReadRows(const std::string& path, const std::string& sheetName) {
+    CSpreadSheet sheet(path, sheetName, false);
+    Rows rows(static_cast<size_t>(sheet.TotalRows()));
+    for (size_t r = 0; r < rows.size(); ++r) sheet.GetRow(static_cast<int>(r + 1), rows[r]);
+    return rows;
+}
+
+// Every slot of `to` holds what `from` holds; used slots are Pending.
+template <class List, class Fields>
+void ExpectPendingCopy(const List& from, const List& to, Fields fields) {
+    ASSERT_EQ(from.Size(), to.Size());
+    for (int r = 0; r < from.Size(); ++r) {
+        EXPECT_EQ(fields(to.Row(r)), fields(from.Row(r))) << "row " << r;
+        EXPECT_EQ(to.Status(r),
+                  from.Status(r) == RowStatus::Empty ? RowStatus::Empty : RowStatus::Pending);
+    }
+}
+
+// A name the row encoding could break: a GB18030 text, a quote and the separators.
+std::string Awkward(int r) {
+    return Utf8ToGb("张\"三, ;") + std::to_string(r);
+}
+
+class ExchangeRoundTrip : public testing::TestWithParam<const char*> {
+protected:
+    std::string File() const { return dir.File(std::string("lists") + GetParam()); }
+    ScratchDir dir;
+    ModifiedFlag flag;
+    test::RecordingProgressBar progress;
+    test::RecordingMessageBox box;
+};
+
+TEST_P(ExchangeRoundTrip, FullPhoneListComesBackPending) {
+    PhoneList from(flag), to(flag);
+    for (int r = 0; r < from.Size(); ++r)
+        from.SetEntry(std::to_string(13900000000LL + r), r % 3 ? Awkward(r) : "", r,
+                      r % 2 ? RowStatus::InUnit : RowStatus::Pending);
+    ExchangeResult out = ExportPhoneList(from, File(), progress);
+    ASSERT_TRUE(out.ok()) << out.error;
+    EXPECT_EQ(out.rows, 2000);
+    EXPECT_EQ(std::tie(progress.minimum, progress.maximum, progress.positions.back()),
+              std::make_tuple(0, 1999, 1999));
+    EXPECT_EQ(ReadRows(File(), kPhoneSheet)[1],
+              (std::vector<std::string>{"1", "13900000000", "", "0"}));
+    ExchangeResult in = ImportPhoneList(to, File(), kPhoneSheet, progress, box);
+    ASSERT_TRUE(in.ok()) << in.error;
+    EXPECT_EQ(std::tie(in.rows, progress.maximum, progress.positions.back(), progress.visible),
+              std::make_tuple(2000, 2001, 2001, false));
+    ExpectPendingCopy(from, to, [](const PhoneEntry& e) { return std::tie(e.Number, e.Name); });
+    EXPECT_TRUE(box.shown.empty());
+}
+
+TEST_P(ExchangeRoundTrip, SpecialListOfEveryKindComesBackPending) {
+    SpecialList from(flag), to(flag);
+    for (int r = 0; r < from.Size(); ++r) {
+        if (r >= 40 && r < 44) continue;  // a few free slots
+        SpecialTexts t;
+        t.Number = std::to_string(1380000 + r), t.Name = Awkward(r);
+        char kind = SectionLetter(*from.SectionOf(r));
+        if (kind == 'S')
+            t.FromTime = "08:00", t.ToTime = "18:3" + std::to_string(r % 10), t.Days[r % 7] = "V";
+        if (kind == 'P') t.FromDate = "16/12/28 08:00", t.ToDate = "17/01/31 18:00";
+        if (kind == 'Q' && r % 4) t.Amount = std::to_string(r);
+        if (kind == 'Q' && !(r % 4)) t.Name.clear();  // no amount and no name
+        from.SetEntry(t, r, RowStatus::InUnit, std::string(1, kind));
+    }
+    from.DeleteEntry(3);  // "0000" marks a slot to erase in the unit
+    ASSERT_TRUE(ExportSpecialList(from, File(), progress).ok());
+    EXPECT_EQ(ReadRows(File(), kSpecialSheet)[0].size(), 16u);
+    ExchangeResult in = ImportSpecialList(to, File(), kSpecialSheet, progress, box);
+    EXPECT_EQ(in.rows, 56);
+    EXPECT_TRUE(box.shown.empty());
+    ExpectPendingCopy(from, to,
+                      [](const SpecialEntry& e) { return std::make_tuple(e.ToArray(), e.Type); });
+}
+
+TEST_P(ExchangeRoundTrip, FullHouseListComesBackPending) {
+    HouseList from(flag), to(flag);
+    for (int r = 0; r < from.Size(); ++r)
+        from.SetEntry(std::to_string(10000 + r), "1390000" + std::to_string(r),
+                      r % 2 ? "" : "86" + std::to_string(r), RowStatus::InUnit, r);
+    ASSERT_TRUE(ExportHouseList(from, File(), progress).ok());
+    EXPECT_EQ(ImportHouseList(to, File(), kHouseSheet, progress, box).rows, 400);
+    ExpectPendingCopy(
+        from, to, [](const HouseEntry& e) { return std::tie(e.HouseNumber, e.Dial1, e.Dial2); });
+}
+
+TEST_P(ExchangeRoundTrip, ShorterExportLeavesNoOldRowsAndBacksUpTheOldSheet) {
+    PhoneList list(flag), back(flag);
+    for (int r = 0; r < 50; ++r)
+        list.SetEntry("555" + std::to_string(r), "", r, RowStatus::Pending);
+    ASSERT_TRUE(ExportPhoneList(list, File(), progress).ok());
+    for (int r = 3; r < 50; ++r) list.DeleteEntry(r);
+    ASSERT_TRUE(ExportPhoneList(list, File(), progress).ok());
+    EXPECT_EQ(ReadRows(File(), kPhoneSheet).size(), 4u);
+    EXPECT_EQ(ImportPhoneList(back, File(), kPhoneSheet, progress, box).rows, 3);
+    std::string backup = std::string(GetParam()) == ".xls" ? File() : File() + ".bak";
+    EXPECT_EQ(ReadRows(backup, CSpreadSheet::kBackupSheet).size(), 51u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ExchangeRoundTrip, testing::Values(".xls", ".csv", ".txt"),
+                         [](const auto& info) { return std::string(info.param + 1); });
+
+TEST(ListExport, KeepsEveryOtherSheetOfTheWorkbook) {
+    ScratchDir dir;
+    std::string path = dir.File("book.xls");
+    std::vector<std::string> others = {Utf8ToGb("号码"), "Beta", "Gamma"};
+    for (size_t i = 0; i < others.size(); ++i)
+        WriteRows(path, others[i], {{"A", Utf8ToGb("值") + std::to_string(i)}, {"1", "2.5"}});
+    std::vector<test::CellMap> before;
+    for (const std::string& name : others) before.push_back(test::TableRead(path, name));
+    ModifiedFlag flag;
+    HouseList houses(flag);
+    houses.SetEntry("00101", "13900002222", "", RowStatus::Pending, 2);
+    test::RecordingProgressBar progress;
+    ASSERT_TRUE(ExportHouseList(houses, path, progress).ok());
+    std::vector<std::string> names;
+    std::string error;
+    ASSERT_TRUE(ListWorksheets(path, names, error));
+    EXPECT_EQ(names, (std::vector<std::string>{others[0], "Beta", "Gamma", kHouseSheet}));
+    for (size_t i = 0; i < others.size(); ++i)
+        EXPECT_EQ(test::TableRead(path, others[i]), before[i]);
+    EXPECT_EQ(ReadRows(path, kHouseSheet), (Rows{{"Index", "House Number", "Dial1", "Dial2"},
+                                                 {"3", "00101", "13900002222", ""}}));
+}
+
+TEST(LogExport, CoversEveryEntryAlsoAfterTheCounterWrapped) {
+    ScratchDir dir;
+    ModifiedFlag flag;
+    CallLog log(flag);
+    test::RecordingProgressBar progress;
+    for (int i = 1; i <= 5; ++i)
+        log.AddEntry("20161228134" + std::to_string(i), "555010" + std::to_string(i), "", i);
+    ASSERT_TRUE(ExportLog(log, dir.File("five.xls"), progress).ok());
+    Rows five = ReadRows(dir.File("five.xls"), kLogSheet);
+    ASSERT_EQ(five.size(), 6u);
+    EXPECT_EQ(five[5], (std::vector<std::string>{"5", "2016/12/28 13:45", "5550105", ""}));
+    for (int i = 6; i <= 1003; ++i) log.AddEntry("201612281345", std::to_string(i), "Tom", i);
+    ASSERT_EQ(log.Counter(), 3);
+    ExchangeResult out = ExportLog(log, dir.File("log.csv"), progress);
+    EXPECT_EQ(out.rows, 1000);
+    EXPECT_EQ(ReadRows(dir.File("log.csv"), kLogSheet).size(), 1001u);
+    EXPECT_EQ(std::tie(progress.maximum, progress.positions.back()), std::make_tuple(999, 999));
+}
+
+TEST(ListImport, SkipsRowsOutsideTheListAndLaterRowsWin) {
+    ScratchDir dir;
+    ModifiedFlag flag;
+    PhoneList phones(flag);
+    test::RecordingProgressBar progress;
+    test::RecordingMessageBox box;
+    // clang-format off
+    WriteRows(dir.File("p.csv"), "", {{"Index", "Phone Number", "User Name", "In Unit"},
+              {"0", "1"}, {"-1", "2"}, {"-2147483648", "3"}, {"2001", "4"}, {"99999999999", "5"},
+              {"7", "", "name only"}, {"5", "66", "Ann"}, {"5", "77"}, {"12abc", "88", "", "1"}, {"2000"}});
+    // clang-format on
+    EXPECT_EQ(ImportPhoneList(phones, dir.File("p.csv"), kPhoneSheet, progress, box).rows, 3);
+    EXPECT_EQ(phones.Used(), 2);
+    EXPECT_EQ(std::tie(phones.Row(4).Number, phones.Row(4).Name), std::make_tuple("77", "Ann"));
+    EXPECT_EQ(phones.Row(11).Number, "88");
+
+    SpecialList specials(flag);
+    ExportSpecialList(specials, dir.File("s.xls"), progress);  // the header row only
+    std::vector<std::string> header = ReadRows(dir.File("s.xls"), kSpecialSheet).at(0);
+    auto row = [](const char* label, size_t column, const char* value) {
+        std::vector<std::string> cells(16);
+        cells[0] = label, cells[1] = "139", cells[column] = value;
+        return cells;
+    };
+    WriteRows(
+        dir.File("s.xls"), kSpecialSheet,
+        {header, row("S021", 3, "08:00"), row("S-3", 3, "08:00"), row("P000", 13, "16/12/28 08:00"),
+         row("Q020", 5, "7"), row("P9999999999", 13, "1")});
+    EXPECT_EQ(ImportSpecialList(specials, dir.File("s.xls"), kSpecialSheet, progress, box).rows, 1);
+    EXPECT_EQ(specials.Used(), 1);
+    EXPECT_EQ(std::tie(specials.Row(59).Number, specials.Row(59).Amount, specials.Row(59).Type),
+              std::make_tuple("139", "7", 'Q'));
+    EXPECT_TRUE(box.shown.empty());
+}
+
+TEST(ListImport, DamagedWorkbookFailsAndChangesNothing) {
+    ScratchDir dir;
+    ModifiedFlag flag;
+    PhoneList phones(flag);
+    test::RecordingProgressBar progress;
+    test::RecordingMessageBox box;
+    std::string path = dir.File("p.xls");
+    for (int r = 0; r < 300; ++r) phones.SetEntry(std::to_string(r), "n", r, RowStatus::Pending);
+    ASSERT_TRUE(ExportPhoneList(phones, path, progress).ok());
+    std::string whole = test::ReadBytes(path);
+    for (std::string damaged :
+         {whole.substr(0, whole.size() / 2), std::string("not a workbook at all"), std::string()}) {
+        test::WriteBytes(path, damaged);
+        PhoneList fresh(flag);
+        flag.Clear();
+        ExchangeResult in = ImportPhoneList(fresh, path, kPhoneSheet, progress, box);
+        EXPECT_EQ(in.status, ExchangeStatus::Failed);
+        EXPECT_FALSE(in.error.empty());
+        EXPECT_EQ(box.Texts().back(), "The sheet is null");
+        EXPECT_EQ(fresh.Used(), 0);
+        EXPECT_FALSE(flag.IsSet());
+        ExchangeResult out = ExportPhoneList(phones, path, progress);
+        EXPECT_EQ(out.status, ExchangeStatus::Failed);
+        EXPECT_FALSE(out.error.empty());
+        EXPECT_EQ(test::ReadBytes(path), damaged);
+    }
+}
+
+}  // namespace
+}  // namespace dorvik

@@ -1,0 +1,52 @@
+#pragma once
+// A connection engine on a recording serial device, with the real reply
+// handlers and the unit model: the common ground of the protocol and page
+// tests. Port 1, password "1234", unit ID "1".
+#include <string>
+#include <vector>
+
+#include "fake_serial.h"
+#include "fakes.h"
+#include "model/unit_model.h"
+#include "protocol/connection_engine.h"
+#include "protocol/reply_handlers.h"
+
+namespace dorvik::test {
+
+class RecordingStatusPane : public StatusPane {
+public:
+    void SetConnectionText(const std::string& t) override { text = t; }
+    std::string text;
+};
+
+inline LinkParams TestLinkParams(const std::string& password = "1234") {
+    LinkParams p;
+    p.password = password;
+    p.unitId = "1";
+    p.port.port = 1;
+    return p;
+}
+
+struct EngineRig {
+    EngineRig() {
+        engine.SetParams(TestLinkParams());
+        engine.SetReplySink(&handlers);
+    }
+    // Bytes from the unit on the configured port.
+    void Feed(const std::string& s) {
+        for (unsigned char c : s) engine.OnSerialByte(c, 1);
+    }
+    std::vector<std::string> Boxes() const { return boxes.Texts(); }
+
+    UnitModel model;
+    FakeSerialDevice serial;
+    ManualTimerFactory timers;
+    RecordingMessageBox boxes;
+    RecordingIndicator led;
+    RecordingProgressBar progress;
+    RecordingStatusPane status;
+    ConnectionEngine engine{{serial, nullptr, timers, boxes, led, progress, status}};
+    ReplyHandlers handlers{model, engine};
+};
+
+}  // namespace dorvik::test
