@@ -1,7 +1,8 @@
 #pragma once
-// The file an upload takes its list from: a project file (.gto), or a
-// spreadsheet (.xls) or text table (.csv, .txt) read as the list pages'
-// import reads it. The slots it fills become Pending.
+// Lists in files: the file an upload takes its list from (a project file,
+// or a spreadsheet (.xls) or text table (.csv, .txt) read as the list
+// pages' import reads it), and the export of a list or the log to a
+// spreadsheet. Imported slots become Pending.
 #include <optional>
 #include <string>
 
@@ -14,6 +15,14 @@ namespace dorvik::cli {
 // be read or holds no such list.
 std::optional<std::string> LoadListSource(UnitModel& model, ListKind kind, const std::string& path,
                                           const std::string& sheet, MessageBox& box);
+
+// Reads a spreadsheet or text table into the list (phones, special or
+// house); sheet empty: the list's own sheet, or the workbook's only one.
+std::optional<std::string> ImportList(UnitModel& model, ListKind kind, const std::string& path,
+                                      const std::string& sheet, MessageBox& box);
+// Writes the list (phones, special or house) as a spreadsheet or text table.
+std::optional<std::string> ExportList(const UnitModel& model, ListKind kind, const std::string& path);
+std::optional<std::string> ExportCallLog(const CallLog& log, const std::string& path);
 
 // The extension of a path in lower case, dot included ("" when none).
 std::string LowerExtension(const std::string& path);

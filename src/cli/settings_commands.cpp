@@ -1,6 +1,7 @@
 // The unit commands of the settings pages and the log page: get settings,
 // set KEY=VALUE and log.
 #include "cli/commands.h"
+#include "cli/list_source.h"
 #include "cli/settings_keys.h"
 #include "cli/tables.h"
 #include "model/text_codec.h"
@@ -137,6 +138,9 @@ int RunLog(CommandContext& c) {
     const auto read = [&] { return page.CommandsEnabled() && s->QuietFor(Session::kReadQuietMs); };
     if (const WaitEnd end = s->Wait(read); end != WaitEnd::Done) return c.WaitFailure(end);
     const CallLog& log = s->Frame().Model().Log;
+    if (!c.options.exportPath.empty()) {
+        if (auto why = ExportCallLog(log, c.options.exportPath)) return c.Failure(*why);
+    }
     c.out.Lines(LogLines(log));
     JsonWriter json = c.Result();
     json.Key("rows");

@@ -75,10 +75,21 @@ TEST_F(CliBadInput, BadValuesAreRefusedBeforeTheUnitHearsAnything) {
     const std::string project = dir.File("letters.gto");
     ASSERT_TRUE(SaveProject(model, project).ok);
     const std::string before = Slurp(project);
+    // A workbook cut short, as by an interrupted copy.
+    const std::string sheet = dir.File("list.xls");
+    ASSERT_EQ(CliBare({"export", "phones", PhoneProject("full.gto", 40), sheet}).status, 0);
+    const std::string truncated = WriteFile("truncated.xls", Slurp(sheet).substr(0, 3000));
+    const std::string letters = WriteFile("letters.csv",
+                                          "\"Index\",\"Phone Number\",\"User Name\",\"In Unit\"\r\n"
+                                          "\"1\",\"13900000001\",\"\",\"0\"\r\n"
+                                          "\"2\",\"1390000000x\",\"\",\"0\"\r\n");
 
     const std::vector<Case> cases = {
         {{"--project", project, "upload", "phones"}, "Ilegal phone number, slot 2: 139OOOOO002"},
         {{"upload", "alarm", dir.File("missing.gto")}, "no file"},
+        {{"upload", "phones", truncated}, "truncated.xls: The file is not a workbook"},
+        {{"upload", "phones", letters}, "Ilegal phone number, slot 2: 1390000000x"},
+        {{"upload", "alarm", letters}, "the alarm list is not kept in spreadsheets"},
         {{"set", "delay=5s"}, "delay: \"5s\" is not a number"},
         {{"set", "newPassword=ab#c"}, "newPassword: \"ab#c\" is not a password"},
         {{"set", "unitName=Gate\nB"}, "is not a text without"},

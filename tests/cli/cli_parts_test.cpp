@@ -124,6 +124,28 @@ TEST(CliProject, ConvertingOneListToCsvAndBackKeepsItsSlots) {
         << "a CSV of another list is refused";
 }
 
+TEST(CliProject, ListsAreExportedToSpreadsheetsAndImportedAsPending) {
+    ScratchDir dir;
+    UnitModel original;
+    FillProject(original);
+    ASSERT_TRUE(SaveProject(original, dir.File("a.gto")).ok);
+    for (const char* file : {"list.xls", "list.csv"}) {
+        ASSERT_EQ(RunInProcess({"export", "phones", dir.File("a.gto"), dir.File(file)}).status, 0);
+        const InProcess imported = RunInProcess({"import", "phones", dir.File(file), dir.File("b.gto")});
+        ASSERT_EQ(imported.status, 0) << imported.err;
+    }
+    ASSERT_EQ(RunInProcess({"export", "log", dir.File("a.gto"), dir.File("log.csv")}).status, 0);
+    UnitModel copy;
+    ASSERT_TRUE(LoadProject(copy, dir.File("b.gto")).ok);
+    EXPECT_EQ(copy.Phones.Row(0).Name, original.Phones.Row(0).Name);
+    EXPECT_EQ(copy.Phones.Status(0), RowStatus::Pending) << "an import is to be uploaded";
+    EXPECT_EQ(copy.Phones.Row(76).Number, "13900000077");
+
+    const InProcess house = RunInProcess({"import", "house", dir.File("list.csv"), dir.File("b.gto")});
+    EXPECT_EQ(house.status, 2) << "the project would drop the house list";
+    EXPECT_NE(house.err.find("keeps no house list"), std::string::npos);
+}
+
 TEST(CliScript, LinesSplitAtBlanksWithQuotesAndComments) {
     std::vector<ScriptLine> lines;
     ASSERT_FALSE(SplitScript("# header\n\nset \"unitName=Front \\\"A\\\" Gate\" delay=5 # why\r\n"

@@ -146,6 +146,25 @@ TEST_F(CliSerial, TheLogIsDownloadedWholeOrItsLastEntries) {
     EXPECT_EQ(Member(last.Find("rows")->items[1], "index"), "6");
 }
 
+TEST_F(CliSerial, AHouseListFromASpreadsheetIsUploadedAndReadBack) {
+    StartUnit({"--houses", "20"});
+    const std::string sheet = WriteFile("houses.csv",
+                                        "\"Index\",\"House Number\",\"Dial1\",\"Dial2\"\r\n"
+                                        "\"1\",\"00101\",\"13900000101\",\"\"\r\n"
+                                        "\"2\",\"00102\",\"13900000102\",\"13900000202\"\r\n");
+    const CliResult upload = Cli({"upload", "house", sheet});
+    ASSERT_EQ(upload.status, 0) << upload.err;
+    EXPECT_NE(upload.out.find("2 slots sent, 0 left Pending"), std::string::npos) << upload.out;
+
+    const JsonValue read = Json(Cli({"--json", "read", "house"}));
+    const JsonValue* slots = read.Find("slots");
+    ASSERT_TRUE(slots);
+    ASSERT_EQ(slots->items.size(), 2u);
+    EXPECT_EQ(Member(slots->items[1], "houseNumber"), "00102");
+    EXPECT_EQ(Member(slots->items[1], "dial1"), "13900000102");
+    EXPECT_EQ(Member(slots->items[1], "dial2"), "13900000202");
+}
+
 TEST_F(CliSerial, RawCommandPrintsTheAnswer) {
     StartUnit({});
     const CliResult sent = Cli({"send", "STATUS?"});
