@@ -36,7 +36,8 @@ bool IsUnitCommand(const Options& options) {
 int Dispatch(CommandContext& c) {
     const std::vector<std::string>& w = c.options.words;
     const CommandInfo* command = w.empty() ? nullptr : FindCommand(w[0]);
-    if (!command) return c.Usage(w.empty() ? "no command; see dorvik-cli --help" : "unknown command " + w[0]);
+    if (!command)
+        return c.Usage(w.empty() ? "no command; see dorvik-cli --help" : "unknown command " + w[0]);
     if (c.options.help) {
         c.out.Line(CommandHelp(*command));
         return kExitOk;

@@ -9,7 +9,8 @@ namespace dorvik::cli {
 namespace {
 
 // The project file keeps no house list: an exchange with it would drop it.
-std::optional<ListKind> ProjectList(CommandContext& c, const std::string& word, bool log, int* status) {
+std::optional<ListKind> ProjectList(CommandContext& c, const std::string& word, bool log,
+                                    int* status) {
     const std::optional<ListKind> kind = ListKindFromName(word);
     if ((kind && *kind != ListKind::House && *kind != ListKind::Alarm) || (log && word == "log"))
         return kind.value_or(ListKind::Phones);
@@ -18,7 +19,8 @@ std::optional<ListKind> ProjectList(CommandContext& c, const std::string& word, 
     return std::nullopt;
 }
 
-std::optional<std::string> LoadProjectFile(const std::string& path, UnitModel& model, bool mayBeNew) {
+std::optional<std::string> LoadProjectFile(const std::string& path, UnitModel& model,
+                                           bool mayBeNew) {
     std::error_code ec;
     if (mayBeNew && !std::filesystem::exists(path, ec)) return std::nullopt;
     const ProjectResult r = LoadProject(model, path);
@@ -32,31 +34,42 @@ int Done(CommandContext& c, const std::string& from, const std::string& to) {
     return kExitOk;
 }
 
+// The list word and the project of "export LIST PROJECT FILE" or
+// "import LIST FILE PROJECT"; the usage error first when they are wrong.
+std::optional<int> ReadArguments(CommandContext& c, bool exporting, ListKind* kind,
+                                 UnitModel& model) {
+    const std::vector<std::string>& w = c.options.words;
+    if (w.size() != 4)
+        return c.Usage(exporting ? "export LIST PROJECT.gto FILE.xls|.csv"
+                                 : "import LIST FILE.xls|.csv PROJECT.gto");
+    int status = kExitUsage;
+    const std::optional<ListKind> list = ProjectList(c, w[1], exporting, &status);
+    if (!list) return status;
+    *kind = *list;
+    if (auto why = LoadProjectFile(exporting ? w[2] : w[3], model, !exporting))
+        return c.Usage(*why);
+    return std::nullopt;
+}
+
 }  // namespace
 
 int RunExport(CommandContext& c) {
-    const std::vector<std::string>& w = c.options.words;
-    if (w.size() != 4) return c.Usage("export LIST PROJECT.gto FILE.xls|.csv");
-    int status = kExitUsage;
-    const std::optional<ListKind> kind = ProjectList(c, w[1], true, &status);
-    if (!kind) return status;
+    ListKind kind = ListKind::Phones;
     UnitModel model;
-    if (auto why = LoadProjectFile(w[2], model, false)) return c.Usage(*why);
-    const auto why = w[1] == "log" ? ExportCallLog(model.Log, w[3]) : ExportList(model, *kind, w[3]);
+    if (const std::optional<int> status = ReadArguments(c, true, &kind, model)) return *status;
+    const std::vector<std::string>& w = c.options.words;
+    const auto why = w[1] == "log" ? ExportCallLog(model.Log, w[3]) : ExportList(model, kind, w[3]);
     if (why) return c.Failure(*why);
     return Done(c, w[2], w[3]);
 }
 
 int RunImport(CommandContext& c) {
-    const std::vector<std::string>& w = c.options.words;
-    if (w.size() != 4) return c.Usage("import LIST FILE.xls|.csv PROJECT.gto");
-    int status = kExitUsage;
-    const std::optional<ListKind> kind = ProjectList(c, w[1], false, &status);
-    if (!kind) return status;
+    ListKind kind = ListKind::Phones;
     UnitModel model;
-    if (auto why = LoadProjectFile(w[3], model, true)) return c.Usage(*why);
+    if (const std::optional<int> status = ReadArguments(c, false, &kind, model)) return *status;
+    const std::vector<std::string>& w = c.options.words;
     ConsoleMessageBox box;
-    if (auto why = ImportList(model, *kind, w[2], c.options.sheet, box)) return c.Usage(*why);
+    if (auto why = ImportList(model, kind, w[2], c.options.sheet, box)) return c.Usage(*why);
     // A refused row leaves the project as it was.
     if (!box.Errors().empty()) return c.Usage(w[2] + ": " + box.Errors().front());
     const ProjectResult r = SaveProject(model, w[3]);

@@ -46,7 +46,8 @@ std::optional<ListKind> CsvList(const CommandContext& c) {
 std::string ListCsv(const UnitModel& model, ListKind kind) {
     const std::string sep = ",";
     std::string text = EncodeTextRow(ListColumns(kind), sep) + "\r\n";
-    for (int row : UsedRows(model, kind)) text += EncodeTextRow(SlotCells(model, kind, row), sep) + "\r\n";
+    for (int row : UsedRows(model, kind))
+        text += EncodeTextRow(SlotCells(model, kind, row), sep) + "\r\n";
     return text;
 }
 
@@ -57,7 +58,8 @@ std::optional<std::string> ReadListCsv(const std::string& text, ListKind kind, U
         return "the heading is not " + EncodeTextRow(ListColumns(kind), ",");
     std::string error;
     for (std::size_t k = 1; k < rows.size(); ++k)
-        if (!StoreSlotCells(model, kind, rows[k], &error)) return "row " + std::to_string(k + 1) + ": " + error;
+        if (!StoreSlotCells(model, kind, rows[k], &error))
+            return "row " + std::to_string(k + 1) + ": " + error;
     return std::nullopt;
 }
 
@@ -121,7 +123,8 @@ std::optional<std::string> ConvertToProject(const CommandContext& c, const std::
 int Convert(CommandContext& c, const std::string& in, const std::string& out) {
     const bool fromProject = LowerExtension(in) == ".gto";
     if (fromProject == (LowerExtension(out) == ".gto"))
-        return c.Usage("project convert: one file must be a project (.gto), the other .json or .csv");
+        return c.Usage(
+            "project convert: one file must be a project (.gto), the other .json or .csv");
     const auto why = fromProject ? ConvertFromProject(c, in, out) : ConvertToProject(c, in, out);
     if (why) return c.Usage(*why);
     c.out.Line(in + " -> " + out);
@@ -152,7 +155,10 @@ int Encode(CommandContext& c, const std::string& utf8) {
     message.text = Utf8ToGb(utf8, &valid);
     message.dataCoding = c.options.ucs2 ? kDcsUcs2 : CSMSPDU::PreferredCoding(message.text);
     const std::optional<std::string> pdu = valid ? CSMSPDU::EncodePdu(message) : std::nullopt;
-    if (!pdu) return c.Usage("cannot encode: the number must be digits (with an optional \"+\") and the text fit one message");
+    if (!pdu)
+        return c.Usage(
+            "cannot encode: the number must be digits (with an optional \"+\") and the text fit "
+            "one message");
     const int length = CSMSPDU::TpduLength(*pdu);
     c.out.Lines({*pdu, "AT+CMGS=" + std::to_string(length)});
     c.out.Object(c.Result().Member("pdu", *pdu).Member("length", length).EndObject());

@@ -83,7 +83,9 @@ bool CommandInfo::Takes(std::string_view option) const {
     return false;
 }
 
-const std::vector<CommandInfo>& AllCommands() { return Table(); }
+const std::vector<CommandInfo>& AllCommands() {
+    return Table();
+}
 
 const CommandInfo* FindCommand(std::string_view name) {
     for (const CommandInfo& c : Table())
@@ -102,14 +104,16 @@ std::string MainHelp() {
 }
 
 std::string CommandHelp(const CommandInfo& command) {
-    std::string text = std::string("Usage: dorvik-cli [OPTIONS] ") + command.usage + "\n" +
-                       command.summary + "\n";
-    if (!command.options.empty()) text += "\nOptions:\n" + OptionsOf(OptionScope::Command, &command);
+    std::string text =
+        std::string("Usage: dorvik-cli [OPTIONS] ") + command.usage + "\n" + command.summary + "\n";
+    if (!command.options.empty())
+        text += "\nOptions:\n" + OptionsOf(OptionScope::Command, &command);
     if (command.run == &RunSet) {
         text += "\nKeys of the single-relay page:\n" + KeyList(false);
         text += "Keys of the seven-relay page (--multi-relay):\n" + KeyList(true);
     }
-    if (command.unit) text += "\nConnection and files:\n" + OptionsOf(OptionScope::Session, nullptr);
+    if (command.unit)
+        text += "\nConnection and files:\n" + OptionsOf(OptionScope::Session, nullptr);
     text += "\nEverywhere:\n" + OptionsOf(OptionScope::Anywhere, nullptr);
     return text;
 }

@@ -13,8 +13,8 @@ struct CommandInfo {
     const char* usage;
     const char* summary;
     std::vector<const char*> options;  // its own options
-    bool unit;        // talks to the unit: the connection options apply
-    bool subcommand;  // the second word belongs to the name ("upload phones")
+    bool unit;                         // talks to the unit: the connection options apply
+    bool subcommand;                   // the second word belongs to the name ("upload phones")
     int (*run)(CommandContext& c);
 
     bool Takes(std::string_view option) const;

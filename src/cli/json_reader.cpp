@@ -68,8 +68,8 @@ private:
         }
         if (Word("null")) return true;
         const std::size_t start = pos_;
-        while (pos_ < text_.size() && std::string_view("+-.eE0123456789").find(text_[pos_]) !=
-                                          std::string_view::npos)
+        while (pos_ < text_.size() &&
+               std::string_view("+-.eE0123456789").find(text_[pos_]) != std::string_view::npos)
             ++pos_;
         if (pos_ == start) return Failed("unexpected character");
         out.type = JsonValue::Type::Number;
@@ -150,7 +150,8 @@ private:
         for (std::size_t i = 1; i <= 4; ++i) {
             const auto c = static_cast<unsigned char>(text_[pos_ + i]);
             if (!std::isxdigit(c)) return Failed("bad \\u escape");
-            code = code * 16 + static_cast<unsigned>(std::isdigit(c) ? c - '0' : std::tolower(c) - 'a' + 10);
+            code = code * 16 +
+                   static_cast<unsigned>(std::isdigit(c) ? c - '0' : std::tolower(c) - 'a' + 10);
         }
         pos_ += 4;
         return true;

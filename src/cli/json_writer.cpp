@@ -39,28 +39,29 @@ JsonWriter& JsonWriter::Raw(std::string_view text) {
     return *this;
 }
 
+JsonWriter& JsonWriter::Open(char bracket) {
+    Raw(std::string_view(&bracket, 1));
+    filled_.push_back(false);
+    return *this;
+}
+
+JsonWriter& JsonWriter::Close(char bracket) {
+    filled_.pop_back();
+    text_ += bracket;
+    return *this;
+}
+
 JsonWriter& JsonWriter::BeginObject() {
-    Raw("{");
-    filled_.push_back(false);
-    return *this;
+    return Open('{');
 }
-
 JsonWriter& JsonWriter::EndObject() {
-    filled_.pop_back();
-    text_ += '}';
-    return *this;
+    return Close('}');
 }
-
 JsonWriter& JsonWriter::BeginArray() {
-    Raw("[");
-    filled_.push_back(false);
-    return *this;
+    return Open('[');
 }
-
 JsonWriter& JsonWriter::EndArray() {
-    filled_.pop_back();
-    text_ += ']';
-    return *this;
+    return Close(']');
 }
 
 JsonWriter& JsonWriter::Key(std::string_view name) {
@@ -70,9 +71,17 @@ JsonWriter& JsonWriter::Key(std::string_view name) {
     return *this;
 }
 
-JsonWriter& JsonWriter::String(std::string_view utf8) { return Raw(JsonQuote(utf8)); }
-JsonWriter& JsonWriter::Int(std::int64_t value) { return Raw(std::to_string(value)); }
-JsonWriter& JsonWriter::Bool(bool value) { return Raw(value ? "true" : "false"); }
-JsonWriter& JsonWriter::Null() { return Raw("null"); }
+JsonWriter& JsonWriter::String(std::string_view utf8) {
+    return Raw(JsonQuote(utf8));
+}
+JsonWriter& JsonWriter::Int(std::int64_t value) {
+    return Raw(std::to_string(value));
+}
+JsonWriter& JsonWriter::Bool(bool value) {
+    return Raw(value ? "true" : "false");
+}
+JsonWriter& JsonWriter::Null() {
+    return Raw("null");
+}
 
 }  // namespace dorvik::cli

@@ -23,7 +23,9 @@ public:
     JsonWriter& Null();
 
     // Key and value at once.
-    JsonWriter& Member(std::string_view name, std::string_view utf8) { return Key(name).String(utf8); }
+    JsonWriter& Member(std::string_view name, std::string_view utf8) {
+        return Key(name).String(utf8);
+    }
     JsonWriter& Member(std::string_view name, const char* utf8) { return Key(name).String(utf8); }
     JsonWriter& Member(std::string_view name, std::int64_t value) { return Key(name).Int(value); }
     JsonWriter& Member(std::string_view name, int value) { return Key(name).Int(value); }
@@ -34,6 +36,8 @@ public:
 private:
     void Separate();
     JsonWriter& Raw(std::string_view text);
+    JsonWriter& Open(char bracket);
+    JsonWriter& Close(char bracket);
 
     std::string text_;
     // Per open container: whether it already holds a value.

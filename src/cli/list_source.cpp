@@ -6,6 +6,7 @@
 
 #include "cli/console_seams.h"
 #include "model/project_file.h"
+#include "platform/null_seams.h"
 #include "sheet/list_exchange.h"
 #include "sheet/sheet_chooser.h"
 #include "sheet/workbook_table.h"
@@ -38,8 +39,9 @@ std::optional<std::string> Outcome(const ExchangeResult& r, const std::string& p
 
 ExchangeResult Import(UnitModel& model, ListKind kind, const std::string& path,
                       const std::string& sheet, MessageBox& box) {
-    SilentProgress progress;
-    if (kind == ListKind::Special) return ImportSpecialList(model.Specials, path, sheet, progress, box);
+    NullProgressBar progress;
+    if (kind == ListKind::Special)
+        return ImportSpecialList(model.Specials, path, sheet, progress, box);
     if (kind == ListKind::House) return ImportHouseList(model.Houses, path, sheet, progress, box);
     return ImportPhoneList(model.Phones, path, sheet, progress, box);
 }
@@ -86,16 +88,19 @@ std::optional<std::string> ImportList(UnitModel& model, ListKind kind, const std
     return Outcome(Import(model, kind, path, chosen, box), path);
 }
 
-std::optional<std::string> ExportList(const UnitModel& model, ListKind kind, const std::string& path) {
-    SilentProgress progress;
+std::optional<std::string> ExportList(const UnitModel& model, ListKind kind,
+                                      const std::string& path) {
+    NullProgressBar progress;
     if (kind == ListKind::Alarm) return std::string("the alarm list is not kept in spreadsheets");
-    if (kind == ListKind::Special) return Outcome(ExportSpecialList(model.Specials, path, progress), path);
-    if (kind == ListKind::House) return Outcome(ExportHouseList(model.Houses, path, progress), path);
+    if (kind == ListKind::Special)
+        return Outcome(ExportSpecialList(model.Specials, path, progress), path);
+    if (kind == ListKind::House)
+        return Outcome(ExportHouseList(model.Houses, path, progress), path);
     return Outcome(ExportPhoneList(model.Phones, path, progress), path);
 }
 
 std::optional<std::string> ExportCallLog(const CallLog& log, const std::string& path) {
-    SilentProgress progress;
+    NullProgressBar progress;
     return Outcome(ExportLog(log, path, progress), path);
 }
 

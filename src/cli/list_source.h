@@ -21,7 +21,8 @@ std::optional<std::string> LoadListSource(UnitModel& model, ListKind kind, const
 std::optional<std::string> ImportList(UnitModel& model, ListKind kind, const std::string& path,
                                       const std::string& sheet, MessageBox& box);
 // Writes the list (phones, special or house) as a spreadsheet or text table.
-std::optional<std::string> ExportList(const UnitModel& model, ListKind kind, const std::string& path);
+std::optional<std::string> ExportList(const UnitModel& model, ListKind kind,
+                                      const std::string& path);
 std::optional<std::string> ExportCallLog(const CallLog& log, const std::string& path);
 
 // The extension of a path in lower case, dot included ("" when none).

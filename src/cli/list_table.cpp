@@ -26,14 +26,20 @@ constexpr const char* kStatusNames[] = {"Empty", "Pending", "InUnit"};
 template <class Model, class Fn>
 decltype(auto) WithList(Model& model, ListKind kind, Fn&& fn) {
     switch (kind) {
-        case ListKind::Special: return fn(model.Specials);
-        case ListKind::Alarm: return fn(model.Alarms);
-        case ListKind::House: return fn(model.Houses);
-        default: return fn(model.Phones);
+        case ListKind::Special:
+            return fn(model.Specials);
+        case ListKind::Alarm:
+            return fn(model.Alarms);
+        case ListKind::House:
+            return fn(model.Houses);
+        default:
+            return fn(model.Phones);
     }
 }
 
-std::string IndexText(int row) { return std::to_string(row + 1); }
+std::string IndexText(int row) {
+    return std::to_string(row + 1);
+}
 
 std::vector<std::string> CellsOf(const NumberList& list, int row) {
     const NumberEntry& e = list.Row(row);
@@ -42,8 +48,8 @@ std::vector<std::string> CellsOf(const NumberList& list, int row) {
 
 std::vector<std::string> CellsOf(const SpecialList& list, int row) {
     const SpecialEntry& e = list.Row(row);
-    std::vector<std::string> cells = {list.Label(row), std::string(1, e.Type), e.Number, e.Name,
-                                      e.FromTime, e.ToTime};
+    std::vector<std::string> cells = {
+        list.Label(row), std::string(1, e.Type), e.Number, e.Name, e.FromTime, e.ToTime};
     cells.insert(cells.end(), e.Days.begin(), e.Days.end());
     cells.insert(cells.end(), {e.FromDate, e.ToDate, e.Amount, StatusName(e.Status)});
     return cells;
@@ -92,7 +98,9 @@ std::vector<std::size_t> NumberColumns(ListKind kind) {
 
 }  // namespace
 
-const char* ListName(ListKind kind) { return kKindNames[static_cast<int>(kind)].name; }
+const char* ListName(ListKind kind) {
+    return kKindNames[static_cast<int>(kind)].name;
+}
 
 std::optional<ListKind> ListKindFromName(std::string_view name) {
     for (const KindName& k : kKindNames)
@@ -102,10 +110,14 @@ std::optional<ListKind> ListKindFromName(std::string_view name) {
 
 ListPageBase& PageOf(CMainFrame& frame, ListKind kind) {
     switch (kind) {
-        case ListKind::Special: return frame.Special();
-        case ListKind::Alarm: return frame.Alarm();
-        case ListKind::House: return frame.House();
-        default: return frame.Phone();
+        case ListKind::Special:
+            return frame.Special();
+        case ListKind::Alarm:
+            return frame.Alarm();
+        case ListKind::House:
+            return frame.House();
+        default:
+            return frame.Phone();
     }
 }
 
@@ -122,8 +134,8 @@ std::optional<RowStatus> StatusFromName(std::string_view name) {
 const std::vector<std::string>& ListColumns(ListKind kind) {
     static const std::vector<std::string> kNumber = {"index", "number", "name", "status"};
     static const std::vector<std::string> kSpecial = {
-        "index", "type", "number", "name", "fromTime", "toTime", "sun", "mon", "tue",
-        "wed", "thu", "fri", "sat", "fromDate", "toDate", "amount", "status"};
+        "index", "type", "number", "name", "fromTime", "toTime", "sun",    "mon",   "tue",
+        "wed",   "thu",  "fri",    "sat",  "fromDate", "toDate", "amount", "status"};
     static const std::vector<std::string> kHouse = {"index", "houseNumber", "dial1", "dial2",
                                                     "status"};
     if (kind == ListKind::Special) return kSpecial;

@@ -15,13 +15,16 @@ struct OptionRow {
     Setter set;
 };
 
-std::optional<std::string> Ok() { return std::nullopt; }
+std::optional<std::string> Ok() {
+    return std::nullopt;
+}
 
 // A whole decimal number within low..high, into target.
 std::optional<std::string> Number(std::optional<int>& target, const std::string& text, int low,
                                   int high) {
-    const bool digits = !text.empty() && text.size() <= 9 &&
-                        std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+    const bool digits =
+        !text.empty() && text.size() <= 9 &&
+        std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
     const int value = digits ? std::stoi(text) : -1;
     if (!digits || value < low || value > high)
         return "\"" + text + "\" is not a number from " + std::to_string(low) + " to " +
@@ -31,7 +34,8 @@ std::optional<std::string> Number(std::optional<int>& target, const std::string&
 }
 
 std::optional<std::string> FrameText(std::optional<std::string>& target, const std::string& text) {
-    if (!IsFrameSafe(text)) return std::string("it must not be empty nor hold \"#\" or a line break");
+    if (!IsFrameSafe(text))
+        return std::string("it must not be empty nor hold \"#\" or a line break");
     target = text;
     return Ok();
 }
@@ -156,7 +160,8 @@ bool TakeOption(const std::vector<std::string>& args, std::size_t& i, Options& o
         value = args[++i];
     }
     if (!row->info.value && value) return (*error = name + " takes no value"), false;
-    if (auto why = row->set(options, value.value_or(""))) return (*error = name + ": " + *why), false;
+    if (auto why = row->set(options, value.value_or("")))
+        return (*error = name + ": " + *why), false;
     options.given.push_back(name);
     return true;
 }
@@ -191,7 +196,8 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, bool
         }
     }
     if (options.yes && options.no) return (*error = "--yes and --no exclude each other"), false;
-    if (options.modem && options.serial) return (*error = "--modem and --serial exclude each other"), false;
+    if (options.modem && options.serial)
+        return (*error = "--modem and --serial exclude each other"), false;
     return true;
 }
 

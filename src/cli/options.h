@@ -17,7 +17,7 @@ struct Options {
     bool tavrin = false, modem = false, serial = false, pdu = false;
     std::string settingsPath;  // empty: the default settings file
     bool saveSettings = false;
-    std::string project;       // opened before and saved after the unit commands
+    std::string project;  // opened before and saved after the unit commands
     // Output and answers.
     bool json = false, quiet = false, yes = false, no = false, keepGoing = false, help = false;
     // Options of single commands.
@@ -47,8 +47,8 @@ const OptionInfo* FindOption(std::string_view name);
 // Reads the arguments into options. Command options are taken only when
 // commandOptions lists them; session options only when sessionAllowed.
 // False with *error (the text for the user) on the first bad argument.
-bool ParseArguments(const std::vector<std::string>& args, Options& options,
-                    bool sessionAllowed, std::string* error);
+bool ParseArguments(const std::vector<std::string>& args, Options& options, bool sessionAllowed,
+                    std::string* error);
 
 // True when the text is one the unit can take inside a command frame: not
 // empty, no "#" and no line break.

@@ -53,13 +53,18 @@ void Output::EndProgress() {
 }
 
 ProgressLine::ProgressLine(Output& output, std::string label, int total)
-    : output_(output), label_(std::move(label)), total_(total), start_(SteadyClock::now()),
+    : output_(output),
+      label_(std::move(label)),
+      total_(total),
+      start_(SteadyClock::now()),
       lastPrint_(start_) {}
 
 std::string ProgressLine::Text(int done) const {
-    std::string text = label_ + ": " + std::to_string(done) + "/" + std::to_string(total_) + " slots";
+    std::string text =
+        label_ + ": " + std::to_string(done) + "/" + std::to_string(total_) + " slots";
     if (done <= 0 || done >= total_) return text;
-    const auto elapsed = std::chrono::duration_cast<std::chrono::seconds>(SteadyClock::now() - start_);
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::seconds>(SteadyClock::now() - start_);
     const long long left = elapsed.count() * (total_ - done) / done;
     return text + ", " + MinutesSeconds(left) + " left";
 }

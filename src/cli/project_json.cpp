@@ -1,60 +1,24 @@
 #include "cli/project_json.h"
 
 #include "cli/tables.h"
-#include "model/decimal_text.h"
+#include "model/project_layout.h"
 #include "model/text_codec.h"
 
 namespace dorvik::cli {
 namespace {
 
 template <class Relay>
-using TextField = std::string SettingsFields<Relay>::*;
-
-// The text fields of a settings record, by their project-file names.
-template <class Relay>
-const std::vector<std::pair<const char*, TextField<Relay>>>& TextFields() {
-    using F = SettingsFields<Relay>;
-    static const std::vector<std::pair<const char*, TextField<Relay>>> fields = {
-        {"UnitName", &F::UnitName},       {"UnitVersion", &F::UnitVersion},
-        {"UnitTime", &F::UnitTime},       {"UnitDelay", &F::UnitDelay},
-        {"UnitPhone", &F::UnitPhone},     {"UintBand", &F::UintBand},
-        {"UnitReception", &F::UnitReception}, {"Battery", &F::Battery},
-        {"ClockUpdate", &F::ClockUpdate}, {"AlarmMode1", &F::AlarmMode1},
-        {"AlarmMode2", &F::AlarmMode2},   {"Alarm1", &F::Alarm1},
-        {"Alarm2", &F::Alarm2}};
-    return fields;
-}
-
-std::string RelayText(int relay) { return std::to_string(relay); }
-std::string RelayText(const std::string& relay) { return relay; }
-void SetRelay(int& relay, const std::string& text) { relay = LeadingInt(text); }
-void SetRelay(std::string& relay, const std::string& text) { relay = text; }
-
-// Field names with their texts (GB18030), the last two being RelayStatus
-// and UnitMode.
-template <class Relay>
-std::vector<std::pair<std::string, std::string>> RecordTexts(const SettingsFields<Relay>& record) {
-    std::vector<std::pair<std::string, std::string>> texts;
-    for (const auto& [name, field] : TextFields<Relay>()) texts.emplace_back(name, record.*field);
-    texts.emplace_back("RelayStatus", RelayText(record.RelayStatus));
-    texts.emplace_back("UnitMode", std::to_string(record.UnitMode));
-    return texts;
-}
-
-template <class Relay>
 void WriteRecord(JsonWriter& json, const char* name, const SettingsFields<Relay>& record) {
     json.Key(name).BeginObject();
-    for (const auto& [field, text] : RecordTexts(record)) json.Member(field, GbToUtf8(text));
+    for (const auto& [field, text] : SettingsFieldTexts(record)) json.Member(field, GbToUtf8(text));
     json.EndObject();
 }
 
 template <class Relay>
 void ReadRecord(const JsonValue* value, SettingsFields<Relay>& record) {
     if (!value) return;
-    for (const auto& [name, field] : TextFields<Relay>())
-        if (const JsonValue* v = value->Find(name)) record.*field = Utf8ToGb(v->Text());
-    if (const JsonValue* v = value->Find("RelayStatus")) SetRelay(record.RelayStatus, v->Text());
-    if (const JsonValue* v = value->Find("UnitMode")) record.UnitMode = LeadingInt(v->Text());
+    for (const auto& [name, field] : value->members)
+        SetSettingsFieldText(record, name, Utf8ToGb(field.Text()));
 }
 
 // One slot object into the list, its cells taken by the list's column names.
@@ -115,9 +79,9 @@ std::optional<std::string> ReadProject(const JsonValue& document, UnitModel& mod
 
 std::vector<std::string> RecordLines(const UnitModel& model) {
     std::vector<std::string> lines;
-    for (const auto& [field, text] : RecordTexts(model.Settings))
+    for (const auto& [field, text] : SettingsFieldTexts(model.Settings))
         lines.push_back("UnitInfo." + field + "=" + GbToUtf8(text));
-    for (const auto& [field, text] : RecordTexts(model.MultiRelay))
+    for (const auto& [field, text] : SettingsFieldTexts(model.MultiRelay))
         lines.push_back("MultiRelay." + field + "=" + GbToUtf8(text));
     return lines;
 }

@@ -8,7 +8,9 @@
 namespace dorvik::cli {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 // The quoted word starting after the quote at pos; pos ends after the
 // closing quote. False when it is not closed.

@@ -22,7 +22,9 @@ constexpr int kStallMarginMs = 5000;
 
 std::atomic<int> interrupts{0};
 
-extern "C" void OnInterrupt(int) { interrupts.fetch_add(1); }
+extern "C" void OnInterrupt(int) {
+    interrupts.fetch_add(1);
+}
 
 int ElapsedMs(SteadyClock::time_point since) {
     return static_cast<int>(
@@ -31,7 +33,7 @@ int ElapsedMs(SteadyClock::time_point since) {
 
 // Why the device cannot serve as the line: missing, or not a terminal.
 std::optional<std::string> DeviceProblem(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     if (path.empty() || ::stat(path.c_str(), &st) != 0) return "no device " + path;
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::nullopt;  // the driver says why when it tries
@@ -44,19 +46,22 @@ std::optional<std::string> DeviceProblem(const std::string& path) {
 }  // namespace
 
 void InstallInterruptHandler() {
-    struct sigaction action{};
+    struct sigaction action {};
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
 }
 
-int Interrupts() { return interrupts.load(); }
+int Interrupts() {
+    return interrupts.load();
+}
 
 Session::Session(const Options& options)
-    : options_(options), boxes_(options.yes  ? QuestionPolicy::Yes
-                                : options.no ? QuestionPolicy::No
-                                             : QuestionPolicy::Refuse) {
+    : options_(options),
+      boxes_(options.yes  ? QuestionPolicy::Yes
+             : options.no ? QuestionPolicy::No
+                          : QuestionPolicy::Refuse) {
     FrameSeams seams{loop_, loop_, boxes_, files_, progress_, indicator_, status_, clock_};
     frame_ = std::make_unique<CMainFrame>(seams, options.settingsPath);
     frame_->SetSettingsWritable(false);
@@ -114,8 +119,9 @@ bool Session::Connect() {
         return engine.ReplySeen() && QuietFor(kSettleMs);
     };
     if (Wait(linked) != WaitEnd::Done) return false;
-    if (!engine.Connected()) boxes_.Show("The unit did not accept the unit ID", kCaption,
-                                         MsgIcon::Error, MsgButtons::Ok);
+    if (!engine.Connected())
+        boxes_.Show("The unit did not accept the unit ID", kCaption, MsgIcon::Error,
+                    MsgButtons::Ok);
     return engine.Connected();
 }
 
@@ -160,7 +166,9 @@ bool Session::SaveProject() {
     return frame_->SaveProjectTo(options_.project);
 }
 
-bool Session::SaveSettingsIfAsked() { return !options_.saveSettings || frame_->SaveSettings(); }
+bool Session::SaveSettingsIfAsked() {
+    return !options_.saveSettings || frame_->SaveSettings();
+}
 
 std::uint64_t Session::Activity() {
     CMainFrame& f = *frame_;

@@ -15,6 +15,7 @@
 #include "loop/event_loop.h"
 #include "pages/main_frame.h"
 #include "platform/clock.h"
+#include "platform/null_seams.h"
 
 namespace dorvik::cli {
 
@@ -84,10 +85,10 @@ private:
     // The loop outlives the frame: the drivers' threads hand bytes to it.
     EventLoop loop_;
     ConsoleMessageBox boxes_;
-    NoFileChooser files_;
-    SilentProgress progress_;
-    SilentIndicator indicator_;
-    StatusText status_;
+    NullFileChooser files_;
+    NullProgressBar progress_;
+    NullIndicator indicator_;
+    NullStatusPane status_;
     SystemClock clock_;
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<UnitModel> checked_;  // the project as read by CheckProject

@@ -58,7 +58,8 @@ std::optional<std::string> ApplyPairs(CommandContext& c, SettingsTarget& t,
     for (std::size_t k = 1; k < w.size(); ++k) {
         const std::size_t eq = w[k].find('=');
         if (eq == std::string::npos || eq == 0) return "set: \"" + w[k] + "\" is not KEY=VALUE";
-        if (auto why = ApplySetting(t, w[k].substr(0, eq), w[k].substr(eq + 1), commands)) return why;
+        if (auto why = ApplySetting(t, w[k].substr(0, eq), w[k].substr(eq + 1), commands))
+            return why;
     }
     return std::nullopt;
 }
@@ -114,13 +115,15 @@ int RunSet(CommandContext& c) {
 }
 
 int RunLog(CommandContext& c) {
-    if (c.options.words.size() > 1) return c.Usage("log takes no arguments; see --last and --delete");
+    if (c.options.words.size() > 1)
+        return c.Usage("log takes no arguments; see --last and --delete");
     SessionProblem problem;
     if (c.options.deleteLog) {
         Session* s = c.sessions.Get(&problem);
         if (!s) return c.Failure(problem);
         s->Frame().LogPage().OnDeleteLog();
-        if (c.options.project.empty()) c.out.Note("note: without --project the cleared log is not kept");
+        if (c.options.project.empty())
+            c.out.Note("note: without --project the cleared log is not kept");
         c.out.Line("log cleared");
         c.out.Object(c.Result().EndObject());
         return kExitOk;

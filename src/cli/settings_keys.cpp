@@ -88,7 +88,9 @@ Refusal OnOff(bool& field, const std::string& value) {
     return std::nullopt;
 }
 
-std::string OnOffText(bool on) { return on ? "on" : "off"; }
+std::string OnOffText(bool on) {
+    return on ? "on" : "off";
+}
 
 // The index of value in choices.
 template <std::size_t N>
@@ -137,7 +139,9 @@ Refusal SetBand(T& t, const std::string& v) {
         t.Form().band = band;
         return std::nullopt;
     }
-    return Bad(v, "a band (\"GSM 850, PCS 1800\", \"GSM 850, PCS 1900\", \"GSM 900, DCS 1800\" or \"GSM 900, PCS 1900\")");
+    return Bad(v,
+               "a band (\"GSM 850, PCS 1800\", \"GSM 850, PCS 1900\", \"GSM 900, DCS 1800\" or "
+               "\"GSM 900, PCS 1900\")");
 }
 
 Refusal SetRelayMode(T& t, const std::string& v) {
@@ -238,7 +242,9 @@ bool OnPage(const Key& key, bool msic) {
     return key.pages == On::Both || (key.pages == On::Msic) == msic;
 }
 
-bool OnTarget(const Key& key, const T& t) { return OnPage(key, t.msic != nullptr); }
+bool OnTarget(const Key& key, const T& t) {
+    return OnPage(key, t.msic != nullptr);
+}
 
 const Key* FindKey(const T& t, const std::string& name) {
     for (const Key& key : kKeys)
@@ -288,9 +294,10 @@ std::vector<const PageCommand*> ReadsBefore(const SettingsTarget& target,
     std::vector<const PageCommand*> reads;
     for (const Key& key : kKeys) {
         if (!OnTarget(key, target) || !key.set || !key.command->fill || given(key.name)) continue;
-        const bool groupTouched = std::any_of(std::begin(kKeys), std::end(kKeys), [&](const Key& k) {
-            return k.command == key.command && OnTarget(k, target) && given(k.name);
-        });
+        const bool groupTouched =
+            std::any_of(std::begin(kKeys), std::end(kKeys), [&](const Key& k) {
+                return k.command == key.command && OnTarget(k, target) && given(k.name);
+            });
         if (groupTouched && std::find(reads.begin(), reads.end(), key.command->fill) == reads.end())
             reads.push_back(key.command->fill);
     }
@@ -298,7 +305,7 @@ std::vector<const PageCommand*> ReadsBefore(const SettingsTarget& target,
 }
 
 std::vector<PageCommand> ReadCommands(const SettingsTarget& target) {
-    std::vector<PageCommand> commands = {kGetName, kGetTime, kGetDelay, kGetMode,
+    std::vector<PageCommand> commands = {kGetName,        kGetTime, kGetDelay,    kGetMode,
                                          kGetClockUpdate, kGetBand, kGetReception};
     if (target.msic) commands.push_back(kGetAlarmTexts);
     commands.push_back(kGetStatus);

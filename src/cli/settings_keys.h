@@ -21,9 +21,15 @@ struct SettingsTarget {
     std::string password;
 
     SettingsForm& Form() { return msic ? msic->Form() : multi->Form(); }
-    bool CommandsEnabled() const { return msic ? msic->CommandsEnabled() : multi->CommandsEnabled(); }
-    const std::string& ReceiveText() const { return msic ? msic->ReceiveText() : multi->ReceiveText(); }
-    const std::string& MessageText() const { return msic ? msic->MessageText() : multi->MessageText(); }
+    bool CommandsEnabled() const {
+        return msic ? msic->CommandsEnabled() : multi->CommandsEnabled();
+    }
+    const std::string& ReceiveText() const {
+        return msic ? msic->ReceiveText() : multi->ReceiveText();
+    }
+    const std::string& MessageText() const {
+        return msic ? msic->MessageText() : multi->MessageText();
+    }
 };
 
 // A button operation of the page, with whether the unit confirms it with a

@@ -7,7 +7,9 @@ namespace {
 
 const std::vector<std::string> kLogColumnNames = {"index", "time", "number", "name"};
 
-std::vector<std::string> LogCells(const LogEntry& e) { return {e.Index, e.Time, e.Number, e.Name}; }
+std::vector<std::string> LogCells(const LogEntry& e) {
+    return {e.Index, e.Time, e.Number, e.Name};
+}
 
 void WriteRow(JsonWriter& json, const std::vector<std::string>& names,
               const std::vector<std::string>& gbCells) {
@@ -33,7 +35,8 @@ std::vector<std::string> ListLines(const UnitModel& model, ListKind kind) {
 
 void WriteSlots(JsonWriter& json, const UnitModel& model, ListKind kind) {
     json.BeginArray();
-    for (int row : UsedRows(model, kind)) WriteRow(json, ListColumns(kind), SlotCells(model, kind, row));
+    for (int row : UsedRows(model, kind))
+        WriteRow(json, ListColumns(kind), SlotCells(model, kind, row));
     json.EndArray();
 }
 
@@ -45,7 +48,8 @@ std::vector<std::string> LogLines(const CallLog& log) {
 
 void WriteLog(JsonWriter& json, const CallLog& log) {
     json.BeginArray();
-    for (int row = 0; row < log.RowCount(); ++row) WriteRow(json, kLogColumnNames, LogCells(log.Row(row)));
+    for (int row = 0; row < log.RowCount(); ++row)
+        WriteRow(json, kLogColumnNames, LogCells(log.Row(row)));
     json.EndArray();
 }
 

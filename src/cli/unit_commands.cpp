@@ -15,8 +15,10 @@ namespace {
 
 // The list the second word names; nothing after the usage error.
 std::optional<ListKind> ListArgument(CommandContext& c, int* status) {
-    const auto kind = c.options.words.size() > 1 ? ListKindFromName(c.options.words[1]) : std::nullopt;
-    if (!kind) *status = c.Usage(c.options.words[0] + ": name the list: phones, special, alarm or house");
+    const auto kind =
+        c.options.words.size() > 1 ? ListKindFromName(c.options.words[1]) : std::nullopt;
+    if (!kind)
+        *status = c.Usage(c.options.words[0] + ": name the list: phones, special, alarm or house");
     return kind;
 }
 
@@ -72,18 +74,21 @@ int UploadResult(CommandContext& c, ListKind kind, const UploadCount& count) {
 
 // Reads the project and the file aside first, so that bad input is refused
 // before the unit is reached.
-std::optional<std::string> CheckUploadInput(CommandContext& c, ListKind kind, const std::string& file) {
+std::optional<std::string> CheckUploadInput(CommandContext& c, ListKind kind,
+                                            const std::string& file) {
     UnitModel scratch;
     const std::string& project = c.options.project;
     std::error_code ec;
-    if (!project.empty() && std::filesystem::exists(project, ec) && !LoadProject(scratch, project).ok)
+    if (!project.empty() && std::filesystem::exists(project, ec) &&
+        !LoadProject(scratch, project).ok)
         return project + " is not a project file (.gto)";
     ConsoleMessageBox box;
     if (!file.empty()) {
         if (auto why = LoadListSource(scratch, kind, file, c.options.sheet, box)) return why;
         if (!box.Errors().empty()) return file + ": " + box.Errors().front();
     }
-    if (auto bad = FirstBadNumber(scratch, kind)) return std::string(kIlegalPhoneNumber) + ", " + *bad;
+    if (auto bad = FirstBadNumber(scratch, kind))
+        return std::string(kIlegalPhoneNumber) + ", " + *bad;
     return std::nullopt;
 }
 
@@ -97,7 +102,8 @@ int RunConnect(CommandContext& c) {
     CMainFrame& f = s->Frame();
     const bool modem = f.Engine().ModemMode();
     const int houses = f.Model().Houses.Size();
-    c.out.Line(modem ? "connected through the modem" : "connected, " + std::to_string(houses) + " houses");
+    c.out.Line(modem ? "connected through the modem"
+                     : "connected, " + std::to_string(houses) + " houses");
     JsonWriter json = c.Result();
     json.Key("houses");
     if (modem)
@@ -123,7 +129,8 @@ int RunUpload(CommandContext& c) {
     if (!s) return c.Failure(problem);
     UnitModel& model = s->Frame().Model();
     if (!file.empty()) {
-        if (auto why = LoadListSource(model, *kind, file, c.options.sheet, s->Boxes())) return c.Usage(*why);
+        if (auto why = LoadListSource(model, *kind, file, c.options.sheet, s->Boxes()))
+            return c.Usage(*why);
     }
     if (auto bad = FirstBadNumber(model, *kind))
         return c.Usage(std::string(kIlegalPhoneNumber) + ", " + *bad);

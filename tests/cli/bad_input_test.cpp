@@ -63,7 +63,8 @@ TEST_F(CliBadInput, APasswordThatWouldBreakTheFrameIsRefusedFromTheSettingsFileT
     std::filesystem::create_directories(dir.File("cfg"));
     WriteFile("cfg/DORVIK.ini", "[INIT]\npassword=12#34\nunitID=1\n");
     StartUnit({});
-    ExpectRefused(CliBare({"--device", unit->Device(), "connect"}), {{}, "the unit password must not"});
+    ExpectRefused(CliBare({"--device", unit->Device(), "connect"}),
+                  {{}, "the unit password must not"});
 }
 
 TEST_F(CliBadInput, BadValuesAreRefusedBeforeTheUnitHearsAnything) {

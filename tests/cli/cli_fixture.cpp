@@ -12,8 +12,9 @@ void CliFixture::StartUnit(const std::vector<std::string>& args) {
 }
 
 std::vector<std::string> CliFixture::Link() const {
-    std::vector<std::string> link = {"--device", unit ? unit->Device() : "", "--password", kPassword,
-                                     "--unit-id", "0815", "--quiet"};
+    std::vector<std::string> link = {
+        "--device", unit ? unit->Device() : "", "--password", kPassword, "--unit-id", "0815",
+        "--quiet"};
     link.insert(link.end(), extraLink.begin(), extraLink.end());
     return link;
 }

@@ -32,7 +32,8 @@ InProcess RunInProcess(const std::vector<std::string>& args) {
 }
 
 TEST(CliJson, WrittenTextsAreReadBackUnchanged) {
-    const std::string text = "quote \" back \\ tab \t line\n \x01 \xe4\xbd\xa0\xe5\xa5\xbd \xf0\x9f\x98\x80";
+    const std::string text =
+        "quote \" back \\ tab \t line\n \x01 \xe4\xbd\xa0\xe5\xa5\xbd \xf0\x9f\x98\x80";
     JsonWriter json;
     json.BeginObject().Member("text", text).Member("n", -12).Key("list").BeginArray();
     json.Bool(true).Null().BeginObject().EndObject().EndArray().EndObject();
@@ -56,7 +57,8 @@ TEST(CliJson, BrokenDocumentsAreRefusedWithTheirPlace) {
         EXPECT_NE(error.find("offset"), std::string::npos) << bad;
     }
     std::string error;
-    EXPECT_FALSE(ParseJson(std::string(100000, '['), &error)) << "deep nesting is refused, not recursed";
+    EXPECT_FALSE(ParseJson(std::string(100000, '['), &error))
+        << "deep nesting is refused, not recursed";
 }
 
 // A project with every kind of content, Chinese names included.
@@ -86,8 +88,10 @@ TEST(CliProject, ConvertingToJsonAndBackKeepsTheProject) {
     FillProject(original);
     ASSERT_TRUE(SaveProject(original, dir.File("a.gto")).ok);
 
-    EXPECT_EQ(RunInProcess({"project", "convert", dir.File("a.gto"), dir.File("a.json")}).status, 0);
-    const InProcess back = RunInProcess({"project", "convert", dir.File("a.json"), dir.File("b.gto")});
+    EXPECT_EQ(RunInProcess({"project", "convert", dir.File("a.gto"), dir.File("a.json")}).status,
+              0);
+    const InProcess back =
+        RunInProcess({"project", "convert", dir.File("a.json"), dir.File("b.gto")});
     ASSERT_EQ(back.status, 0) << back.err;
     UnitModel copy;
     ASSERT_TRUE(LoadProject(copy, dir.File("b.gto")).ok);
@@ -106,8 +110,10 @@ TEST(CliProject, ConvertingOneListToCsvAndBackKeepsItsSlots) {
 
     for (const char* list : {"phones", "special", "alarm"}) {
         const std::string csv = dir.File(std::string(list) + ".csv");
-        ASSERT_EQ(RunInProcess({"project", "convert", dir.File("a.gto"), csv, "--list", list}).status, 0);
-        const InProcess back = RunInProcess({"project", "convert", csv, dir.File("b.gto"), "--list", list});
+        ASSERT_EQ(
+            RunInProcess({"project", "convert", dir.File("a.gto"), csv, "--list", list}).status, 0);
+        const InProcess back =
+            RunInProcess({"project", "convert", csv, dir.File("b.gto"), "--list", list});
         ASSERT_EQ(back.status, 0) << back.err;
     }
     UnitModel copy;
@@ -119,8 +125,12 @@ TEST(CliProject, ConvertingOneListToCsvAndBackKeepsItsSlots) {
     EXPECT_EQ(copy.Alarms.Row(4).Number, "110");
 
     const std::string wrong = dir.File("wrong.csv");
-    ASSERT_EQ(RunInProcess({"project", "convert", dir.File("a.gto"), wrong, "--list", "alarm"}).status, 0);
-    EXPECT_EQ(RunInProcess({"project", "convert", wrong, dir.File("b.gto"), "--list", "special"}).status, 2)
+    ASSERT_EQ(
+        RunInProcess({"project", "convert", dir.File("a.gto"), wrong, "--list", "alarm"}).status,
+        0);
+    EXPECT_EQ(
+        RunInProcess({"project", "convert", wrong, dir.File("b.gto"), "--list", "special"}).status,
+        2)
         << "a CSV of another list is refused";
 }
 
@@ -131,7 +141,8 @@ TEST(CliProject, ListsAreExportedToSpreadsheetsAndImportedAsPending) {
     ASSERT_TRUE(SaveProject(original, dir.File("a.gto")).ok);
     for (const char* file : {"list.xls", "list.csv"}) {
         ASSERT_EQ(RunInProcess({"export", "phones", dir.File("a.gto"), dir.File(file)}).status, 0);
-        const InProcess imported = RunInProcess({"import", "phones", dir.File(file), dir.File("b.gto")});
+        const InProcess imported =
+            RunInProcess({"import", "phones", dir.File(file), dir.File("b.gto")});
         ASSERT_EQ(imported.status, 0) << imported.err;
     }
     ASSERT_EQ(RunInProcess({"export", "log", dir.File("a.gto"), dir.File("log.csv")}).status, 0);
@@ -141,16 +152,18 @@ TEST(CliProject, ListsAreExportedToSpreadsheetsAndImportedAsPending) {
     EXPECT_EQ(copy.Phones.Status(0), RowStatus::Pending) << "an import is to be uploaded";
     EXPECT_EQ(copy.Phones.Row(76).Number, "13900000077");
 
-    const InProcess house = RunInProcess({"import", "house", dir.File("list.csv"), dir.File("b.gto")});
+    const InProcess house =
+        RunInProcess({"import", "house", dir.File("list.csv"), dir.File("b.gto")});
     EXPECT_EQ(house.status, 2) << "the project would drop the house list";
     EXPECT_NE(house.err.find("keeps no house list"), std::string::npos);
 }
 
 TEST(CliScript, LinesSplitAtBlanksWithQuotesAndComments) {
     std::vector<ScriptLine> lines;
-    ASSERT_FALSE(SplitScript("# header\n\nset \"unitName=Front \\\"A\\\" Gate\" delay=5 # why\r\n"
-                             "  read phones\n",
-                             &lines));
+    ASSERT_FALSE(
+        SplitScript("# header\n\nset \"unitName=Front \\\"A\\\" Gate\" delay=5 # why\r\n"
+                    "  read phones\n",
+                    &lines));
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].number, 3);
     EXPECT_EQ(lines[0].words,
@@ -171,7 +184,8 @@ TEST(CliHelp, EveryCommandListsEveryOptionItTakes) {
         EXPECT_EQ(help.status, 0) << command.name;
         for (const OptionInfo& option : AllOptions()) {
             const bool listed = help.out.find(std::string(option.name) + " ") != std::string::npos;
-            const bool taken = option.scope == OptionScope::Anywhere || command.Takes(option.name) ||
+            const bool taken = option.scope == OptionScope::Anywhere ||
+                               command.Takes(option.name) ||
                                (command.unit && option.scope == OptionScope::Session);
             EXPECT_EQ(listed, taken) << command.name << " " << option.name;
         }
@@ -182,11 +196,14 @@ TEST(CliHelp, EveryCommandListsEveryOptionItTakes) {
 TEST(CliSettingsFile, ReadButWrittenOnlyWhenAsked) {
     ScratchDir dir;
     const std::string ini = dir.File("DORVIK.ini");
-    ASSERT_EQ(RunInProcess({"--settings", ini, "--password", "999", "--com", "3", "log", "--delete"}).status, 0);
+    ASSERT_EQ(
+        RunInProcess({"--settings", ini, "--password", "999", "--com", "3", "log", "--delete"})
+            .status,
+        0);
     EXPECT_FALSE(std::filesystem::exists(ini));
 
-    ASSERT_EQ(RunInProcess({"--settings", ini, "--password", "999", "--com", "3", "--save-settings", "log",
-                   "--delete"})
+    ASSERT_EQ(RunInProcess({"--settings", ini, "--password", "999", "--com", "3", "--save-settings",
+                            "log", "--delete"})
                   .status,
               0);
     const ConnectionSettings saved = SettingsFile(ini).Read();
@@ -197,8 +214,8 @@ TEST(CliSettingsFile, ReadButWrittenOnlyWhenAsked) {
 TEST(CliPdu, EncodedMessagesDecodeToTheirText) {
     for (const std::vector<std::string>& extra :
          {std::vector<std::string>{}, std::vector<std::string>{"--ucs2"}}) {
-        std::vector<std::string> args = {"--json", "pdu", "encode", "--to", "+8613900002222",
-                                         "--smsc", "+8613800210500", "Gate 你好"};
+        std::vector<std::string> args = {"--json",         "pdu",    "encode",         "--to",
+                                         "+8613900002222", "--smsc", "+8613800210500", "Gate 你好"};
         args.insert(args.end(), extra.begin(), extra.end());
         const InProcess encoded = RunInProcess(args);
         ASSERT_EQ(encoded.status, 0) << encoded.err;
@@ -209,7 +226,8 @@ TEST(CliPdu, EncodedMessagesDecodeToTheirText) {
         EXPECT_EQ(ParseJson(decoded.out, &error)->Find("text")->Text(), "Gate 你好");
         EXPECT_EQ(ParseJson(decoded.out, &error)->Find("sender")->Text(), "+8613900002222");
     }
-    EXPECT_NE(RunInProcess({"pdu", "decode", kHelloDeliver}).out.find("text: hellohello"), std::string::npos);
+    EXPECT_NE(RunInProcess({"pdu", "decode", kHelloDeliver}).out.find("text: hellohello"),
+              std::string::npos);
 }
 
 }  // namespace

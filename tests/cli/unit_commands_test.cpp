@@ -52,11 +52,13 @@ TEST_F(CliSerial, CtrlCLeavesTheUnconfirmedSlotsPendingAndTheNextRunSendsOnlyTho
     const std::string journal = dir.File("journal");
     StartUnit({"--journal", journal});
     const std::string project = PhoneProject("unit.gto", 50);
-    CliProcess run([&] {
-        std::vector<std::string> args = Link();
-        args.insert(args.end(), {"--project", project, "upload", "phones"});
-        return args;
-    }(), dir.File("cfg"), dir.path());
+    CliProcess run(
+        [&] {
+            std::vector<std::string> args = Link();
+            args.insert(args.end(), {"--project", project, "upload", "phones"});
+            return args;
+        }(),
+        dir.File("cfg"), dir.path());
     // A generous limit only keeps a broken run from hanging the test.
     for (int wait = 0; wait < 2000 && CountLines(journal, "#WHL") < 8; ++wait)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -69,11 +71,13 @@ TEST_F(CliSerial, CtrlCLeavesTheUnconfirmedSlotsPendingAndTheNextRunSendsOnlyTho
     ASSERT_GT(sent, 0);
     ASSERT_LT(sent, 50) << "the run was not stopped";
     for (int row = 0; row < 50; ++row)
-        EXPECT_EQ(statuses[row], row < sent ? RowStatus::InUnit : RowStatus::Pending) << "slot " << row + 1;
+        EXPECT_EQ(statuses[row], row < sent ? RowStatus::InUnit : RowStatus::Pending)
+            << "slot " << row + 1;
 
     const CliResult rest = Cli({"--project", project, "upload", "phones"});
     ASSERT_EQ(rest.status, 0) << rest.err;
-    EXPECT_NE(rest.out.find(std::to_string(50 - sent) + " slots sent"), std::string::npos) << rest.out;
+    EXPECT_NE(rest.out.find(std::to_string(50 - sent) + " slots sent"), std::string::npos)
+        << rest.out;
     EXPECT_EQ(CountLines(journal, "#WHL"), 50) << "every slot sent once";
     for (RowStatus s : PhoneStatuses(project, 50)) EXPECT_EQ(s, RowStatus::InUnit);
 }
@@ -82,12 +86,24 @@ TEST_F(CliSerial, CtrlCLeavesTheUnconfirmedSlotsPendingAndTheNextRunSendsOnlyTho
 TEST_F(CliSerial, EverySettingOfTheSingleRelayPageIsSetAndReadBack) {
     StartUnit({});
     const std::vector<std::pair<std::string, std::string>> settings = {
-        {"unitName", "Gate"},          {"unitVersion", "V9"},       {"delay", "7"},
-        {"delayUnit", "s"},            {"clockUpdateEnabled", "on"}, {"unitPhone", "13800001111"},
-        {"band", "GSM 850, PCS 1900"}, {"relayMode", "1"},          {"alarm1Enabled", "on"},
-        {"alarm1Mode", "PHONE"},       {"alarm1Interval", "45"},    {"alarm2Enabled", "off"},
-        {"alarmText1", "Fire"},        {"alarmText2", "Flood"},     {"batteryEnabled", "on"},
-        {"batteryAlarm", "30"},        {"relay1", "on"},            {"relay2", "on"},
+        {"unitName", "Gate"},
+        {"unitVersion", "V9"},
+        {"delay", "7"},
+        {"delayUnit", "s"},
+        {"clockUpdateEnabled", "on"},
+        {"unitPhone", "13800001111"},
+        {"band", "GSM 850, PCS 1900"},
+        {"relayMode", "1"},
+        {"alarm1Enabled", "on"},
+        {"alarm1Mode", "PHONE"},
+        {"alarm1Interval", "45"},
+        {"alarm2Enabled", "off"},
+        {"alarmText1", "Fire"},
+        {"alarmText2", "Flood"},
+        {"batteryEnabled", "on"},
+        {"batteryAlarm", "30"},
+        {"relay1", "on"},
+        {"relay2", "on"},
         {"unitTime", "2025/04/05 06:07:08"}};
     std::vector<std::string> args = {"set"};
     for (const auto& [key, value] : settings) args.push_back(key + "=" + value);
@@ -109,8 +125,9 @@ TEST_F(CliSerial, EverySettingOfTheSingleRelayPageIsSetAndReadBack) {
 
 TEST_F(CliSerial, TheSevenRelayPageSetsItsRelaysAndBattery) {
     StartUnit({"--multi-relay"});
-    const CliResult set = Cli({"set", "--multi-relay", "relay1=off", "relay4=off", "relay7=on",
-                               "batteryEnabled=on", "batteryValue=15", "delay=900", "newPassword=4321"});
+    const CliResult set =
+        Cli({"set", "--multi-relay", "relay1=off", "relay4=off", "relay7=on", "batteryEnabled=on",
+             "batteryValue=15", "delay=900", "newPassword=4321"});
     ASSERT_EQ(set.status, 0) << set.err;
     EXPECT_NE(set.out.find("Set password success"), std::string::npos);
 
