@@ -189,6 +189,8 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, bool
         const std::string& arg = args[i];
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
+        } else if (!optionsEnded && arg == "-h") {
+            options.help = true;
         } else if (!optionsEnded && arg.size() > 2 && arg.starts_with("--")) {
             if (!TakeOption(args, i, options, sessionAllowed, error)) return false;
         } else {

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "cli/console_seams.h"
 #include "cli/help.h"
 #include "cli/json_reader.h"
 #include "cli/json_writer.h"
@@ -191,6 +192,7 @@ TEST(CliHelp, EveryCommandListsEveryOptionItTakes) {
         }
     }
     EXPECT_NE(RunInProcess({"set", "--help"}).out.find("alarm2Interval"), std::string::npos);
+    EXPECT_EQ(RunInProcess({"upload", "-h"}).out, RunInProcess({"upload", "--help"}).out);
 }
 
 TEST(CliSettingsFile, ReadButWrittenOnlyWhenAsked) {
@@ -209,6 +211,41 @@ TEST(CliSettingsFile, ReadButWrittenOnlyWhenAsked) {
     const ConnectionSettings saved = SettingsFile(ini).Read();
     EXPECT_EQ(saved.password, "999");
     EXPECT_EQ(saved.port, 3);
+}
+
+TEST(CliQuestions, AQuestionFailsTheCommandUnlessAnswered) {
+    ConsoleMessageBox refuse;
+    EXPECT_EQ(
+        refuse.Show("Disconnected from unit?", kCaption, MsgIcon::Question, MsgButtons::YesNo),
+        MsgAnswer::No);
+    EXPECT_EQ(refuse.Show("Save?", kCaption, MsgIcon::Question, MsgButtons::YesNoCancel),
+              MsgAnswer::Cancel);
+    ASSERT_EQ(refuse.Errors().size(), 2u);
+    EXPECT_NE(refuse.Errors()[0].find("give --yes or --no"), std::string::npos);
+
+    ConsoleMessageBox yes(QuestionPolicy::Yes);
+    EXPECT_EQ(yes.Show("Save?", kCaption, MsgIcon::Question, MsgButtons::YesNoCancel),
+              MsgAnswer::Yes);
+    yes.Info("Set band  success");
+    yes.Show("a line setting", kCaption, MsgIcon::Warning, MsgButtons::Ok);
+    EXPECT_TRUE(yes.Errors().empty());
+    EXPECT_EQ(yes.Infos(), std::vector<std::string>{"Set band  success"});
+    EXPECT_EQ(yes.Warnings().size(), 1u);
+}
+
+TEST(CliLog, DeletingClearsTheLogKeptInTheProjectOnly) {
+    ScratchDir dir;
+    UnitModel original;
+    FillProject(original);
+    ASSERT_TRUE(SaveProject(original, dir.File("a.gto")).ok);
+    ASSERT_EQ(RunInProcess({"--settings", dir.File("DORVIK.ini"), "--project", dir.File("a.gto"),
+                            "log", "--delete"})
+                  .status,
+              0);
+    UnitModel copy;
+    ASSERT_TRUE(LoadProject(copy, dir.File("a.gto")).ok);
+    EXPECT_EQ(copy.Log.RowCount(), 0);
+    EXPECT_EQ(copy.Phones.Row(76).Number, "13900000077") << "the lists stay";
 }
 
 TEST(CliPdu, EncodedMessagesDecodeToTheirText) {

@@ -189,6 +189,15 @@ TEST_F(CliSerial, RawCommandPrintsTheAnswer) {
     EXPECT_EQ(sent.out.rfind("ALM1=", 0), 0u) << sent.out;
 }
 
+TEST_F(CliSerial, TheTavrinLinkIsOpenedAndClosedWithTheUnitId) {
+    const std::string journal = dir.File("journal");
+    StartUnit({"--unit-id", "0815", "--journal", journal});
+    const CliResult connected = Cli({"--tavrin", "connect"});
+    EXPECT_EQ(connected.status, 0) << connected.err;
+    EXPECT_EQ(CountLines(journal, "PROG-RF-0815"), 1);
+    EXPECT_EQ(CountLines(journal, "PROG-QUIT-0815"), 1) << "closed on the way out";
+}
+
 TEST_F(CliSerial, ScriptStopsAtTheFirstFailureUnlessToldToGoOn) {
     StartUnit({"--seed-phones", "2"});
     const std::string script = WriteFile("steps.txt",
