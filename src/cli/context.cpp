@@ -2,7 +2,7 @@
 
 namespace dorvik::cli {
 
-Session* SessionHolder::Make(SessionProblem* problem) {
+Session* SessionHolder::Prepared(SessionProblem* problem) {
     if (!session_) session_ = std::make_unique<Session>(main_);
     if (std::optional<std::string> why = session_->CheckProject()) {
         *problem = {*why, kExitUsage};
@@ -12,13 +12,13 @@ Session* SessionHolder::Make(SessionProblem* problem) {
 }
 
 Session* SessionHolder::Get(SessionProblem* problem) {
-    Session* session = Make(problem);
+    Session* session = Prepared(problem);
     if (session) session->OpenProject();
     return session;
 }
 
 Session* SessionHolder::Connected(SessionProblem* problem) {
-    Session* session = Make(problem);
+    Session* session = Prepared(problem);
     if (!session) return nullptr;
     if (std::optional<std::string> why = session->CheckLink()) {
         *problem = {*why, kExitUsage};

@@ -25,6 +25,9 @@ public:
 
     // The session, with the --project file opened.
     Session* Get(SessionProblem* problem);
+    // The session, its --project file checked but not yet opened (it opens
+    // once the link is up).
+    Session* Prepared(SessionProblem* problem);
     // The session with the link open; null when the options are wrong or
     // the unit cannot be reached (its messages stay in the session's boxes).
     Session* Connected(SessionProblem* problem);
@@ -35,9 +38,6 @@ public:
     int Finish(Output& out, int status);
 
 private:
-    // The session, its project checked but not yet opened.
-    Session* Make(SessionProblem* problem);
-
     Options main_;
     std::unique_ptr<Session> session_;
 };

@@ -122,6 +122,7 @@ bool Session::Connect() {
     if (!engine.Connected())
         boxes_.Show("The unit did not accept the unit ID", kCaption, MsgIcon::Error,
                     MsgButtons::Ok);
+    if (projectOpened_) GuardDroppedSlots();
     return engine.Connected();
 }
 
@@ -148,9 +149,14 @@ void Session::OpenProject() {
     if (projectOpened_ || !checked_) return;
     projectOpened_ = true;
     frame_->OpenProject(options_.project);
-    // Slots beyond the unit's list were not loaded: saving would drop them.
+    GuardDroppedSlots();
+}
+
+// Slots beyond the unit's list were not loaded, or were dropped when the
+// unit's house count rebuilt the list: saving would lose them.
+void Session::GuardDroppedSlots() {
     const int dropped = checked_->Phones.Used() - frame_->Model().Phones.Used();
-    if (dropped <= 0) return;
+    if (dropped <= 0 || !saveBlocked_.empty()) return;
     saveBlocked_ = options_.project + " is not saved: " + std::to_string(dropped) +
                    " of its phone slots lie beyond the unit's " +
                    std::to_string(frame_->Model().Phones.Size()) + " slots";

@@ -76,6 +76,7 @@ public:
 
 private:
     void ApplyOptions();
+    void GuardDroppedSlots();
     std::uint64_t Activity();
     int StallLimitMs() const;
     std::optional<WaitEnd> Stopped(const std::function<bool()>& done, std::size_t errors,

@@ -71,6 +71,49 @@ std::vector<std::string> GivenKeys(const CommandContext& c) {
     return keys;
 }
 
+// "Delete Log": clears the table on the PC; nothing is sent.
+int DeleteLog(CommandContext& c) {
+    SessionProblem problem;
+    Session* s = c.sessions.Get(&problem);
+    if (!s) return c.Failure(problem);
+    s->Frame().LogPage().OnDeleteLog();
+    if (c.options.project.empty())
+        c.out.Note("note: without --project the cleared log is not kept");
+    c.out.Line("log cleared");
+    c.out.Object(c.Result().EndObject());
+    return kExitOk;
+}
+
+void PressLogButton(CDialogLog& page, const std::optional<int>& last) {
+    if (!last) {
+        page.OnGetEntireLog();
+        return;
+    }
+    page.LastCountText() = std::to_string(*last);
+    page.OnGetLastEntries();
+}
+
+int DownloadLog(CommandContext& c) {
+    SessionProblem problem;
+    Session* s = c.sessions.Connected(&problem);
+    if (!s) return c.Failure(problem);
+    CDialogLog& page = s->Frame().LogPage();
+    PressLogButton(page, c.options.last);
+    if (page.CommandsEnabled()) return c.Refused(*s);
+    const auto read = [&] { return page.CommandsEnabled() && s->QuietFor(Session::kReadQuietMs); };
+    if (const WaitEnd end = s->Wait(read); end != WaitEnd::Done) return c.WaitFailure(end);
+    const CallLog& log = s->Frame().Model().Log;
+    if (!c.options.exportPath.empty()) {
+        if (auto why = ExportCallLog(log, c.options.exportPath)) return c.Failure(*why);
+    }
+    c.out.Lines(LogLines(log));
+    JsonWriter json = c.Result();
+    json.Key("rows");
+    WriteLog(json, log);
+    c.out.Object(json.EndObject());
+    return kExitOk;
+}
+
 }  // namespace
 
 int RunGet(CommandContext& c) {
@@ -91,7 +134,7 @@ int RunSet(CommandContext& c) {
     SessionProblem problem;
     // The values are checked before the unit is reached, then written again
     // over what the project holds once it is open.
-    Session* s = c.sessions.Get(&problem);
+    Session* s = c.sessions.Prepared(&problem);
     if (!s) return c.Failure(problem);
     std::vector<const PageCommand*> commands;
     SettingsTarget t = TargetOf(*s, c.options.multiRelay);
@@ -117,39 +160,7 @@ int RunSet(CommandContext& c) {
 int RunLog(CommandContext& c) {
     if (c.options.words.size() > 1)
         return c.Usage("log takes no arguments; see --last and --delete");
-    SessionProblem problem;
-    if (c.options.deleteLog) {
-        Session* s = c.sessions.Get(&problem);
-        if (!s) return c.Failure(problem);
-        s->Frame().LogPage().OnDeleteLog();
-        if (c.options.project.empty())
-            c.out.Note("note: without --project the cleared log is not kept");
-        c.out.Line("log cleared");
-        c.out.Object(c.Result().EndObject());
-        return kExitOk;
-    }
-    Session* s = c.sessions.Connected(&problem);
-    if (!s) return c.Failure(problem);
-    CDialogLog& page = s->Frame().LogPage();
-    if (c.options.last) {
-        page.LastCountText() = std::to_string(*c.options.last);
-        page.OnGetLastEntries();
-    } else {
-        page.OnGetEntireLog();
-    }
-    if (page.CommandsEnabled()) return c.Refused(*s);
-    const auto read = [&] { return page.CommandsEnabled() && s->QuietFor(Session::kReadQuietMs); };
-    if (const WaitEnd end = s->Wait(read); end != WaitEnd::Done) return c.WaitFailure(end);
-    const CallLog& log = s->Frame().Model().Log;
-    if (!c.options.exportPath.empty()) {
-        if (auto why = ExportCallLog(log, c.options.exportPath)) return c.Failure(*why);
-    }
-    c.out.Lines(LogLines(log));
-    JsonWriter json = c.Result();
-    json.Key("rows");
-    WriteLog(json, log);
-    c.out.Object(json.EndObject());
-    return kExitOk;
+    return c.options.deleteLog ? DeleteLog(c) : DownloadLog(c);
 }
 
 }  // namespace dorvik::cli

@@ -72,6 +72,19 @@ int UploadResult(CommandContext& c, ListKind kind, const UploadCount& count) {
     return kExitOk;
 }
 
+// The file into the model's list, its rows and Pending numbers checked.
+std::optional<std::string> ReadUploadList(UnitModel& model, ListKind kind, const std::string& file,
+                                          const std::string& sheet, ConsoleMessageBox& box) {
+    const std::size_t errors = box.Errors().size();
+    if (!file.empty()) {
+        if (auto why = LoadListSource(model, kind, file, sheet, box)) return why;
+        if (box.Errors().size() > errors) return file + ": " + box.Errors()[errors];
+    }
+    if (auto bad = FirstBadNumber(model, kind))
+        return std::string(kIlegalPhoneNumber) + ", " + *bad;
+    return std::nullopt;
+}
+
 // Reads the project and the file aside first, so that bad input is refused
 // before the unit is reached.
 std::optional<std::string> CheckUploadInput(CommandContext& c, ListKind kind,
@@ -83,13 +96,22 @@ std::optional<std::string> CheckUploadInput(CommandContext& c, ListKind kind,
         !LoadProject(scratch, project).ok)
         return project + " is not a project file (.gto)";
     ConsoleMessageBox box;
-    if (!file.empty()) {
-        if (auto why = LoadListSource(scratch, kind, file, c.options.sheet, box)) return why;
-        if (!box.Errors().empty()) return file + ": " + box.Errors().front();
-    }
-    if (auto bad = FirstBadNumber(scratch, kind))
-        return std::string(kIlegalPhoneNumber) + ", " + *bad;
-    return std::nullopt;
+    return ReadUploadList(scratch, kind, file, c.options.sheet, box);
+}
+
+int Upload(CommandContext& c, Session& s, ListKind kind) {
+    UnitModel& model = s.Frame().Model();
+    const UploadCount count{model, kind, CountRows(model, kind, RowStatus::Pending)};
+    ProgressLine progress(c.out, std::string("upload ") + ListName(kind), count.pendingAtStart);
+    const auto tick = [&] { progress.Update(count.Sent()); };
+    ListPageBase& page = PageOf(s.Frame(), kind);
+    const WaitEnd end = s.Frame().Engine().ModemMode() ? UploadByModem(s, page, tick, count)
+                                                       : UploadOnCable(s, page, tick);
+    progress.Finish(count.Sent());
+    if (end != WaitEnd::Done)
+        return c.WaitFailure(end, "the unit stopped confirming slots; " +
+                                      std::to_string(count.Left()) + " left Pending");
+    return UploadResult(c, kind, count);
 }
 
 }  // namespace
@@ -127,24 +149,11 @@ int RunUpload(CommandContext& c) {
     SessionProblem problem;
     Session* s = c.sessions.Connected(&problem);
     if (!s) return c.Failure(problem);
-    UnitModel& model = s->Frame().Model();
-    if (!file.empty()) {
-        if (auto why = LoadListSource(model, *kind, file, c.options.sheet, s->Boxes()))
-            return c.Usage(*why);
-    }
-    if (auto bad = FirstBadNumber(model, *kind))
-        return c.Usage(std::string(kIlegalPhoneNumber) + ", " + *bad);
-    const UploadCount count{model, *kind, CountRows(model, *kind, RowStatus::Pending)};
-    ProgressLine progress(c.out, std::string("upload ") + ListName(*kind), count.pendingAtStart);
-    const auto tick = [&] { progress.Update(count.Sent()); };
-    ListPageBase& page = PageOf(s->Frame(), *kind);
-    const WaitEnd end = s->Frame().Engine().ModemMode() ? UploadByModem(*s, page, tick, count)
-                                                        : UploadOnCable(*s, page, tick);
-    progress.Finish(count.Sent());
-    if (end != WaitEnd::Done)
-        return c.WaitFailure(end, "the unit stopped confirming slots; " +
-                                      std::to_string(count.Left()) + " left Pending");
-    return UploadResult(c, *kind, count);
+    // The lists are read again now that the link is up: the unit's house
+    // count rebuilt them.
+    if (auto why = ReadUploadList(s->Frame().Model(), *kind, file, c.options.sheet, s->Boxes()))
+        return c.Usage(*why);
+    return Upload(c, *s, *kind);
 }
 
 int RunRead(CommandContext& c) {

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "cli_fixture.h"
+#include "model/project_file.h"
 
 namespace dorvik::test {
 namespace {
@@ -105,11 +106,16 @@ TEST_F(CliSerial, EverySettingOfTheSingleRelayPageIsSetAndReadBack) {
         {"relay1", "on"},
         {"relay2", "on"},
         {"unitTime", "2025/04/05 06:07:08"}};
-    std::vector<std::string> args = {"set"};
+    const std::string project = PhoneProject("unit.gto", 3);
+    std::vector<std::string> args = {"--project", project, "set"};
     for (const auto& [key, value] : settings) args.push_back(key + "=" + value);
     const CliResult set = Cli(args);
     ASSERT_EQ(set.status, 0) << set.err;
     EXPECT_NE(set.out.find("Set band  success"), std::string::npos);
+    UnitModel saved;
+    ASSERT_TRUE(LoadProject(saved, project).ok);
+    EXPECT_EQ(saved.Settings.UnitName, "Gate") << "the project keeps the settings";
+    EXPECT_EQ(saved.Phones.Used(), 3) << "and its lists";
 
     const JsonValue got = Json(Cli({"--json", "get", "settings"}));
     const JsonValue* values = got.Find("settings");
@@ -142,6 +148,25 @@ TEST_F(CliSerial, TheSevenRelayPageSetsItsRelaysAndBattery) {
     EXPECT_EQ(Member(*values, "relay7"), "on");
     EXPECT_EQ(Member(*values, "batteryValue"), "15");
     EXPECT_EQ(Member(*values, "delay"), "900");
+}
+
+TEST_F(CliSerial, AProjectWithSlotsBeyondTheUnitsListIsNotSavedOver) {
+    StartUnit({"--houses", "10"});
+    UnitModel model;
+    model.Phones.SetEntry(PhoneNumber(1), "", 0, RowStatus::Pending);
+    model.Phones.SetEntry(PhoneNumber(50), "", 49, RowStatus::Pending);
+    const std::string project = dir.File("big.gto");
+    ASSERT_TRUE(SaveProject(model, project).ok);
+    const std::string before = FormatProject(model).value_or("");
+
+    const CliResult upload = Cli({"--project", project, "upload", "phones"});
+    EXPECT_EQ(upload.status, 1);
+    EXPECT_NE(upload.err.find("is not saved: 1 of its phone slots lie beyond the unit's 20"),
+              std::string::npos)
+        << upload.err;
+    UnitModel after;
+    ASSERT_TRUE(LoadProject(after, project).ok);
+    EXPECT_EQ(FormatProject(after).value_or(""), before);
 }
 
 TEST_F(CliSerial, SettingOnePartOfAGroupKeepsTheUnitsOtherParts) {
