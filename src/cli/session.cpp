@@ -146,8 +146,9 @@ std::optional<std::string> Session::CheckProject() {
 }
 
 void Session::OpenProject() {
-    if (projectOpened_ || !checked_) return;
+    if (projectOpened_) return;
     projectOpened_ = true;
+    if (!checked_) return;  // a new project
     frame_->OpenProject(options_.project);
     GuardDroppedSlots();
 }
@@ -155,6 +156,7 @@ void Session::OpenProject() {
 // Slots beyond the unit's list were not loaded, or were dropped when the
 // unit's house count rebuilt the list: saving would lose them.
 void Session::GuardDroppedSlots() {
+    if (!checked_) return;
     const int dropped = checked_->Phones.Used() - frame_->Model().Phones.Used();
     if (dropped <= 0 || !saveBlocked_.empty()) return;
     saveBlocked_ = options_.project + " is not saved: " + std::to_string(dropped) +
@@ -164,7 +166,8 @@ void Session::GuardDroppedSlots() {
 }
 
 bool Session::SaveProject() {
-    if (options_.project.empty()) return true;
+    // A project never opened (the command failed first) is left as it is.
+    if (options_.project.empty() || !projectOpened_) return true;
     if (!saveBlocked_.empty()) {
         boxes_.Show(saveBlocked_, kCaption, MsgIcon::Error, MsgButtons::Ok);
         return false;

@@ -63,7 +63,8 @@ public:
     // unit's house count rebuilds the phone and house lists, so unit
     // commands open the project after connecting.
     void OpenProject();
-    // Saves to the --project file; false when that failed (Boxes() say why).
+    // Saves to the --project file once it was opened; false when that
+    // failed (Boxes() say why).
     bool SaveProject();
     // Writes the settings file when --save-settings was given.
     bool SaveSettingsIfAsked();

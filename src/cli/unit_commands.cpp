@@ -143,8 +143,11 @@ int RunUpload(CommandContext& c) {
     const std::vector<std::string>& w = c.options.words;
     if (w.size() > 3) return c.Usage("upload takes one list and at most one file");
     const std::string file = w.size() > 2 ? w[2] : "";
-    if (file.empty() && c.options.project.empty())
-        return c.Usage("upload: give the file to upload from or --project");
+    std::error_code ec;
+    if (file.empty() && !std::filesystem::exists(c.options.project, ec))
+        return c.Usage(c.options.project.empty()
+                           ? "upload: give the file to upload from or --project"
+                           : "no project file " + c.options.project);
     if (auto why = CheckUploadInput(c, *kind, file)) return c.Usage(*why);
     SessionProblem problem;
     Session* s = c.sessions.Connected(&problem);

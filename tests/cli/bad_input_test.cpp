@@ -88,10 +88,11 @@ TEST_F(CliBadInput, BadValuesAreRefusedBeforeTheUnitHearsAnything) {
     const std::vector<Case> cases = {
         {{"--project", project, "upload", "phones"}, "Ilegal phone number, slot 2: 139OOOOO002"},
         {{"upload", "alarm", dir.File("missing.gto")}, "no file"},
+        {{"--project", dir.File("typo.gto"), "upload", "phones"}, "no project file"},
         {{"upload", "phones", truncated}, "truncated.xls: The file is not a workbook"},
         {{"upload", "phones", letters}, "Ilegal phone number, slot 2: 1390000000x"},
         {{"upload", "alarm", letters}, "the alarm list is not kept in spreadsheets"},
-        {{"set", "delay=5s"}, "delay: \"5s\" is not a number"},
+        {{"--project", project, "set", "delay=5s"}, "delay: \"5s\" is not a number"},
         {{"set", "newPassword=ab#c"}, "newPassword: \"ab#c\" is not a password"},
         {{"set", "unitName=Gate\nB"}, "is not a text without"},
         {{"set", "relay5=on"}, "unknown setting \"relay5\""},
