@@ -263,4 +263,33 @@ const ProjectSectionReader kReaders[] = {
 std::span<const ProjectSectionWriter> ProjectSections() { return kWriters; }
 std::span<const ProjectSectionReader> ProjectReadOrder() { return kReaders; }
 
+template <class Relay>
+std::vector<std::pair<std::string, std::string>> SettingsFieldTexts(
+    const SettingsFields<Relay>& record) {
+    std::vector<std::pair<std::string, std::string>> texts;
+    for (const SettingsField<Relay>& field : SettingsTable<Relay>())
+        std::visit([&](auto member) { texts.emplace_back(field.name, FieldText(record.*member)); },
+                   field.member);
+    return texts;
+}
+
+template <class Relay>
+bool SetSettingsFieldText(SettingsFields<Relay>& record, std::string_view name,
+                          const std::string& text) {
+    for (const SettingsField<Relay>& field : SettingsTable<Relay>()) {
+        if (name != field.name) continue;
+        std::visit([&](auto member) { StoreField(record.*member, text); }, field.member);
+        return true;
+    }
+    return false;
+}
+
+template std::vector<std::pair<std::string, std::string>> SettingsFieldTexts(
+    const SettingsFields<int>&);
+template std::vector<std::pair<std::string, std::string>> SettingsFieldTexts(
+    const SettingsFields<std::string>&);
+template bool SetSettingsFieldText(SettingsFields<int>&, std::string_view, const std::string&);
+template bool SetSettingsFieldText(SettingsFields<std::string>&, std::string_view,
+                                   const std::string&);
+
 }  // namespace dorvik

@@ -2,6 +2,10 @@
 // The sections of the project file: their element names in file order, the
 // function that fills each from the model and the one that reads it back.
 #include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "model/unit_model.h"
 #include "model/xml_node.h"
@@ -27,5 +31,15 @@ struct ProjectSectionReader {
 std::span<const ProjectSectionWriter> ProjectSections();
 // The sections in the order a load reads them.
 std::span<const ProjectSectionReader> ProjectReadOrder();
+
+// A settings record's stored fields as (element name, text) pairs in file
+// order, and one of them set from its text (false for an unknown name):
+// for renderings of a project other than the file (command-line JSON).
+template <class Relay>
+std::vector<std::pair<std::string, std::string>> SettingsFieldTexts(
+    const SettingsFields<Relay>& record);
+template <class Relay>
+bool SetSettingsFieldText(SettingsFields<Relay>& record, std::string_view name,
+                          const std::string& text);
 
 }  // namespace dorvik

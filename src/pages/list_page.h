@@ -26,6 +26,12 @@ public:
     void OnDownloadAll();
     // Reads the unit's whole list.
     void OnGetFromUnit();
+    // Ends the running upload after the slot on its way (Ctrl-C of the
+    // command-line tool); the later slots stay Pending.
+    void StopUploadAfterSlot() { run_.StopAfterSlot(); }
+    // An upload is running (on the serial link; a modem upload is one
+    // command per press).
+    bool Uploading() const { return run_.Active(); }
 
     const std::string& UsedText() const { return usedText_; }
     int SlotCount() const override = 0;

@@ -59,7 +59,7 @@ CMainFrame::CMainFrame(FrameSeams seams, const std::string& settingsPath)
 CMainFrame::~CMainFrame() {
     serial_.StopMonitor();
     modem_.StopMonitor();
-    SaveSettings();
+    if (settingsWritable_) SaveSettings();
 }
 
 LinkParams CMainFrame::LinkFromSettings() const {
@@ -93,7 +93,7 @@ void CMainFrame::ApplyConnectionSettings(const ConnectionSettings& settings) {
     engine_.SetParams(LinkFromSettings());
     model_.UnitPhoneNumber = settings_.unitPhoneNumber;
     modem_.SetMessageCentre(settings_.messageCenter);
-    SaveSettings();
+    if (settingsWritable_) SaveSettings();
 }
 
 bool CMainFrame::SaveSettings() {

@@ -74,6 +74,9 @@ public:
     // The connection dialog closed: new settings, written at once.
     void ApplyConnectionSettings(const ConnectionSettings& settings);
     bool SaveSettings();
+    // Whether applying settings and closing write the settings file (on by
+    // default); the command-line tool reads the file but leaves it alone.
+    void SetSettingsWritable(bool on) { settingsWritable_ = on; }
     // Uses this device for the link instead of the COMn lookup (empty: none).
     void SetDeviceOverride(const std::string& path);
     bool AutoOpen() const { return settings_.autoOpen; }
@@ -151,6 +154,7 @@ private:
     SheetChooser* sheetChooser_ = nullptr;
     FrameView view_ = FrameView::Setting;
     bool indicatorCreated_ = false;
+    bool settingsWritable_ = true;
 };
 
 }  // namespace dorvik

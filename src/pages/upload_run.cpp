@@ -9,6 +9,7 @@ void UploadRun::Start() {
     engine_.EnableAllPages(false);
     engine_.Progress().Show(0, std::max(slots_.SlotCount() - 1, 0));
     state_ = RunState{};
+    stopRequested_ = false;
     active_ = !engine_.ModemMode();
     if (ResumeLeftover()) return;
     const int row = FindPending(0);
@@ -27,7 +28,7 @@ void UploadRun::Next() {
         SendFollowUp();
         return;
     }
-    const int row = FindPending(current_ + 1);
+    const int row = stopRequested_ ? -1 : FindPending(current_ + 1);
     if (row < 0) {
         Finish();
         return;
@@ -94,6 +95,7 @@ bool UploadRun::LeftoverStillDue() const {
 
 void UploadRun::Finish() {
     active_ = false;
+    stopRequested_ = false;
     engine_.Progress().Hide();
     engine_.EnableAllPages(true);
 }

@@ -44,6 +44,9 @@ public:
     // Continues the run after a confirmation: the slot's next command, or
     // the next Pending slot, or the end of the run.
     void Next();
+    // Ends the run once the slot on its way is confirmed with all of its
+    // commands; the slots after it stay Pending.
+    void StopAfterSlot() { stopRequested_ = active_; }
     bool Active() const { return active_; }
     // The slot the run sent last; -1 before the first.
     int CurrentRow() const { return current_; }
@@ -60,6 +63,7 @@ private:
     UploadSlots& slots_;
     RunState state_;
     bool active_ = false;
+    bool stopRequested_ = false;
     int current_ = -1;
     // Commands of the current slot still to send after its first one.
     std::deque<Request> followUps_;

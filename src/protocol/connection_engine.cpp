@@ -191,6 +191,10 @@ void ConnectionEngine::StartReplyTimer() {
 }
 
 void ConnectionEngine::BeginReadAll() {
+    // The read-all timer alone supervises the read: a reply timer still
+    // running from the command before would find the answer flag cleared
+    // and send the read again.
+    replyTimer_->Stop();
     replySeen_ = false;
     retryCount_ = 0;
     SetIndicator(LedState::Busy);

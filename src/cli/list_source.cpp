@@ -1,0 +1,107 @@
+#include "cli/list_source.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "cli/console_seams.h"
+#include "model/project_file.h"
+#include "platform/null_seams.h"
+#include "sheet/list_exchange.h"
+#include "sheet/sheet_chooser.h"
+#include "sheet/workbook_table.h"
+
+namespace dorvik::cli {
+namespace {
+
+// Picks the list's own sheet of a workbook with several; none when it lacks one.
+class OwnSheetChooser : public SheetChooser {
+public:
+    explicit OwnSheetChooser(std::string own) : own_(std::move(own)) {}
+    std::optional<std::string> ChooseSheetName(const std::vector<std::string>& names) override {
+        if (std::find(names.begin(), names.end(), own_) == names.end()) return std::nullopt;
+        return own_;
+    }
+
+private:
+    std::string own_;
+};
+
+const char* SheetOf(ListKind kind) {
+    if (kind == ListKind::Special) return kSpecialSheet;
+    return kind == ListKind::House ? kHouseSheet : kPhoneSheet;
+}
+
+std::optional<std::string> Outcome(const ExchangeResult& r, const std::string& path) {
+    if (r.ok() && r.error.empty()) return std::nullopt;
+    return path + ": " + (r.error.empty() ? std::string("nothing was read") : r.error);
+}
+
+ExchangeResult Import(UnitModel& model, ListKind kind, const std::string& path,
+                      const std::string& sheet, MessageBox& box) {
+    NullProgressBar progress;
+    if (kind == ListKind::Special)
+        return ImportSpecialList(model.Specials, path, sheet, progress, box);
+    if (kind == ListKind::House) return ImportHouseList(model.Houses, path, sheet, progress, box);
+    return ImportPhoneList(model.Phones, path, sheet, progress, box);
+}
+
+// Why no sheet was chosen: the workbook cannot be read, or lacks the list's sheet.
+std::string NoSheet(const std::string& path, ListKind kind) {
+    std::vector<std::string> names;
+    std::string error;
+    if (!ListWorksheets(path, names, error)) return path + ": " + error;
+    std::string list;
+    for (const std::string& name : names) list += (list.empty() ? "" : ", ") + name;
+    return path + ": no sheet " + SheetOf(kind) + " among " + list + " (choose one with --sheet)";
+}
+
+}  // namespace
+
+std::string LowerExtension(const std::string& path) {
+    std::string ext = std::filesystem::path(path).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext;
+}
+
+std::optional<std::string> LoadListSource(UnitModel& model, ListKind kind, const std::string& path,
+                                          const std::string& sheet, MessageBox& box) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return "no file " + path;
+    if (LowerExtension(path) != ".gto") return ImportList(model, kind, path, sheet, box);
+    const ProjectResult r = LoadProject(model, path);
+    if (!r.ok) return path + " is not a project file (.gto): " + r.error;
+    return std::nullopt;
+}
+
+std::optional<std::string> ImportList(UnitModel& model, ListKind kind, const std::string& path,
+                                      const std::string& sheet, MessageBox& box) {
+    if (kind == ListKind::Alarm) return std::string("the alarm list is not kept in spreadsheets");
+    std::string chosen = sheet;
+    if (chosen.empty()) {
+        OwnSheetChooser own(SheetOf(kind));
+        ConsoleMessageBox quiet;
+        chosen = ChooseSheet(path, SheetOf(kind), own, quiet).value_or("");
+        if (chosen.empty()) return NoSheet(path, kind);
+    }
+    return Outcome(Import(model, kind, path, chosen, box), path);
+}
+
+std::optional<std::string> ExportList(const UnitModel& model, ListKind kind,
+                                      const std::string& path) {
+    NullProgressBar progress;
+    if (kind == ListKind::Alarm) return std::string("the alarm list is not kept in spreadsheets");
+    if (kind == ListKind::Special)
+        return Outcome(ExportSpecialList(model.Specials, path, progress), path);
+    if (kind == ListKind::House)
+        return Outcome(ExportHouseList(model.Houses, path, progress), path);
+    return Outcome(ExportPhoneList(model.Phones, path, progress), path);
+}
+
+std::optional<std::string> ExportCallLog(const CallLog& log, const std::string& path) {
+    NullProgressBar progress;
+    return Outcome(ExportLog(log, path, progress), path);
+}
+
+}  // namespace dorvik::cli

@@ -1,0 +1,22 @@
+#pragma once
+// The lines of a script for "dorvik-cli run": one command a line, words
+// split at blanks, "double quotes" around words with blanks (a backslash
+// before a quote or a backslash inside them), and "#" starting a comment
+// outside quotes.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dorvik::cli {
+
+struct ScriptLine {
+    int number = 0;  // 1-based line number in the file
+    std::vector<std::string> words;
+};
+
+// The lines that hold a command; the reason (with the line number) when a
+// quote is left open.
+std::optional<std::string> SplitScript(std::string_view text, std::vector<ScriptLine>* lines);
+
+}  // namespace dorvik::cli

@@ -1,0 +1,210 @@
+// The unit commands that drive the list pages and the link: connect,
+// upload, read and send.
+#include <filesystem>
+
+#include "cli/commands.h"
+#include "cli/list_source.h"
+#include "cli/tables.h"
+#include "model/project_file.h"
+#include "model/text_codec.h"
+#include "pages/field_checks.h"
+#include "protocol/request.h"
+
+namespace dorvik::cli {
+namespace {
+
+// The list the second word names; nothing after the usage error.
+std::optional<ListKind> ListArgument(CommandContext& c, int* status) {
+    const auto kind =
+        c.options.words.size() > 1 ? ListKindFromName(c.options.words[1]) : std::nullopt;
+    if (!kind)
+        *status = c.Usage(c.options.words[0] + ": name the list: phones, special, alarm or house");
+    return kind;
+}
+
+// --- Upload ---------------------------------------------------------------------
+
+struct UploadCount {
+    UnitModel& model;
+    ListKind kind;
+    int pendingAtStart;
+    int Left() const { return CountRows(model, kind, RowStatus::Pending); }
+    int Sent() const { return pendingAtStart - Left(); }
+};
+
+// On the cable one press sends every Pending slot; the first Ctrl-C ends
+// the run after the slot on its way, a second one at once.
+WaitEnd UploadOnCable(Session& s, ListPageBase& page, const std::function<void()>& tick) {
+    page.OnDownloadAll();
+    const auto ended = [&] { return !page.Uploading(); };
+    WaitEnd end = s.Wait(ended, tick);
+    if (end != WaitEnd::Interrupted) return end;
+    page.StopUploadAfterSlot();
+    end = s.Wait(ended, tick);
+    return end == WaitEnd::Done ? WaitEnd::Interrupted : end;
+}
+
+// In modem mode one press sends one slot: press until nothing is sent.
+WaitEnd UploadByModem(Session& s, ListPageBase& page, const std::function<void()>& tick,
+                      const UploadCount& count) {
+    const int presses = Interrupts();
+    for (;;) {
+        if (Interrupts() > presses) return WaitEnd::Interrupted;
+        page.OnDownloadAll();
+        if (page.CommandsEnabled()) return WaitEnd::Done;
+        const int row = page.CurrentRow();
+        const auto answered = [&] { return page.CommandsEnabled(); };
+        WaitEnd end = s.Wait(answered, tick);
+        if (end == WaitEnd::Interrupted) end = s.Wait(answered, tick);
+        if (end != WaitEnd::Done) return end;
+        if (SlotStatus(count.model, count.kind, row) == RowStatus::Pending) return WaitEnd::Stalled;
+    }
+}
+
+int UploadResult(CommandContext& c, ListKind kind, const UploadCount& count) {
+    c.out.Line(std::string(ListName(kind)) + ": " + std::to_string(count.Sent()) + " slots sent, " +
+               std::to_string(count.Left()) + " left Pending");
+    c.out.Object(c.Result()
+                     .Member("list", ListName(kind))
+                     .Member("sent", count.Sent())
+                     .Member("pending", count.Left())
+                     .EndObject());
+    return kExitOk;
+}
+
+// The file into the model's list, its rows and Pending numbers checked.
+std::optional<std::string> ReadUploadList(UnitModel& model, ListKind kind, const std::string& file,
+                                          const std::string& sheet, ConsoleMessageBox& box) {
+    const std::size_t errors = box.Errors().size();
+    if (!file.empty()) {
+        if (auto why = LoadListSource(model, kind, file, sheet, box)) return why;
+        if (box.Errors().size() > errors) return file + ": " + box.Errors()[errors];
+    }
+    if (auto bad = FirstBadNumber(model, kind))
+        return std::string(kIlegalPhoneNumber) + ", " + *bad;
+    return std::nullopt;
+}
+
+// Reads the project and the file aside first, so that bad input is refused
+// before the unit is reached.
+std::optional<std::string> CheckUploadInput(CommandContext& c, ListKind kind,
+                                            const std::string& file) {
+    UnitModel scratch;
+    const std::string& project = c.options.project;
+    std::error_code ec;
+    if (!project.empty() && std::filesystem::exists(project, ec) &&
+        !LoadProject(scratch, project).ok)
+        return project + " is not a project file (.gto)";
+    ConsoleMessageBox box;
+    return ReadUploadList(scratch, kind, file, c.options.sheet, box);
+}
+
+int Upload(CommandContext& c, Session& s, ListKind kind) {
+    UnitModel& model = s.Frame().Model();
+    const UploadCount count{model, kind, CountRows(model, kind, RowStatus::Pending)};
+    ProgressLine progress(c.out, std::string("upload ") + ListName(kind), count.pendingAtStart);
+    const auto tick = [&] { progress.Update(count.Sent()); };
+    ListPageBase& page = PageOf(s.Frame(), kind);
+    const WaitEnd end = s.Frame().Engine().ModemMode() ? UploadByModem(s, page, tick, count)
+                                                       : UploadOnCable(s, page, tick);
+    progress.Finish(count.Sent());
+    if (end != WaitEnd::Done)
+        return c.WaitFailure(end, "the unit stopped confirming slots; " +
+                                      std::to_string(count.Left()) + " left Pending");
+    return UploadResult(c, kind, count);
+}
+
+}  // namespace
+
+int RunConnect(CommandContext& c) {
+    if (c.options.words.size() > 1) return c.Usage("connect takes no arguments");
+    SessionProblem problem;
+    Session* s = c.sessions.Connected(&problem);
+    if (!s) return c.Failure(problem);
+    CMainFrame& f = s->Frame();
+    const bool modem = f.Engine().ModemMode();
+    const int houses = f.Model().Houses.Size();
+    c.out.Line(modem ? "connected through the modem"
+                     : "connected, " + std::to_string(houses) + " houses");
+    JsonWriter json = c.Result();
+    json.Key("houses");
+    if (modem)
+        json.Null();
+    else
+        json.Int(houses);
+    c.out.Object(json.EndObject());
+    return kExitOk;
+}
+
+int RunUpload(CommandContext& c) {
+    int status = kExitUsage;
+    const std::optional<ListKind> kind = ListArgument(c, &status);
+    if (!kind) return status;
+    const std::vector<std::string>& w = c.options.words;
+    if (w.size() > 3) return c.Usage("upload takes one list and at most one file");
+    const std::string file = w.size() > 2 ? w[2] : "";
+    std::error_code ec;
+    if (file.empty() && !std::filesystem::exists(c.options.project, ec))
+        return c.Usage(c.options.project.empty()
+                           ? "upload: give the file to upload from or --project"
+                           : "no project file " + c.options.project);
+    if (auto why = CheckUploadInput(c, *kind, file)) return c.Usage(*why);
+    SessionProblem problem;
+    Session* s = c.sessions.Connected(&problem);
+    if (!s) return c.Failure(problem);
+    // The lists are read again now that the link is up: the unit's house
+    // count rebuilt them.
+    if (auto why = ReadUploadList(s->Frame().Model(), *kind, file, c.options.sheet, s->Boxes()))
+        return c.Usage(*why);
+    return Upload(c, *s, *kind);
+}
+
+int RunRead(CommandContext& c) {
+    int status = kExitUsage;
+    const std::optional<ListKind> kind = ListArgument(c, &status);
+    if (!kind) return status;
+    if (c.options.words.size() > 2) return c.Usage("read takes one list");
+    SessionProblem problem;
+    Session* s = c.sessions.Connected(&problem);
+    if (!s) return c.Failure(problem);
+    ListPageBase& page = PageOf(s->Frame(), *kind);
+    page.OnGetFromUnit();
+    if (page.CommandsEnabled()) return c.Refused(*s);
+    // The read-all ends when a tick finds the line quiet; lines may follow.
+    const auto read = [&] { return page.CommandsEnabled() && s->QuietFor(Session::kReadQuietMs); };
+    if (const WaitEnd end = s->Wait(read); end != WaitEnd::Done) return c.WaitFailure(end);
+    const UnitModel& model = s->Frame().Model();
+    c.out.Lines(ListLines(model, *kind));
+    JsonWriter json = c.Result();
+    json.Member("list", ListName(*kind)).Key("slots");
+    WriteSlots(json, model, *kind);
+    c.out.Object(json.EndObject());
+    return kExitOk;
+}
+
+int RunSend(CommandContext& c) {
+    const std::vector<std::string>& w = c.options.words;
+    if (w.size() != 2) return c.Usage("send takes one command body, e.g. send \"STATUS?\"");
+    bool valid = true;
+    const std::string body = Utf8ToGb(w[1], &valid);
+    if (!valid || body.empty() || body.find_first_of("\r\n") != std::string::npos)
+        return c.Usage("send: the command body must be one line of text");
+    SessionProblem problem;
+    Session* s = c.sessions.Connected(&problem);
+    if (!s) return c.Failure(problem);
+    ConnectionEngine& engine = s->Frame().Engine();
+    CMsic& page = s->Frame().Msic();
+    // Sent as a status query: its handler shows the answer and reads only
+    // the lines it recognises.
+    engine.SetBusy(true);
+    engine.SendRequest("#PWD" + engine.Password() + "#" + body, code::kQueryStatus, "");
+    if (const WaitEnd end = s->Wait([&] { return page.CommandsEnabled(); }); end != WaitEnd::Done)
+        return c.WaitFailure(end);
+    std::string reply = GbToUtf8(engine.ModemMode() ? page.MessageText() : page.ReceiveText());
+    while (!reply.empty() && (reply.back() == '\r' || reply.back() == '\n')) reply.pop_back();
+    c.out.Line(reply);
+    c.out.Object(c.Result().Member("sent", w[1]).Member("reply", reply).EndObject());
+    return kExitOk;
+}
+
+}  // namespace dorvik::cli

@@ -1,0 +1,271 @@
+// The parts of dorvik-cli that need no unit: JSON, project conversion,
+// scripts, help, the settings file and the PDU codec commands.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/commands.h"
+#include "cli/console_seams.h"
+#include "cli/help.h"
+#include "cli/json_reader.h"
+#include "cli/json_writer.h"
+#include "cli/script.h"
+#include "model/project_file.h"
+#include "model/settings_file.h"
+#include "model/text_codec.h"
+#include "scratch_dir.h"
+#include "sms_pdu_samples.h"
+
+namespace dorvik::test {
+namespace {
+
+using namespace dorvik::cli;
+
+struct InProcess {
+    int status;
+    std::string out, err;
+};
+
+InProcess RunInProcess(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = RunCommandLine(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(CliJson, WrittenTextsAreReadBackUnchanged) {
+    const std::string text =
+        "quote \" back \\ tab \t line\n \x01 \xe4\xbd\xa0\xe5\xa5\xbd \xf0\x9f\x98\x80";
+    JsonWriter json;
+    json.BeginObject().Member("text", text).Member("n", -12).Key("list").BeginArray();
+    json.Bool(true).Null().BeginObject().EndObject().EndArray().EndObject();
+    EXPECT_EQ(json.Text().find('\n'), std::string::npos) << "one line";
+
+    std::string error;
+    const std::optional<JsonValue> doc = ParseJson(json.Text(), &error);
+    ASSERT_TRUE(doc) << error;
+    EXPECT_EQ(doc->Find("text")->Text(), text);
+    EXPECT_EQ(doc->Find("n")->Text(), "-12");
+    EXPECT_EQ(doc->Find("list")->items.size(), 3u);
+    EXPECT_EQ(ParseJson(R"(["\u4f60\ud83d\ude00"])", &error)->items[0].Text(),
+              "\xe4\xbd\xa0\xf0\x9f\x98\x80");
+}
+
+TEST(CliJson, BrokenDocumentsAreRefusedWithTheirPlace) {
+    for (const char* bad : {"", "{", "{\"a\" 1}", "[1,]", "\"open", "{\"a\":1} x", "[\"\\ud800\"]",
+                            "[\"\\q\"]", "tru"}) {
+        std::string error;
+        EXPECT_FALSE(ParseJson(bad, &error)) << bad;
+        EXPECT_NE(error.find("offset"), std::string::npos) << bad;
+    }
+    std::string error;
+    EXPECT_FALSE(ParseJson(std::string(100000, '['), &error))
+        << "deep nesting is refused, not recursed";
+}
+
+// A project with every kind of content, Chinese names included.
+void FillProject(UnitModel& m) {
+    m.Settings.UnitName = Utf8ToGb("大门");
+    m.Settings.AlarmMode1 = "1,1,30";
+    m.Settings.RelayStatus = 1;
+    m.Settings.UnitMode = 1;
+    m.MultiRelay.RelayStatus = "1010101";
+    m.Phones.SetEntry("13900000001", Utf8ToGb("张三"), 0, RowStatus::InUnit);
+    m.Phones.SetEntry("13900000077", "Bob", 76, RowStatus::Pending);
+    SpecialTexts s;
+    s.Number = "13800000002";
+    s.FromTime = "08:00";
+    s.ToTime = "18:00";
+    s.Days[1] = "V";
+    m.Specials.SetEntry(s, m.Specials.RowOf(SpecialSection::S, 3), RowStatus::Pending, "S");
+    s.Amount = "12";
+    m.Specials.SetEntry(s, m.Specials.RowOf(SpecialSection::Q, 1), RowStatus::InUnit, "Q");
+    m.Alarms.SetEntry("110", "", 4, RowStatus::Pending);
+    m.Log.SetEntry("7", "2024/03/01 08:19", "13711825978", "Ann", 0);
+}
+
+TEST(CliProject, ConvertingToJsonAndBackKeepsTheProject) {
+    ScratchDir dir;
+    UnitModel original;
+    FillProject(original);
+    ASSERT_TRUE(SaveProject(original, dir.File("a.gto")).ok);
+
+    EXPECT_EQ(RunInProcess({"project", "convert", dir.File("a.gto"), dir.File("a.json")}).status,
+              0);
+    const InProcess back =
+        RunInProcess({"project", "convert", dir.File("a.json"), dir.File("b.gto")});
+    ASSERT_EQ(back.status, 0) << back.err;
+    UnitModel copy;
+    ASSERT_TRUE(LoadProject(copy, dir.File("b.gto")).ok);
+    EXPECT_EQ(FormatProject(copy), FormatProject(original));
+
+    const InProcess shown = RunInProcess({"--json", "project", "show", dir.File("b.gto")});
+    EXPECT_NE(shown.out.find("\"name\":\"张三\""), std::string::npos) << shown.out;
+}
+
+TEST(CliProject, ConvertingOneListToCsvAndBackKeepsItsSlots) {
+    ScratchDir dir;
+    UnitModel original;
+    FillProject(original);
+    ASSERT_TRUE(SaveProject(original, dir.File("a.gto")).ok);
+    ASSERT_TRUE(SaveProject(*std::make_unique<UnitModel>(), dir.File("b.gto")).ok);
+
+    for (const char* list : {"phones", "special", "alarm"}) {
+        const std::string csv = dir.File(std::string(list) + ".csv");
+        ASSERT_EQ(
+            RunInProcess({"project", "convert", dir.File("a.gto"), csv, "--list", list}).status, 0);
+        const InProcess back =
+            RunInProcess({"project", "convert", csv, dir.File("b.gto"), "--list", list});
+        ASSERT_EQ(back.status, 0) << back.err;
+    }
+    UnitModel copy;
+    ASSERT_TRUE(LoadProject(copy, dir.File("b.gto")).ok);
+    for (int row : {0, 76}) EXPECT_EQ(copy.Phones.Row(row).Number, original.Phones.Row(row).Number);
+    EXPECT_EQ(copy.Phones.Status(76), RowStatus::Pending);
+    EXPECT_EQ(copy.Specials.Row(2).ToArray(), original.Specials.Row(2).ToArray());
+    EXPECT_EQ(copy.Specials.Status(40), RowStatus::InUnit);
+    EXPECT_EQ(copy.Alarms.Row(4).Number, "110");
+
+    const std::string wrong = dir.File("wrong.csv");
+    ASSERT_EQ(
+        RunInProcess({"project", "convert", dir.File("a.gto"), wrong, "--list", "alarm"}).status,
+        0);
+    EXPECT_EQ(
+        RunInProcess({"project", "convert", wrong, dir.File("b.gto"), "--list", "special"}).status,
+        2)
+        << "a CSV of another list is refused";
+}
+
+TEST(CliProject, ListsAreExportedToSpreadsheetsAndImportedAsPending) {
+    ScratchDir dir;
+    UnitModel original;
+    FillProject(original);
+    ASSERT_TRUE(SaveProject(original, dir.File("a.gto")).ok);
+    for (const char* file : {"list.xls", "list.csv"}) {
+        ASSERT_EQ(RunInProcess({"export", "phones", dir.File("a.gto"), dir.File(file)}).status, 0);
+        const InProcess imported =
+            RunInProcess({"import", "phones", dir.File(file), dir.File("b.gto")});
+        ASSERT_EQ(imported.status, 0) << imported.err;
+    }
+    ASSERT_EQ(RunInProcess({"export", "log", dir.File("a.gto"), dir.File("log.csv")}).status, 0);
+    UnitModel copy;
+    ASSERT_TRUE(LoadProject(copy, dir.File("b.gto")).ok);
+    EXPECT_EQ(copy.Phones.Row(0).Name, original.Phones.Row(0).Name);
+    EXPECT_EQ(copy.Phones.Status(0), RowStatus::Pending) << "an import is to be uploaded";
+    EXPECT_EQ(copy.Phones.Row(76).Number, "13900000077");
+
+    const InProcess house =
+        RunInProcess({"import", "house", dir.File("list.csv"), dir.File("b.gto")});
+    EXPECT_EQ(house.status, 2) << "the project would drop the house list";
+    EXPECT_NE(house.err.find("keeps no house list"), std::string::npos);
+}
+
+TEST(CliScript, LinesSplitAtBlanksWithQuotesAndComments) {
+    std::vector<ScriptLine> lines;
+    ASSERT_FALSE(
+        SplitScript("# header\n\nset \"unitName=Front \\\"A\\\" Gate\" delay=5 # why\r\n"
+                    "  read phones\n",
+                    &lines));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].number, 3);
+    EXPECT_EQ(lines[0].words,
+              (std::vector<std::string>{"set", "unitName=Front \"A\" Gate", "delay=5"}));
+    EXPECT_EQ(lines[1].words, (std::vector<std::string>{"read", "phones"}));
+    lines.clear();
+    EXPECT_EQ(SplitScript("read phones\nset \"unitName=open", &lines).value_or(""),
+              "2: a quote is not closed");
+}
+
+TEST(CliHelp, EveryCommandListsEveryOptionItTakes) {
+    const InProcess main = RunInProcess({"--help"});
+    EXPECT_EQ(main.status, 0);
+    for (const OptionInfo& option : AllOptions())
+        EXPECT_NE(main.out.find(option.name), std::string::npos) << option.name;
+    for (const CommandInfo& command : AllCommands()) {
+        const InProcess help = RunInProcess({command.name, "--help"});
+        EXPECT_EQ(help.status, 0) << command.name;
+        for (const OptionInfo& option : AllOptions()) {
+            const bool listed = help.out.find(std::string(option.name) + " ") != std::string::npos;
+            const bool taken = option.scope == OptionScope::Anywhere ||
+                               command.Takes(option.name) ||
+                               (command.unit && option.scope == OptionScope::Session);
+            EXPECT_EQ(listed, taken) << command.name << " " << option.name;
+        }
+    }
+    EXPECT_NE(RunInProcess({"set", "--help"}).out.find("alarm2Interval"), std::string::npos);
+    EXPECT_EQ(RunInProcess({"upload", "-h"}).out, RunInProcess({"upload", "--help"}).out);
+}
+
+TEST(CliSettingsFile, ReadButWrittenOnlyWhenAsked) {
+    ScratchDir dir;
+    const std::string ini = dir.File("DORVIK.ini");
+    ASSERT_EQ(
+        RunInProcess({"--settings", ini, "--password", "999", "--com", "3", "log", "--delete"})
+            .status,
+        0);
+    EXPECT_FALSE(std::filesystem::exists(ini));
+
+    ASSERT_EQ(RunInProcess({"--settings", ini, "--password", "999", "--com", "3", "--save-settings",
+                            "log", "--delete"})
+                  .status,
+              0);
+    const ConnectionSettings saved = SettingsFile(ini).Read();
+    EXPECT_EQ(saved.password, "999");
+    EXPECT_EQ(saved.port, 3);
+}
+
+TEST(CliQuestions, AQuestionFailsTheCommandUnlessAnswered) {
+    ConsoleMessageBox refuse;
+    EXPECT_EQ(
+        refuse.Show("Disconnected from unit?", kCaption, MsgIcon::Question, MsgButtons::YesNo),
+        MsgAnswer::No);
+    EXPECT_EQ(refuse.Show("Save?", kCaption, MsgIcon::Question, MsgButtons::YesNoCancel),
+              MsgAnswer::Cancel);
+    ASSERT_EQ(refuse.Errors().size(), 2u);
+    EXPECT_NE(refuse.Errors()[0].find("give --yes or --no"), std::string::npos);
+
+    ConsoleMessageBox yes(QuestionPolicy::Yes);
+    EXPECT_EQ(yes.Show("Save?", kCaption, MsgIcon::Question, MsgButtons::YesNoCancel),
+              MsgAnswer::Yes);
+    yes.Info("Set band  success");
+    yes.Show("a line setting", kCaption, MsgIcon::Warning, MsgButtons::Ok);
+    EXPECT_TRUE(yes.Errors().empty());
+    EXPECT_EQ(yes.Infos(), std::vector<std::string>{"Set band  success"});
+    EXPECT_EQ(yes.Warnings().size(), 1u);
+}
+
+TEST(CliLog, DeletingClearsTheLogKeptInTheProjectOnly) {
+    ScratchDir dir;
+    UnitModel original;
+    FillProject(original);
+    ASSERT_TRUE(SaveProject(original, dir.File("a.gto")).ok);
+    ASSERT_EQ(RunInProcess({"--settings", dir.File("DORVIK.ini"), "--project", dir.File("a.gto"),
+                            "log", "--delete"})
+                  .status,
+              0);
+    UnitModel copy;
+    ASSERT_TRUE(LoadProject(copy, dir.File("a.gto")).ok);
+    EXPECT_EQ(copy.Log.RowCount(), 0);
+    EXPECT_EQ(copy.Phones.Row(76).Number, "13900000077") << "the lists stay";
+}
+
+TEST(CliPdu, EncodedMessagesDecodeToTheirText) {
+    for (const std::vector<std::string>& extra :
+         {std::vector<std::string>{}, std::vector<std::string>{"--ucs2"}}) {
+        std::vector<std::string> args = {"--json",         "pdu",    "encode",         "--to",
+                                         "+8613900002222", "--smsc", "+8613800210500", "Gate 你好"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const InProcess encoded = RunInProcess(args);
+        ASSERT_EQ(encoded.status, 0) << encoded.err;
+        std::string error;
+        const std::string pdu = ParseJson(encoded.out, &error)->Find("pdu")->Text();
+        const InProcess decoded = RunInProcess({"--json", "pdu", "decode", SubmitToDeliver(pdu)});
+        ASSERT_EQ(decoded.status, 0) << decoded.err;
+        EXPECT_EQ(ParseJson(decoded.out, &error)->Find("text")->Text(), "Gate 你好");
+        EXPECT_EQ(ParseJson(decoded.out, &error)->Find("sender")->Text(), "+8613900002222");
+    }
+    EXPECT_NE(RunInProcess({"pdu", "decode", kHelloDeliver}).out.find("text: hellohello"),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace dorvik::test

@@ -1,0 +1,266 @@
+// dorvik-cli against the simulated unit on the serial link and by modem.
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "cli_fixture.h"
+#include "model/project_file.h"
+
+namespace dorvik::test {
+namespace {
+
+using cli::JsonValue;
+using CliSerial = CliFixture;
+using CliModem = CliFixture;
+
+int CountLines(const std::string& path, const std::string& part) {
+    std::ifstream in(path);
+    int count = 0;
+    for (std::string line; std::getline(in, line);) count += line.find(part) != std::string::npos;
+    return count;
+}
+
+std::string Member(const JsonValue& object, const char* name) {
+    const JsonValue* value = object.Find(name);
+    return value ? value->Text() : "<missing " + std::string(name) + ">";
+}
+
+TEST_F(CliSerial, UploadsAFiftySlotProjectAndReadsTheListBack) {
+    StartUnit({"--houses", "100"});
+    const JsonValue connected = Json(Cli({"--json", "connect"}));
+    EXPECT_EQ(Member(connected, "houses"), "100");
+
+    const std::string project = PhoneProject("unit.gto", 50);
+    const CliResult upload = Cli({"--project", project, "upload", "phones"});
+    ASSERT_EQ(upload.status, 0) << upload.err;
+    EXPECT_NE(upload.out.find("50 slots sent, 0 left Pending"), std::string::npos);
+    for (RowStatus s : PhoneStatuses(project, 50)) EXPECT_EQ(s, RowStatus::InUnit);
+
+    const JsonValue read = Json(Cli({"--json", "read", "phones"}));
+    const JsonValue* slots = read.Find("slots");
+    ASSERT_TRUE(slots);
+    ASSERT_EQ(slots->items.size(), 50u);
+    for (int slot = 1; slot <= 50; ++slot) {
+        const JsonValue& s = slots->items[slot - 1];
+        EXPECT_EQ(Member(s, "index"), std::to_string(slot));
+        EXPECT_EQ(Member(s, "number"), PhoneNumber(slot));
+        EXPECT_EQ(Member(s, "status"), "InUnit");
+    }
+}
+
+TEST_F(CliSerial, CtrlCLeavesTheUnconfirmedSlotsPendingAndTheNextRunSendsOnlyThose) {
+    const std::string journal = dir.File("journal");
+    StartUnit({"--journal", journal});
+    const std::string project = PhoneProject("unit.gto", 50);
+    CliProcess run(
+        [&] {
+            std::vector<std::string> args = Link();
+            args.insert(args.end(), {"--project", project, "upload", "phones"});
+            return args;
+        }(),
+        dir.File("cfg"), dir.path());
+    // A generous limit only keeps a broken run from hanging the test.
+    for (int wait = 0; wait < 2000 && CountLines(journal, "#WHL") < 8; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    run.Interrupt();
+    const CliResult stopped = run.Wait();
+    EXPECT_EQ(stopped.status, 130) << stopped.err;
+
+    const int sent = CountLines(journal, "#WHL");
+    const std::vector<RowStatus> statuses = PhoneStatuses(project, 50);
+    ASSERT_GT(sent, 0);
+    ASSERT_LT(sent, 50) << "the run was not stopped";
+    for (int row = 0; row < 50; ++row)
+        EXPECT_EQ(statuses[row], row < sent ? RowStatus::InUnit : RowStatus::Pending)
+            << "slot " << row + 1;
+
+    const CliResult rest = Cli({"--project", project, "upload", "phones"});
+    ASSERT_EQ(rest.status, 0) << rest.err;
+    EXPECT_NE(rest.out.find(std::to_string(50 - sent) + " slots sent"), std::string::npos)
+        << rest.out;
+    EXPECT_EQ(CountLines(journal, "#WHL"), 50) << "every slot sent once";
+    for (RowStatus s : PhoneStatuses(project, 50)) EXPECT_EQ(s, RowStatus::InUnit);
+}
+
+// Every key of the single-relay page, then read back from the unit.
+TEST_F(CliSerial, EverySettingOfTheSingleRelayPageIsSetAndReadBack) {
+    StartUnit({});
+    const std::vector<std::pair<std::string, std::string>> settings = {
+        {"unitName", "Gate"},
+        {"unitVersion", "V9"},
+        {"delay", "7"},
+        {"delayUnit", "s"},
+        {"clockUpdateEnabled", "on"},
+        {"unitPhone", "13800001111"},
+        {"band", "GSM 850, PCS 1900"},
+        {"relayMode", "1"},
+        {"alarm1Enabled", "on"},
+        {"alarm1Mode", "PHONE"},
+        {"alarm1Interval", "45"},
+        {"alarm2Enabled", "off"},
+        {"alarmText1", "Fire"},
+        {"alarmText2", "Flood"},
+        {"batteryEnabled", "on"},
+        {"batteryAlarm", "30"},
+        {"relay1", "on"},
+        {"relay2", "on"},
+        {"unitTime", "2025/04/05 06:07:08"}};
+    const std::string project = PhoneProject("unit.gto", 3);
+    std::vector<std::string> args = {"--project", project, "set"};
+    for (const auto& [key, value] : settings) args.push_back(key + "=" + value);
+    const CliResult set = Cli(args);
+    ASSERT_EQ(set.status, 0) << set.err;
+    EXPECT_NE(set.out.find("Set band  success"), std::string::npos);
+    UnitModel saved;
+    ASSERT_TRUE(LoadProject(saved, project).ok);
+    EXPECT_EQ(saved.Settings.UnitName, "Gate") << "the project keeps the settings";
+    EXPECT_EQ(saved.Phones.Used(), 3) << "and its lists";
+
+    const JsonValue got = Json(Cli({"--json", "get", "settings"}));
+    const JsonValue* values = got.Find("settings");
+    ASSERT_TRUE(values) << "no settings";
+    for (const auto& [key, value] : settings) {
+        if (key == "batteryAlarm" || key == "unitTime" || key == "band") continue;
+        EXPECT_EQ(Member(*values, key.c_str()), value) << key;
+    }
+    EXPECT_EQ(Member(*values, "band"), "GSM850,PCS1900") << "the unit drops the blanks";
+    EXPECT_EQ(Member(*values, "unitTime").substr(0, 10), "2025/04/05");
+    EXPECT_EQ(Member(*values, "batteryValue"), "30");
+}
+
+TEST_F(CliSerial, TheSevenRelayPageSetsItsRelaysAndBattery) {
+    StartUnit({"--multi-relay"});
+    const CliResult set =
+        Cli({"set", "--multi-relay", "relay1=off", "relay4=off", "relay7=on", "batteryEnabled=on",
+             "batteryValue=15", "delay=900", "newPassword=4321"});
+    ASSERT_EQ(set.status, 0) << set.err;
+    EXPECT_NE(set.out.find("Set password success"), std::string::npos);
+
+    std::vector<std::string> args = Link();
+    args[3] = "4321";
+    args.insert(args.end(), {"--json", "get", "settings", "--multi-relay"});
+    const JsonValue got = Json(CliBare(args));
+    const JsonValue* values = got.Find("settings");
+    ASSERT_TRUE(values);
+    EXPECT_EQ(Member(*values, "relay1"), "off");
+    EXPECT_EQ(Member(*values, "relay4"), "off");
+    EXPECT_EQ(Member(*values, "relay7"), "on");
+    EXPECT_EQ(Member(*values, "batteryValue"), "15");
+    EXPECT_EQ(Member(*values, "delay"), "900");
+}
+
+TEST_F(CliSerial, AProjectWithSlotsBeyondTheUnitsListIsNotSavedOver) {
+    StartUnit({"--houses", "10"});
+    UnitModel model;
+    model.Phones.SetEntry(PhoneNumber(1), "", 0, RowStatus::Pending);
+    model.Phones.SetEntry(PhoneNumber(50), "", 49, RowStatus::Pending);
+    const std::string project = dir.File("big.gto");
+    ASSERT_TRUE(SaveProject(model, project).ok);
+    const std::string before = FormatProject(model).value_or("");
+
+    const CliResult upload = Cli({"--project", project, "upload", "phones"});
+    EXPECT_EQ(upload.status, 1);
+    EXPECT_NE(upload.err.find("is not saved: 1 of its phone slots lie beyond the unit's 20"),
+              std::string::npos)
+        << upload.err;
+    UnitModel after;
+    ASSERT_TRUE(LoadProject(after, project).ok);
+    EXPECT_EQ(FormatProject(after).value_or(""), before);
+}
+
+TEST_F(CliSerial, SettingOnePartOfAGroupKeepsTheUnitsOtherParts) {
+    StartUnit({});
+    ASSERT_EQ(Cli({"set", "alarmText1=Fire", "alarmText2=Flood"}).status, 0);
+    ASSERT_EQ(Cli({"set", "alarmText2=Smoke"}).status, 0);
+    const JsonValue got = Json(Cli({"--json", "get", "settings"}));
+    EXPECT_EQ(Member(*got.Find("settings"), "alarmText1"), "Fire");
+    EXPECT_EQ(Member(*got.Find("settings"), "alarmText2"), "Smoke");
+}
+
+TEST_F(CliSerial, TheLogIsDownloadedWholeOrItsLastEntries) {
+    StartUnit({"--log-rows", "6"});
+    const JsonValue whole = Json(Cli({"--json", "log"}));
+    ASSERT_TRUE(whole.Find("rows"));
+    EXPECT_EQ(whole.Find("rows")->items.size(), 6u) << "each row once";
+    const JsonValue last = Json(Cli({"--json", "log", "--last", "2"}));
+    ASSERT_EQ(last.Find("rows")->items.size(), 2u);
+    EXPECT_EQ(Member(last.Find("rows")->items[1], "index"), "6");
+}
+
+TEST_F(CliSerial, AHouseListFromASpreadsheetIsUploadedAndReadBack) {
+    StartUnit({"--houses", "20"});
+    const std::string sheet = WriteFile("houses.csv",
+                                        "\"Index\",\"House Number\",\"Dial1\",\"Dial2\"\r\n"
+                                        "\"1\",\"00101\",\"13900000101\",\"\"\r\n"
+                                        "\"2\",\"00102\",\"13900000102\",\"13900000202\"\r\n");
+    const CliResult upload = Cli({"upload", "house", sheet});
+    ASSERT_EQ(upload.status, 0) << upload.err;
+    EXPECT_NE(upload.out.find("2 slots sent, 0 left Pending"), std::string::npos) << upload.out;
+
+    const JsonValue read = Json(Cli({"--json", "read", "house"}));
+    const JsonValue* slots = read.Find("slots");
+    ASSERT_TRUE(slots);
+    ASSERT_EQ(slots->items.size(), 2u);
+    EXPECT_EQ(Member(slots->items[1], "houseNumber"), "00102");
+    EXPECT_EQ(Member(slots->items[1], "dial1"), "13900000102");
+    EXPECT_EQ(Member(slots->items[1], "dial2"), "13900000202");
+}
+
+TEST_F(CliSerial, RawCommandPrintsTheAnswer) {
+    StartUnit({});
+    const CliResult sent = Cli({"send", "STATUS?"});
+    EXPECT_EQ(sent.status, 0) << sent.err;
+    EXPECT_EQ(sent.out.rfind("ALM1=", 0), 0u) << sent.out;
+}
+
+TEST_F(CliSerial, TheTavrinLinkIsOpenedAndClosedWithTheUnitId) {
+    const std::string journal = dir.File("journal");
+    StartUnit({"--unit-id", "0815", "--journal", journal});
+    const CliResult connected = Cli({"--tavrin", "connect"});
+    EXPECT_EQ(connected.status, 0) << connected.err;
+    EXPECT_EQ(CountLines(journal, "PROG-RF-0815"), 1);
+    EXPECT_EQ(CountLines(journal, "PROG-QUIT-0815"), 1) << "closed on the way out";
+}
+
+TEST_F(CliSerial, ScriptStopsAtTheFirstFailureUnlessToldToGoOn) {
+    StartUnit({"--seed-phones", "2"});
+    const std::string script = WriteFile("steps.txt",
+                                         "# provision\n"
+                                         "set \"unitName=Front Gate\"   # quoted for the blank\n"
+                                         "set band=GSM1234\n"
+                                         "read phones\n");
+    const CliResult stopped = Cli({"run", script});
+    EXPECT_EQ(stopped.status, 2);
+    EXPECT_EQ(stopped.out.find("13"), std::string::npos) << "the read did not run";
+    EXPECT_NE(stopped.err.find("steps.txt:3"), std::string::npos) << stopped.err;
+
+    const CliResult kept = Cli({"run", script, "--keep-going"});
+    EXPECT_EQ(kept.status, 2);
+    EXPECT_NE(kept.out.find("Set unit name success"), std::string::npos);
+    EXPECT_EQ(CountLines(dir.File("cli.out"), "InUnit"), 2) << kept.out;
+}
+
+TEST_F(CliModem, ConnectsUploadsAndSetsByShortMessage) {
+    StartUnit({"--modem", "--unit-phone", "13900002222"});
+    extraLink = {"--modem", "--unit-phone", "13900002222", "--reply-timeout", "10"};
+    const CliResult connected = Cli({"connect"});
+    ASSERT_EQ(connected.status, 0) << connected.err;
+    EXPECT_NE(connected.out.find("modem"), std::string::npos);
+
+    const std::string project = PhoneProject("unit.gto", 5);
+    const CliResult upload = Cli({"--project", project, "upload", "phones"});
+    ASSERT_EQ(upload.status, 0) << upload.err;
+    for (RowStatus s : PhoneStatuses(project, 5)) EXPECT_EQ(s, RowStatus::InUnit);
+
+    ASSERT_EQ(Cli({"set", "unitName=ByModem"}).status, 0);
+    const JsonValue got = Json(Cli({"--json", "get", "settings"}));
+    EXPECT_EQ(Member(*got.Find("settings"), "unitName"), "ByModem");
+
+    const CliResult read = Cli({"read", "phones"});
+    EXPECT_EQ(read.status, 1);
+    EXPECT_NE(read.err.find("Unsupported in modem mode"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace dorvik::test
