@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/null_seams.h"
 #include "pages/list_pages.h"
 #include "protocol/catalogue.h"
 
@@ -67,23 +68,6 @@ public:
     }
 };
 
-class NoLed : public Indicator {
-public:
-    void SetLed(LedColour, bool) override {}
-};
-
-class NoProgress : public ProgressBar {
-public:
-    void Show(int, int) override {}
-    void SetPos(int) override {}
-    void Hide() override {}
-};
-
-class NoStatus : public StatusPane {
-public:
-    void SetConnectionText(const std::string&) override {}
-};
-
 struct Bench {
     Bench()
         : engine({serial, nullptr, timers, boxes, led, progress, status}),
@@ -103,9 +87,9 @@ struct Bench {
     QuietSerial serial;
     IdleTimers timers;
     SilentBoxes boxes;
-    NoLed led;
-    NoProgress progress;
-    NoStatus status;
+    NullIndicator led;
+    NullProgressBar progress;
+    NullStatusPane status;
     ConnectionEngine engine;
     ReplyHandlers handlers;
     ListPages pages;

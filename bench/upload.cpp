@@ -11,6 +11,7 @@
 #include "loop/event_loop.h"
 #include "pages/main_frame.h"
 #include "platform/clock.h"
+#include "platform/null_seams.h"
 #include "protocol/catalogue.h"
 #include "unitsim_process.h"
 
@@ -24,34 +25,6 @@ public:
         std::fprintf(stderr, "message: %s\n", text.c_str());
         return MsgAnswer::Ok;
     }
-};
-
-class NoFiles : public FileChooser {
-public:
-    std::optional<std::string> ChooseOpen(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> ChooseSave(const std::string&, const std::string&,
-                                          const std::string&) override {
-        return std::nullopt;
-    }
-};
-
-class NoProgress : public ProgressBar {
-public:
-    void Show(int, int) override {}
-    void SetPos(int) override {}
-    void Hide() override {}
-};
-
-class NoLed : public Indicator {
-public:
-    void SetLed(LedColour, bool) override {}
-};
-
-class NoStatus : public StatusPane {
-public:
-    void SetConnectionText(const std::string&) override {}
 };
 
 int SlotsFromArgs(int argc, char** argv) {
@@ -71,10 +44,10 @@ int main(int argc, char** argv) {
 
     EventLoop loop;
     QuietBox boxes;
-    NoFiles files;
-    NoProgress progress;
-    NoLed led;
-    NoStatus status;
+    NullFileChooser files;
+    NullProgressBar progress;
+    NullIndicator led;
+    NullStatusPane status;
     SystemClock clock;
     CMainFrame frame({loop, loop, boxes, files, progress, led, status, clock},
                      std::string(dir) + "/DORVIK.ini");
