@@ -57,11 +57,15 @@ void UploadRun::SendSlot(int row) {
 // A slot whose first command was confirmed is InUnit already; it goes back
 // to Pending while a further command of it is on its way, so that a slot
 // whose last command is never confirmed is sent again by the next run.
+// Every command of a run is supervised: a unit that falls silent in the
+// middle of a run is asked again and finally given up, instead of leaving
+// the pages disabled for good.
 void UploadRun::SendFollowUp() {
     const Request request = followUps_.front();
     followUps_.pop_front();
     if (slots_.SlotStatus(current_) == RowStatus::InUnit)
         slots_.SetSlotStatus(current_, RowStatus::Pending);
+    engine_.StartReplyTimer();
     engine_.SendRequest(request.frame, request.code, request.ack);
 }
 

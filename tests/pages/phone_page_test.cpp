@@ -194,6 +194,23 @@ TEST_F(PhonePageTest, SilentUnitEndsTheLinkAndKeepsSlotsPending) {
     EXPECT_EQ(rig.boxes.shown.back().text, "You are disconnected from the unit");
 }
 
+TEST_F(PhonePageTest, UnitFallingSilentMidRunIsAskedAgainThenGivenUp) {
+    for (int row : {0, 1})
+        phones().SetEntry(std::to_string(row + 7), "", row, RowStatus::Pending);
+    page.OnDownloadAll();
+    rig.Confirm();
+    rig.Pause();
+    for (int tick = 0; tick < ConnectionEngine::kMaxSilentTicks; ++tick)
+        rig.timers.FireAll(ConnectionEngine::kSerialReplyMs);
+    EXPECT_EQ(rig.Sent(), (Strings{"#PWD1234#WHL0001=7\r\n", "#PWD1234#WHL0002=8\r\n"}));
+    int resends = 0;
+    for (const auto& w : rig.serial.writes)
+        if (w.kind == "resend" && w.text == "#PWD1234#WHL0002=8\r\n") ++resends;
+    EXPECT_EQ(resends, 3);
+    EXPECT_FALSE(rig.engine.Connected());
+    EXPECT_EQ(phones().Status(1), RowStatus::Pending);
+}
+
 TEST_F(PhonePageTest, ReadAllAndModemMode) {
     page.OnGetFromUnit();
     EXPECT_EQ(rig.Sent().back(), "#PWD1234#WHL=ALL?\r\n");
