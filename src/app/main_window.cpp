@@ -16,7 +16,7 @@
 #include "app/log_view_widget.h"
 #include "app/settings_page_widgets.h"
 #include "app/sheet_select_dialog.h"
-#include "app/special_page_widget.h"
+#include "app/restricted_page_widget.h"
 #include "model/config_dir.h"
 
 namespace dorvik {

@@ -28,7 +28,7 @@ constexpr int kUnitLimitMs = 20000;
 const QSize kWindowSize(1400, 900);
 
 constexpr const char* kTabFiles[] = {
-    "phone-numbers", "special-phone-numbers",     "alarm-phone-numbers",
+    "phone-numbers", "restricted-phone-numbers",     "alarm-phone-numbers",
     "miscellaneous", "miscellaneous-multi-relay", "house-dial-numbers"};
 
 // Dialog message boxes are not wanted while rendering.

@@ -8,7 +8,7 @@
 #include "model/house_list.h"
 #include "model/modified_flag.h"
 #include "model/phone_list.h"
-#include "model/special_list.h"
+#include "model/restricted_list.h"
 #include "model/unit_settings.h"
 
 namespace dorvik {

@@ -7,7 +7,7 @@
 #include "pages/alarm_page.h"
 #include "pages/house_page.h"
 #include "pages/phone_page.h"
-#include "pages/special_page.h"
+#include "pages/restricted_page.h"
 #include "protocol/reply_handlers.h"
 
 namespace dorvik {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "model/number_list.h"
-#include "model/special_list.h"
+#include "model/restricted_list.h"
 #include "pages/list_page.h"
 
 namespace dorvik {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "protocol/special_rule.h"
+#include "protocol/restriction_rule.h"
 
 namespace dorvik {
 

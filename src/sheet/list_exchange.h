@@ -16,7 +16,7 @@
 #include "model/call_log.h"
 #include "model/house_list.h"
 #include "model/phone_list.h"
-#include "model/special_list.h"
+#include "model/restricted_list.h"
 #include "platform/message_box.h"
 #include "platform/progress_bar.h"
 

@@ -15,7 +15,7 @@
 #include "app/list_page_widgets.h"
 #include "app/log_view_widget.h"
 #include "app/main_window.h"
-#include "app/special_page_widget.h"
+#include "app/restricted_page_widget.h"
 #include "fakes.h"
 #include "model/config_dir.h"
 #include "model/text_codec.h"

@@ -3,7 +3,7 @@
 #include <climits>
 #include <string>
 
-#include "protocol/special_rule.h"
+#include "protocol/restriction_rule.h"
 #include "protocol/text_format.h"
 #include "protocol/text_scan.h"
 

@@ -5,7 +5,7 @@
 #include "pages/field_checks.h"
 #include "pages/list_grids.h"
 #include "pages/list_page.h"
-#include "pages/special_form.h"
+#include "pages/restricted_form.h"
 
 namespace dorvik {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "model/special_list.h"
-#include "protocol/special_rule.h"
+#include "model/restricted_list.h"
+#include "protocol/restriction_rule.h"
 
 namespace dorvik {
 

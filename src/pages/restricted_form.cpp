@@ -1,4 +1,4 @@
-#include "pages/special_form.h"
+#include "pages/restricted_form.h"
 
 #include <variant>
 

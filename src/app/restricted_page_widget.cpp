@@ -1,4 +1,4 @@
-#include "app/special_page_widget.h"
+#include "app/restricted_page_widget.h"
 
 #include <QCheckBox>
 #include <QDateTimeEdit>

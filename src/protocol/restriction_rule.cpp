@@ -1,4 +1,4 @@
-#include "protocol/special_rule.h"
+#include "protocol/restriction_rule.h"
 
 #include <algorithm>
 #include <cstddef>

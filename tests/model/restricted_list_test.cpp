@@ -1,4 +1,4 @@
-#include "model/special_list.h"
+#include "model/restricted_list.h"
 
 #include <gtest/gtest.h>
 

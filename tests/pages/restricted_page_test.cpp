@@ -1,4 +1,4 @@
-#include "pages/special_page.h"
+#include "pages/restricted_page.h"
 
 #include <gtest/gtest.h>
 
