@@ -50,18 +50,6 @@ TEST(CliJson, WrittenTextsAreReadBackUnchanged) {
               "\xe4\xbd\xa0\xf0\x9f\x98\x80");
 }
 
-TEST(CliJson, BrokenDocumentsAreRefusedWithTheirPlace) {
-    for (const char* bad : {"", "{", "{\"a\" 1}", "[1,]", "\"open", "{\"a\":1} x", "[\"\\ud800\"]",
-                            "[\"\\q\"]", "tru"}) {
-        std::string error;
-        EXPECT_FALSE(ParseJson(bad, &error)) << bad;
-        EXPECT_NE(error.find("offset"), std::string::npos) << bad;
-    }
-    std::string error;
-    EXPECT_FALSE(ParseJson(std::string(100000, '['), &error))
-        << "deep nesting is refused, not recursed";
-}
-
 // A project with every kind of content, Chinese names included.
 void FillProject(UnitModel& m) {
     m.Settings.UnitName = Utf8ToGb("大门");
@@ -135,46 +123,6 @@ TEST(CliProject, ConvertingOneListToCsvAndBackKeepsItsSlots) {
         << "a CSV of another list is refused";
 }
 
-TEST(CliProject, ListsAreExportedToSpreadsheetsAndImportedAsPending) {
-    ScratchDir dir;
-    UnitModel original;
-    FillProject(original);
-    ASSERT_TRUE(SaveProject(original, dir.File("a.gto")).ok);
-    for (const char* file : {"list.xls", "list.csv"}) {
-        ASSERT_EQ(RunInProcess({"export", "phones", dir.File("a.gto"), dir.File(file)}).status, 0);
-        const InProcess imported =
-            RunInProcess({"import", "phones", dir.File(file), dir.File("b.gto")});
-        ASSERT_EQ(imported.status, 0) << imported.err;
-    }
-    ASSERT_EQ(RunInProcess({"export", "log", dir.File("a.gto"), dir.File("log.csv")}).status, 0);
-    UnitModel copy;
-    ASSERT_TRUE(LoadProject(copy, dir.File("b.gto")).ok);
-    EXPECT_EQ(copy.Phones.Row(0).Name, original.Phones.Row(0).Name);
-    EXPECT_EQ(copy.Phones.Status(0), RowStatus::Pending) << "an import is to be uploaded";
-    EXPECT_EQ(copy.Phones.Row(76).Number, "13900000077");
-
-    const InProcess house =
-        RunInProcess({"import", "house", dir.File("list.csv"), dir.File("b.gto")});
-    EXPECT_EQ(house.status, 2) << "the project would drop the house list";
-    EXPECT_NE(house.err.find("keeps no house list"), std::string::npos);
-}
-
-TEST(CliScript, LinesSplitAtBlanksWithQuotesAndComments) {
-    std::vector<ScriptLine> lines;
-    ASSERT_FALSE(
-        SplitScript("# header\n\nset \"unitName=Front \\\"A\\\" Gate\" delay=5 # why\r\n"
-                    "  read phones\n",
-                    &lines));
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].number, 3);
-    EXPECT_EQ(lines[0].words,
-              (std::vector<std::string>{"set", "unitName=Front \"A\" Gate", "delay=5"}));
-    EXPECT_EQ(lines[1].words, (std::vector<std::string>{"read", "phones"}));
-    lines.clear();
-    EXPECT_EQ(SplitScript("read phones\nset \"unitName=open", &lines).value_or(""),
-              "2: a quote is not closed");
-}
-
 TEST(CliHelp, EveryCommandListsEveryOptionItTakes) {
     const InProcess main = RunInProcess({"--help"});
     EXPECT_EQ(main.status, 0);
@@ -246,25 +194,6 @@ TEST(CliLog, DeletingClearsTheLogKeptInTheProjectOnly) {
     ASSERT_TRUE(LoadProject(copy, dir.File("a.gto")).ok);
     EXPECT_EQ(copy.Log.RowCount(), 0);
     EXPECT_EQ(copy.Phones.Row(76).Number, "13900000077") << "the lists stay";
-}
-
-TEST(CliPdu, EncodedMessagesDecodeToTheirText) {
-    for (const std::vector<std::string>& extra :
-         {std::vector<std::string>{}, std::vector<std::string>{"--ucs2"}}) {
-        std::vector<std::string> args = {"--json",         "pdu",    "encode",         "--to",
-                                         "+8613900002222", "--smsc", "+8613800210500", "Gate 你好"};
-        args.insert(args.end(), extra.begin(), extra.end());
-        const InProcess encoded = RunInProcess(args);
-        ASSERT_EQ(encoded.status, 0) << encoded.err;
-        std::string error;
-        const std::string pdu = ParseJson(encoded.out, &error)->Find("pdu")->Text();
-        const InProcess decoded = RunInProcess({"--json", "pdu", "decode", SubmitToDeliver(pdu)});
-        ASSERT_EQ(decoded.status, 0) << decoded.err;
-        EXPECT_EQ(ParseJson(decoded.out, &error)->Find("text")->Text(), "Gate 你好");
-        EXPECT_EQ(ParseJson(decoded.out, &error)->Find("sender")->Text(), "+8613900002222");
-    }
-    EXPECT_NE(RunInProcess({"pdu", "decode", kHelloDeliver}).out.find("text: hellohello"),
-              std::string::npos);
 }
 
 }  // namespace
