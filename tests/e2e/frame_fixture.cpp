@@ -18,19 +18,8 @@ std::string MakeTempDir() {
 
 }  // namespace
 
-std::tm Moment(int year, int month, int day, int hour, int minute, int second) {
-    std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_min = minute;
-    t.tm_sec = second;
-    return t;
-}
-
 FrameRig::FrameRig(const std::string& settingsPath, const std::string& device)
-    : clock(Moment(2024, 5, 6, 7, 8, 9)),
+    : clock(Time(2024, 5, 6, 7, 8, 9)),
       frame({loop, timers, boxes, files, progress, led, status, clock}, settingsPath) {
     frame.SetDeviceOverride(device);
 }

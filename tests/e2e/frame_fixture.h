@@ -19,9 +19,6 @@
 
 namespace dorvik::test {
 
-// A calendar time, as a date-time picker holds it.
-std::tm Moment(int year, int month, int day, int hour, int minute, int second = 0);
-
 // One main window on its own event loop with fakes for its seams. Each
 // window gets a fresh loop: closing it shuts the loop down, so that a
 // driver thread handing over a byte at that moment is never left waiting.

@@ -24,7 +24,7 @@ protected:
         EXPECT_EQ(f.unitName, "North Gate");
         EXPECT_EQ(f.unitVersion, "V9.1");
 
-        const std::tm set = Moment(2023, 7, 8, 9, 10);
+        const std::tm set = Time(2023, 7, 8, 9, 10);
         page.SetPickerTime(set);
         EXPECT_EQ(PressForBox([&] { page.OnSetUnitTime(); }), "Set unit time success");
         page.OnGetPcTime();

@@ -85,6 +85,19 @@ public:
     std::vector<std::pair<LedColour, bool>> states;
 };
 
+// A local date and time; the second may be left out.
+inline std::tm Time(int y, int mo, int d, int h, int mi, int s = 0) {
+    std::tm t{};
+    t.tm_year = y - 1900;
+    t.tm_mon = mo - 1;
+    t.tm_mday = d;
+    t.tm_hour = h;
+    t.tm_min = mi;
+    t.tm_sec = s;
+    t.tm_isdst = -1;
+    return t;
+}
+
 class FixedClock : public Clock {
 public:
     explicit FixedClock(std::tm t) : t_(t) {}
