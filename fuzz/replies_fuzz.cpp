@@ -1,35 +1,16 @@
-// libFuzzer target for the unit's reply texts: every recogniser, the
-// settings pages' status reply, and the serial handlers fed byte by byte.
-#include <cstddef>
-#include <cstdint>
-#include <string_view>
-
-#include "pages/status_reply.h"
-#include "protocol/replies.h"
+// libFuzzer target for the unit's serial replies: the first byte picks the
+// request code the reply answers, the next line is the acknowledgement text
+// awaited, and the rest is fed byte by byte from the port into the
+// connection engine, which hands it to the reply handler of that code (and
+// of the codes the handlers send next).
+#include "unit_rig.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::string_view text(reinterpret_cast<const char*>(data), size);
     using namespace dorvik;
-    ParsePhoneListLine(text);
-    ParseSpecialListLine(text);
-    ParseAlarmListReply(text);
-    ParseHouseListLine(text);
-    ParseLogLine(text);
-    ParseHousesReply(text);
-    ParseDeviceName(text);
-    ParseClockReply(text);
-    ParseDelayReply(text);
-    ParseRelayModeReply(text);
-    ParseClockUpdateReply(text);
-    ParseReceptionReply(text);
-    ParseBandReply(text);
-    ParseOutputsReply(text);
-    ReadPhoneAckIndex(text);
-    ReadSpecialAckSlot(text);
-    ReadAlarmAckIndex(text);
-    ReadHouseAckSlot(text);
-    DecodeRestrictionRule(text);
-    ParseStatusReply(text, kSingleRelayStatus);
-    ParseStatusReply(text, kMultiRelayStatus);
+    const fuzz::FramedInput in = fuzz::SplitInput(data, size);
+    fuzz::UnitRig rig;
+    rig.engine.SetConnected(true);
+    rig.serial.Send("#PWD1234#", in.code, in.ack);
+    for (unsigned char c : in.bytes) rig.engine.OnSerialByte(c, 1);
     return 0;
 }

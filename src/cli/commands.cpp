@@ -1,6 +1,9 @@
 #include "cli/commands.h"
 
+#include <filesystem>
+
 #include "cli/help.h"
+#include "cli/list_source.h"
 
 namespace dorvik::cli {
 namespace {
@@ -59,6 +62,13 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     output.SetJson(options.json);
     output.SetQuiet(options.quiet);
+    // A settings file that is missing gives the defaults; one that is no
+    // regular file is refused before anything reads it.
+    if (auto why = InputFileProblem(options.settingsPath);
+        why && std::filesystem::exists(options.settingsPath)) {
+        output.Error(*why);
+        return kExitUsage;
+    }
     SessionHolder sessions(options);
     CommandContext c{options, output, sessions, ""};
     return sessions.Finish(output, Dispatch(c));

@@ -48,7 +48,7 @@ int SessionHolder::Finish(Output& out, int status) {
 
 int CommandContext::Usage(const std::string& text) {
     out.Error(text);
-    if (out.Json()) out.Object(Result(false).Member("error", text).EndObject());
+    if (out.Json()) out.Object(Result(false, text));
     return kExitUsage;
 }
 
@@ -65,7 +65,7 @@ int CommandContext::Failure(const std::string& text, int status) {
         out.Error(text);
         first = text;
     }
-    if (out.Json()) out.Object(Result(false).Member("error", first).EndObject());
+    if (out.Json()) out.Object(Result(false, first));
     return status;
 }
 
@@ -79,9 +79,16 @@ int CommandContext::Refused(Session& session) {
     return Failure(infos.empty() ? "the command was not sent" : infos.back());
 }
 
-JsonWriter CommandContext::Result(bool ok) const {
-    JsonWriter json;
-    json.BeginObject().Member("command", name).Member("ok", ok);
+Json CommandContext::Result(bool ok) const {
+    Json json = Json::object();
+    json["command"] = name;
+    json["ok"] = ok;
+    return json;
+}
+
+Json CommandContext::Result(bool ok, const std::string& error) const {
+    Json json = Result(ok);
+    json["error"] = error;
     return json;
 }
 

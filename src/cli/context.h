@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "cli/json_writer.h"
+#include "cli/json.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/session.h"
@@ -60,7 +60,9 @@ struct CommandContext {
     // mode): the message it showed.
     int Refused(Session& session);
     // A JSON result object with "command" and "ok" filled in, left open.
-    JsonWriter Result(bool ok = true) const;
+    Json Result(bool ok = true) const;
+    // The same with its "error" member.
+    Json Result(bool ok, const std::string& error) const;
     // Prints the confirmations and warnings the session collected.
     void ShowMessages(Session& session);
 };

@@ -30,7 +30,10 @@ std::optional<std::string> LoadProjectFile(const std::string& path, UnitModel& m
 
 int Done(CommandContext& c, const std::string& from, const std::string& to) {
     c.out.Line(from + " -> " + to);
-    c.out.Object(c.Result().Member("from", from).Member("to", to).EndObject());
+    Json json = c.Result();
+    json["from"] = from;
+    json["to"] = to;
+    c.out.Object(json);
     return kExitOk;
 }
 

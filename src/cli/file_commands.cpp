@@ -32,7 +32,7 @@ std::optional<std::string> ReadText(const std::string& path, std::string& text) 
     std::string error;
     const ReadStatus status = ReadWholeFile(path, &text, &error);
     if (status == ReadStatus::kMissing) return "no file " + path;
-    if (status == ReadStatus::kFailed) return path + ": " + error;
+    if (status == ReadStatus::kFailed) return error;
     return std::nullopt;
 }
 
@@ -73,10 +73,9 @@ int Show(CommandContext& c, const std::string& path) {
     }
     c.out.Line("[log]");
     c.out.Lines(LogLines(model.Log));
-    JsonWriter json = c.Result();
-    json.Key("project");
-    WriteProject(json, model);
-    c.out.Object(json.EndObject());
+    Json json = c.Result();
+    json["project"] = ProjectJson(model);
+    c.out.Object(json);
     return kExitOk;
 }
 
@@ -86,9 +85,7 @@ std::optional<std::string> ConvertFromProject(const CommandContext& c, const std
     UnitModel model;
     if (auto why = ReadProjectFile(in, model)) return why;
     if (LowerExtension(out) == ".json") {
-        JsonWriter json;
-        WriteProject(json, model);
-        return WriteText(out, json.Text() + "\n");
+        return WriteText(out, JsonText(ProjectJson(model)) + "\n");
     }
     const std::optional<ListKind> kind = CsvList(c);
     if (!kind) return std::string("--list: phones, special or alarm");
@@ -108,7 +105,7 @@ std::optional<std::string> ConvertToProject(const CommandContext& c, const std::
     std::optional<std::string> why;
     if (LowerExtension(in) == ".json") {
         std::string error;
-        const std::optional<JsonValue> doc = ParseJson(text, &error);
+        const std::optional<Json> doc = ParseJson(text, &error);
         why = doc ? ReadProject(*doc, model) : in + ": " + error;
     } else if (const std::optional<ListKind> kind = CsvList(c)) {
         why = ReadListCsv(text, *kind, model);
@@ -128,7 +125,10 @@ int Convert(CommandContext& c, const std::string& in, const std::string& out) {
     const auto why = fromProject ? ConvertFromProject(c, in, out) : ConvertToProject(c, in, out);
     if (why) return c.Usage(*why);
     c.out.Line(in + " -> " + out);
-    c.out.Object(c.Result().Member("from", in).Member("to", out).EndObject());
+    Json json = c.Result();
+    json["from"] = in;
+    json["to"] = out;
+    c.out.Object(json);
     return kExitOk;
 }
 
@@ -138,12 +138,12 @@ int Decode(CommandContext& c, const std::string& hex) {
     const std::string text = GbToUtf8(item.body);
     c.out.Lines({"sender: " + item.sender, "centre: " + item.serviceCentre, "time: " + item.time,
                  "text: " + text});
-    c.out.Object(c.Result()
-                     .Member("sender", item.sender)
-                     .Member("centre", item.serviceCentre)
-                     .Member("time", item.time)
-                     .Member("text", text)
-                     .EndObject());
+    Json json = c.Result();
+    json["sender"] = item.sender;
+    json["centre"] = item.serviceCentre;
+    json["time"] = item.time;
+    json["text"] = text;
+    c.out.Object(json);
     return kExitOk;
 }
 
@@ -161,7 +161,10 @@ int Encode(CommandContext& c, const std::string& utf8) {
             "one message");
     const int length = CSMSPDU::TpduLength(*pdu);
     c.out.Lines({*pdu, "AT+CMGS=" + std::to_string(length)});
-    c.out.Object(c.Result().Member("pdu", *pdu).Member("length", length).EndObject());
+    Json json = c.Result();
+    json["pdu"] = *pdu;
+    json["length"] = length;
+    c.out.Object(json);
     return kExitOk;
 }
 

@@ -58,6 +58,14 @@ std::string NoSheet(const std::string& path, ListKind kind) {
 
 }  // namespace
 
+std::optional<std::string> InputFileProblem(const std::string& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (!std::filesystem::exists(status)) return "no file " + path;
+    if (!std::filesystem::is_regular_file(status)) return path + " is not a regular file";
+    return std::nullopt;
+}
+
 std::string LowerExtension(const std::string& path) {
     std::string ext = std::filesystem::path(path).extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(),
@@ -67,8 +75,7 @@ std::string LowerExtension(const std::string& path) {
 
 std::optional<std::string> LoadListSource(UnitModel& model, ListKind kind, const std::string& path,
                                           const std::string& sheet, MessageBox& box) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return "no file " + path;
+    if (auto why = InputFileProblem(path)) return why;
     if (LowerExtension(path) != ".gto") return ImportList(model, kind, path, sheet, box);
     const ProjectResult r = LoadProject(model, path);
     if (!r.ok) return path + " is not a project file (.gto): " + r.error;
@@ -78,6 +85,7 @@ std::optional<std::string> LoadListSource(UnitModel& model, ListKind kind, const
 std::optional<std::string> ImportList(UnitModel& model, ListKind kind, const std::string& path,
                                       const std::string& sheet, MessageBox& box) {
     if (kind == ListKind::Alarm) return std::string("the alarm list is not kept in spreadsheets");
+    if (auto why = InputFileProblem(path)) return why;
     std::string chosen = sheet;
     if (chosen.empty()) {
         OwnSheetChooser own(SheetOf(kind));

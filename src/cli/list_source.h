@@ -25,6 +25,10 @@ std::optional<std::string> ExportList(const UnitModel& model, ListKind kind,
                                       const std::string& path);
 std::optional<std::string> ExportCallLog(const CallLog& log, const std::string& path);
 
+// Why path cannot be an input file: it is missing, or it is no regular file
+// (a FIFO, a device, a folder); nothing when it is one.
+std::optional<std::string> InputFileProblem(const std::string& path);
+
 // The extension of a path in lower case, dot included ("" when none).
 std::string LowerExtension(const std::string& path);
 

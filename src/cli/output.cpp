@@ -23,8 +23,8 @@ void Output::Lines(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) Line(line);
 }
 
-void Output::Object(const JsonWriter& json) {
-    if (json_) out_ << json.Text() << '\n' << std::flush;
+void Output::Object(const cli::Json& json) {
+    if (json_) out_ << JsonText(json) << '\n' << std::flush;
 }
 
 void Output::Error(const std::string& text) {

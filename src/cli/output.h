@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/json_writer.h"
+#include "cli/json.h"
 
 namespace dorvik::cli {
 
@@ -29,7 +29,7 @@ public:
     void Line(const std::string& text);
     void Lines(const std::vector<std::string>& lines);
     // A result object in JSON mode.
-    void Object(const JsonWriter& json);
+    void Object(const cli::Json& json);
     // "dorvik-cli: text" on standard error.
     void Error(const std::string& text);
     // A note on standard error, hidden by --quiet.

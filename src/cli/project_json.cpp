@@ -8,39 +8,39 @@ namespace dorvik::cli {
 namespace {
 
 template <class Relay>
-void WriteRecord(JsonWriter& json, const char* name, const SettingsFields<Relay>& record) {
-    json.Key(name).BeginObject();
-    for (const auto& [field, text] : SettingsFieldTexts(record)) json.Member(field, GbToUtf8(text));
-    json.EndObject();
+Json RecordJson(const SettingsFields<Relay>& record) {
+    Json json = Json::object();
+    for (const auto& [field, text] : SettingsFieldTexts(record)) json[field] = GbToUtf8(text);
+    return json;
 }
 
 template <class Relay>
-void ReadRecord(const JsonValue* value, SettingsFields<Relay>& record) {
-    if (!value) return;
-    for (const auto& [name, field] : value->members)
-        SetSettingsFieldText(record, name, Utf8ToGb(field.Text()));
+void ReadRecord(const Json* value, SettingsFields<Relay>& record) {
+    if (!value || !value->is_object()) return;
+    for (const auto& [name, field] : value->items())
+        SetSettingsFieldText(record, name, Utf8ToGb(JsonScalarText(field)));
 }
 
 // One slot object into the list, its cells taken by the list's column names.
-std::optional<std::string> ReadSlot(const JsonValue& slot, ListKind kind, UnitModel& model) {
+std::optional<std::string> ReadSlot(const Json& slot, ListKind kind, UnitModel& model) {
     std::vector<std::string> cells;
     for (const std::string& column : ListColumns(kind)) {
-        const JsonValue* v = slot.Find(column);
-        cells.push_back(v ? Utf8ToGb(v->Text()) : std::string());
+        const Json* v = JsonMember(slot, column.c_str());
+        cells.push_back(v ? Utf8ToGb(JsonScalarText(*v)) : std::string());
     }
     std::string error;
     if (!StoreSlotCells(model, kind, cells, &error)) return error;
     return std::nullopt;
 }
 
-std::optional<std::string> ReadLog(const JsonValue* rows, CallLog& log) {
+std::optional<std::string> ReadLog(const Json* rows, CallLog& log) {
     if (!rows) return std::nullopt;
-    if (rows->type != JsonValue::Type::Array) return std::string("\"log\" is not an array");
+    if (!rows->is_array()) return std::string("\"log\" is not an array");
     int row = 0;
-    for (const JsonValue& r : rows->items) {
+    for (const Json& r : *rows) {
         const auto text = [&r](const char* name) {
-            const JsonValue* v = r.Find(name);
-            return v ? Utf8ToGb(v->Text()) : std::string();
+            const Json* v = JsonMember(r, name);
+            return v ? Utf8ToGb(JsonScalarText(*v)) : std::string();
         };
         log.SetEntry(text("index"), text("time"), text("number"), text("name"), row++);
     }
@@ -49,32 +49,27 @@ std::optional<std::string> ReadLog(const JsonValue* rows, CallLog& log) {
 
 }  // namespace
 
-void WriteProject(JsonWriter& json, const UnitModel& model) {
-    json.BeginObject();
-    WriteRecord(json, "UnitInfo", model.Settings);
-    WriteRecord(json, "MultiRelay", model.MultiRelay);
-    for (ListKind kind : kProjectLists) {
-        json.Key(ListName(kind));
-        WriteSlots(json, model, kind);
-    }
-    json.Key("log");
-    WriteLog(json, model.Log);
-    json.EndObject();
+Json ProjectJson(const UnitModel& model) {
+    Json json = Json::object();
+    json["UnitInfo"] = RecordJson(model.Settings);
+    json["MultiRelay"] = RecordJson(model.MultiRelay);
+    for (ListKind kind : kProjectLists) json[ListName(kind)] = SlotsJson(model, kind);
+    json["log"] = LogJson(model.Log);
+    return json;
 }
 
-std::optional<std::string> ReadProject(const JsonValue& document, UnitModel& model) {
-    if (document.type != JsonValue::Type::Object) return std::string("the document is no object");
-    ReadRecord(document.Find("UnitInfo"), model.Settings);
-    ReadRecord(document.Find("MultiRelay"), model.MultiRelay);
+std::optional<std::string> ReadProject(const Json& document, UnitModel& model) {
+    if (!document.is_object()) return std::string("the document is no object");
+    ReadRecord(JsonMember(document, "UnitInfo"), model.Settings);
+    ReadRecord(JsonMember(document, "MultiRelay"), model.MultiRelay);
     for (ListKind kind : kProjectLists) {
-        const JsonValue* slots = document.Find(ListName(kind));
+        const Json* slots = JsonMember(document, ListName(kind));
         if (!slots) continue;
-        if (slots->type != JsonValue::Type::Array)
-            return "\"" + std::string(ListName(kind)) + "\" is not an array";
-        for (const JsonValue& slot : slots->items)
+        if (!slots->is_array()) return "\"" + std::string(ListName(kind)) + "\" is not an array";
+        for (const Json& slot : *slots)
             if (auto why = ReadSlot(slot, kind, model)) return why;
     }
-    return ReadLog(document.Find("log"), model.Log);
+    return ReadLog(JsonMember(document, "log"), model.Log);
 }
 
 std::vector<std::string> RecordLines(const UnitModel& model) {

@@ -5,8 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "cli/json_reader.h"
-#include "cli/json_writer.h"
+#include "cli/json.h"
 #include "cli/list_table.h"
 #include "model/unit_model.h"
 
@@ -16,11 +15,11 @@ namespace dorvik::cli {
 inline constexpr std::array<ListKind, 3> kProjectLists = {ListKind::Phones, ListKind::Special,
                                                           ListKind::Alarm};
 
-// Writes the project as one object value.
-void WriteProject(JsonWriter& json, const UnitModel& model);
-// Reads a document WriteProject wrote into the model; the reason when it
+// The project as one object value.
+Json ProjectJson(const UnitModel& model);
+// Reads a document ProjectJson made into the model; the reason when it
 // holds something else.
-std::optional<std::string> ReadProject(const JsonValue& document, UnitModel& model);
+std::optional<std::string> ReadProject(const Json& document, UnitModel& model);
 
 // The settings records as "Record.Field" lines for people.
 std::vector<std::string> RecordLines(const UnitModel& model);

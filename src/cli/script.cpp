@@ -60,29 +60,12 @@ Options LineBase(const Options& main) {
     return base;
 }
 
-struct ParsedLine {
-    int number;
-    Options options;
-};
-
-// Every line parsed before anything runs, so that a mistake on line 20
-// does not leave a unit half provisioned.
 std::optional<std::string> ParseScript(const std::string& path, const Options& main,
                                        std::vector<ParsedLine>* parsed) {
     std::string text, error;
     if (ReadWholeFile(path, &text, &error) != ReadStatus::kRead)
         return "cannot read the script " + path + (error.empty() ? "" : ": " + error);
-    std::vector<ScriptLine> lines;
-    if (auto why = SplitScript(text, &lines)) return path + ":" + *why;
-    for (const ScriptLine& line : lines) {
-        ParsedLine p{line.number, LineBase(main)};
-        const std::string where = path + ":" + std::to_string(line.number) + ": ";
-        if (!ParseArguments(line.words, p.options, false, &error)) return where + error;
-        if (p.options.words.empty()) return where + "no command";
-        if (p.options.words[0] == "run") return where + "run cannot be nested";
-        parsed->push_back(std::move(p));
-    }
-    return std::nullopt;
+    return ParseScriptText(text, path, main, parsed);
 }
 
 }  // namespace
@@ -97,6 +80,22 @@ std::optional<std::string> SplitScript(std::string_view text, std::vector<Script
             return std::to_string(number) + ": a quote is not closed";
         if (!line.words.empty()) lines->push_back(std::move(line));
         text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ParseScriptText(std::string_view text, const std::string& name,
+                                           const Options& main, std::vector<ParsedLine>* parsed) {
+    std::vector<ScriptLine> lines;
+    if (auto why = SplitScript(text, &lines)) return name + ":" + *why;
+    std::string error;
+    for (const ScriptLine& line : lines) {
+        ParsedLine p{line.number, LineBase(main)};
+        const std::string where = name + ":" + std::to_string(line.number) + ": ";
+        if (!ParseArguments(line.words, p.options, false, &error)) return where + error;
+        if (p.options.words.empty()) return where + "no command";
+        if (p.options.words[0] == "run") return where + "run cannot be nested";
+        parsed->push_back(std::move(p));
     }
     return std::nullopt;
 }

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/options.h"
+
 namespace dorvik::cli {
 
 struct ScriptLine {
@@ -18,5 +20,17 @@ struct ScriptLine {
 // The lines that hold a command; the reason (with the line number) when a
 // quote is left open.
 std::optional<std::string> SplitScript(std::string_view text, std::vector<ScriptLine>* lines);
+
+// A script line's command with its options, the command line's own as the base.
+struct ParsedLine {
+    int number;
+    Options options;
+};
+
+// Every line parsed before anything runs, so that a mistake on line 20 does
+// not leave a unit half provisioned; the reason ("name:line: why") when a
+// line is wrong.
+std::optional<std::string> ParseScriptText(std::string_view text, const std::string& name,
+                                           const Options& main, std::vector<ParsedLine>* parsed);
 
 }  // namespace dorvik::cli

@@ -41,14 +41,15 @@ int Press(CommandContext& c, Session& s, SettingsTarget& t, const PageCommand& c
 }
 
 void PrintSettings(CommandContext& c, SettingsTarget& t) {
-    JsonWriter json = c.Result();
-    json.Member("page", t.msic ? "single-relay" : "seven-relay").Key("settings").BeginObject();
+    Json json = c.Result();
+    json["page"] = t.msic ? "single-relay" : "seven-relay";
+    Json& settings = json["settings"] = Json::object();
     for (const std::string& key : SettingKeys(t)) {
         const std::string value = SettingValue(t, key);
         c.out.Line(key + "=" + value);
-        json.Member(key, value);
+        settings[key] = value;
     }
-    c.out.Object(json.EndObject().EndObject());
+    c.out.Object(json);
 }
 
 // KEY=VALUE pairs into the page; the usage error of the first bad one.
@@ -80,7 +81,7 @@ int DeleteLog(CommandContext& c) {
     if (c.options.project.empty())
         c.out.Note("note: without --project the cleared log is not kept");
     c.out.Line("log cleared");
-    c.out.Object(c.Result().EndObject());
+    c.out.Object(c.Result());
     return kExitOk;
 }
 
@@ -107,10 +108,9 @@ int DownloadLog(CommandContext& c) {
         if (auto why = ExportCallLog(log, c.options.exportPath)) return c.Failure(*why);
     }
     c.out.Lines(LogLines(log));
-    JsonWriter json = c.Result();
-    json.Key("rows");
-    WriteLog(json, log);
-    c.out.Object(json.EndObject());
+    Json json = c.Result();
+    json["rows"] = LogJson(log);
+    c.out.Object(json);
     return kExitOk;
 }
 
@@ -150,10 +150,9 @@ int RunSet(CommandContext& c) {
     for (const PageCommand* command : commands)
         if (const int status = Press(c, *s, t, *command); status != kExitOk) return status;
     c.ShowMessages(*s);
-    JsonWriter json = c.Result();
-    json.Key("messages").BeginArray();
-    for (const std::string& info : s->Boxes().Infos()) json.String(info);
-    c.out.Object(json.EndArray().EndObject());
+    Json json = c.Result();
+    json["messages"] = s->Boxes().Infos();
+    c.out.Object(json);
     return kExitOk;
 }
 

@@ -11,12 +11,11 @@ std::vector<std::string> LogCells(const LogEntry& e) {
     return {e.Index, e.Time, e.Number, e.Name};
 }
 
-void WriteRow(JsonWriter& json, const std::vector<std::string>& names,
-              const std::vector<std::string>& gbCells) {
-    json.BeginObject();
+Json RowJson(const std::vector<std::string>& names, const std::vector<std::string>& gbCells) {
+    Json row = Json::object();
     for (std::size_t k = 0; k < names.size() && k < gbCells.size(); ++k)
-        json.Member(names[k], GbToUtf8(gbCells[k]));
-    json.EndObject();
+        row[names[k]] = GbToUtf8(gbCells[k]);
+    return row;
 }
 
 }  // namespace
@@ -33,11 +32,11 @@ std::vector<std::string> ListLines(const UnitModel& model, ListKind kind) {
     return lines;
 }
 
-void WriteSlots(JsonWriter& json, const UnitModel& model, ListKind kind) {
-    json.BeginArray();
+Json SlotsJson(const UnitModel& model, ListKind kind) {
+    Json slots = Json::array();
     for (int row : UsedRows(model, kind))
-        WriteRow(json, ListColumns(kind), SlotCells(model, kind, row));
-    json.EndArray();
+        slots.push_back(RowJson(ListColumns(kind), SlotCells(model, kind, row)));
+    return slots;
 }
 
 std::vector<std::string> LogLines(const CallLog& log) {
@@ -46,11 +45,11 @@ std::vector<std::string> LogLines(const CallLog& log) {
     return lines;
 }
 
-void WriteLog(JsonWriter& json, const CallLog& log) {
-    json.BeginArray();
+Json LogJson(const CallLog& log) {
+    Json rows = Json::array();
     for (int row = 0; row < log.RowCount(); ++row)
-        WriteRow(json, kLogColumnNames, LogCells(log.Row(row)));
-    json.EndArray();
+        rows.push_back(RowJson(kLogColumnNames, LogCells(log.Row(row))));
+    return rows;
 }
 
 }  // namespace dorvik::cli

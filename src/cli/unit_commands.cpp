@@ -64,11 +64,11 @@ WaitEnd UploadByModem(Session& s, ListPageBase& page, const std::function<void()
 int UploadResult(CommandContext& c, ListKind kind, const UploadCount& count) {
     c.out.Line(std::string(ListName(kind)) + ": " + std::to_string(count.Sent()) + " slots sent, " +
                std::to_string(count.Left()) + " left Pending");
-    c.out.Object(c.Result()
-                     .Member("list", ListName(kind))
-                     .Member("sent", count.Sent())
-                     .Member("pending", count.Left())
-                     .EndObject());
+    Json json = c.Result();
+    json["list"] = ListName(kind);
+    json["sent"] = count.Sent();
+    json["pending"] = count.Left();
+    c.out.Object(json);
     return kExitOk;
 }
 
@@ -126,13 +126,9 @@ int RunConnect(CommandContext& c) {
     const int houses = f.Model().Houses.Size();
     c.out.Line(modem ? "connected through the modem"
                      : "connected, " + std::to_string(houses) + " houses");
-    JsonWriter json = c.Result();
-    json.Key("houses");
-    if (modem)
-        json.Null();
-    else
-        json.Int(houses);
-    c.out.Object(json.EndObject());
+    Json json = c.Result();
+    json["houses"] = modem ? Json() : Json(houses);
+    c.out.Object(json);
     return kExitOk;
 }
 
@@ -175,10 +171,10 @@ int RunRead(CommandContext& c) {
     if (const WaitEnd end = s->Wait(read); end != WaitEnd::Done) return c.WaitFailure(end);
     const UnitModel& model = s->Frame().Model();
     c.out.Lines(ListLines(model, *kind));
-    JsonWriter json = c.Result();
-    json.Member("list", ListName(*kind)).Key("slots");
-    WriteSlots(json, model, *kind);
-    c.out.Object(json.EndObject());
+    Json json = c.Result();
+    json["list"] = ListName(*kind);
+    json["slots"] = SlotsJson(model, *kind);
+    c.out.Object(json);
     return kExitOk;
 }
 
@@ -203,7 +199,10 @@ int RunSend(CommandContext& c) {
     std::string reply = GbToUtf8(engine.ModemMode() ? page.MessageText() : page.ReceiveText());
     while (!reply.empty() && (reply.back() == '\r' || reply.back() == '\n')) reply.pop_back();
     c.out.Line(reply);
-    c.out.Object(c.Result().Member("sent", w[1]).Member("reply", reply).EndObject());
+    Json json = c.Result();
+    json["sent"] = w[1];
+    json["reply"] = reply;
+    c.out.Object(json);
     return kExitOk;
 }
 

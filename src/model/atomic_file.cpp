@@ -76,6 +76,31 @@ void SyncDir(const std::string& dir) {
     ::close(fd);
 }
 
+// Reads a regular file of at most maxBytes to its end.
+bool CheckedRead(int fd, const std::string& path, std::size_t maxBytes, std::string* content,
+                 std::string* error) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        *error = path + " is not a regular file";
+        return false;
+    }
+    char buffer[1 << 16];
+    ssize_t n = 0;
+    while ((n = ::read(fd, buffer, sizeof buffer)) != 0) {
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            *error = Failure("cannot read", path, errno);
+            return false;
+        }
+        content->append(buffer, std::size_t(n));
+        if (content->size() > maxBytes) {
+            *error = path + " is too large";
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 RenameStep SystemRename() {
@@ -86,25 +111,19 @@ RenameStep SystemRename() {
     };
 }
 
-ReadStatus ReadWholeFile(const std::string& path, std::string* content, std::string* error) {
+ReadStatus ReadWholeFile(const std::string& path, std::string* content, std::string* error,
+                         std::size_t maxBytes) {
     content->clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: opening a FIFO must not wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) return ReadStatus::kMissing;
     if (fd < 0) {
         *error = Failure("cannot open", path, errno);
         return ReadStatus::kFailed;
     }
-    char buffer[4096];
-    ssize_t n = 0;
-    while ((n = ::read(fd, buffer, sizeof buffer)) != 0) {
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) break;
-        content->append(buffer, std::size_t(n));
-    }
-    const int err = errno;
+    const bool ok = CheckedRead(fd, path, maxBytes, content, error);
     ::close(fd);
-    if (n == 0) return ReadStatus::kRead;
-    *error = Failure("cannot read", path, err);
+    if (ok) return ReadStatus::kRead;
     content->clear();
     return ReadStatus::kFailed;
 }

@@ -1,5 +1,7 @@
 #include "sheet/file_io.h"
 
+#include "model/atomic_file.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -52,20 +54,10 @@ bool FillTemp(int fd, const std::string& target, std::string_view bytes) {
 }  // namespace
 
 FileRead ReadWholeFile(const std::string& path, std::string& out) {
-    out.clear();
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT ? FileRead::Missing : FileRead::Failed;
-    struct stat st;
-    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    char buf[1 << 16];
-    for (ssize_t n = 1; ok && n != 0;) {
-        n = read(fd, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        ok = n >= 0;
-        if (n > 0) out.append(buf, static_cast<size_t>(n));
-    }
-    close(fd);
-    return ok ? FileRead::Ok : FileRead::Failed;
+    std::string error;
+    const ReadStatus status = ReadWholeFile(path, &out, &error);
+    if (status == ReadStatus::kRead) return FileRead::Ok;
+    return status == ReadStatus::kMissing ? FileRead::Missing : FileRead::Failed;
 }
 
 bool ReplaceFile(const std::string& path, std::string_view bytes) {

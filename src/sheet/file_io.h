@@ -7,7 +7,8 @@ namespace dorvik {
 
 enum class FileRead { Ok, Missing, Failed };
 
-// Reads the whole file into *out.
+// Reads the whole regular file into *out (see the model's ReadWholeFile:
+// FIFOs, devices and folders are refused, the size is capped).
 FileRead ReadWholeFile(const std::string& path, std::string& out);
 
 // Writes the bytes to a temporary file beside the target, flushes it to disk

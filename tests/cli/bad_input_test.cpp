@@ -1,5 +1,8 @@
 // Bad input is refused with a clear message and exit status 2, and nothing
 // already held is lost.
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -57,6 +60,34 @@ TEST_F(CliBadInput, UsageMistakesAndUnusableFilesExitWithTwo) {
     };
     for (const Case& c : cases) ExpectRefused(CliBare(c.args), c);
     EXPECT_EQ(Slurp(garbage), "these are my notes, not a project");
+}
+
+// A FIFO, a device and a folder given as each kind of input file are
+// refused at once, on one line, and no project is written.
+TEST_F(CliBadInput, InputsThatAreNoRegularFilesAreRefusedAtOnce) {
+    const std::string out = dir.File("out.gto");
+    const std::vector<std::pair<std::string, std::vector<std::string>>> kinds = {
+        {".ini", {"--settings", "", "pdu", "decode", "00"}},
+        {".gto", {"project", "show", ""}},
+        {".json", {"project", "convert", "", out}},
+        {".csv", {"project", "convert", "", out}},
+        {".txt", {"run", ""}},
+        {".xls", {"import", "phones", "", out}},
+    };
+    for (const auto& [ext, args] : kinds) {
+        const std::string fifo = dir.File("fifo" + ext), folder = dir.File("folder" + ext);
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+        std::filesystem::create_directory(folder);
+        for (const std::string& input : {fifo, folder, std::string("/dev/zero")}) {
+            std::vector<std::string> line = args;
+            *std::find(line.begin(), line.end(), "") = input;
+            const CliResult r = CliBare(line);
+            EXPECT_EQ(r.status, 2) << ext << " " << input << "\n" << r.err;
+            EXPECT_NE(r.err.find(input + " is not a regular file\n"), std::string::npos) << r.err;
+            EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 TEST_F(CliBadInput, APasswordThatWouldBreakTheFrameIsRefusedFromTheSettingsFileToo) {

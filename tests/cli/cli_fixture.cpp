@@ -52,11 +52,11 @@ std::vector<RowStatus> CliFixture::PhoneStatuses(const std::string& path, int co
     return statuses;
 }
 
-cli::JsonValue CliFixture::Json(const CliResult& result) {
+cli::Json CliFixture::Json(const CliResult& result) {
     std::string error;
-    std::optional<cli::JsonValue> value = cli::ParseJson(result.out, &error);
+    std::optional<cli::Json> value = cli::ParseJson(result.out, &error);
     EXPECT_TRUE(value) << error << " in: " << result.out;
-    return value.value_or(cli::JsonValue{});
+    return value.value_or(cli::Json());
 }
 
 std::string CliFixture::WriteFile(const std::string& name, const std::string& text) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/json_reader.h"
+#include "cli/json.h"
 #include "cli_process.h"
 #include "model/unit_model.h"
 #include "scratch_dir.h"
@@ -34,7 +34,7 @@ protected:
     // Status of each phone slot 1..count of a saved project.
     std::vector<RowStatus> PhoneStatuses(const std::string& path, int count);
     // The one JSON object a --json run printed.
-    static cli::JsonValue Json(const CliResult& result);
+    static cli::Json Json(const CliResult& result);
     std::string WriteFile(const std::string& name, const std::string& text);
 
     ScratchDir dir;

@@ -10,7 +10,8 @@
 namespace dorvik::test {
 namespace {
 
-using cli::JsonValue;
+using JsonValue = cli::Json;
+using cli::JsonMember;
 using CliSerial = CliFixture;
 using CliModem = CliFixture;
 
@@ -22,8 +23,8 @@ int CountLines(const std::string& path, const std::string& part) {
 }
 
 std::string Member(const JsonValue& object, const char* name) {
-    const JsonValue* value = object.Find(name);
-    return value ? value->Text() : "<missing " + std::string(name) + ">";
+    const JsonValue* value = JsonMember(object, name);
+    return value ? cli::JsonScalarText(*value) : "<missing " + std::string(name) + ">";
 }
 
 TEST_F(CliSerial, UploadsAFiftySlotProjectAndReadsTheListBack) {
@@ -38,11 +39,11 @@ TEST_F(CliSerial, UploadsAFiftySlotProjectAndReadsTheListBack) {
     for (RowStatus s : PhoneStatuses(project, 50)) EXPECT_EQ(s, RowStatus::InUnit);
 
     const JsonValue read = Json(Cli({"--json", "read", "phones"}));
-    const JsonValue* slots = read.Find("slots");
+    const JsonValue* slots = JsonMember(read, "slots");
     ASSERT_TRUE(slots);
-    ASSERT_EQ(slots->items.size(), 50u);
+    ASSERT_EQ(slots->size(), 50u);
     for (int slot = 1; slot <= 50; ++slot) {
-        const JsonValue& s = slots->items[slot - 1];
+        const JsonValue& s = (*slots)[slot - 1];
         EXPECT_EQ(Member(s, "index"), std::to_string(slot));
         EXPECT_EQ(Member(s, "number"), PhoneNumber(slot));
         EXPECT_EQ(Member(s, "status"), "InUnit");
@@ -118,7 +119,7 @@ TEST_F(CliSerial, EverySettingOfTheSingleRelayPageIsSetAndReadBack) {
     EXPECT_EQ(saved.Phones.Used(), 3) << "and its lists";
 
     const JsonValue got = Json(Cli({"--json", "get", "settings"}));
-    const JsonValue* values = got.Find("settings");
+    const JsonValue* values = JsonMember(got, "settings");
     ASSERT_TRUE(values) << "no settings";
     for (const auto& [key, value] : settings) {
         if (key == "batteryAlarm" || key == "unitTime" || key == "band") continue;
@@ -141,7 +142,7 @@ TEST_F(CliSerial, TheSevenRelayPageSetsItsRelaysAndBattery) {
     args[3] = "4321";
     args.insert(args.end(), {"--json", "get", "settings", "--multi-relay"});
     const JsonValue got = Json(CliBare(args));
-    const JsonValue* values = got.Find("settings");
+    const JsonValue* values = JsonMember(got, "settings");
     ASSERT_TRUE(values);
     EXPECT_EQ(Member(*values, "relay1"), "off");
     EXPECT_EQ(Member(*values, "relay4"), "off");
@@ -174,18 +175,18 @@ TEST_F(CliSerial, SettingOnePartOfAGroupKeepsTheUnitsOtherParts) {
     ASSERT_EQ(Cli({"set", "alarmText1=Fire", "alarmText2=Flood"}).status, 0);
     ASSERT_EQ(Cli({"set", "alarmText2=Smoke"}).status, 0);
     const JsonValue got = Json(Cli({"--json", "get", "settings"}));
-    EXPECT_EQ(Member(*got.Find("settings"), "alarmText1"), "Fire");
-    EXPECT_EQ(Member(*got.Find("settings"), "alarmText2"), "Smoke");
+    EXPECT_EQ(Member(*JsonMember(got, "settings"), "alarmText1"), "Fire");
+    EXPECT_EQ(Member(*JsonMember(got, "settings"), "alarmText2"), "Smoke");
 }
 
 TEST_F(CliSerial, TheLogIsDownloadedWholeOrItsLastEntries) {
     StartUnit({"--log-rows", "6"});
     const JsonValue whole = Json(Cli({"--json", "log"}));
-    ASSERT_TRUE(whole.Find("rows"));
-    EXPECT_EQ(whole.Find("rows")->items.size(), 6u) << "each row once";
+    ASSERT_TRUE(JsonMember(whole, "rows"));
+    EXPECT_EQ(JsonMember(whole, "rows")->size(), 6u) << "each row once";
     const JsonValue last = Json(Cli({"--json", "log", "--last", "2"}));
-    ASSERT_EQ(last.Find("rows")->items.size(), 2u);
-    EXPECT_EQ(Member(last.Find("rows")->items[1], "index"), "6");
+    ASSERT_EQ(JsonMember(last, "rows")->size(), 2u);
+    EXPECT_EQ(Member((*JsonMember(last, "rows"))[1], "index"), "6");
 }
 
 TEST_F(CliSerial, AHouseListFromASpreadsheetIsUploadedAndReadBack) {
@@ -199,12 +200,12 @@ TEST_F(CliSerial, AHouseListFromASpreadsheetIsUploadedAndReadBack) {
     EXPECT_NE(upload.out.find("2 slots sent, 0 left Pending"), std::string::npos) << upload.out;
 
     const JsonValue read = Json(Cli({"--json", "read", "house"}));
-    const JsonValue* slots = read.Find("slots");
+    const JsonValue* slots = JsonMember(read, "slots");
     ASSERT_TRUE(slots);
-    ASSERT_EQ(slots->items.size(), 2u);
-    EXPECT_EQ(Member(slots->items[1], "houseNumber"), "00102");
-    EXPECT_EQ(Member(slots->items[1], "dial1"), "13900000102");
-    EXPECT_EQ(Member(slots->items[1], "dial2"), "13900000202");
+    ASSERT_EQ(slots->size(), 2u);
+    EXPECT_EQ(Member((*slots)[1], "houseNumber"), "00102");
+    EXPECT_EQ(Member((*slots)[1], "dial1"), "13900000102");
+    EXPECT_EQ(Member((*slots)[1], "dial2"), "13900000202");
 }
 
 TEST_F(CliSerial, RawCommandPrintsTheAnswer) {
@@ -255,7 +256,7 @@ TEST_F(CliModem, ConnectsUploadsAndSetsByShortMessage) {
 
     ASSERT_EQ(Cli({"set", "unitName=ByModem"}).status, 0);
     const JsonValue got = Json(Cli({"--json", "get", "settings"}));
-    EXPECT_EQ(Member(*got.Find("settings"), "unitName"), "ByModem");
+    EXPECT_EQ(Member(*JsonMember(got, "settings"), "unitName"), "ByModem");
 
     const CliResult read = Cli({"read", "phones"});
     EXPECT_EQ(read.status, 1);

@@ -1,0 +1,147 @@
+#pragma once
+// What the reply and modem fuzz targets drive: a connection engine with the
+// real reply handlers, every page a reply may update, and the modem mode,
+// wired as the main window wires them. Nothing reaches a device: the serial
+// device only keeps the request it was given, timers never fire and every
+// box is answered Ok.
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "pages/list_pages.h"
+#include "pages/log_view.h"
+#include "pages/msic.h"
+#include "pages/multi_relay.h"
+#include "platform/null_seams.h"
+#include "platform/ui_dispatcher.h"
+#include "transport/modem_mode.h"
+
+namespace dorvik::fuzz {
+
+class KeepingSerial : public SerialDevice {
+public:
+    bool OpenPort(const PortSettings&) override { return true; }
+    std::string LastOpenError() const override { return {}; }
+    bool IsOpen() const override { return true; }
+    bool StartMonitor() override { return true; }
+    void StopMonitor() override {}
+    bool Send(const std::string& t, int c, const std::string& a) override { return Keep(t, c, a); }
+    bool SendText(const std::string& t, int c, const std::string& a) override {
+        return Keep(t, c, a);
+    }
+    bool Resend(const std::string& t, int c, const std::string& a) override {
+        return Keep(t, c, a);
+    }
+    int RequestCode() const override { return code_; }
+    std::string ExpectedReply() const override { return ack_; }
+    std::string LastCommand() const override { return last_; }
+    int PortNumber() const override { return 1; }
+
+private:
+    bool Keep(const std::string& t, int c, const std::string& a) {
+        last_ = t;
+        code_ = c;
+        ack_ = a;
+        return true;
+    }
+    int code_ = 0;
+    std::string ack_, last_;
+};
+
+class IdleTimer : public Timer {
+public:
+    void Start(int, bool, std::function<void()>) override { active_ = true; }
+    void Stop() override { active_ = false; }
+    bool IsActive() const override { return active_; }
+
+private:
+    bool active_ = false;
+};
+
+class IdleTimers : public TimerFactory {
+public:
+    std::unique_ptr<Timer> CreateTimer() override { return std::make_unique<IdleTimer>(); }
+};
+
+class OkBoxes : public MessageBox {
+public:
+    MsgAnswer Show(const std::string&, const std::string&, MsgIcon, MsgButtons) override {
+        return MsgAnswer::Ok;
+    }
+};
+
+class FixedClock : public Clock {
+public:
+    std::tm LocalNow() const override {
+        std::tm t{};
+        t.tm_year = 126;
+        t.tm_mday = 1;
+        return t;
+    }
+};
+
+// The unit's phone number the modem seeds write as the sender.
+inline constexpr const char* kUnitPhone = "13900002222";
+
+// A fuzz input: a request code, the acknowledgement text awaited (up to the
+// first LF, at most 64 bytes) and the bytes that follow.
+struct FramedInput {
+    int code = 0;
+    std::string ack;
+    std::string_view bytes;
+};
+
+inline FramedInput SplitInput(const std::uint8_t* data, std::size_t size) {
+    FramedInput in;
+    std::string_view rest(reinterpret_cast<const char*>(data), size);
+    if (rest.empty()) return in;
+    in.code = 1 + static_cast<unsigned char>(rest[0]) % 39;
+    rest.remove_prefix(1);
+    const std::size_t lf = rest.substr(0, 65).find('\n');
+    if (lf != std::string_view::npos) {
+        in.ack = std::string(rest.substr(0, lf));
+        rest.remove_prefix(lf + 1);
+    }
+    in.bytes = rest;
+    return in;
+}
+
+struct UnitRig {
+    UnitRig() {
+        LinkParams p;
+        p.password = "1234";
+        p.unitId = "1";
+        p.port.port = 1;
+        p.unitPhone = kUnitPhone;
+        engine.SetParams(p);
+        engine.SetReplySink(&handlers);
+        modem.Attach(engine, handlers);
+        ReplyPages replies = lists.Replies();
+        replies.msic = &msic;
+        replies.multiRelay = &multi;
+        replies.log = &logView;
+        handlers.SetPages(replies);
+    }
+
+    InlineDispatcher ui;
+    OkBoxes boxes;
+    KeepingSerial serial;
+    IdleTimers timers;
+    NullIndicator led;
+    NullProgressBar progress;
+    NullStatusPane status;
+    FixedClock clock;
+    UnitModel model;
+    ModemMode modem{ui, boxes};
+    ConnectionEngine engine{{serial, &modem, timers, boxes, led, progress, status}};
+    ReplyHandlers handlers{model, engine};
+    ListPages lists{engine, model};
+    CMsic msic{engine, model.Settings, clock};
+    CMultiRelay multi{engine, model.MultiRelay, clock};
+    CLogView logView{model.Log};
+};
+
+}  // namespace dorvik::fuzz
