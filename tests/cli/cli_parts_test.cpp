@@ -37,7 +37,7 @@ TEST(CliJson, TextIsOneLineOfUtf8AndBadDocumentsSayWhere) {
     EXPECT_EQ(JsonText(json), "{\"text\":\"line\\n \xe4\xbd\xa0 \xef\xbf\xbd\"}");
     std::string error;
     EXPECT_FALSE(ParseJson("{\"a\": [1,\n  tru]}", &error));
-    EXPECT_NE(error.find("line 2, column 5"), std::string::npos) << error;
+    EXPECT_NE(error.find("line 2, column 6"), std::string::npos) << error;
 }
 
 // A project with every kind of content, Chinese names included.
