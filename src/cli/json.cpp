@@ -27,6 +27,7 @@ const Json* JsonMember(const Json& value, const char* name) {
 std::string JsonScalarText(const Json& value) {
     if (value.is_string()) return value.get_ref<const std::string&>();
     if (value.is_number()) return value.dump();
+    if (value.is_boolean()) return value.get<bool>() ? "true" : "false";
     return {};
 }
 

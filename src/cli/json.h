@@ -22,7 +22,8 @@ std::optional<Json> ParseJson(std::string_view text, std::string* error);
 // The member of that name when value is an object holding it, else null.
 const Json* JsonMember(const Json& value, const char* name);
 
-// A string's text or a number's digits; empty for any other value.
+// A string's text, a number's digits, "true" or "false"; empty for null,
+// arrays and objects.
 std::string JsonScalarText(const Json& value);
 
 }  // namespace dorvik::cli

@@ -85,11 +85,13 @@ std::string_view OneLine(std::string_view text) {
 std::string Format(bool value) { return value ? "1" : "0"; }
 std::string Format(int value) { return std::to_string(value); }
 std::string Format(const std::string& value) { return QuoteForProfile(OneLine(value)); }
-// A blank or control character (an empty parity box) is written as no parity.
-std::string Format(char value) {
+// A blank or control character (an empty parity box) stands for no parity.
+char ParityLetter(char value) {
     const bool control = static_cast<unsigned char>(value) <= 0x20 || value == 0x7F;
-    return std::string(1, control ? 'N' : value);
+    return control ? 'N' : value;
 }
+
+std::string Format(char value) { return std::string(1, ParityLetter(value)); }
 
 // A present text is taken even when empty.
 void Parse(const std::optional<std::string>& raw, std::string& field) {
@@ -104,7 +106,7 @@ void Parse(const std::optional<std::string>& raw, bool& field) {
     if (raw && !raw->empty()) field = LeadingInt(*raw) != 0;
 }
 void Parse(const std::optional<std::string>& raw, char& field) {
-    if (raw && !raw->empty()) field = (*raw)[0];
+    if (raw && !raw->empty()) field = ParityLetter((*raw)[0]);
 }
 
 }  // namespace
