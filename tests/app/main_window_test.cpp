@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -14,7 +15,12 @@
 #include <memory>
 #include <sstream>
 
+#include "app/about_dialog.h"
 #include "app/grid_table_model.h"
+#include "app/language_dialog.h"
+#include "app/led.h"
+#include "app/sheet_select_dialog.h"
+#include "app/title_width.h"
 #include "app/list_tab_widget.h"
 #include "fakes.h"
 #include "model/config_dir.h"
@@ -63,6 +69,9 @@ private slots:
     void closeQuestion_data();
     void closeQuestion();
     void spreadsheetButtonsExportAndImportTheList();
+    void layoutIsRestoredFromTheUserStateFile();
+    void smallDialogsShowTheirWholeTitleAndAboutTheVersion();
+    void picturesArePaintedForTheScreenScale();
 
 private:
     std::unique_ptr<CMainWindow> MakeWindow();
@@ -107,10 +116,20 @@ void MainWindowTest::menusHoldTheirItemsInOrderWithShortcuts() {
     QCOMPARE(Texts(menus[1]->menu()->actions(), false),
              QStringList({"&Toolbar", "&Status Bar", "", "1", "2"}));
     QCOMPARE(Texts(menus[2]->menu()->actions(), false), QStringList({"&About DORVIK..."}));
-    QCOMPARE(window->Action(Command::ChooseView)->shortcut(),
-             QKeySequence(QStringLiteral("Ctrl+N")));
-    QCOMPARE(window->Action(Command::Open)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    QCOMPARE(window->Action(Command::Save)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    const std::pair<Command, const char*> keys[] = {{Command::ChooseView, "Ctrl+N"},
+                                                     {Command::Open, "Ctrl+O"},
+                                                     {Command::Save, "Ctrl+S"},
+                                                     {Command::SaveAs, "Ctrl+Shift+S"},
+                                                     {Command::Exit, "Ctrl+Q"}};
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    for (auto [id, key] : keys) {
+        QCOMPARE(window->Action(id)->shortcut(), QKeySequence(QString::fromLatin1(key)));
+        QSignalSpy fired(window->Action(id), &QAction::triggered);
+        QTest::keySequence(window.get(), QKeySequence(QString::fromLatin1(key)));
+        QCOMPARE(fired.count(), 1);
+    }
+    QVERIFY2(!window->isVisible(), "Ctrl+Q closes the window");
     // The toolbar and status bar items hide what they name.
     window->Action(Command::ShowStatusBar)->trigger();
     QVERIFY(window->Status()->isHidden());
@@ -240,7 +259,7 @@ void MainWindowTest::openLoadsTheProjectIntoTheLists() {
     QAbstractItemModel* rows = phone->Table()->model();
     QCOMPARE(rows->index(4, 1).data().toString(), QStringLiteral("5550100"));
     QCOMPARE(rows->index(4, 2).data().toString(), QStringLiteral("Tom"));
-    QVERIFY(!rows->index(4, 0).data(Qt::DecorationRole).value<QPixmap>().isNull());
+    QVERIFY(!rows->index(4, 0).data(Qt::DecorationRole).value<QIcon>().isNull());
     QCOMPARE(phone->UsedCounter()->text(), QStringLiteral("Used 1/2000"));
 }
 
@@ -252,7 +271,7 @@ void MainWindowTest::closeQuestion_data() {
     QTest::addColumn<bool>("saved");
     QTest::newRow("unchanged") << false << int(MsgAnswer::Ok) << false << true << false;
     QTest::newRow("yes") << true << int(MsgAnswer::Yes) << true << true << true;
-    QTest::newRow("yes, save cancelled") << true << int(MsgAnswer::Yes) << false << true << false;
+    QTest::newRow("yes, save cancelled") << true << int(MsgAnswer::Yes) << false << false << false;
     QTest::newRow("no") << true << int(MsgAnswer::No) << false << true << false;
     QTest::newRow("cancel") << true << int(MsgAnswer::Cancel) << false << false << false;
 }
@@ -302,6 +321,63 @@ void MainWindowTest::spreadsheetButtonsExportAndImportTheList() {
     QCOMPARE(window->Frame().Model().Phones.Row(4).Number, std::string("5550100"));
     QCOMPARE(window->Frame().Model().Phones.Row(4).Status, RowStatus::Pending);
     QCOMPARE(phone->UsedCounter()->text(), QStringLiteral("Used 1/2000"));
+}
+
+void MainWindowTest::layoutIsRestoredFromTheUserStateFile() {
+    auto first = MakeWindow();
+    first->ShowWithSavedLayout();
+    QVERIFY(first->isMaximized());  // nothing kept yet
+    QVERIFY(!first->windowIcon().isNull());
+    first->showNormal();
+    first->resize(1200, 800);
+    first->addToolBar(Qt::LeftToolBarArea, first->MainToolBar());
+    first->ViewToolBar()->hide();
+    QVERIFY(first->close());
+    first.reset();
+    QVERIFY(QFile::exists(dir_->filePath(QStringLiteral("window.ini"))));
+
+    auto second = MakeWindow();
+    second->ShowWithSavedLayout();
+    QVERIFY(!second->isMaximized());
+    QCOMPARE(second->size(), QSize(1200, 800));
+    QCOMPARE(second->toolBarArea(second->MainToolBar()), Qt::LeftToolBarArea);
+    QVERIFY(second->ViewToolBar()->isHidden());
+    second->showMaximized();
+    QVERIFY(second->close());
+    second.reset();
+    auto third = MakeWindow();
+    third->ShowWithSavedLayout();
+    QVERIFY(third->isMaximized());
+}
+
+void MainWindowTest::smallDialogsShowTheirWholeTitleAndAboutTheVersion() {
+    auto window = MakeWindow();
+    Clanguage language(&language_, window.get());
+    CSheetSelect sheets({"Sheet1"}, window.get());
+    for (QDialog* dialog : {static_cast<QDialog*>(&language), static_cast<QDialog*>(&sheets)}) {
+        dialog->show();
+        QVERIFY(dialog->width() >= TitleFitWidth(*dialog));
+        QVERIFY(TitleFitWidth(*dialog) > dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()));
+    }
+    CAboutDlg about(dir_->path(), window.get());
+    QStringList texts;
+    for (auto* label : about.findChildren<QLabel*>()) texts << label->text();
+    QVERIFY(texts.contains(QStringLiteral("DORVIK Version ") + QStringLiteral(DORVIK_VERSION)));
+}
+
+// At 150 % and 200 % every picture has a device pixel for each screen pixel.
+void MainWindowTest::picturesArePaintedForTheScreenScale() {
+    std::vector<QIcon> icons = {MarkerIcon(RowStatus::Pending), AppIcon()};
+    for (int kind = 0; kind <= static_cast<int>(IconKind::Application); ++kind)
+        icons.push_back(PaintedIcon(static_cast<IconKind>(kind)));
+    for (qreal scale : {1.0, 1.5, 2.0}) {
+        for (const QIcon& icon : icons) {
+            QCOMPARE(icon.pixmap(QSize(16, 16), scale).size(), QSize(16, 16) * scale);
+            QCOMPARE(icon.pixmap(QSize(16, 16), scale, QIcon::Disabled).size(), QSize(16, 16) * scale);
+        }
+        QCOMPARE(LedStrip(scale).size(), QSize(48, 80) * scale);
+        QCOMPARE(LedStrip(scale).devicePixelRatio(), scale);
+    }
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -56,6 +56,7 @@ private slots:
     void init();
     void cleanup();
     void phoneEditsSetAndRowClickGoThroughThePage();
+    void keysWorkAsClicksAndColumnsFillTheList();
     void unitCommandButtonsFollowTheConnection();
     void specialModeShowsItsControlsAndAmountTakesThreeDigits();
     void settingsTogglesEnableTheirControls();
@@ -118,6 +119,30 @@ void PageWidgetsTest::phoneEditsSetAndRowClickGoThroughThePage() {
     QCOMPARE(phone->IndexEdit()->text(), QStringLiteral("7"));
     QCOMPARE(phone->NumberEdit()->text(), QStringLiteral("5550123"));
     QCOMPARE(phone->NameEdit()->text(), QStringLiteral("李雷"));
+}
+
+void PageWidgetsTest::keysWorkAsClicksAndColumnsFillTheList() {
+    auto* phone = static_cast<NumberPageWidget*>(Page(0));
+    QTest::keyClicks(phone->IndexEdit(), QStringLiteral("8"));
+    QTest::keyClicks(phone->NumberEdit(), QStringLiteral("5550188"));
+    QTest::keyClick(phone->NumberEdit(), Qt::Key_Return);  // Enter runs Set
+    QAbstractItemModel* rows = phone->Table()->model();
+    QCOMPARE(rows->index(7, 1).data().toString(), QStringLiteral("5550188"));
+    phone->Table()->setCurrentIndex(rows->index(7, 1));
+    QTest::keyClick(phone->Table(), Qt::Key_Down);  // as a click on slot 9
+    QCOMPARE(phone->IndexEdit()->text(), QStringLiteral("9"));
+    QCOMPARE(phone->NumberEdit()->text(), QString());
+    QTest::keyClick(phone->Table(), Qt::Key_Up);
+    QCOMPARE(phone->NumberEdit()->text(), QStringLiteral("5550188"));
+    QCOMPARE(window_->Frame().Model().Phones.Used(), 1);
+
+    for (QSize size : {QSize(1600, 900), QSize(1100, 700)}) {
+        window_->resize(size);
+        QApplication::processEvents();
+        int columns = 0;
+        for (int col = 0; col < rows->columnCount(); ++col) columns += phone->Table()->columnWidth(col);
+        QCOMPARE(columns, phone->Table()->viewport()->width());
+    }
 }
 
 void PageWidgetsTest::unitCommandButtonsFollowTheConnection() {
