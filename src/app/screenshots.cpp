@@ -90,12 +90,14 @@ void AddLocalEntries(CMainFrame& frame) {
 bool ReadUnit(CMainWindow& window) {
     CMainFrame& frame = window.Frame();
     frame.OnConnect();
-    // Connected, the last answer in and the buttons free again.
+    // Connected, the buttons free again and the LED steady: the read is in.
     auto idle = [&] {
-        return frame.Engine().Connected() && frame.Engine().ReplySeen() &&
-               frame.Phone().CommandsEnabled();
+        return frame.Engine().Connected() && frame.Phone().CommandsEnabled() &&
+               frame.Engine().Indicator() == LedState::Idle;
     };
-    if (!WaitUntil(idle, kUnitLimitMs)) return false;
+    // The link is up once the unit has answered its first question.
+    if (!WaitUntil([&] { return idle() && frame.Engine().ReplySeen(); }, kUnitLimitMs))
+        return false;
     for (auto read : {std::function<void()>([&] { frame.Phone().OnGetFromUnit(); }),
                       std::function<void()>([&] { frame.Alarm().OnGetFromUnit(); }),
                       std::function<void()>([&] { frame.LogPage().OnGetEntireLog(); })}) {
