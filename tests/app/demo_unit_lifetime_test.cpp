@@ -31,8 +31,7 @@ void DemoUnitLifetimeTest::unitEndsWithItsParent() {
     QFETCH(int, signal);
     QProcess holder;
     holder.start(QStringLiteral(HOLDER_PATH), {});
-    QVERIFY(holder.waitForStarted());
-    QVERIFY(holder.canReadLine() || holder.waitForReadyRead(10000));
+    QVERIFY(holder.waitForStarted() && (holder.canReadLine() || holder.waitForReadyRead(10000)));
     const pid_t unit = holder.readLine().trimmed().toInt();
     QVERIFY(unit > 0);
     QCOMPARE(::kill(static_cast<pid_t>(holder.processId()), signal), 0);
