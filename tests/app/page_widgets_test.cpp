@@ -158,6 +158,9 @@ void PageWidgetsTest::unitCommandButtonsFollowTheConnection() {
     // Not connected: the page refuses and sends nothing.
     getName->click();
     QCOMPARE(boxes_.Texts(), std::vector<std::string>{"You are disconnected from the unit"});
+    // Enter in a settings field runs its group's Set.
+    QTest::keyClick(Named<QLineEdit>(Page(3), QStringLiteral("Unit Name")), Qt::Key_Return);
+    QCOMPARE(boxes_.Texts().size(), std::size_t(2));
     QVERIFY(window_->Frame().LogPage().SendText().empty());
 }
 
