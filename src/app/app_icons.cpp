@@ -1,9 +1,14 @@
 #include "app/app_icons.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOption>
 #include <algorithm>
 #include <array>
+#include <functional>
 
 namespace dorvik {
 namespace {
@@ -152,53 +157,98 @@ void PaintSettingsTab(QPainter& p) {
     p.drawEllipse(QPointF(8, 8), 2, 2);
 }
 
-constexpr std::array<Painter, 13> kPainters = {
-    PaintChooseView, PaintOpen,     Floppy,           PaintSaveAs,  PaintCommunication,
-    PaintConnect,    PaintLanguage, PaintSettingView, PaintLogView, PaintPhoneTab,
-    PaintSpecialTab, PaintAlarmTab, PaintSettingsTab};
+// A handset on a blue rounded square.
+void PaintApplication(QPainter& p) {
+    p.setPen(QPen(QColor(20, 50, 110), 0.6));
+    p.setBrush(QColor(40, 100, 200));
+    p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
+    p.save();
+    p.translate(2, 1.5);
+    p.scale(0.8, 0.8);
+    Handset(p, QColor(235, 240, 250));
+    p.restore();
+}
 
-QPixmap Paint(Painter painter, int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+constexpr std::array<Painter, 14> kPainters = {
+    PaintChooseView, PaintOpen,       Floppy,           PaintSaveAs,  PaintCommunication,
+    PaintConnect,    PaintLanguage,   PaintSettingView, PaintLogView, PaintPhoneTab,
+    PaintSpecialTab, PaintAlarmTab,   PaintSettingsTab, PaintApplication};
+
+// Draws a picture of the 16 x 16 grid (a `grid` x `grid` one for markers)
+// into a pixmap of the given device-pixel size.
+QPixmap Paint(const std::function<void(QPainter&)>& painter, QSize size, double grid) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 16.0, size / 16.0);
+    p.scale(size.width() / grid, size.height() / grid);
     painter(p);
     p.end();
     return QPixmap::fromImage(image);
 }
 
-QPixmap PaintMarker(QColor fill) {
-    QImage image(kMarkerSize, kMarkerSize, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+void PaintMarker(QPainter& p, QColor fill) {
     p.setPen(QPen(fill.darker(160), 1));
     p.setBrush(fill);
     p.drawEllipse(QRectF(2.5, 2.5, 15, 15));
     p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(10, 6), QPointF(10, 11.5));
     p.drawPoint(QPointF(10, 14.5));
-    p.end();
-    return QPixmap::fromImage(image);
 }
+
+// An icon painted on demand at the device-pixel size it is asked for.
+class PaintedIconEngine : public QIconEngine {
+public:
+    PaintedIconEngine(std::function<void(QPainter&)> painter, double grid)
+        : painter_(std::move(painter)), grid_(grid) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        QPixmap pixmap = Paint(painter_, size, grid_);
+        if (mode == QIcon::Normal || mode == QIcon::Active || !qApp) return pixmap;
+        QStyleOption option;
+        option.palette = QApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal scale = painter->device()->devicePixelRatioF();
+        QPixmap shown = pixmap(rect.size() * scale, mode, state);
+        shown.setDevicePixelRatio(scale);
+        painter->drawPixmap(rect, shown);
+    }
+    QIconEngine* clone() const override { return new PaintedIconEngine(painter_, grid_); }
+
+private:
+    std::function<void(QPainter&)> painter_;
+    double grid_;
+};
 
 }  // namespace
 
-QIcon PaintedIcon(IconKind kind, int size) {
-    return QIcon(Paint(kPainters[static_cast<std::size_t>(kind)], size));
+QIcon PaintedIcon(IconKind kind) {
+    return QIcon(new PaintedIconEngine(kPainters[static_cast<std::size_t>(kind)], 16));
+}
+
+QIcon AppIcon() {
+    return PaintedIcon(IconKind::Application);
 }
 
 QIcon TabIcon(int index) {
     constexpr IconKind kTabs[] = {IconKind::PhoneTab, IconKind::SpecialTab, IconKind::AlarmTab,
                                   IconKind::SettingsTab};
-    return PaintedIcon(kTabs[std::clamp(index, 0, 3)], 16);
+    return PaintedIcon(kTabs[std::clamp(index, 0, 3)]);
 }
 
-const QPixmap& MarkerPixmap(RowStatus status) {
-    static const std::array<QPixmap, 3> markers = {PaintMarker(QColor(240, 200, 30)),
-                                                   PaintMarker(QColor(215, 45, 40)),
-                                                   PaintMarker(QColor(45, 95, 215))};
+const QIcon& MarkerIcon(RowStatus status) {
+    static const std::array<QIcon, 3> markers = [] {
+        std::array<QIcon, 3> icons;
+        const QColor fills[] = {QColor(240, 200, 30), QColor(215, 45, 40), QColor(45, 95, 215)};
+        for (std::size_t i = 0; i < icons.size(); ++i) {
+            const QColor fill = fills[i];
+            icons[i] = QIcon(new PaintedIconEngine([fill](QPainter& p) { PaintMarker(p, fill); },
+                                                   kMarkerSize));
+        }
+        return icons;
+    }();
     return markers[IsValidRowStatus(status) ? static_cast<std::size_t>(status) : 0];
 }
 

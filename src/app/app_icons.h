@@ -1,8 +1,9 @@
 #pragma once
 // The pictures of the window, painted in code: toolbar buttons, the view
-// buttons, the tab icons and the row status markers of the lists.
+// buttons, the tab icons, the row status markers of the lists and the
+// window's own icon. Each is painted at the size it is shown in device
+// pixels, so it stays sharp on a scaled screen.
 #include <QIcon>
-#include <QPixmap>
 
 #include "model/row_status.h"
 
@@ -22,15 +23,18 @@ enum class IconKind {
     SpecialTab,
     AlarmTab,
     SettingsTab,
+    Application,
 };
 
-// The picture at size x size pixels.
-QIcon PaintedIcon(IconKind kind, int size);
+// The picture, painted afresh for every size and scale it is asked for.
+QIcon PaintedIcon(IconKind kind);
+// The window icon.
+QIcon AppIcon();
 // The tab icon of the strip: 0 phone, 1 special, 2 alarm, 3 settings.
 QIcon TabIcon(int index);
 
 inline constexpr int kMarkerSize = 20;
 // A circle with "!": yellow (Empty), red (Pending), blue (InUnit).
-const QPixmap& MarkerPixmap(RowStatus status);
+const QIcon& MarkerIcon(RowStatus status);
 
 }  // namespace dorvik

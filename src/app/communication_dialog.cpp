@@ -64,9 +64,10 @@ CCommunciation::CCommunciation(const ConnectionSettings& current, MessageBox& me
                                PortPlaces places, ClosedFn onClosed, QWidget* parent)
     : QDialog(parent), model_(messages), places_(std::move(places)), onClosed_(std::move(onClosed)) {
     setWindowTitle(QStringLiteral("Communication selection"));
-    model_.Open(current);
+    model_.Open(current, places_.connected);
     BuildControls();
-    ports_ = ScanSerialPorts(places_.devRoot, places_.configDir);
+    // The open port is left alone while it carries the link.
+    if (!places_.connected) ports_ = ScanSerialPorts(places_.devRoot, places_.configDir, places_.probe);
     FillPortList();
     ShowControls(model_.Controls());
 }
@@ -89,6 +90,14 @@ QWidget* CCommunciation::BuildPortGroup() {
     AddRow(form, QStringLiteral("Data Bit"), dataBits_);
     AddRow(form, QStringLiteral("Stop Bit"), stopBits_);
     AddRow(form, QStringLiteral("Parity"), parity_);
+    portNote_ = new QLabel(group);
+    portNote_->setObjectName(QStringLiteral("portNote"));
+    portNote_->setWordWrap(true);
+    portNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(portNote_);
+    for (QWidget* field : {port_, baud_, dataBits_, stopBits_, parity_})
+        field->setEnabled(model_.PortFieldsEnabled());
+    connect(port_, &QComboBox::currentTextChanged, this, [this] { ShowPortNote(); });
     return group;
 }
 
@@ -149,9 +158,25 @@ void CCommunciation::ConnectChecks() {
 void CCommunciation::FillPortList() {
     port_->addItem(QString());
     for (const auto& p : ports_) {
-        port_->addItem(QStringLiteral("COM%1  %2").arg(p.number).arg(QString::fromStdString(p.name)),
-                       p.number);
+        QString text = QStringLiteral("COM%1  %2").arg(p.number).arg(QString::fromStdString(p.name));
+        if (!p.problem.empty()) text += QStringLiteral("  (cannot be opened)");
+        port_->addItem(text, p.number);
+        port_->setItemData(port_->count() - 1, QString::fromStdString(p.problem), Qt::ToolTipRole);
     }
+}
+
+// Why the port cannot be changed, or why the chosen one cannot be opened.
+void CCommunciation::ShowPortNote() {
+    QString note;
+    if (!model_.PortFieldsEnabled()) {
+        note = QString::fromLatin1(ConnectionDialogModel::kPortLocked);
+    } else if (const auto n = ParseComNumber(FromQString(port_->currentText()))) {
+        for (const auto& p : ports_) {
+            if (p.number == *n) note = QString::fromStdString(p.problem);
+        }
+    }
+    portNote_->setText(note);
+    portNote_->setVisible(!note.isEmpty());
 }
 
 void CCommunciation::ShowControls(const ConnectionForm& form) {
@@ -167,6 +192,7 @@ void CCommunciation::ShowControls(const ConnectionForm& form) {
     messageCenter_->setText(ToQString(form.messageCenter));
     unitId_->setText(ToQString(form.unitId));
     ShowChecks();
+    ShowPortNote();
 }
 
 void CCommunciation::ShowChecks() {
@@ -176,7 +202,6 @@ void CCommunciation::ShowChecks() {
                        static_cast<QWidget*>(messageCenter_)}) {
         w->setEnabled(model_.ModemFieldsEnabled());
     }
-    unitId_->setEnabled(model_.UnitIdEnabled());
 }
 
 ConnectionForm CCommunciation::ReadControls() const {
@@ -202,7 +227,15 @@ void CCommunciation::OnOk() {
 }
 
 void CCommunciation::LinkChosenPort() {
-    const auto n = ParseComNumber(model_.Values().port);
+    if (!model_.PortFieldsEnabled()) return;
+    const std::string& typed = model_.Values().port;
+    if (!typed.empty() && typed[0] == '/') {
+        // A device path typed by the user gets a COM number of its own.
+        const int number = NumberForDevice(ports_, places_.configDir, typed);
+        if (number && WritePortLink(places_.configDir, number, typed)) model_.SetPortNumber(number);
+        return;
+    }
+    const auto n = ParseComNumber(typed);
     if (!n) return;
     for (const auto& p : ports_) {
         if (p.number == *n) WritePortLink(places_.configDir, p.number, p.device);

@@ -1,8 +1,9 @@
 #pragma once
 // The connection settings dialog ("Communication selection"): the Qt face of
-// ConnectionDialogModel. It lists the serial ports that can be opened, and
-// hands the settings back through a callback whenever it closes, whichever
-// button closed it; on OK it also links the chosen COM port to its device.
+// ConnectionDialogModel. It lists the serial ports, with a line saying why
+// the chosen one cannot be opened, and hands the settings back through a
+// callback whenever it closes, whichever button closed it; on OK it also
+// links the chosen COM port, or a device path typed as the port, to its device.
 #include <QDialog>
 #include <functional>
 #include <string>
@@ -13,6 +14,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
@@ -22,6 +24,8 @@ namespace dorvik {
 struct PortPlaces {
     std::string devRoot;    // "" is the real /dev
     std::string configDir;  // holds ports/comN
+    OpenProbe probe = ProbeOpen;
+    bool connected = false;  // the link is up: the port fields are locked, nothing probed
 };
 
 class CCommunciation : public QDialog {
@@ -44,6 +48,7 @@ private:
     void FillPortList();
     void ShowControls(const ConnectionForm& form);
     void ShowChecks();
+    void ShowPortNote();
     ConnectionForm ReadControls() const;
     void LinkChosenPort();
     void OnOk();
@@ -55,6 +60,7 @@ private:
     QComboBox *port_, *baud_, *dataBits_, *stopBits_, *parity_;
     QLineEdit *unitId_, *password_, *expiredTime_, *unitPhone_, *messageCenter_;
     QCheckBox *tavrin_, *savePassword_, *useModem_;
+    QLabel* portNote_;
 };
 
 }  // namespace dorvik

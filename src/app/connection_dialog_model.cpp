@@ -51,8 +51,9 @@ int ParseSignedInt(const std::string& text) {
     return *v;
 }
 
-void ConnectionDialogModel::Open(const ConnectionSettings& current) {
+void ConnectionDialogModel::Open(const ConnectionSettings& current, bool connected) {
     opened_ = current;
+    connected_ = connected;
     values_ = ConnectionForm{};
     if (current.port != 0) {
         values_.port = "COM" + std::to_string(current.port);
@@ -120,6 +121,7 @@ ConnectionSettings ConnectionDialogModel::Result() const {
     // A time-out that OK refused is not kept.
     const int expired = ParseSignedInt(values_.expiredTime);
     if (expired >= 1) out.expiredTime = expired;
+    if (connected_) return out;
     out.port = ParseComNumber(values_.port).value_or(opened_.port);
     out.baud = PositiveOr(values_.baud, openedValues_.baud);
     out.dataBits = PositiveOr(values_.dataBits, openedValues_.dataBits);

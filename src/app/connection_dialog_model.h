@@ -2,7 +2,8 @@
 // The connection settings dialog without the toolkit: what its controls show
 // when it opens, which fields are enabled, the two mutually exclusive check
 // boxes, the checks of OK with their messages, and the settings the main
-// window takes back when it closes.
+// window takes back when it closes. While the link is up the port settings
+// are shown but cannot change: the open port would silently stop serving it.
 #include <optional>
 #include <string>
 
@@ -38,15 +39,20 @@ public:
     static constexpr const char* kNeedIdAndPassword =
         "You must set unit ID and password if use modem";
     static constexpr const char* kDefaultPassword = "Default password is 482915";
+    static constexpr const char* kPortLocked =
+        "The port cannot be changed while connected: disconnect first.";
 
     explicit ConnectionDialogModel(MessageBox& messages) : messages_(messages) {}
 
-    // Fills the values from the main window's settings.
-    void Open(const ConnectionSettings& current);
+    // Fills the values from the main window's settings; `connected` locks
+    // the port settings.
+    void Open(const ConnectionSettings& current, bool connected = false);
     // What the controls show; the password only when "Save password" is on.
     const ConnectionForm& Controls() const { return controls_; }
-    bool UnitIdEnabled() const { return controls_.tavrinMode; }
     bool ModemFieldsEnabled() const { return controls_.useModem; }
+    bool PortFieldsEnabled() const { return !connected_; }
+    // The port typed as a device path was given COM number n.
+    void SetPortNumber(int n) { values_.port = "COM" + std::to_string(n); }
 
     // The two check boxes exclude each other.
     void ClickUseModem(bool checked);
@@ -69,6 +75,7 @@ private:
     ConnectionForm openedValues_;
     ConnectionForm values_;
     ConnectionForm controls_;
+    bool connected_ = false;
 };
 
 }  // namespace dorvik

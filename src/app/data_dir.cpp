@@ -7,13 +7,28 @@
 
 namespace dorvik {
 
-std::string DataDir() {
-    const char* own = std::getenv("DORVIK_DATA_DIR");
+namespace {
+
+// $ownVariable when set, else $xdgVariable/dorvik (absolute only), else
+// $HOME/homeRelative.
+std::string UserDir(const char* ownVariable, const char* xdgVariable, const char* homeRelative) {
+    const char* own = std::getenv(ownVariable);
     if (own && *own) return own;
-    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const char* xdg = std::getenv(xdgVariable);
     if (xdg && *xdg == '/') return JoinPath(xdg, "dorvik");
     const char* home = std::getenv("HOME");
-    return JoinPath(home && *home ? home : ".", ".local/share/dorvik");
+    return JoinPath(home && *home ? home : ".", homeRelative);
+}
+
+}  // namespace
+
+std::string DataDir() {
+    return UserDir("DORVIK_DATA_DIR", "XDG_DATA_HOME", ".local/share/dorvik");
+}
+
+std::string WindowStatePath() {
+    return JoinPath(UserDir(kConfigDirVariable, "XDG_STATE_HOME", ".local/state/dorvik"),
+                    "window.ini");
 }
 
 bool MakeDirs(const std::string& dir) {

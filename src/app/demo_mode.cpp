@@ -1,5 +1,9 @@
 #include "app/demo_mode.h"
 
+#include <signal.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -38,6 +42,14 @@ DemoSession::DemoSession() {
         if (!device_.empty()) unit_.readAllStandardOutput();
     });
     unit_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The simulated unit ends with this program, however it ends (SIGKILL
+    // included): the kernel sends it SIGTERM when its parent goes. A parent
+    // gone before that was armed is caught by the check after it.
+    const pid_t parent = ::getpid();
+    unit_.setChildProcessModifier([parent] {
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != parent) ::_exit(1);
+    });
 }
 
 DemoSession::~DemoSession() {

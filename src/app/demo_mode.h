@@ -25,7 +25,8 @@ QString FindUnitSim();
 class DemoSession {
 public:
     DemoSession();
-    // Stops the simulated unit and removes the demo's folder.
+    // Stops the simulated unit and removes the demo's folder. Should this
+    // program be killed instead, the simulated unit ends with it.
     ~DemoSession();
     DemoSession(const DemoSession&) = delete;
     DemoSession& operator=(const DemoSession&) = delete;
@@ -41,6 +42,7 @@ public:
     void StopUnit();
 
     const std::string& Device() const { return device_; }
+    qint64 UnitPid() const { return unit_.processId(); }
     const QString& Error() const { return error_; }
     QString Folder() const { return folder_.path(); }
 

@@ -1,6 +1,9 @@
 #include "app/grid_table_model.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <numeric>
+#include <vector>
 
 #include "app/app_icons.h"
 #include "app/qt_text.h"
@@ -38,7 +41,7 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_) return {};
     if (role == Qt::DisplayRole) return ToQString(source_->Cell(index.row(), index.column()));
     if (role == Qt::DecorationRole && index.column() == 0 && source_->HasMarkers())
-        return MarkerPixmap(source_->Marker(index.row()));
+        return MarkerIcon(source_->Marker(index.row()));
     return {};
 }
 
@@ -77,23 +80,55 @@ ListTable::ListTable(std::unique_ptr<GridSource> source, const QString& name, QW
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(kRowHeight);
     setIconSize(QSize(kMarkerSize, kMarkerSize));
-    for (int col = 0; col < model_->columnCount(); ++col)
-        setColumnWidth(col, model_->Source().Width(col));
-    // The marker and a label such as "S001" need more than a narrow column.
-    if (model_->Source().HasMarkers()) setColumnWidth(0, std::max(columnWidth(0), kMarkerColumn));
+    FitColumns();
     horizontalHeader()->setStretchLastSection(false);
     connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
-        if (!index.isValid()) return;
-        shownSelection_ = index.row();
-        if (onRowClicked) onRowClicked(index.row());
+        if (index.isValid()) RowChosen(index.row());
     });
     ShowSelected();
+}
+
+void ListTable::RowChosen(int row) {
+    shownSelection_ = row;
+    if (onRowClicked) onRowClicked(row);
+}
+
+void ListTable::keyPressEvent(QKeyEvent* event) {
+    const int before = currentIndex().row();
+    QTableView::keyPressEvent(event);
+    const QModelIndex now = currentIndex();
+    if (now.isValid() && now.row() != before) RowChosen(now.row());
+}
+
+void ListTable::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    FitColumns();
+}
+
+// The list's widths, each widened by the same factor when the view is wider.
+void ListTable::FitColumns() {
+    const GridSource& source = model_->Source();
+    std::vector<int> widths;
+    for (int col = 0; col < model_->columnCount(); ++col) widths.push_back(source.Width(col));
+    // The marker and a label such as "S001" need more than a narrow column.
+    if (source.HasMarkers() && !widths.empty()) widths[0] = std::max(widths[0], kMarkerColumn);
+    const int total = std::accumulate(widths.begin(), widths.end(), 0);
+    const int room = viewport()->width();
+    int used = 0;
+    for (std::size_t col = 0; col < widths.size(); ++col) {
+        int width = total > 0 && room > total ? widths[col] * room / total : widths[col];
+        // The last column takes what rounding left over.
+        if (col + 1 == widths.size() && room > total) width = room - used;
+        setColumnWidth(static_cast<int>(col), width);
+        used += width;
+    }
 }
 
 void ListTable::Refresh() {
     model_->Refresh();
     if (model_->Source().SelectedRow() != shownSelection_) ShowSelected();
 }
+
 
 void ListTable::ShowSelected() {
     shownSelection_ = model_->Source().SelectedRow();

@@ -86,7 +86,9 @@ private:
 };
 
 // A report-style list: full-row selection, grid lines, the column widths of
-// the list; it scrolls the list's selected row to the top when it changes.
+// the list widened in proportion to fill the view; it scrolls the list's
+// selected row to the top when it changes. A row reached with the keys is
+// handed on as a click on it.
 class ListTable : public QTableView {
     Q_OBJECT
 public:
@@ -95,11 +97,17 @@ public:
     // Redraws changed rows and follows the selected row.
     void Refresh();
     GridTableModel* Model() const { return model_; }
-    // Called with the row the user clicked.
+    // Called with the row the user clicked or moved to with the keys.
     std::function<void(int)> onRowClicked;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void ShowSelected();
+    void RowChosen(int row);
+    void FitColumns();
 
     GridTableModel* model_;
     int shownSelection_ = -1;

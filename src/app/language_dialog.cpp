@@ -5,10 +5,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/title_width.h"
+
 namespace dorvik {
 
 Clanguage::Clanguage(LanguageStore* store, QWidget* parent) : QDialog(parent), store_(store) {
     setWindowTitle(QStringLiteral("Language"));
+    setMinimumWidth(TitleFitWidth(*this));
     list_ = new QComboBox(this);
     list_->addItem(QStringLiteral("English"));
     list_->setAccessibleName(QStringLiteral("Language"));

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <QRadialGradient>
+#include <algorithm>
+#include <map>
 
 namespace dorvik {
 namespace {
@@ -35,22 +37,29 @@ void PaintCell(QPainter& p, int column, int row) {
     p.drawEllipse(centre, 6.5, 6.5);
 }
 
-QImage PaintStrip() {
-    QImage strip(kColumns * kLedSize, kRows * kLedSize, QImage::Format_ARGB32_Premultiplied);
+QImage PaintStrip(qreal scale) {
+    const QSize size(kColumns * kLedSize, kRows * kLedSize);
+    QImage strip((QSizeF(size) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
     strip.fill(Qt::transparent);
     QPainter p(&strip);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     for (int row = 0; row < kRows; ++row) {
         for (int column = 0; column < kColumns; ++column) PaintCell(p, column, row);
     }
+    p.end();
+    strip.setDevicePixelRatio(scale);
     return strip;
 }
 
 }  // namespace
 
-const QImage& LedStrip() {
-    static const QImage strip = PaintStrip();
-    return strip;
+const QImage& LedStrip(qreal scale) {
+    static std::map<int, QImage> strips;  // by scale in hundredths
+    const int key = std::max(100, qRound(scale * 100));
+    auto found = strips.find(key);
+    if (found == strips.end()) found = strips.emplace(key, PaintStrip(key / 100.0)).first;
+    return found->second;
 }
 
 CLed::CLed(TimerFactory& timers, QWidget* parent)
@@ -102,10 +111,12 @@ void CLed::ShowNow() {
 void CLed::paintEvent(QPaintEvent*) {
     const bool fits = width() >= kLedSize && height() >= kLedSize;
     const QPoint at = fits ? QPoint((width() - kLedSize) / 2, (height() - kLedSize) / 2) : QPoint();
-    const QRect cell(static_cast<int>(state_) * kLedSize, static_cast<int>(colour_), kLedSize,
-                     kLedSize);
+    const QImage& strip = LedStrip(devicePixelRatioF());
+    const qreal scale = strip.devicePixelRatio();
+    const QRectF cell(static_cast<int>(state_) * kLedSize * scale,
+                      static_cast<int>(colour_) * scale, kLedSize * scale, kLedSize * scale);
     QPainter p(this);
-    p.drawImage(at, LedStrip(), cell);
+    p.drawImage(QRectF(at, QSizeF(kLedSize, kLedSize)), strip, cell);
 }
 
 }  // namespace dorvik

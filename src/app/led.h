@@ -18,8 +18,9 @@ enum class LedColumn { Lit = 0, Unlit = 1, Disabled = 2 };
 inline constexpr int kLedSize = 16;
 
 // The LED images: 3 columns x 5 rows of 16 x 16 pixels on a transparent
-// background, painted at first use.
-const QImage& LedStrip();
+// background, painted at first use for each screen scale (an image of
+// scale times as many pixels, with that device pixel ratio).
+const QImage& LedStrip(qreal scale = 1.0);
 
 class CLed : public QWidget, public Indicator {
     Q_OBJECT

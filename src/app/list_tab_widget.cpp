@@ -25,6 +25,7 @@ QLineEdit* ListTabWidget::AddField(int row, const QString& label, std::string& f
     QPushButton* button =
         search ? CommandButton(QStringLiteral("Search"), std::move(search)) : nullptr;
     AddLabelledRow(fields_, row, MakeLabel(label, this), edit, button);
+    AddFormEdit(edit);
     return edit;
 }
 
@@ -59,6 +60,8 @@ QWidget* ListTabWidget::BuildButtons(bool spreadsheet, std::function<void()> set
 
 void ListTabWidget::Place(const QString& frameTitle, QWidget* extra, bool spreadsheet,
                           std::function<void()> set, std::function<void()> del) {
+    for (QLineEdit* edit : formEdits_)
+        connect(edit, &QLineEdit::returnPressed, this, [this, set] { Run(set); });
     QGroupBox* frame = MakeGroup(frameTitle, this);
     frame->setLayout(fields_);
     auto* form = new QHBoxLayout;

@@ -3,6 +3,7 @@
 // the form with its command buttons, and the Send/Receive line below.
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/grid_table_model.h"
 #include "app/page_controls.h"
@@ -30,8 +31,11 @@ protected:
     // Adds "label [edit] [Search]" to the fields; the search runs `search`.
     QLineEdit* AddField(int row, const QString& label, std::string& field,
                         std::function<void()> search = nullptr);
+    // Enter in this edit of the form runs Set (AddField's edits do).
+    void AddFormEdit(QLineEdit* edit) { formEdits_.push_back(edit); }
     // Places the list, the counter, the fields (under frameTitle), the
-    // buttons and the traffic line; Set and Delete run set and del.
+    // buttons and the traffic line; Set (and Enter in a form edit) and
+    // Delete run set and del.
     void Place(const QString& frameTitle, QWidget* extra, bool spreadsheet,
                std::function<void()> set, std::function<void()> del);
     // Runs the row click of the page.
@@ -50,6 +54,7 @@ private:
     QLabel* used_;
     QGridLayout* fields_;
     QPushButton *getAll_ = nullptr, *downloadAll_ = nullptr;
+    std::vector<QLineEdit*> formEdits_;
     TrafficRow* traffic_;
 };
 

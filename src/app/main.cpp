@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/app_icons.h"
 #include "app/data_dir.h"
 #include "app/demo_mode.h"
 #include "app/main_window.h"
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("DORVIK"));
     QApplication::setApplicationVersion(QStringLiteral(DORVIK_VERSION));
+    QApplication::setWindowIcon(AppIcon());
     const Arguments args = Parse(app);
 
     // The demo outlives the window: the window closes its link first.
@@ -88,6 +90,6 @@ int main(int argc, char** argv) {
         for (const QString& file : files) std::printf("%s\n", qPrintable(file));
         return files.isEmpty() ? Fail(error) : 0;
     }
-    window.showMaximized();
+    window.ShowWithSavedLayout();
     return app.exec();
 }

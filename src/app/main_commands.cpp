@@ -3,21 +3,21 @@
 namespace dorvik {
 namespace {
 
-constexpr auto kNoKey = QKeySequence::UnknownKey;
+constexpr const char* kNoKey = "";
 
 const std::array<CommandSpec, kCommandCount> kSpecs = {{
     {Command::ChooseView, "&New\tCtrl+N", "Choose Setting or Log", " Setting or Log",
-     IconKind::ChooseView, QKeySequence::New, false},
+     IconKind::ChooseView, "Ctrl+N", false},
     {Command::Open, "&Open...\tCtrl+O", "Open an existing *.gto", "Open", IconKind::Open,
-     QKeySequence::Open, false},
+     "Ctrl+O", false},
     {Command::Save, "&Save\tCtrl+S", "Save the active document ", "Save", IconKind::Save,
-     QKeySequence::Save, false},
+     "Ctrl+S", false},
     {Command::SaveAs, "Save &As...", "Save the active document with a new name", "Save As",
-     IconKind::SaveAs, kNoKey, false},
+     IconKind::SaveAs, "Ctrl+Shift+S", false},
     {Command::AutoOpen, "Auto open last file", "", "", std::nullopt, kNoKey, true},
     {Command::Communication, "Communication Selection", "Set serial port param", "Communciation",
      IconKind::Communication, kNoKey, false},
-    {Command::Exit, "E&xit", "", "", std::nullopt, kNoKey, false},
+    {Command::Exit, "E&xit", "", "", std::nullopt, "Ctrl+Q", false},
     {Command::ShowToolbar, "&Toolbar", "", "", std::nullopt, kNoKey, true},
     {Command::ShowStatusBar, "&Status Bar", "", "", std::nullopt, kNoKey, true},
     {Command::SettingView, "1", "", "", std::nullopt, kNoKey, true},
@@ -65,8 +65,8 @@ QAction* MakeAction(Command id, QObject* parent) {
         action->setIconText(QString::fromLatin1(spec.tip).trimmed());
         action->setToolTip(QString::fromLatin1(spec.tip));
     }
-    if (spec.icon) action->setIcon(PaintedIcon(*spec.icon, 16));
-    if (spec.shortcut != kNoKey) action->setShortcut(spec.shortcut);
+    if (spec.icon) action->setIcon(PaintedIcon(*spec.icon));
+    if (*spec.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
     action->setCheckable(spec.checkable);
     return action;
 }

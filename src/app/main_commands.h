@@ -34,7 +34,7 @@ struct CommandSpec {
     const char* prompt;  // status bar text while the pointer is on it; may be empty
     const char* tip;     // tool tip; may be empty
     std::optional<IconKind> icon;
-    QKeySequence::StandardKey shortcut;
+    const char* shortcut;  // portable key text ("Ctrl+O"); empty: none
     bool checkable;
 };
 

@@ -1,7 +1,9 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMenuBar>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolBar>
@@ -23,6 +25,7 @@ namespace dorvik {
 namespace {
 
 constexpr int kRefreshMs = 50;
+constexpr int kLayoutVersion = 1;
 constexpr int kProgressWidth = 300;
 const QSize kViewButton(96, 40);
 const QSize kMinimumView(1000, 600);
@@ -42,6 +45,7 @@ CMainWindow::CMainWindow(MainWindowOptions options, QWidget* parent)
         FrameSeams{dispatcher_, timers_, Messages(), files, *status_, *status_, *status_, clock_},
         options_.settingsPath);
     setWindowTitle(QString::fromLatin1(kWindowTitle) + options_.titleSuffix);
+    setWindowIcon(AppIcon());
     CreateActions();
     CreateMenus();
     CreateToolBars();
@@ -114,7 +118,7 @@ void CMainWindow::CreateViewToolBar() {
         {Command::SettingView, IconKind::SettingView, "Setting"},
         {Command::LogView, IconKind::LogView, " Log"}};
     for (auto [id, icon, text] : buttons) {
-        auto* action = new QAction(PaintedIcon(icon, 32), QString::fromLatin1(text), this);
+        auto* action = new QAction(PaintedIcon(icon), QString::fromLatin1(text), this);
         action->setCheckable(true);
         connect(action, &QAction::triggered, Action(id), &QAction::trigger);
         connect(Action(id), &QAction::toggled, action, &QAction::setChecked);
@@ -240,8 +244,29 @@ void CMainWindow::OnStartupTick() {
         startPicture_.Start(StartPictureAddress(), options_.dataDir.toStdString());
 }
 
+void CMainWindow::ShowWithSavedLayout() {
+    const QSettings saved(QString::fromStdString(WindowStatePath()), QSettings::IniFormat);
+    const bool known = restoreGeometry(saved.value(QStringLiteral("geometry")).toByteArray());
+    restoreState(saved.value(QStringLiteral("toolbars")).toByteArray(), kLayoutVersion);
+    Action(Command::ShowToolbar)->setChecked(!mainBar_->isHidden());
+    if (known) {
+        show();
+    } else {
+        showMaximized();
+    }
+}
+
+void CMainWindow::SaveLayout() {
+    const QString path = QString::fromStdString(WindowStatePath());
+    MakeDirs(QFileInfo(path).path().toStdString());
+    QSettings saved(path, QSettings::IniFormat);
+    saved.setValue(QStringLiteral("geometry"), saveGeometry());
+    saved.setValue(QStringLiteral("toolbars"), saveState(kLayoutVersion));
+}
+
 void CMainWindow::closeEvent(QCloseEvent* event) {
     if (frame_->CanClose()) {
+        SaveLayout();
         event->accept();
     } else {
         event->ignore();
@@ -249,8 +274,10 @@ void CMainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void CMainWindow::RunCommunication() {
+    PortPlaces places{std::string(), ConfigDir()};
+    places.connected = frame_->Engine().Connected();
     CCommunciation dialog(
-        frame_->Settings(), Messages(), PortPlaces{std::string(), ConfigDir()},
+        frame_->Settings(), Messages(), places,
         [this](const ConnectionSettings& s) { frame_->ApplyConnectionSettings(s); }, this);
     dialog.exec();
 }

@@ -57,6 +57,12 @@ public:
     // The tab pages in tab order.
     const std::vector<PageWidget*>& Pages() const { return pages_; }
 
+    // Shows the window with the size, position, maximised state and toolbars
+    // it had when it last closed; maximised the first time.
+    void ShowWithSavedLayout();
+    // Keeps those in the per-user window state file (done when it closes).
+    void SaveLayout();
+
     // Shows the view the frame holds in the stack, the toolbar and the menu.
     void ShowCurrentView();
     // Redraws every page whose state changed.

@@ -75,6 +75,7 @@ QWidget* SpecialPageWidget::BuildModeControls() {
               &SpecialForm::ToDate);
     amount_ = MakeEdit(QStringLiteral("Entries Amount"), page_.Form().Amount, this);
     amount_->setValidator(new AmountValidator(amount_));
+    AddFormEdit(amount_);
     amountLabel_ = MakeLabel(QStringLiteral("Entries Amount"), this);
     AddLabelledRow(pickers_, 4, amountLabel_, amount_);
     restriction->addLayout(pickers_);

@@ -6,7 +6,13 @@
 #include <QElapsedTimer>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+
+#include <grp.h>
+#include <unistd.h>
 
 #include "app/about_dialog.h"
 #include "app/communication_dialog.h"
@@ -84,12 +90,14 @@ void AddLocalEntries(CMainFrame& frame) {
 bool ReadUnit(CMainWindow& window) {
     CMainFrame& frame = window.Frame();
     frame.OnConnect();
-    // Connected, the last answer in and the buttons free again.
+    // Connected, the buttons free again and the LED steady: the read is in.
     auto idle = [&] {
-        return frame.Engine().Connected() && frame.Engine().ReplySeen() &&
-               frame.Phone().CommandsEnabled();
+        return frame.Engine().Connected() && frame.Phone().CommandsEnabled() &&
+               frame.Engine().Indicator() == LedState::Idle;
     };
-    if (!WaitUntil(idle, kUnitLimitMs)) return false;
+    // The link is up once the unit has answered its first question.
+    if (!WaitUntil([&] { return idle() && frame.Engine().ReplySeen(); }, kUnitLimitMs))
+        return false;
     for (auto read : {std::function<void()>([&] { frame.Phone().OnGetFromUnit(); }),
                       std::function<void()>([&] { frame.Alarm().OnGetFromUnit(); }),
                       std::function<void()>([&] { frame.LogPage().OnGetEntireLog(); })}) {
@@ -98,6 +106,38 @@ bool ReadUnit(CMainWindow& window) {
     }
     frame.Msic().OnGetDeviceStatus();
     return WaitUntil(idle, kUnitLimitMs);
+}
+
+// A /dev of its own under root: ttyS0, and a USB adapter (with its by-id
+// name) of mode 000 in the dialout group, which a user may not open.
+void MakeDevicesWithoutAccess(const std::string& root) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::create_directories(root + "/dev/serial/by-id", ec);
+    std::ofstream(root + "/dev/ttyS0") << "";
+    const std::string adapter = root + "/dev/ttyUSB0";
+    std::ofstream(adapter) << "";
+    fs::permissions(adapter, fs::perms::none, ec);
+    const group* dialout = ::getgrnam("dialout");
+    if (dialout && ::chown(adapter.c_str(), static_cast<uid_t>(-1), dialout->gr_gid) != 0) {
+        // Only the superuser may hand it over; it keeps the user's group.
+    }
+    fs::create_symlink("../../ttyUSB0", root + "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART-if00",
+                       ec);
+}
+
+// The connection dialog with that adapter chosen: the line under the port
+// says why it cannot be opened.
+bool RenderInaccessiblePort(CMainWindow& window, const QString& dir, QStringList* files) {
+    QTemporaryDir place;
+    const std::string root = place.path().toStdString();
+    MakeDevicesWithoutAccess(root);
+    ConnectionSettings settings = window.Frame().Settings();
+    settings.port = 2;
+    SilentMessages silent;
+    CCommunciation connection(settings, silent, PortPlaces{root, root + "/config", ProbeOpenAsUser},
+                              nullptr, &window);
+    return SaveDialog(connection, dir, QStringLiteral("dialog-communication-no-access"), files);
 }
 
 bool RenderDialogs(CMainWindow& window, const QString& dir, QStringList* files) {
@@ -111,6 +151,7 @@ bool RenderDialogs(CMainWindow& window, const QString& dir, QStringList* files) 
            SaveDialog(about, dir, QStringLiteral("dialog-about"), files) &&
            SaveDialog(language, dir, QStringLiteral("dialog-language"), files) &&
            SaveDialog(sheets, dir, QStringLiteral("dialog-select-sheet"), files) &&
+           RenderInaccessiblePort(window, dir, files) &&
            SavePicture(DrawStartPicture(), dir, QStringLiteral("start-picture"), files);
 }
 

@@ -1,18 +1,22 @@
 #include "app/serial_port_scan.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <set>
 #include <tuple>
 
 #include "app/data_dir.h"
 #include "model/config_dir.h"
+#include "transport/port_errors.h"
 
 namespace dorvik {
 namespace fs = std::filesystem;
@@ -22,6 +26,7 @@ struct Candidate {
     std::string path;  // as found
     std::string real;  // with links resolved
     std::string byId;  // by-id name, when found there
+    std::string problem;
 };
 
 // Kinds of /dev entries in listing order.
@@ -57,7 +62,7 @@ void AddByIdEntries(const std::string& root, std::vector<Candidate>& out) {
     for (const auto& name : SortedNames(dir)) {
         const std::string path = dir + "/" + name;
         const std::string real = RealPath(path);
-        if (!real.empty()) out.push_back({path, real, name});
+        if (!real.empty()) out.push_back({path, real, name, {}});
     }
 }
 
@@ -73,25 +78,29 @@ void AddTtyEntries(const std::string& root, std::vector<Candidate>& out) {
     for (const auto& [kind, n, name] : found) {
         const std::string path = root + "/dev/" + name;
         const std::string real = RealPath(path);
-        if (!real.empty()) out.push_back({path, real, {}});
+        if (!real.empty()) out.push_back({path, real, {}, {}});
     }
 }
 
-bool CanOpen(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
-    ::close(fd);
-    return true;
+// A legacy serial name with no UART behind it: sysfs gives its type as 0.
+bool NoUart(const std::string& root, const std::string& real) {
+    const std::string name = fs::path(real).filename();
+    if (NumberAfter(name, "ttyS") < 0) return false;
+    std::ifstream type(root + "/sys/class/tty/" + name + "/type");
+    int kind = -1;
+    return (type >> kind) && kind == 0;
 }
 
-std::vector<Candidate> OpenableDevices(const std::string& root) {
+std::vector<Candidate> SerialDevices(const std::string& root, const OpenProbe& probe) {
     std::vector<Candidate> all;
     AddByIdEntries(root, all);
     AddTtyEntries(root, all);
     std::vector<Candidate> out;
     std::set<std::string> seen;
     for (auto& c : all) {
-        if (seen.insert(c.real).second && CanOpen(c.path)) out.push_back(std::move(c));
+        if (!seen.insert(c.real).second || NoUart(root, c.real)) continue;
+        if (const int err = probe(c.path)) c.problem = DescribeOpenError(c.path, err);
+        out.push_back(std::move(c));
     }
     return out;
 }
@@ -136,24 +145,39 @@ void AddWithFreeNumbers(const std::vector<const Candidate*>& devices, std::set<i
         while (next <= kMaxComPort && taken.count(next)) ++next;
         if (next > kMaxComPort) return;
         taken.insert(next);
-        ports.push_back({next, c->path, ShownName(*c)});
+        ports.push_back({next, c->path, ShownName(*c), c->problem});
     }
 }
 
 }  // namespace
 
-std::vector<AvailablePort> ScanSerialPorts(const std::string& root, const std::string& configDir) {
+int ProbeOpen(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return errno;
+    ::close(fd);
+    return 0;
+}
+
+int ProbeOpenAsUser(const std::string& path) {
+    struct stat st{};
+    constexpr mode_t kReadWrite = S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH;
+    if (::stat(path.c_str(), &st) == 0 && (st.st_mode & kReadWrite) == 0) return EACCES;
+    return ProbeOpen(path);
+}
+
+std::vector<AvailablePort> ScanSerialPorts(const std::string& root, const std::string& configDir,
+                                           const OpenProbe& probe) {
     const auto links = ExistingLinks(configDir);
     std::set<int> taken;
     for (const auto& [n, target] : links) taken.insert(n);
     std::vector<AvailablePort> ports;
     std::vector<const Candidate*> rest;
-    const auto devices = OpenableDevices(root);
+    const auto devices = SerialDevices(root, probe);
     for (const auto& c : devices) {
         const int linked = LinkedNumber(links, c.real);
         const int n = linked ? linked : ClaimSerialDefault(c, taken);
         if (n) {
-            ports.push_back({n, c.path, ShownName(c)});
+            ports.push_back({n, c.path, ShownName(c), c.problem});
         } else {
             rest.push_back(&c);
         }
@@ -162,6 +186,28 @@ std::vector<AvailablePort> ScanSerialPorts(const std::string& root, const std::s
     std::sort(ports.begin(), ports.end(),
               [](const AvailablePort& a, const AvailablePort& b) { return a.number < b.number; });
     return ports;
+}
+
+int NumberForDevice(const std::vector<AvailablePort>& ports, const std::string& configDir,
+                    const std::string& device) {
+    const std::string real = RealPath(device);
+    std::set<int> taken;
+    for (const auto& p : ports) {
+        if (p.device == device || (!real.empty() && RealPath(p.device) == real)) return p.number;
+        taken.insert(p.number);
+    }
+    std::error_code ec;
+    for (const auto& [n, target] : ExistingLinks(configDir)) {
+        // A link to a device that is not plugged in is matched by its text.
+        if ((!real.empty() && target == real) ||
+            fs::read_symlink(PortLinkPath(configDir, n), ec).string() == device)
+            return n;
+        taken.insert(n);
+    }
+    for (int n = 1; n <= kMaxComPort; ++n) {
+        if (!taken.count(n)) return n;
+    }
+    return 0;
 }
 
 std::string PortLinkPath(const std::string& configDir, int number) {

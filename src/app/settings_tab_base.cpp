@@ -104,7 +104,26 @@ QGroupBox* SettingsTabBase<Record>::Group(const QString& title,
     auto* line = new QHBoxLayout;
     for (QWidget* button : buttons) line->addWidget(button);
     column->addLayout(line);
+    EnterRunsSet(rows, buttons);
     return group;
+}
+
+// Enter in an edit of a group runs the group's Set command, as its button would.
+template <class Record>
+void SettingsTabBase<Record>::EnterRunsSet(std::initializer_list<std::array<QWidget*, 3>> rows,
+                                           std::initializer_list<QWidget*> buttons) {
+    QPushButton* set = nullptr;
+    for (QWidget* button : buttons) {
+        auto* push = qobject_cast<QPushButton*>(button);
+        if (!set && push && push->text().startsWith(QStringLiteral("Set"))) set = push;
+    }
+    if (!set) return;
+    for (const auto& row : rows) {
+        for (QWidget* field : row) {
+            if (auto* edit = qobject_cast<QLineEdit*>(field))
+                connect(edit, &QLineEdit::returnPressed, set, &QPushButton::click);
+        }
+    }
 }
 
 template <class Record>

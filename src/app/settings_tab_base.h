@@ -59,6 +59,9 @@ protected:
     // A grid of labelled rows: {label, field, after}.
     QGroupBox* Group(const QString& title, std::initializer_list<std::array<QWidget*, 3>> rows,
                      std::initializer_list<QWidget*> buttons);
+    // Enter in one of the rows' edits clicks the first "Set..." button.
+    void EnterRunsSet(std::initializer_list<std::array<QWidget*, 3>> rows,
+                      std::initializer_list<QWidget*> buttons);
     // Columns of groups above the Send/Receive line.
     void PlaceColumns(std::initializer_list<std::vector<QWidget*>> columns);
 

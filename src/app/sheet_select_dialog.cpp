@@ -7,12 +7,14 @@
 #include <algorithm>
 
 #include "app/qt_text.h"
+#include "app/title_width.h"
 
 namespace dorvik {
 
 CSheetSelect::CSheetSelect(const std::vector<std::string>& names, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("DORVIK     Select Excel Table"));
+    setMinimumWidth(TitleFitWidth(*this));
     auto* label = new QLabel(QStringLiteral("Please select sheet"), this);
     list_ = new QComboBox(this);
     list_->setAccessibleName(label->text());

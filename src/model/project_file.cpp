@@ -118,4 +118,8 @@ std::string SaveFailureMessage(const std::string& path, const std::string& reaso
     return "The project could not be saved to\n" + path + "\n\n" + reason;
 }
 
+std::string OpenFailureMessage(const std::string& path, const std::string& reason) {
+    return "The project could not be opened from\n" + path + "\n\n" + reason;
+}
+
 }  // namespace dorvik

@@ -47,6 +47,8 @@ ProjectResult LoadProjectText(UnitModel& model, std::string_view bytes,
 
 // The text of the error box shown when a save fails.
 std::string SaveFailureMessage(const std::string& path, const std::string& reason);
+// The text of the error box shown when a file does not open as a project.
+std::string OpenFailureMessage(const std::string& path, const std::string& reason);
 
 // Files larger than this are refused by LoadProject without being read.
 inline constexpr std::uintmax_t kMaxProjectFileBytes = 64u << 20;

@@ -138,7 +138,10 @@ void CMainFrame::AfterProjectLoaded() {
 
 bool CMainFrame::OpenProject(const std::string& path) {
     ProjectResult r = LoadProject(model_, path, &seams_.progress);
-    if (!r.ok) return false;
+    if (!r.ok) {
+        seams_.messages.Error(OpenFailureMessage(path, r.error));
+        return false;
+    }
     model_.ProjectPath = path;
     AfterProjectLoaded();
     return true;
@@ -157,6 +160,7 @@ bool CMainFrame::SaveProjectTo(const std::string& path) {
 }
 
 bool CMainFrame::OnOpen() {
+    if (!SaveChangesFirst()) return false;
     auto path = seams_.files.ChooseOpen(kOpenFilter, "gto");
     return path && OpenProject(*path);
 }
@@ -168,7 +172,7 @@ bool CMainFrame::OnSave() {
 }
 
 bool CMainFrame::OnSaveAs() {
-    auto path = seams_.files.ChooseSave(kSaveAsFilter, "gto", "Untitled");
+    auto path = seams_.files.ChooseSave(kSaveAsFilter, "gto", kUntitled);
     return path && SaveProjectTo(*path);
 }
 
@@ -201,19 +205,26 @@ ExchangeResult CMainFrame::OnImportFromExcel(SheetList list) {
 
 ExchangeResult CMainFrame::OnExportLog() { return Exchange().ExportLog(model_.Log); }
 
-// --- Closing ---
+// --- Unsaved changes ---
 
-bool CMainFrame::CanClose() {
+std::string CMainFrame::SaveQuestion() const {
+    const std::string name = model_.ProjectPath.empty()
+                                 ? std::string(kUntitled)
+                                 : std::filesystem::path(model_.ProjectPath).filename().string();
+    return "Save the changes to the " + name + "?";
+}
+
+bool CMainFrame::SaveChangesFirst() {
     if (!model_.Modified.IsSet()) return true;
-    switch (seams_.messages.Show(kCloseQuestion, kCaption, MsgIcon::Question,
+    switch (seams_.messages.Show(SaveQuestion(), kCaption, MsgIcon::Question,
                                  MsgButtons::YesNoCancel)) {
         case MsgAnswer::Yes:
-            OnSaveAs();
+            // A known project is saved where it is; a new one is named first.
+            return model_.ProjectPath.empty() ? OnSaveAs() : OnSave();
+        case MsgAnswer::No:
             return true;
-        case MsgAnswer::Cancel:
-            return false;
         default:
-            return true;
+            return false;
     }
 }
 

@@ -53,7 +53,7 @@ public:
     // "文件类型(*.gto)|*.gto||" in the tool's GB18030 text.
     static constexpr const char kOpenFilter[] = "\xce\xc4\xbc\xfe\xc0\xe0\xd0\xcd(*.gto)|*.gto||";
     static constexpr const char kSaveAsFilter[] = "File Type(*.gto)|*.gto||";
-    static constexpr const char kCloseQuestion[] = "Save the changes to the Untitled?";
+    static constexpr const char kUntitled[] = "Untitled";
 
     // Reads the settings file at settingsPath (empty: the default place).
     CMainFrame(FrameSeams seams, const std::string& settingsPath = {});
@@ -91,10 +91,12 @@ public:
     }
 
     // --- Project file ---
-    // The menu commands; false when cancelled or failed.
+    // The menu commands; false when cancelled or failed. Open first offers
+    // to save unsaved changes.
     bool OnOpen();
     bool OnSave();
     bool OnSaveAs();
+    // A file that is not a readable project changes nothing and is reported.
     bool OpenProject(const std::string& path);
     bool SaveProjectTo(const std::string& path);
     const std::string& ProjectPath() const { return model_.ProjectPath; }
@@ -107,9 +109,14 @@ public:
     ExchangeResult OnImportFromExcel(SheetList list);
     ExchangeResult OnExportLog();
 
-    // --- Closing ---
+    // --- Unsaved changes ---
+    // "Save the changes to the Untitled?", or with the project's file name.
+    std::string SaveQuestion() const;
+    // Asks about unsaved changes; true when the caller may go on: nothing
+    // to save, No, or Yes and the project was saved.
+    bool SaveChangesFirst();
     // Asks about unsaved changes; true when the window may close.
-    bool CanClose();
+    bool CanClose() { return SaveChangesFirst(); }
 
     // --- Link ---
     void OnConnect() { engine_.OnConnectCommand(); }

@@ -1,7 +1,11 @@
 #include "transport/port_errors.h"
 
+#include <grp.h>
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 namespace dorvik {
 
@@ -16,11 +20,31 @@ void ShowPortError(MessageBox& box, const std::string& stepName, const std::stri
              MsgButtons::Ok);
 }
 
+namespace {
+
+// The name of the group owning path; "dialout", the usual group of serial
+// devices, when it cannot be found.
+std::string DeviceGroup(const std::string& path) {
+    struct stat st{};
+    if (::stat(path.c_str(), &st) != 0) return "dialout";
+    group entry{};
+    group* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (::getgrgid_r(st.st_gid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found)
+        return "dialout";
+    return found->gr_name;
+}
+
+}  // namespace
+
 std::string DescribeOpenError(const std::string& path, int err) {
     std::string text = path + ": " + std::strerror(err);
-    if (err == EACCES || err == EPERM)
-        text += "\nAdd your user to the \"dialout\" group (sudo usermod -aG dialout $USER)"
-                " and log in again.";
+    if (err == EACCES || err == EPERM) {
+        const std::string group = DeviceGroup(path);
+        text += "\nThe device belongs to the group \"" + group +
+                "\": add your user to it (sudo usermod -aG " + group +
+                " $USER) and log in again.";
+    }
     return text;
 }
 

@@ -3,10 +3,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
+#include <grp.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -26,6 +33,9 @@ private slots:
     void refusedOkKeepsTheDialogOpen();
     void okLinksTheChosenPortAndCancelDoesNot();
     void checkBoxesExcludeEachOtherAndEnableTheirFields();
+    void aDeviceThatCannotBeOpenedIsListedWithTheReason();
+    void aTypedDevicePathIsKeptAsItsOwnComPort();
+    void whileConnectedThePortFieldsAreLockedAndSayWhy();
 
 private:
     struct Run {
@@ -135,7 +145,6 @@ void CommunicationDialogTest::checkBoxesExcludeEachOtherAndEnableTheirFields() {
     auto* modem = Find<QCheckBox>(*run, "useModem");
     auto* tavrin = Find<QCheckBox>(*run, "tavrin");
     QVERIFY(Find<QLineEdit>(*run, "password")->text().isEmpty());
-    QVERIFY(!Find<QLineEdit>(*run, "unitId")->isEnabled());
     QVERIFY(!Find<QLineEdit>(*run, "unitPhone")->isEnabled());
     modem->click();
     QVERIFY(Find<QLineEdit>(*run, "unitPhone")->isEnabled());
@@ -144,13 +153,65 @@ void CommunicationDialogTest::checkBoxesExcludeEachOtherAndEnableTheirFields() {
     tavrin->click();
     QVERIFY(tavrin->isChecked());
     QVERIFY(!modem->isChecked());
-    QVERIFY(Find<QLineEdit>(*run, "unitId")->isEnabled());
     QVERIFY(!Find<QLineEdit>(*run, "unitPhone")->isEnabled());
     modem->click();
     QVERIFY(!tavrin->isChecked());
-    QVERIFY(!Find<QLineEdit>(*run, "unitId")->isEnabled());
+    modem->click();
+    // The unit ID is needed by Connect whatever the mode.
+    QVERIFY(Find<QLineEdit>(*run, "unitId")->isEnabled());
     Find<QPushButton>(*run, "passwordHelp")->click();
     QCOMPARE(boxes_.Texts(), std::vector<std::string>{"Default password is 482915"});
+}
+
+// A pseudo-terminal made mode 000: the probe refuses it as it would refuse
+// a user (also when the tests run as root, whom no mode stops).
+void CommunicationDialogTest::aDeviceThatCannotBeOpenedIsListedWithTheReason() {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+    const std::string slave = ::ptsname(master);
+    QCOMPARE(::chmod(slave.c_str(), 0), 0);
+    fs::create_directories(places_.devRoot + "/dev/serial/by-id");
+    fs::create_symlink(slave, places_.devRoot + "/dev/serial/by-id/usb-FTDI_FT232R-if00");
+    places_.probe = ProbeOpenAsUser;
+    auto run = Open(ConnectionSettings{});
+    struct stat st{};
+    QCOMPARE(::stat(slave.c_str(), &st), 0);
+    ::close(master);
+    auto* port = Find<QComboBox>(*run, "port");
+    QVERIFY(port->itemText(2).endsWith(QStringLiteral("usb-FTDI_FT232R-if00  (cannot be opened)")));
+    auto* note = Find<QLabel>(*run, "portNote");
+    QVERIFY(note->isHidden());  // COM1 (ttyS0) opens
+    port->setCurrentIndex(2);
+    const QString why = QStringLiteral("%1/dev/serial/by-id/usb-FTDI_FT232R-if00: Permission denied\n"
+                                       "The device belongs to the group \"%2\": add your user to "
+                                       "it (sudo usermod -aG %2 $USER) and log in again.")
+                            .arg(QString::fromStdString(places_.devRoot), ::getgrgid(st.st_gid)->gr_name);
+    QCOMPARE(note->text(), why);
+    QVERIFY(!note->isHidden());
+}
+
+void CommunicationDialogTest::aTypedDevicePathIsKeptAsItsOwnComPort() {
+    const std::string typed = places_.devRoot + "/dev/ttyUSB3";
+    for (int round = 0; round < 2; ++round) {  // the second time it keeps its number
+        auto run = Open(ConnectionSettings{});
+        Find<QComboBox>(*run, "port")->setEditText(QString::fromStdString(typed));
+        PressOk(*run);
+        QCOMPARE(run->closed.at(0).port, 3);  // after COM1 ttyS0 and COM2 ttyUSB0
+        QCOMPARE(fs::read_symlink(PortLinkPath(places_.configDir, 3)).string(), typed);
+    }
+}
+
+void CommunicationDialogTest::whileConnectedThePortFieldsAreLockedAndSayWhy() {
+    places_.connected = true;
+    auto run = Open(ConnectionSettings{});
+    for (const char* name : {"port", "baud", "dataBits", "stopBits", "parity"})
+        QVERIFY2(!Find<QComboBox>(*run, name)->isEnabled(), name);
+    QCOMPARE(Find<QComboBox>(*run, "port")->count(), 1);  // the open port is not probed
+    QCOMPARE(Find<QLabel>(*run, "portNote")->text(),
+             QStringLiteral("The port cannot be changed while connected: disconnect first."));
+    Find<QComboBox>(*run, "baud")->setEditText(QStringLiteral("1200"));
+    PressOk(*run);
+    QCOMPARE(run->closed.at(0), ConnectionSettings{});
 }
 
 QTEST_MAIN(CommunicationDialogTest)

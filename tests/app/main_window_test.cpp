@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -14,7 +15,11 @@
 #include <memory>
 #include <sstream>
 
+#include "app/about_dialog.h"
 #include "app/grid_table_model.h"
+#include "app/language_dialog.h"
+#include "app/led.h"
+#include "app/sheet_select_dialog.h"
 #include "app/list_tab_widget.h"
 #include "fakes.h"
 #include "model/config_dir.h"
@@ -63,6 +68,9 @@ private slots:
     void closeQuestion_data();
     void closeQuestion();
     void spreadsheetButtonsExportAndImportTheList();
+    void layoutIsRestoredFromTheUserStateFile();
+    void smallDialogsShowTheirWholeTitleAndAboutTheVersion();
+    void picturesArePaintedForTheScreenScale();
 
 private:
     std::unique_ptr<CMainWindow> MakeWindow();
@@ -107,10 +115,15 @@ void MainWindowTest::menusHoldTheirItemsInOrderWithShortcuts() {
     QCOMPARE(Texts(menus[1]->menu()->actions(), false),
              QStringList({"&Toolbar", "&Status Bar", "", "1", "2"}));
     QCOMPARE(Texts(menus[2]->menu()->actions(), false), QStringList({"&About DORVIK..."}));
-    QCOMPARE(window->Action(Command::ChooseView)->shortcut(),
-             QKeySequence(QStringLiteral("Ctrl+N")));
-    QCOMPARE(window->Action(Command::Open)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    QCOMPARE(window->Action(Command::Save)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    for (auto [id, key] : {std::pair{Command::ChooseView, "Ctrl+N"}, {Command::Open, "Ctrl+O"},
+                           {Command::Save, "Ctrl+S"}, {Command::SaveAs, "Ctrl+Shift+S"}, {Command::Exit, "Ctrl+Q"}}) {
+        QSignalSpy fired(window->Action(id), &QAction::triggered);
+        QTest::keySequence(window.get(), QKeySequence(QString::fromLatin1(key)));
+        QCOMPARE(fired.count(), 1);
+    }
+    QVERIFY2(!window->isVisible(), "Ctrl+Q closes the window");
     // The toolbar and status bar items hide what they name.
     window->Action(Command::ShowStatusBar)->trigger();
     QVERIFY(window->Status()->isHidden());
@@ -240,7 +253,7 @@ void MainWindowTest::openLoadsTheProjectIntoTheLists() {
     QAbstractItemModel* rows = phone->Table()->model();
     QCOMPARE(rows->index(4, 1).data().toString(), QStringLiteral("5550100"));
     QCOMPARE(rows->index(4, 2).data().toString(), QStringLiteral("Tom"));
-    QVERIFY(!rows->index(4, 0).data(Qt::DecorationRole).value<QPixmap>().isNull());
+    QVERIFY(!rows->index(4, 0).data(Qt::DecorationRole).value<QIcon>().isNull());
     QCOMPARE(phone->UsedCounter()->text(), QStringLiteral("Used 1/2000"));
 }
 
@@ -252,7 +265,7 @@ void MainWindowTest::closeQuestion_data() {
     QTest::addColumn<bool>("saved");
     QTest::newRow("unchanged") << false << int(MsgAnswer::Ok) << false << true << false;
     QTest::newRow("yes") << true << int(MsgAnswer::Yes) << true << true << true;
-    QTest::newRow("yes, save cancelled") << true << int(MsgAnswer::Yes) << false << true << false;
+    QTest::newRow("yes, save cancelled") << true << int(MsgAnswer::Yes) << false << false << false;
     QTest::newRow("no") << true << int(MsgAnswer::No) << false << true << false;
     QTest::newRow("cancel") << true << int(MsgAnswer::Cancel) << false << false << false;
 }
@@ -302,6 +315,57 @@ void MainWindowTest::spreadsheetButtonsExportAndImportTheList() {
     QCOMPARE(window->Frame().Model().Phones.Row(4).Number, std::string("5550100"));
     QCOMPARE(window->Frame().Model().Phones.Row(4).Status, RowStatus::Pending);
     QCOMPARE(phone->UsedCounter()->text(), QStringLiteral("Used 1/2000"));
+}
+
+// Size, maximised state and toolbars come back from the per-user file.
+void MainWindowTest::layoutIsRestoredFromTheUserStateFile() {
+    const auto reopen = [this](const std::function<void(CMainWindow&)>& change) {
+        auto window = MakeWindow();
+        window->ShowWithSavedLayout();
+        const bool maximised = window->isMaximized();
+        change(*window);
+        window->close();
+        return maximised;
+    };
+    QVERIFY(reopen([](CMainWindow& w) {
+        w.showNormal();
+        w.resize(1200, 800);
+        w.addToolBar(Qt::LeftToolBarArea, w.MainToolBar());
+        w.ViewToolBar()->hide();
+    }));  // maximised the first time
+    QVERIFY(!reopen([](CMainWindow& w) {
+        QCOMPARE(w.size(), QSize(1200, 800));
+        QCOMPARE(w.toolBarArea(w.MainToolBar()), Qt::LeftToolBarArea);
+        QVERIFY(w.ViewToolBar()->isHidden());
+        w.showMaximized();
+    }));
+    QVERIFY(reopen([](CMainWindow&) {}));
+    QVERIFY(QFile::exists(dir_->filePath(QStringLiteral("window.ini"))));
+}
+
+void MainWindowTest::smallDialogsShowTheirWholeTitleAndAboutTheVersion() {
+    Clanguage language(&language_);
+    CSheetSelect sheets({"Sheet1"});
+    for (QDialog* dialog : {static_cast<QDialog*>(&language), static_cast<QDialog*>(&sheets)}) {
+        dialog->show();
+        QVERIFY(dialog->width() > dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) + 100);
+    }
+    CAboutDlg about(dir_->path());
+    QStringList texts;
+    for (auto* label : about.findChildren<QLabel*>()) texts << label->text();
+    QVERIFY(texts.contains(QStringLiteral("DORVIK Version " DORVIK_VERSION)));
+}
+
+// At 150 % and 200 % every picture has a device pixel for each screen pixel.
+void MainWindowTest::picturesArePaintedForTheScreenScale() {
+    std::vector<QIcon> icons = {MarkerIcon(RowStatus::Pending), AppIcon()};
+    for (int kind = 0; kind <= static_cast<int>(IconKind::Application); ++kind)
+        icons.push_back(PaintedIcon(static_cast<IconKind>(kind)));
+    for (qreal scale : {1.5, 2.0}) {
+        for (const QIcon& icon : icons)
+            QCOMPARE(icon.pixmap(QSize(16, 16), scale, QIcon::Disabled).size(), QSize(16, 16) * scale);
+        QCOMPARE(LedStrip(scale).size(), QSize(48, 80) * scale);
+    }
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -56,6 +56,7 @@ private slots:
     void init();
     void cleanup();
     void phoneEditsSetAndRowClickGoThroughThePage();
+    void keysWorkAsClicksAndColumnsFillTheList();
     void unitCommandButtonsFollowTheConnection();
     void specialModeShowsItsControlsAndAmountTakesThreeDigits();
     void settingsTogglesEnableTheirControls();
@@ -120,6 +121,28 @@ void PageWidgetsTest::phoneEditsSetAndRowClickGoThroughThePage() {
     QCOMPARE(phone->NameEdit()->text(), QStringLiteral("李雷"));
 }
 
+void PageWidgetsTest::keysWorkAsClicksAndColumnsFillTheList() {
+    auto* phone = static_cast<NumberPageWidget*>(Page(0));
+    QTest::keyClicks(phone->IndexEdit(), QStringLiteral("8"));
+    QTest::keyClicks(phone->NumberEdit(), QStringLiteral("5550188"));
+    QTest::keyClick(phone->NumberEdit(), Qt::Key_Return);  // Enter runs Set
+    QAbstractItemModel* rows = phone->Table()->model();
+    QCOMPARE(rows->index(7, 1).data().toString(), QStringLiteral("5550188"));
+    phone->Table()->setCurrentIndex(rows->index(7, 1));
+    QTest::keyClick(phone->Table(), Qt::Key_Down);  // as a click on slot 9
+    QCOMPARE(phone->IndexEdit()->text(), QStringLiteral("9"));
+    QCOMPARE(phone->NumberEdit()->text(), QString());
+    QTest::keyClick(phone->Table(), Qt::Key_Up);
+    QCOMPARE(phone->NumberEdit()->text(), QStringLiteral("5550188"));
+    for (QSize size : {QSize(1600, 900), QSize(1100, 700)}) {
+        window_->resize(size);
+        QApplication::processEvents();
+        int columns = 0;
+        for (int col = 0; col < rows->columnCount(); ++col) columns += phone->Table()->columnWidth(col);
+        QCOMPARE(columns, phone->Table()->viewport()->width());
+    }
+}
+
 void PageWidgetsTest::unitCommandButtonsFollowTheConnection() {
     QPushButton* getAll = Named<QPushButton>(Page(0), QStringLiteral("Get Numbers From Unit"));
     QPushButton* getName = Named<QPushButton>(Page(3), QStringLiteral("Get Unit Name"));
@@ -135,6 +158,9 @@ void PageWidgetsTest::unitCommandButtonsFollowTheConnection() {
     // Not connected: the page refuses and sends nothing.
     getName->click();
     QCOMPARE(boxes_.Texts(), std::vector<std::string>{"You are disconnected from the unit"});
+    // Enter in a settings field runs its group's Set.
+    QTest::keyClick(Named<QLineEdit>(Page(3), QStringLiteral("Unit Name")), Qt::Key_Return);
+    QCOMPARE(boxes_.Texts().size(), std::size_t(2));
     QVERIFY(window_->Frame().LogPage().SendText().empty());
 }
 

@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
+#include <cerrno>
 #include <fstream>
 
 #include "app/serial_port_scan.h"
@@ -29,14 +30,17 @@ void Touch(const std::string& path) { std::ofstream(path) << ""; }
 
 }  // namespace
 
-// A fake /dev: ttyS0 opens, ttyS1 does not (a folder), ttyUSB0 with a by-id
-// name, ttyACM0, a by-id link to nothing, and names that are not ports.
+// A fake /dev: ttyS0, ttyS1 with no UART behind it (sysfs type 0), ttyUSB0
+// with a by-id name, ttyACM0, a by-id link to nothing, and names that are
+// not ports.
 void PortScanTest::init() {
     tmp_ = std::make_unique<QTemporaryDir>();
     root_ = tmp_->path().toStdString() + "/root";
     config_ = tmp_->path().toStdString() + "/config";
     fs::create_directories(root_ + "/dev/serial/by-id");
     fs::create_directories(root_ + "/dev/ttyS1");
+    fs::create_directories(root_ + "/sys/class/tty/ttyS1");
+    std::ofstream(root_ + "/sys/class/tty/ttyS1/type") << "0\n";
     for (const char* name : {"ttyS0", "ttyUSB0", "ttyACM0", "tty5", "ttyUSBx", "console"}) {
         Touch(root_ + "/dev/" + name);
     }
@@ -55,6 +59,13 @@ void PortScanTest::listsOpenableDevicesWithNumbers() {
     QCOMPARE(ports[1].name, std::string("ttyUSB0  usb-FTDI_FT232R-if00"));
     QCOMPARE(ports[2].number, 3);
     QCOMPARE(ports[2].device, root_ + "/dev/ttyACM0");
+    for (const auto& p : ports) QCOMPARE(p.problem, std::string());
+    // A device that does not open is still listed, with the reason.
+    const auto busy = ScanSerialPorts(root_, config_, [](const std::string& path) {
+        return path.find("ttyACM") != std::string::npos ? EBUSY : 0;
+    });
+    QCOMPARE(busy.size(), std::size_t(3));
+    QCOMPARE(busy[2].problem, root_ + "/dev/ttyACM0: Device or resource busy");
 }
 
 void PortScanTest::existingLinksKeepTheirNumbers() {

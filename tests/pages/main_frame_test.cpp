@@ -88,30 +88,63 @@ TEST_F(MainFrameTest, FailedSaveKeepsModifiedAndSaysWhy) {
     EXPECT_EQ(boxes.shown.back().caption, "DORVIK");
 }
 
-TEST_F(MainFrameTest, CloseQuestionFollowsTheAnswer) {
+// Open and closing ask the same question; Yes goes on only once the project
+// is saved.
+TEST_F(MainFrameTest, UnsavedChangesAreOfferedBeforeOpenAndClose) {
+    struct Case {
+        MsgAnswer answer;
+        std::optional<std::string> saveAs;  // the Save As dialog's answer after Yes
+        bool goesOn;
+    };
+    const Case cases[] = {{MsgAnswer::Cancel, {}, false},
+                          {MsgAnswer::No, {}, true},
+                          {MsgAnswer::Yes, std::nullopt, false},
+                          {MsgAnswer::Yes, dir.File("taken"), false},
+                          {MsgAnswer::Yes, Project("saved.gto"), true}};
+    std::filesystem::create_directory(dir.File("taken"));
+    auto source = MakeFrame();
+    SetPhone(*source, "5", "777");
+    ASSERT_TRUE(source->SaveProjectTo(Project("other.gto")));
+    const std::function<bool(CMainFrame&)> commands[] = {
+        [](CMainFrame& f) { return f.CanClose(); }, [](CMainFrame& f) { return f.OnOpen(); }};
+    for (const auto& command : commands) {
+        for (const Case& c : cases) {
+            std::filesystem::remove(SettingsPath());  // no project remembered
+            auto f = MakeFrame();
+            EXPECT_TRUE(f->SaveChangesFirst()) << "nothing to save, nothing asked";
+            SetPhone(*f, "1", "123");
+            boxes.shown.clear();
+            boxes.Script(c.answer);
+            if (c.answer == MsgAnswer::Yes) files.answers.push_back(c.saveAs);
+            files.answers.push_back(Project("other.gto"));  // what Open then picks
+            EXPECT_EQ(command(*f), c.goesOn);
+            EXPECT_EQ(boxes.shown.at(0).text, "Save the changes to the Untitled?");
+            EXPECT_EQ(boxes.shown.at(0).buttons, MsgButtons::YesNoCancel);
+            EXPECT_EQ(std::filesystem::remove(Project("saved.gto")), c.answer == MsgAnswer::Yes && c.goesOn);
+            files.answers.clear();
+        }
+    }
+    // A named project is saved where it is, and the question names it.
     auto f = MakeFrame();
-    EXPECT_TRUE(f->CanClose()) << "nothing to save, nothing asked";
-    EXPECT_TRUE(boxes.shown.empty());
+    ASSERT_TRUE(f->OpenProject(Project("other.gto")));
+    boxes.Script(MsgAnswer::Yes);
+    EXPECT_TRUE(f->CanClose());
+    EXPECT_EQ(boxes.shown.back().text, "Save the changes to the other.gto?");
+    EXPECT_FALSE(f->Modified());
+}
+
+TEST_F(MainFrameTest, AFileThatIsNoProjectIsReportedAndChangesNothing) {
+    auto f = MakeFrame();
     SetPhone(*f, "1", "123");
-
-    boxes.Script(MsgAnswer::Cancel);
-    EXPECT_FALSE(f->CanClose());
-    EXPECT_EQ(boxes.shown.back().text, "Save the changes to the Untitled?");
-    EXPECT_EQ(boxes.shown.back().buttons, MsgButtons::YesNoCancel);
-
+    WriteBytes(Project("bad.gto"), "<gto><PhoneNumber>");
+    files.answers.push_back(Project("bad.gto"));
     boxes.Script(MsgAnswer::No);
-    EXPECT_TRUE(f->CanClose());
-
-    // Yes, then cancelling Save As, still closes without saving.
-    boxes.Script(MsgAnswer::Yes);
-    EXPECT_TRUE(f->CanClose());
-    EXPECT_EQ(files.filters.back(), CMainFrame::kSaveAsFilter);
+    EXPECT_FALSE(f->OnOpen());
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].text.rfind("The project could not be opened from\n" + Project("bad.gto"), 0), 0u);
+    EXPECT_EQ(boxes.shown[1].icon, MsgIcon::Error);
+    EXPECT_EQ(f->Model().Phones.Row(0).Number, "123");
     EXPECT_TRUE(f->ProjectPath().empty());
-
-    boxes.Script(MsgAnswer::Yes);
-    files.answers.push_back(Project("closing.gto"));
-    EXPECT_TRUE(f->CanClose());
-    EXPECT_TRUE(std::filesystem::exists(Project("closing.gto")));
 }
 
 TEST_F(MainFrameTest, StartupTickOpensTheLastProjectOnlyWhenAsked) {
