@@ -114,6 +114,26 @@ bool RenderDialogs(CMainWindow& window, const QString& dir, QStringList* files) 
            SavePicture(DrawStartPicture(), dir, QStringLiteral("start-picture"), files);
 }
 
+// The phone tab while an upload runs: the bar, "n of m" with the time left,
+// and the Stop button enabled. The run is stopped afterwards.
+bool RenderUpload(CMainWindow& window, const QString& dir, QStringList* files) {
+    CMainFrame& frame = window.Frame();
+    for (int slot = 201; slot <= 240; ++slot) {
+        frame.Phone().Form() = {std::to_string(slot), "1390000" + std::to_string(1000 + slot), ""};
+        frame.Phone().OnSet();
+    }
+    frame.ShowSettingView();
+    window.ShowCurrentView();
+    window.Tabs()->setCurrentIndex(0);
+    frame.Phone().OnDownloadAll();
+    const auto estimated = [&] { return frame.Engine().Meter().Text().find("left") != std::string::npos; };
+    if (!WaitUntil(estimated, kUnitLimitMs)) return false;
+    window.RefreshPages();
+    const bool saved = Save(&window, dir, QStringLiteral("8-upload-in-progress"), files);
+    frame.OnStop();
+    return WaitUntil([&] { return !frame.RunActive(); }, kUnitLimitMs) && saved;
+}
+
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& done, int limitMs) {
@@ -153,6 +173,7 @@ QStringList RenderScreenshots(CMainWindow& window, const QString& dir, QString* 
     window.LogView()->Table()->scrollToTop();
     ok = ok && Save(&window, dir, QStringLiteral("7-log-view"), &files) &&
          RenderDialogs(window, dir, &files);
+    ok = ok && RenderUpload(window, dir, &files);
     if (!ok) *error = QStringLiteral("cannot write the pictures into ") + dir;
     return ok ? files : QStringList();
 }

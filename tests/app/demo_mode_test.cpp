@@ -3,7 +3,9 @@
 // run, and the window closes cleanly while the unit is still talking.
 #include "app/demo_mode.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QToolBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -47,6 +49,7 @@ private slots:
     void demoUsesItsOwnFoldersAndSaysSo();
     void connectsAndUploadsFromThePhoneTab();
     void closesWhileTheUnitIsStillSending();
+    void stopAndDisconnectEndARunWithoutABox();
 
 private:
     bool Connect();
@@ -154,6 +157,44 @@ void DemoModeTest::closesWhileTheUnitIsStillSending() {
     // The log is still arriving: the monitoring thread waits for this thread.
     window_.reset();
     QVERIFY(QFile::exists(demo_->Folder() + QStringLiteral("/DORVIK.ini")));
+}
+
+// Stop (Esc) ends the upload after the slot on its way, with "n of m"
+// shown beside the bar meanwhile; a disconnect ends the next run at once.
+void DemoModeTest::stopAndDisconnectEndARunWithoutABox() {
+    QVERIFY(Connect());
+    auto* phone = static_cast<NumberPageWidget*>(window_->Pages()[0]);
+    for (int slot = 101; slot <= 108; ++slot)
+        SetSlot(phone, QString::number(slot), QStringLiteral("55501%1").arg(slot));
+    QAction* stop = window_->Action(Command::Stop);
+    QCOMPARE(stop->shortcut(), QKeySequence(Qt::Key_Escape));
+    QVERIFY(window_->MainToolBar()->actions().contains(stop));
+    CMainFrame& frame = window_->Frame();
+    const auto pending = [&] {
+        int n = 0;
+        for (int row = 100; row < 108; ++row)
+            n += frame.Model().Phones.Status(row) == RowStatus::Pending;
+        return n;
+    };
+    Button(phone, QStringLiteral("Download All Phones"))->click();
+    QLabel* runText = window_->Status()->RunText();
+    QVERIFY(QTest::qWaitFor([&] { return runText->text().startsWith("2 of 8"); }, kLimitMs));
+    window_->RefreshPages();
+    QVERIFY(stop->isEnabled());
+    stop->trigger();
+    const int onItsWay = runText->text().section(QLatin1Char(' '), 0, 0).toInt();
+    QVERIFY(QTest::qWaitFor([&] { return !frame.RunActive(); }, kLimitMs));
+    QCOMPARE(pending(), 8 - onItsWay);
+    QVERIFY(runText->isHidden());
+
+    Button(phone, QStringLiteral("Download All Phones"))->click();
+    QVERIFY(window_->Status()->ProgressShown());
+    boxes_.Script(MsgAnswer::Yes);
+    window_->Action(Command::Connect)->trigger();
+    QVERIFY(!frame.RunActive());
+    QVERIFY(!window_->Status()->ProgressShown());
+    QVERIFY(runText->isHidden());
+    QCOMPARE(boxes_.Texts(), std::vector<std::string>{"Disconnected from unit?"});
 }
 
 QTEST_MAIN(DemoModeTest)

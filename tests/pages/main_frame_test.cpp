@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "fakes.h"
 #include "model/scratch_dir.h"
@@ -54,6 +55,28 @@ TEST_F(MainFrameTest, StartsDisconnectedOnTheSettingView) {
     EXPECT_EQ(f->CurrentView(), FrameView::Log);
     f->ChooseSettingOrLog();
     EXPECT_EQ(f->CurrentView(), FrameView::Setting);
+}
+
+// The project keeps the password in use when it is saved, in both of its
+// UnitPassword elements.
+TEST_F(MainFrameTest, ProjectSavesThePasswordInUse) {
+    auto f = MakeFrame();
+    ConnectionSettings s = f->Settings();
+    const auto savedPasswords = [&](const std::string& name) {
+        EXPECT_TRUE(f->SaveProjectTo(Project(name)));
+        std::ifstream in(Project(name));
+        const std::string text{std::istreambuf_iterator<char>(in), {}};
+        std::vector<std::string> found;
+        const std::string open = "<UnitPassword>", close = "</UnitPassword>";
+        for (std::size_t at = text.find(open); at != std::string::npos; at = text.find(open, at + 1))
+            found.push_back(text.substr(at + open.size(), text.find(close, at) - at - open.size()));
+        return found;
+    };
+    s.password = "1234";
+    f->ApplyConnectionSettings(s);
+    EXPECT_EQ(savedPasswords("a.gto"), (std::vector<std::string>{"1234", "1234"}));
+    f->Engine().SetPassword("5678");  // a password change the unit confirmed
+    EXPECT_EQ(savedPasswords("b.gto"), (std::vector<std::string>{"5678", "5678"}));
 }
 
 TEST_F(MainFrameTest, SaveAsksForAPathOnceThenSavesThere) {
