@@ -19,7 +19,6 @@ void RunMeter::Begin(int total) {
     elapsedMs_ = 0;
     lastStepMs_ = 0;
     timer_->Start(kTickMs, true, [this] { OnTick(); });
-    Show();
 }
 
 void RunMeter::Step() {
@@ -57,9 +56,10 @@ long long RunMeter::SecondsLeft() const {
 }
 
 void RunMeter::Show() {
+    if (steps_ == 0) return;
     std::string text;
     if (total_ == 0) {
-        if (steps_ > 0) text = std::to_string(steps_) + (steps_ == 1 ? " line" : " lines") + " received";
+        text = std::to_string(steps_) + (steps_ == 1 ? " line" : " lines") + " received";
     } else {
         text = std::to_string(steps_) + " of " + std::to_string(total_);
         if (const long long left = SecondsLeft(); left >= 0)
