@@ -90,11 +90,13 @@ bool ReadUnit(CMainWindow& window) {
                frame.Phone().CommandsEnabled();
     };
     if (!WaitUntil(idle, kUnitLimitMs)) return false;
-    for (auto read : {std::function<void()>([&] { frame.Phone().OnGetFromUnit(); }),
-                      std::function<void()>([&] { frame.Alarm().OnGetFromUnit(); }),
-                      std::function<void()>([&] { frame.LogPage().OnGetEntireLog(); })}) {
-        read();
-        if (!WaitUntil(idle, kUnitLimitMs)) return false;
+    // A read has ended when its lines have stopped coming.
+    auto read = [&] { return frame.Phone().CommandsEnabled() && !frame.RunActive(); };
+    for (auto start : {std::function<void()>([&] { frame.Phone().OnGetFromUnit(); }),
+                       std::function<void()>([&] { frame.Alarm().OnGetFromUnit(); }),
+                       std::function<void()>([&] { frame.LogPage().OnGetEntireLog(); })}) {
+        start();
+        if (!WaitUntil(read, kUnitLimitMs)) return false;
     }
     frame.Msic().OnGetDeviceStatus();
     return WaitUntil(idle, kUnitLimitMs);
