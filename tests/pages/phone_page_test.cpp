@@ -131,50 +131,29 @@ TEST_F(PhonePageTest, RowClickFillsTheForm) {
     EXPECT_EQ(page.Form().Name, "Cid");
 }
 
-// Only the slot the press finds is erased with "0000"; the slots sent after
-// a confirmation are erased with eleven zeros.
 TEST_F(PhonePageTest, UploadSendsPendingSlotsWithTheRightErasures) {
-    const struct {
-        std::vector<std::pair<int, std::string>> slots;  // row, number ("" erases)
-        Strings frames, acks;
-    } runs[] = {
-        {{{4, ""}, {6, "13900001111"}, {8, ""}},
-         {"#PWD1234#WHL0005=0000\r\n", "#PWD1234#WHL0007=13900001111\r\n",
-          "#PWD1234#WHL0009=00000000000\r\n"},
-         {"WHL0005 SET TO 0000 OK", "WHL0007 SET TO 13900001111 OK",
-          "WHL0009 SET TO 00000000000 OK"}},
-        {{{1, "7"}, {3, ""}, {5, ""}},
-         {"#PWD1234#WHL0002=7\r\n", "#PWD1234#WHL0004=00000000000\r\n",
-          "#PWD1234#WHL0006=00000000000\r\n"},
-         {"WHL0002 SET TO 7 OK", "WHL0004 SET TO 00000000000 OK", "WHL0006 SET TO 00000000000 OK"}},
-    };
-    for (const auto& run : runs) {
-        PageRig r;
-        r.Connect();
-        for (const auto& [row, number] : run.slots) {
-            r.model.Phones.SetEntry("1" + number, "", row, RowStatus::InUnit);
-            if (number.empty()) r.model.Phones.DeleteEntry(row);
-            else r.model.Phones.SetEntry(number, "", row, RowStatus::Pending);
-        }
-        r.pages.phone.OnDownloadAll();
-        EXPECT_FALSE(r.pages.phone.CommandsEnabled());
-        EXPECT_EQ(r.progress.maximum, 1999);
-        Strings acks;
-        for (std::size_t step = 0; step < run.slots.size(); ++step) {
-            acks.push_back(r.serial.writes.back().ack);
-            EXPECT_EQ(r.serial.writes.back().code, 2);
-            r.Confirm();
-            r.Pause();
-        }
-        EXPECT_EQ(r.Sent(), run.frames);
-        EXPECT_EQ(acks, run.acks);
-        for (const auto& [row, number] : run.slots)
-            EXPECT_EQ(r.model.Phones.Status(row), RowStatus::InUnit);
-        EXPECT_EQ(r.progress.positions.size(), run.slots.size());
-        EXPECT_FALSE(r.progress.visible);
-        EXPECT_TRUE(r.pages.phone.CommandsEnabled());
-        EXPECT_TRUE(r.pages.house.CommandsEnabled());
+    phones().SetEntry("1", "", 4, RowStatus::InUnit);
+    phones().DeleteEntry(4);  // slot 5 is to be erased
+    phones().SetEntry("13900001111", "", 6, RowStatus::Pending);
+    phones().SetEntry("2", "", 8, RowStatus::InUnit);
+    phones().DeleteEntry(8);
+    page.OnDownloadAll();
+    EXPECT_FALSE(page.CommandsEnabled());
+    EXPECT_EQ(rig.progress.maximum, 1999);
+    EXPECT_EQ(rig.serial.writes.back().ack, "WHL0005 SET TO 0000 OK");
+    EXPECT_EQ(rig.serial.writes.back().code, 2);
+    for (int step = 0; step < 3; ++step) {
+        rig.Confirm();
+        rig.Pause();
     }
+    EXPECT_EQ(rig.Sent(), (Strings{"#PWD1234#WHL0005=0000\r\n", "#PWD1234#WHL0007=13900001111\r\n",
+                                   "#PWD1234#WHL0009=00000000000\r\n"}));
+    EXPECT_EQ(rig.progress.positions, (std::vector<int>{4, 6, 8}));
+    EXPECT_EQ(phones().Status(4), RowStatus::InUnit);
+    EXPECT_EQ(phones().Status(8), RowStatus::InUnit);
+    EXPECT_FALSE(rig.progress.visible);
+    EXPECT_TRUE(page.CommandsEnabled());
+    EXPECT_TRUE(rig.pages.house.CommandsEnabled());
 }
 
 TEST_F(PhonePageTest, UploadWithNothingPendingSendsNothing) {
