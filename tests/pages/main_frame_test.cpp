@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "fakes.h"
 #include "model/scratch_dir.h"
@@ -55,23 +54,6 @@ TEST_F(MainFrameTest, StartsDisconnectedOnTheSettingView) {
     EXPECT_EQ(f->CurrentView(), FrameView::Log);
     f->ChooseSettingOrLog();
     EXPECT_EQ(f->CurrentView(), FrameView::Setting);
-}
-
-// The project keeps the password in use in both UnitPassword elements: the
-// one typed in the connection dialog, then a change the unit confirmed.
-TEST_F(MainFrameTest, ProjectSavesThePasswordInUse) {
-    auto f = MakeFrame();
-    ConnectionSettings s = f->Settings();
-    s.password = "1234";
-    f->ApplyConnectionSettings(s);
-    for (const std::string password : {"1234", "5678"}) {
-        if (password == "5678") f->Engine().SetPassword(password);
-        ASSERT_TRUE(f->SaveProjectTo(Project("p.gto")));
-        std::ifstream in(Project("p.gto"));
-        const std::string text{std::istreambuf_iterator<char>(in), {}};
-        const std::string element = "<UnitPassword>" + password + "</UnitPassword>";
-        EXPECT_NE(text.find(element, text.find(element) + 1), std::string::npos) << text;
-    }
 }
 
 TEST_F(MainFrameTest, SaveAsksForAPathOnceThenSavesThere) {
