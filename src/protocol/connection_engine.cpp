@@ -226,11 +226,14 @@ void ConnectionEngine::EndReadAll() {
 
 void ConnectionEngine::StopRuns() {
     ForEachPage([](TabPage& p) { p.StopRunAfterSlot(); });
-    if (!ReadAllRunning()) return;
-    dropReplies_ = true;
+    // A read ends at once, and so does a command the unit let a tick pass
+    // without answering: a silent unit is not waited for.
+    const bool reading = ReadAllRunning();
+    if (!reading && retryCount_ == 0) return;
+    dropReplies_ = reading;
     receiveLine_.clear();
-    meter_.End();
-    EndReadAll();
+    EndSupervision();
+    EnableAllPages(true);
     SetIndicator(LedState::Idle);
 }
 

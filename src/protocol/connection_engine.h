@@ -68,8 +68,9 @@ public:
     void StartReplyTimer();
     void BeginReadAll();
     void EndReadAll();
-    // Stop: an upload ends after the slot on its way, a read-all at once
-    // (lines still on their way are not taken). Nothing counts as failed.
+    // Stop: an upload ends after the slot on its way (at once when the unit
+    // is silent), a read-all at once (lines still on their way are not
+    // taken). Nothing counts as failed.
     void StopRuns();
     // A read-all is supervised, or its lines are still arriving.
     bool ReadAllRunning() const { return readAllTimer_->IsActive() || meter_.CountsLines(); }

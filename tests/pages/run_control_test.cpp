@@ -32,6 +32,10 @@ TEST_F(RunControlTest, StopEndsAnUploadAfterTheSlotOnItsWayAndAReadAtOnce) {
     EXPECT_FALSE(page.Uploading());
     EXPECT_EQ(rig.Sent().size(), 2u);
     EXPECT_EQ(rig.model.Phones.Status(2), RowStatus::Pending);
+    page.OnDownloadAll();  // slot 3 on its way to a unit that stays silent
+    rig.timers.FireAll(ConnectionEngine::kSerialReplyMs);
+    rig.engine.StopRuns();
+    EXPECT_FALSE(page.Uploading());
     page.OnGetFromUnit();
     rig.Feed("WHL1 IS 1\n");
     rig.engine.StopRuns();
