@@ -26,6 +26,8 @@ const std::array<CommandSpec, kCommandCount> kSpecs = {{
     {Command::Connect, "Connect/Disconnect", "Connect/Disconnect to Unit", "Connect/Disconnect",
      IconKind::Connect, kNoKey, false},
     {Command::Language, "Language", "Set Language", "Language", IconKind::Language, kNoKey, false},
+    {Command::Stop, "Stop", "Stop the running upload or read", "Stop", std::nullopt,
+     QKeySequence::Cancel, false},
 }};
 
 using C = Command;
@@ -38,9 +40,9 @@ const std::array<MenuSpec, 3> kMenus = {{
     {"&Help", {C::About}, 1},
 }};
 
-const std::array<std::optional<Command>, 10> kMainToolbar = {
-    C::ChooseView,    C::Open,      C::Save,    C::SaveAs,    std::nullopt,
-    C::Communication, std::nullopt, C::Connect, std::nullopt, C::Language};
+const std::array<std::optional<Command>, 11> kMainToolbar = {
+    C::ChooseView, C::Open,    C::Save,      C::SaveAs,       std::nullopt, C::Communication,
+    std::nullopt,  C::Connect, C::Stop,      std::nullopt,    C::Language};
 
 }  // namespace
 
@@ -52,7 +54,7 @@ const std::array<MenuSpec, 3>& MenuSpecs() {
     return kMenus;
 }
 
-const std::array<std::optional<Command>, 10>& MainToolbarSpec() {
+const std::array<std::optional<Command>, 11>& MainToolbarSpec() {
     return kMainToolbar;
 }
 

@@ -25,8 +25,9 @@ enum class Command {
     About,
     Connect,
     Language,
+    Stop,
 };
-inline constexpr int kCommandCount = 14;
+inline constexpr int kCommandCount = 15;
 
 struct CommandSpec {
     Command id;
@@ -48,7 +49,7 @@ struct MenuSpec {
 };
 const std::array<MenuSpec, 3>& MenuSpecs();
 // The main toolbar in order (nullopt: a separator).
-const std::array<std::optional<Command>, 10>& MainToolbarSpec();
+const std::array<std::optional<Command>, 11>& MainToolbarSpec();
 
 // An action for the command: label, prompt, tool tip, picture, shortcut.
 QAction* MakeAction(Command id, QObject* parent);

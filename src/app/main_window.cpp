@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -77,6 +78,8 @@ void CMainWindow::CreateActions() {
     Action(Command::AutoOpen)->setChecked(frame_->AutoOpen());
     Action(Command::ShowToolbar)->setChecked(true);
     Action(Command::ShowStatusBar)->setChecked(true);
+    Action(Command::Stop)->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
+    Action(Command::Stop)->setEnabled(false);
 }
 
 void CMainWindow::CreateMenus() {
@@ -221,6 +224,10 @@ void CMainWindow::BindCommands() {
         RefreshPages();
     });
     on(Command::Language, [this] { RunLanguage(); });
+    on(Command::Stop, [this] {
+        frame_->OnStop();
+        RefreshPages();
+    });
 }
 
 void CMainWindow::ShowCurrentView() {
@@ -233,6 +240,7 @@ void CMainWindow::ShowCurrentView() {
 void CMainWindow::RefreshPages() {
     for (PageWidget* page : pages_) page->RefreshIfChanged();
     if (logView_) logView_->RefreshIfChanged();
+    Action(Command::Stop)->setEnabled(frame_->RunActive());
 }
 
 void CMainWindow::OnStartupTick() {

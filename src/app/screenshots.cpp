@@ -98,11 +98,13 @@ bool ReadUnit(CMainWindow& window) {
     // The link is up once the unit has answered its first question.
     if (!WaitUntil([&] { return idle() && frame.Engine().ReplySeen(); }, kUnitLimitMs))
         return false;
-    for (auto read : {std::function<void()>([&] { frame.Phone().OnGetFromUnit(); }),
-                      std::function<void()>([&] { frame.Alarm().OnGetFromUnit(); }),
-                      std::function<void()>([&] { frame.LogPage().OnGetEntireLog(); })}) {
-        read();
-        if (!WaitUntil(idle, kUnitLimitMs)) return false;
+    // A read has ended when its lines have stopped coming.
+    auto read = [&] { return idle() && !frame.RunActive(); };
+    for (auto start : {std::function<void()>([&] { frame.Phone().OnGetFromUnit(); }),
+                       std::function<void()>([&] { frame.Alarm().OnGetFromUnit(); }),
+                       std::function<void()>([&] { frame.LogPage().OnGetEntireLog(); })}) {
+        start();
+        if (!WaitUntil(read, kUnitLimitMs)) return false;
     }
     frame.Msic().OnGetDeviceStatus();
     return WaitUntil(idle, kUnitLimitMs);
@@ -155,6 +157,26 @@ bool RenderDialogs(CMainWindow& window, const QString& dir, QStringList* files) 
            SavePicture(DrawStartPicture(), dir, QStringLiteral("start-picture"), files);
 }
 
+// The phone tab while an upload runs: the bar, "n of m" with the time left,
+// and the Stop button enabled. The run is stopped afterwards.
+bool RenderUpload(CMainWindow& window, const QString& dir, QStringList* files) {
+    CMainFrame& frame = window.Frame();
+    for (int slot = 201; slot <= 240; ++slot) {
+        frame.Phone().Form() = {std::to_string(slot), "1390000" + std::to_string(1000 + slot), ""};
+        frame.Phone().OnSet();
+    }
+    frame.ShowSettingView();
+    window.ShowCurrentView();
+    window.Tabs()->setCurrentIndex(0);
+    frame.Phone().OnDownloadAll();
+    const auto estimated = [&] { return frame.Engine().Meter().Text().find("left") != std::string::npos; };
+    if (!WaitUntil(estimated, kUnitLimitMs)) return false;
+    window.RefreshPages();
+    const bool saved = Save(&window, dir, QStringLiteral("8-upload-in-progress"), files);
+    frame.OnStop();
+    return WaitUntil([&] { return !frame.RunActive(); }, kUnitLimitMs) && saved;
+}
+
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& done, int limitMs) {
@@ -194,6 +216,7 @@ QStringList RenderScreenshots(CMainWindow& window, const QString& dir, QString* 
     window.LogView()->Table()->scrollToTop();
     ok = ok && Save(&window, dir, QStringLiteral("7-log-view"), &files) &&
          RenderDialogs(window, dir, &files);
+    ok = ok && RenderUpload(window, dir, &files);
     if (!ok) *error = QStringLiteral("cannot write the pictures into ") + dir;
     return ok ? files : QStringList();
 }

@@ -31,6 +31,9 @@ CStatusBarWithProgress::CStatusBarWithProgress(TimerFactory& timers, int progres
     progress_->setTextVisible(false);
     progress_->setGeometry(0, 0, progressWidth_, kProgressHeight);
     progress_->hide();
+    runText_ = new QLabel(this);
+    runText_->setAccessibleName(QStringLiteral("Run progress"));
+    runText_->hide();
     connect(this, &QStatusBar::messageChanged, this, [this] { PlaceProgress(); });
 }
 
@@ -52,15 +55,26 @@ bool CStatusBarWithProgress::ShowProgress(bool show) {
         repaint();
     } else {
         progress_->hide();
+        PlaceProgress();
     }
     return previous;
 }
 
 void CStatusBarWithProgress::PlaceProgress() {
-    if (!progressShown_) return;
     const QRect pane = contentsRect();
-    const int x = pane.left() + fontMetrics().horizontalAdvance(currentMessage()) + kProgressGap;
-    progress_->setGeometry(x, pane.top() + 1, progressWidth_, std::max(1, pane.height() - 2));
+    int x = pane.left() + fontMetrics().horizontalAdvance(currentMessage()) + kProgressGap;
+    if (progressShown_) {
+        progress_->setGeometry(x, pane.top() + 1, progressWidth_, std::max(1, pane.height() - 2));
+        x += progressWidth_ + kProgressGap;
+    }
+    const int width = fontMetrics().horizontalAdvance(runText_->text()) + kProgressGap;
+    runText_->setGeometry(x, pane.top(), width, pane.height());
+}
+
+void CStatusBarWithProgress::SetText(const std::string& text) {
+    runText_->setText(ToQString(text));
+    runText_->setVisible(!text.empty());
+    PlaceProgress();
 }
 
 void CStatusBarWithProgress::resizeEvent(QResizeEvent* event) {

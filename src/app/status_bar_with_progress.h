@@ -47,6 +47,9 @@ public:
     void Show(int minimum, int maximum) override;
     void SetPos(int pos) override { progress_->setValue(pos); }
     void Hide() override { ShowProgress(false); }
+    // How far the run is and its time left, beside the bar.
+    void SetText(const std::string& text) override;
+    QLabel* RunText() const { return runText_; }
     // StatusPane.
     void SetConnectionText(const std::string& text) override;
     // Indicator: forwarded to the LED once it exists.
@@ -63,6 +66,7 @@ private:
     int progressWidth_;
     bool progressShown_ = false;
     QProgressBar* progress_;
+    QLabel* runText_;
     QWidget* ledPane_;
     CLed* led_ = nullptr;
     LedColour ledColour_ = LedColour::Green;

@@ -19,6 +19,7 @@ int RunOne(CommandContext& c, const CommandInfo& command) {
     const std::vector<std::string>& w = c.options.words;
     c.name = command.subcommand && w.size() > 1 ? w[0] + " " + w[1] : w[0];
     if (Session* s = c.sessions.Existing()) s->Boxes().Clear();
+    c.out.SetProgressLabel(c.name);
     const int status = command.run(c);
     if (Session* s = c.sessions.Existing()) {
         for (const std::string& warning : s->Boxes().Warnings()) c.out.Note("warning: " + warning);
@@ -69,9 +70,10 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         output.Error(*why);
         return kExitUsage;
     }
-    SessionHolder sessions(options);
+    SessionHolder sessions(options, &output);
     CommandContext c{options, output, sessions, ""};
-    return sessions.Finish(output, Dispatch(c));
+    const int status = Dispatch(c);
+    return sessions.Finish(output, status, c.name);
 }
 
 }  // namespace dorvik::cli

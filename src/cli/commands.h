@@ -12,6 +12,7 @@ namespace dorvik::cli {
 // Unit commands.
 int RunConnect(CommandContext& c);
 int RunUpload(CommandContext& c);
+int RunDelete(CommandContext& c);
 int RunRead(CommandContext& c);
 int RunGet(CommandContext& c);
 int RunSet(CommandContext& c);

@@ -3,7 +3,7 @@
 namespace dorvik::cli {
 
 Session* SessionHolder::Prepared(SessionProblem* problem) {
-    if (!session_) session_ = std::make_unique<Session>(main_);
+    if (!session_) session_ = std::make_unique<Session>(main_, output_);
     if (std::optional<std::string> why = session_->CheckProject()) {
         *problem = {*why, kExitUsage};
         session_.reset();
@@ -32,7 +32,20 @@ Session* SessionHolder::Connected(SessionProblem* problem) {
     return session;
 }
 
-int SessionHolder::Finish(Output& out, int status) {
+int SessionHolder::Finish(Output& out, int status, const std::string& command) {
+    const int finished = Close(out, status);
+    if (finished != status && out.Json()) {
+        Json json = Json::object();
+        json["command"] = command;
+        json["ok"] = false;
+        json["error"] = lastError_;
+        out.ReplaceResult(json);
+    }
+    out.FlushResult();
+    return finished;
+}
+
+int SessionHolder::Close(Output& out, int status) {
     if (!session_) return status;
     session_->Boxes().Clear();
     session_->Disconnect();
@@ -40,8 +53,12 @@ int SessionHolder::Finish(Output& out, int status) {
     if (!session_->SaveSettingsIfAsked()) {
         saved = false;
         out.Error("cannot write the settings file");
+        lastError_ = "cannot write the settings file";
     }
-    for (const std::string& error : session_->Boxes().Errors()) out.Error(error);
+    for (const std::string& error : session_->Boxes().Errors()) {
+        out.Error(error);
+        if (lastError_.empty()) lastError_ = error;
+    }
     session_.reset();
     return saved || status != kExitOk ? status : kExitFailed;
 }
@@ -52,7 +69,7 @@ int CommandContext::Usage(const std::string& text) {
     return kExitUsage;
 }
 
-int CommandContext::Failure(const std::string& text, int status) {
+int CommandContext::Failure(const std::string& text, int status, const std::string& note) {
     std::string first;
     if (Session* session = sessions.Existing()) {
         for (const std::string& error : session->Boxes().Errors()) {
@@ -64,6 +81,10 @@ int CommandContext::Failure(const std::string& text, int status) {
     if (first.empty()) {
         out.Error(text);
         first = text;
+    }
+    if (!note.empty()) {
+        out.Error(note);
+        first += "; " + note;
     }
     if (out.Json()) out.Object(Result(false, first));
     return status;

@@ -21,7 +21,7 @@ struct SessionProblem {
 
 class SessionHolder {
 public:
-    explicit SessionHolder(const Options& main) : main_(main) {}
+    explicit SessionHolder(const Options& main, Output* output = nullptr) : main_(main), output_(output) {}
 
     // The session, with the --project file opened.
     Session* Get(SessionProblem* problem);
@@ -35,10 +35,15 @@ public:
     Session* Existing() { return session_.get(); }
     // Closes the link and saves the project and (when asked) the settings;
     // the exit status, made worse when saving failed.
-    int Finish(Output& out, int status);
+    // A failure then replaces the command's JSON result.
+    int Finish(Output& out, int status, const std::string& command);
 
 private:
+    int Close(Output& out, int status);
+
     Options main_;
+    Output* output_;
+    std::string lastError_;
     std::unique_ptr<Session> session_;
 };
 
@@ -51,8 +56,8 @@ struct CommandContext {
     // Prints the usage error and returns kExitUsage.
     int Usage(const std::string& text);
     // Prints the errors the session collected (or text when there are none)
-    // and returns status.
-    int Failure(const std::string& text, int status = kExitFailed);
+    // and the note, if any, and returns status.
+    int Failure(const std::string& text, int status = kExitFailed, const std::string& note = {});
     int Failure(const SessionProblem& problem) { return Failure(problem.text, problem.status); }
     // The failure of a wait that did not end in Done.
     int WaitFailure(WaitEnd end, const std::string& stalled = "the unit stopped answering");

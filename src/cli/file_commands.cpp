@@ -79,29 +79,40 @@ int Show(CommandContext& c, const std::string& path) {
     return kExitOk;
 }
 
+// Input that cannot be used (exit 2), or an output that cannot be written (exit 1).
+using ConvertProblem = std::optional<SessionProblem>;
+ConvertProblem BadInput(std::optional<std::string> why) {
+    if (!why) return std::nullopt;
+    return SessionProblem{*why, kExitUsage};
+}
+ConvertProblem Unwritten(std::optional<std::string> why) {
+    if (!why) return std::nullopt;
+    return SessionProblem{*why, kExitFailed};
+}
+
 // A project file into JSON or one list's CSV.
-std::optional<std::string> ConvertFromProject(const CommandContext& c, const std::string& in,
-                                              const std::string& out) {
+ConvertProblem ConvertFromProject(const CommandContext& c, const std::string& in,
+                                  const std::string& out) {
     UnitModel model;
-    if (auto why = ReadProjectFile(in, model)) return why;
+    if (auto why = ReadProjectFile(in, model)) return BadInput(why);
     if (LowerExtension(out) == ".json") {
-        return WriteText(out, JsonText(ProjectJson(model)) + "\n");
+        return Unwritten(WriteText(out, JsonText(ProjectJson(model)) + "\n"));
     }
     const std::optional<ListKind> kind = CsvList(c);
-    if (!kind) return std::string("--list: phones, special or alarm");
-    return WriteText(out, ListCsv(model, *kind));
+    if (!kind) return BadInput("--list: phones, special or alarm");
+    return Unwritten(WriteText(out, ListCsv(model, *kind)));
 }
 
 // JSON or one list's CSV into a project file; an existing project keeps
 // what the input does not name.
-std::optional<std::string> ConvertToProject(const CommandContext& c, const std::string& in,
-                                            const std::string& out) {
+ConvertProblem ConvertToProject(const CommandContext& c, const std::string& in,
+                                const std::string& out) {
     std::string text;
-    if (auto why = ReadText(in, text)) return why;
+    if (auto why = ReadText(in, text)) return BadInput(why);
     UnitModel model;
     std::error_code ec;
     if (std::filesystem::exists(out, ec))
-        if (auto why = ReadProjectFile(out, model)) return why;
+        if (auto why = ReadProjectFile(out, model)) return BadInput(why);
     std::optional<std::string> why;
     if (LowerExtension(in) == ".json") {
         std::string error;
@@ -112,9 +123,9 @@ std::optional<std::string> ConvertToProject(const CommandContext& c, const std::
     } else {
         why = "--list: phones, special or alarm";
     }
-    if (why) return in + ": " + *why;
+    if (why) return BadInput(in + ": " + *why);
     const ProjectResult r = SaveProject(model, out);
-    return r.ok ? std::nullopt : std::optional<std::string>(out + ": " + r.error);
+    return r.ok ? std::nullopt : Unwritten(out + ": " + r.error);
 }
 
 int Convert(CommandContext& c, const std::string& in, const std::string& out) {
@@ -123,7 +134,8 @@ int Convert(CommandContext& c, const std::string& in, const std::string& out) {
         return c.Usage(
             "project convert: one file must be a project (.gto), the other .json or .csv");
     const auto why = fromProject ? ConvertFromProject(c, in, out) : ConvertToProject(c, in, out);
-    if (why) return c.Usage(*why);
+    if (why && why->status == kExitUsage) return c.Usage(why->text);
+    if (why) return c.Failure(why->text);
     c.out.Line(in + " -> " + out);
     Json json = c.Result();
     json["from"] = in;

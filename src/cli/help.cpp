@@ -23,6 +23,10 @@ const std::vector<CommandInfo>& Table() {
          "project (.gto), a spreadsheet (.xls) or a CSV; without FILE the --project\n"
          "lists are sent. Ctrl-C stops after the slot on its way; --project keeps\n"
          "which slots are still Pending.", {"--sheet"}, true, true, &RunUpload},
+        {"delete", "delete phones|special|alarm|house INDEX...",
+         "Erase the slots in the unit: the page's Delete, then the upload of the\n"
+         "list's Pending slots. INDEX is the slot's number, or its label (S001) for\n"
+         "the special list.", {}, true, true, &RunDelete},
         {"read", "read phones|special|alarm|house", "Read the unit's whole list.", {}, true, true, &RunRead},
         {"get", "get settings", "Read every setting of the settings page.", {"--multi-relay"}, true, true, &RunGet},
         {"set", "set KEY=VALUE ...", "Change settings: each group of keys is sent as one command.",

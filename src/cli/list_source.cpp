@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "cli/console_seams.h"
@@ -34,7 +36,32 @@ const char* SheetOf(ListKind kind) {
 
 std::optional<std::string> Outcome(const ExchangeResult& r, const std::string& path) {
     if (r.ok() && r.error.empty()) return std::nullopt;
-    return path + ": " + (r.error.empty() ? std::string("nothing was read") : r.error);
+    std::string error = r.error.empty() ? std::string("nothing was read") : r.error;
+    while (!error.empty() && error.back() == '\n') error.pop_back();
+    return path + ": " + error;
+}
+
+// Why a file cannot be written at path, as far as can be told beforehand.
+std::optional<std::string> WhyNotWritable(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path target(path);
+    const fs::path dir = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    if (fs::is_directory(target, ec)) return "it is a folder";
+    if (!fs::exists(dir, ec)) return "the folder " + dir.string() + " does not exist";
+    if (!fs::is_directory(dir, ec)) return dir.string() + " is not a folder";
+    if (::access(dir.c_str(), W_OK) != 0) return "no permission to write in " + dir.string();
+    if (fs::exists(target, ec) && ::access(path.c_str(), W_OK) != 0)
+        return "no permission to write the file";
+    return std::nullopt;
+}
+
+// An export that failed, with the reason the file system gives.
+std::optional<std::string> ExportOutcome(const ExchangeResult& r, const std::string& path) {
+    std::optional<std::string> failure = Outcome(r, path);
+    if (!failure || r.ok()) return failure;
+    if (const auto why = WhyNotWritable(path)) return *failure + " (" + *why + ")";
+    return failure;
 }
 
 ExchangeResult Import(UnitModel& model, ListKind kind, const std::string& path,
@@ -101,15 +128,15 @@ std::optional<std::string> ExportList(const UnitModel& model, ListKind kind,
     NullProgressBar progress;
     if (kind == ListKind::Alarm) return std::string("the alarm list is not kept in spreadsheets");
     if (kind == ListKind::Special)
-        return Outcome(ExportSpecialList(model.Specials, path, progress), path);
+        return ExportOutcome(ExportSpecialList(model.Specials, path, progress), path);
     if (kind == ListKind::House)
-        return Outcome(ExportHouseList(model.Houses, path, progress), path);
-    return Outcome(ExportPhoneList(model.Phones, path, progress), path);
+        return ExportOutcome(ExportHouseList(model.Houses, path, progress), path);
+    return ExportOutcome(ExportPhoneList(model.Phones, path, progress), path);
 }
 
 std::optional<std::string> ExportCallLog(const CallLog& log, const std::string& path) {
     NullProgressBar progress;
-    return Outcome(ExportLog(log, path, progress), path);
+    return ExportOutcome(ExportLog(log, path, progress), path);
 }
 
 }  // namespace dorvik::cli

@@ -8,11 +8,6 @@ namespace {
 using SteadyClock = std::chrono::steady_clock;
 constexpr auto kPrintEvery = std::chrono::seconds(1);
 
-std::string MinutesSeconds(long long seconds) {
-    const std::string ss = std::to_string(seconds % 60);
-    return std::to_string(seconds / 60) + ":" + (ss.size() < 2 ? "0" : "") + ss;
-}
-
 }  // namespace
 
 void Output::Line(const std::string& text) {
@@ -24,7 +19,19 @@ void Output::Lines(const std::vector<std::string>& lines) {
 }
 
 void Output::Object(const cli::Json& json) {
-    if (json_) out_ << JsonText(json) << '\n' << std::flush;
+    if (!json_) return;
+    FlushResult();
+    heldResult_ = JsonText(json);
+}
+
+void Output::FlushResult() {
+    if (!heldResult_.empty()) out_ << heldResult_ << '\n' << std::flush;
+    heldResult_.clear();
+}
+
+void Output::ReplaceResult(const cli::Json& failure) {
+    heldResult_.clear();
+    Object(failure);
 }
 
 void Output::Error(const std::string& text) {
@@ -52,34 +59,19 @@ void Output::EndProgress() {
     progressOpen_ = false;
 }
 
-ProgressLine::ProgressLine(Output& output, std::string label, int total)
-    : output_(output),
-      label_(std::move(label)),
-      total_(total),
-      start_(SteadyClock::now()),
-      lastPrint_(start_) {}
-
-std::string ProgressLine::Text(int done) const {
-    std::string text =
-        label_ + ": " + std::to_string(done) + "/" + std::to_string(total_) + " slots";
-    if (done <= 0 || done >= total_) return text;
-    const auto elapsed =
-        std::chrono::duration_cast<std::chrono::seconds>(SteadyClock::now() - start_);
-    const long long left = elapsed.count() * (total_ - done) / done;
-    return text + ", " + MinutesSeconds(left) + " left";
-}
-
-void ProgressLine::Update(int done) {
-    if (total_ <= 0 || SteadyClock::now() - lastPrint_ < kPrintEvery) return;
-    lastPrint_ = SteadyClock::now();
-    printed_ = Text(done);
-    output_.Progress(printed_);
-}
-
-void ProgressLine::Finish(int done) {
-    if (total_ <= 0) return;
-    if (Text(done) != printed_) output_.Progress(Text(done));
-    output_.EndProgress();
+void ProgressLine::SetText(const std::string& text) {
+    if (!output_) return;
+    if (text.empty()) {
+        if (printed_) output_->EndProgress();
+        printed_ = false;
+        return;
+    }
+    const auto now = SteadyClock::now();
+    if (printed_ && now - lastPrint_ < kPrintEvery) return;
+    lastPrint_ = now;
+    printed_ = true;
+    const std::string& label = output_->ProgressLabel();
+    output_->Progress(label.empty() ? text : label + ": " + text);
 }
 
 }  // namespace dorvik::cli

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/json.h"
+#include "platform/progress_bar.h"
 
 namespace dorvik::cli {
 
@@ -28,8 +29,13 @@ public:
     // A result line (UTF-8) in human-readable mode.
     void Line(const std::string& text);
     void Lines(const std::vector<std::string>& lines);
-    // A result object in JSON mode.
+    // A result object in JSON mode. It is held until the next result or
+    // FlushResult, so that a failure found after it (the project cannot be
+    // saved) can take its place.
     void Object(const cli::Json& json);
+    void FlushResult();
+    // The held result becomes this failure object.
+    void ReplaceResult(const cli::Json& failure);
     // "dorvik-cli: text" on standard error.
     void Error(const std::string& text);
     // A note on standard error, hidden by --quiet.
@@ -38,6 +44,9 @@ public:
     void Progress(const std::string& text);
     // Ends the progress line on a terminal.
     void EndProgress();
+    // The command whose progress is printed.
+    void SetProgressLabel(std::string label) { progressLabel_ = std::move(label); }
+    const std::string& ProgressLabel() const { return progressLabel_; }
 
 private:
     std::ostream& out_;
@@ -45,24 +54,26 @@ private:
     bool json_ = false;
     bool quiet_ = false;
     bool progressOpen_ = false;
+    std::string progressLabel_;
+    std::string heldResult_;
 };
 
-// Progress of a long run: slots done of the total and the time left,
-// printed at most once a second.
-class ProgressLine {
+// The progress of a run as the status bar shows it ("n of m", the time
+// left), printed on standard error after the command's name, at most once
+// a second.
+class ProgressLine : public ProgressBar {
 public:
-    ProgressLine(Output& output, std::string label, int total);
-    void Update(int done);
-    void Finish(int done);
+    void SetOutput(Output* output) { output_ = output; }
+
+    void Show(int, int) override {}
+    void SetPos(int) override {}
+    void Hide() override {}
+    void SetText(const std::string& text) override;
 
 private:
-    std::string Text(int done) const;
-
-    Output& output_;
-    std::string label_;
-    int total_;
-    std::chrono::steady_clock::time_point start_, lastPrint_;
-    std::string printed_;
+    Output* output_ = nullptr;
+    std::chrono::steady_clock::time_point lastPrint_;
+    bool printed_ = false;
 };
 
 }  // namespace dorvik::cli

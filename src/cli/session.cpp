@@ -57,11 +57,12 @@ int Interrupts() {
     return interrupts.load();
 }
 
-Session::Session(const Options& options)
+Session::Session(const Options& options, Output* output)
     : options_(options),
       boxes_(options.yes  ? QuestionPolicy::Yes
              : options.no ? QuestionPolicy::No
                           : QuestionPolicy::Refuse) {
+    progress_.SetOutput(output);
     FrameSeams seams{loop_, loop_, boxes_, files_, progress_, indicator_, status_, clock_};
     frame_ = std::make_unique<CMainFrame>(seams, options.settingsPath);
     frame_->SetSettingsWritable(false);

@@ -12,6 +12,7 @@
 
 #include "cli/console_seams.h"
 #include "cli/options.h"
+#include "cli/output.h"
 #include "loop/event_loop.h"
 #include "pages/main_frame.h"
 #include "platform/clock.h"
@@ -37,10 +38,12 @@ public:
     // The lines of a read-all come back to back: a second without a byte
     // ends it.
     static constexpr int kReadQuietMs = 1000;
+    // After Ctrl-C, how long a silent unit may keep the slot on its way.
+    static constexpr int kStopGraceMs = 1000;
 
     // Reads the settings file (never written unless asked) and applies the
     // connection options over it.
-    explicit Session(const Options& options);
+    explicit Session(const Options& options, Output* output = nullptr);
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -88,7 +91,7 @@ private:
     EventLoop loop_;
     ConsoleMessageBox boxes_;
     NullFileChooser files_;
-    NullProgressBar progress_;
+    ProgressLine progress_;
     NullIndicator indicator_;
     NullStatusPane status_;
     SystemClock clock_;

@@ -32,30 +32,31 @@ struct UploadCount {
     int Sent() const { return pendingAtStart - Left(); }
 };
 
-// On the cable one press sends every Pending slot; the first Ctrl-C ends
-// the run after the slot on its way, a second one at once.
-WaitEnd UploadOnCable(Session& s, ListPageBase& page, const std::function<void()>& tick) {
+// On the cable one press sends every Pending slot. The first Ctrl-C ends
+// the run after the slot on its way, or at once when the unit stays silent
+// for a moment; a second one ends it at once.
+WaitEnd UploadOnCable(Session& s, ListPageBase& page) {
     page.OnDownloadAll();
     const auto ended = [&] { return !page.Uploading(); };
-    WaitEnd end = s.Wait(ended, tick);
+    WaitEnd end = s.Wait(ended);
     if (end != WaitEnd::Interrupted) return end;
-    page.StopUploadAfterSlot();
-    end = s.Wait(ended, tick);
+    page.StopRunAfterSlot();
+    end = s.Wait([&] { return ended() || s.QuietFor(Session::kStopGraceMs); });
     return end == WaitEnd::Done ? WaitEnd::Interrupted : end;
 }
 
 // In modem mode one press sends one slot: press until nothing is sent.
-WaitEnd UploadByModem(Session& s, ListPageBase& page, const std::function<void()>& tick,
-                      const UploadCount& count) {
+WaitEnd UploadByModem(Session& s, ListPageBase& page, const UploadCount& count) {
     const int presses = Interrupts();
+    s.Frame().Engine().Meter().Begin(count.pendingAtStart);
     for (;;) {
         if (Interrupts() > presses) return WaitEnd::Interrupted;
         page.OnDownloadAll();
         if (page.CommandsEnabled()) return WaitEnd::Done;
         const int row = page.CurrentRow();
         const auto answered = [&] { return page.CommandsEnabled(); };
-        WaitEnd end = s.Wait(answered, tick);
-        if (end == WaitEnd::Interrupted) end = s.Wait(answered, tick);
+        WaitEnd end = s.Wait(answered);
+        if (end == WaitEnd::Interrupted) end = s.Wait(answered);
         if (end != WaitEnd::Done) return end;
         if (SlotStatus(count.model, count.kind, row) == RowStatus::Pending) return WaitEnd::Stalled;
     }
@@ -102,19 +103,73 @@ std::optional<std::string> CheckUploadInput(CommandContext& c, ListKind kind,
 int Upload(CommandContext& c, Session& s, ListKind kind) {
     UnitModel& model = s.Frame().Model();
     const UploadCount count{model, kind, CountRows(model, kind, RowStatus::Pending)};
-    ProgressLine progress(c.out, std::string("upload ") + ListName(kind), count.pendingAtStart);
-    const auto tick = [&] { progress.Update(count.Sent()); };
     ListPageBase& page = PageOf(s.Frame(), kind);
-    const WaitEnd end = s.Frame().Engine().ModemMode() ? UploadByModem(s, page, tick, count)
-                                                       : UploadOnCable(s, page, tick);
-    progress.Finish(count.Sent());
-    if (end != WaitEnd::Done)
-        return c.WaitFailure(end, "the unit stopped confirming slots; " +
-                                      std::to_string(count.Left()) + " left Pending");
-    return UploadResult(c, kind, count);
+    const WaitEnd end = s.Frame().Engine().ModemMode() ? UploadByModem(s, page, count)
+                                                       : UploadOnCable(s, page);
+    s.Frame().Engine().Meter().End();
+    if (end == WaitEnd::Done) return UploadResult(c, kind, count);
+    const std::string left = std::to_string(count.Left()) + " slots left Pending";
+    if (end == WaitEnd::Interrupted) return c.Failure("interrupted", kExitInterrupted, left);
+    return c.Failure(end == WaitEnd::Stalled ? "the unit stopped confirming slots"
+                                             : "the unit did not answer",
+                     kExitFailed, left);
+}
+
+// --- Delete ---------------------------------------------------------------------
+
+// The row an index (a label such as "S001" for the special list) names, or
+// the message that refuses it.
+RowCheck SlotOfIndex(const UnitModel& model, ListKind kind, const std::string& index) {
+    if (kind != ListKind::Special)
+        return ReadIndexField(index, ListSize(model, kind), EmptyIndex::Zero);
+    const LabelCheck label = ReadLabelField(index, model.Specials);
+    if (label.error) return {-1, label.error};
+    if (!label.section) return {-1, "the label names no slot (S, P or Q and a number)"};
+    return {label.row, nullptr};
+}
+
+void MarkInUnit(UnitModel& model, ListKind kind, int row) {
+    switch (kind) {
+        case ListKind::Phones: return model.Phones.SetRowStatus(row, RowStatus::InUnit);
+        case ListKind::Special: return model.Specials.SetRowStatus(row, RowStatus::InUnit);
+        case ListKind::Alarm: return model.Alarms.SetRowStatus(row, RowStatus::InUnit);
+        case ListKind::House: return model.Houses.SetRowStatus(row, RowStatus::InUnit);
+    }
+}
+
+// The page's Delete on the slot. A slot the PC holds nothing of may still be
+// held by the unit: it is taken as the unit's, so that it is erased there.
+void DeleteSlot(CMainFrame& frame, ListKind kind, const std::string& index, int row) {
+    if (SlotStatus(frame.Model(), kind, row) == RowStatus::Empty)
+        MarkInUnit(frame.Model(), kind, row);
+    switch (kind) {
+        case ListKind::Special: frame.Special().Form().Index = index; return frame.Special().OnDelete();
+        case ListKind::House: frame.House().Form().Index = index; return frame.House().OnDelete();
+        case ListKind::Alarm: frame.Alarm().Form().Index = index; return frame.Alarm().OnDelete();
+        case ListKind::Phones: frame.Phone().Form().Index = index; return frame.Phone().OnDelete();
+    }
 }
 
 }  // namespace
+
+int RunDelete(CommandContext& c) {
+    int status = kExitUsage;
+    const std::optional<ListKind> kind = ListArgument(c, &status);
+    if (!kind) return status;
+    const std::vector<std::string> indexes(c.options.words.begin() + 2, c.options.words.end());
+    if (indexes.empty()) return c.Usage("delete: give the indexes of the slots to erase");
+    SessionProblem problem;
+    Session* s = c.sessions.Connected(&problem);
+    if (!s) return c.Failure(problem);
+    // The unit's house count has set the list's size: the indexes are checked now.
+    CMainFrame& frame = s->Frame();
+    for (const std::string& index : indexes)
+        if (const RowCheck check = SlotOfIndex(frame.Model(), *kind, index); check.error)
+            return c.Usage(index + ": " + check.error);
+    for (const std::string& index : indexes)
+        DeleteSlot(frame, *kind, index, SlotOfIndex(frame.Model(), *kind, index).row);
+    return Upload(c, *s, *kind);
+}
 
 int RunConnect(CommandContext& c) {
     if (c.options.words.size() > 1) return c.Usage("connect takes no arguments");
@@ -168,7 +223,9 @@ int RunRead(CommandContext& c) {
     if (page.CommandsEnabled()) return c.Refused(*s);
     // The read-all ends when a tick finds the line quiet; lines may follow.
     const auto read = [&] { return page.CommandsEnabled() && s->QuietFor(Session::kReadQuietMs); };
-    if (const WaitEnd end = s->Wait(read); end != WaitEnd::Done) return c.WaitFailure(end);
+    const WaitEnd end = s->Wait(read);
+    s->Frame().Engine().Meter().End();
+    if (end != WaitEnd::Done) return c.WaitFailure(end);
     const UnitModel& model = s->Frame().Model();
     c.out.Lines(ListLines(model, *kind));
     Json json = c.Result();

@@ -58,13 +58,31 @@ std::string OwnText(const xmlNode* element) {
     return text;
 }
 
+// libxml2's own messages name its options and internals; the user is told
+// what is wrong with the file in the tool's own words.
+const char* ReasonOf(int code) {
+    switch (code) {
+        case XML_ERR_DOCUMENT_EMPTY: return "the file is empty";
+        case XML_ERR_DOCUMENT_END: return "text follows the end of the document";
+        case XML_ERR_TAG_NAME_MISMATCH:
+        case XML_ERR_TAG_NOT_FINISHED:
+        case XML_ERR_LTSLASH_REQUIRED: return "an element is not closed";
+        case XML_ERR_INVALID_CHAR:
+        case XML_ERR_INVALID_ENCODING:
+        case XML_ERR_UNKNOWN_ENCODING:
+        case XML_ERR_UNSUPPORTED_ENCODING: return "a character that is not allowed in the file";
+        case XML_ERR_UNDECLARED_ENTITY:
+        case XML_WAR_UNDECLARED_ENTITY: return "an unknown entity (&...;)";
+        case XML_ERR_INTERNAL_ERROR:
+        case XML_ERR_NO_MEMORY: return "the file is too large or too deeply nested for a project";
+        default: return "not a well-formed XML document";
+    }
+}
+
 std::string ParserReason(xmlParserCtxt* context) {
     const xmlError* error = xmlCtxtGetLastError(context);
-    if (error == nullptr || error->message == nullptr) return "not a well-formed XML document";
-    std::string message = error->message;
-    while (!message.empty() && (message.back() == '\n' || message.back() == ' '))
-        message.pop_back();
-    return "line " + std::to_string(error->line) + ": " + message;
+    if (error == nullptr) return ReasonOf(XML_ERR_OK);
+    return "line " + std::to_string(error->line) + ": " + ReasonOf(error->code);
 }
 
 }  // namespace

@@ -26,9 +26,10 @@ public:
     void OnDownloadAll();
     // Reads the unit's whole list.
     void OnGetFromUnit();
-    // Ends the running upload after the slot on its way (Ctrl-C of the
-    // command-line tool); the later slots stay Pending.
-    void StopUploadAfterSlot() { run_.StopAfterSlot(); }
+    // Ends the running upload after the slot on its way (Stop, Ctrl-C of
+    // the command-line tool); the later slots stay Pending.
+    void StopRunAfterSlot() override { run_.StopAfterSlot(); }
+    void EndRun() override { run_.Abort(); }
     // An upload is running (on the serial link; a modem upload is one
     // command per press).
     bool Uploading() const { return run_.Active(); }

@@ -148,6 +148,9 @@ bool CMainFrame::OpenProject(const std::string& path) {
 }
 
 bool CMainFrame::SaveProjectTo(const std::string& path) {
+    // The password in use now: typed in the connection dialog, given on the
+    // command line or confirmed by the unit since the start.
+    model_.UnitPassword = engine_.Password();
     msic_.CollectSettings();
     multi_.CollectSettings();
     ProjectResult r = SaveProject(model_, path);
@@ -204,6 +207,11 @@ ExchangeResult CMainFrame::OnImportFromExcel(SheetList list) {
 }
 
 ExchangeResult CMainFrame::OnExportLog() { return Exchange().ExportLog(model_.Log); }
+
+bool CMainFrame::RunActive() const {
+    return lists_.phone.Uploading() || lists_.special.Uploading() || lists_.alarm.Uploading() ||
+           lists_.house.Uploading() || engine_.ReadAllRunning();
+}
 
 // --- Unsaved changes ---
 

@@ -120,6 +120,10 @@ public:
 
     // --- Link ---
     void OnConnect() { engine_.OnConnectCommand(); }
+    // Stop: an upload ends after the slot on its way, a read-all at once.
+    void OnStop() { engine_.StopRuns(); }
+    // An upload or a read-all is running.
+    bool RunActive() const;
 
     UnitModel& Model() { return model_; }
     ConnectionEngine& Engine() { return engine_; }

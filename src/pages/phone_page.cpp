@@ -15,14 +15,11 @@ int CPhone::FindName(std::string_view name) const { return phones_.FindName(name
 
 Request CPhone::ReadAllRequest() const { return ReadPhoneList(Password()); }
 
-// A slot without a number is erased in the unit: the run's first erasure
-// sends "0000", every later one "00000000000".
+// A slot without a number is erased in the unit: the slot the press finds
+// sends "0000", the slots the confirmations send after it "00000000000".
 std::vector<Request> CPhone::SlotRequests(int row, RunState& run) const {
     std::string_view number = Slot(row).Number;
-    if (number.empty()) {
-        number = run.erasureSent ? kNoNumber : kErasedNumber;
-        run.erasureSent = true;
-    }
+    if (number.empty()) number = run.slotsSent == 0 ? kErasedNumber : kNoNumber;
     return {WritePhoneSlot(Password(), row + 1, number)};
 }
 

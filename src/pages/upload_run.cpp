@@ -12,6 +12,7 @@ void UploadRun::Start() {
     stopRequested_ = false;
     active_ = !engine_.ModemMode();
     if (ResumeLeftover()) return;
+    if (active_) engine_.Meter().Begin(CountPending());
     const int row = FindPending(0);
     if (row < 0) {
         Finish();
@@ -43,9 +44,16 @@ int UploadRun::FindPending(int from) const {
     return -1;
 }
 
+int UploadRun::CountPending() const {
+    int n = 0;
+    for (int row = FindPending(0); row >= 0; row = FindPending(row + 1)) ++n;
+    return n;
+}
+
 // Sends the slot's first command and keeps the others for the next steps.
 void UploadRun::SendSlot(int row) {
     current_ = row;
+    engine_.Meter().Step();
     engine_.Progress().SetPos(row);
     std::vector<Request> requests = slots_.SlotRequests(row, state_);
     ++state_.slotsSent;
@@ -97,9 +105,15 @@ bool UploadRun::LeftoverStillDue() const {
                       [](const Request& a, const Request& b) { return a.frame == b.frame; });
 }
 
+void UploadRun::Abort() {
+    active_ = false;
+    stopRequested_ = false;
+}
+
 void UploadRun::Finish() {
     active_ = false;
     stopRequested_ = false;
+    engine_.Meter().End();
     engine_.Progress().Hide();
     engine_.EnableAllPages(true);
 }

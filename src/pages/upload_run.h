@@ -16,7 +16,6 @@ namespace dorvik {
 // What the current run has sent so far; a page may keep notes in it.
 struct RunState {
     int slotsSent = 0;
-    bool erasureSent = false;
 };
 
 // What a list page supplies to an upload run.
@@ -47,12 +46,16 @@ public:
     // Ends the run once the slot on its way is confirmed with all of its
     // commands; the slots after it stay Pending.
     void StopAfterSlot() { stopRequested_ = active_; }
+    // The link closed: the run ends now. Commands left of a slot stay for
+    // the next run, which sends that slot again.
+    void Abort();
     bool Active() const { return active_; }
     // The slot the run sent last; -1 before the first.
     int CurrentRow() const { return current_; }
 
 private:
     int FindPending(int from) const;
+    int CountPending() const;
     void SendSlot(int row);
     void SendFollowUp();
     bool ResumeLeftover();

@@ -1,5 +1,6 @@
 #pragma once
 // The progress bar of the status bar.
+#include <string>
 
 namespace dorvik {
 
@@ -9,6 +10,9 @@ public:
     virtual void Show(int minimum, int maximum) = 0;
     virtual void SetPos(int pos) = 0;
     virtual void Hide() = 0;
+    // The text beside the bar: how far a run is and the time it has left
+    // (empty: none).
+    virtual void SetText(const std::string& text) { (void)text; }
 };
 
 }  // namespace dorvik

@@ -17,7 +17,8 @@ ConnectionEngine::ConnectionEngine(EngineSeams seams)
       replyTimer_(seams.timers.CreateTimer()),
       readAllTimer_(seams.timers.CreateTimer()),
       blinkTimer_(seams.timers.CreateTimer()),
-      flashTimer_(seams.timers.CreateTimer()) {}
+      flashTimer_(seams.timers.CreateTimer()),
+      meter_(seams.timers, seams.progress) {}
 
 ConnectionEngine::~ConnectionEngine() = default;
 
@@ -130,6 +131,7 @@ void ConnectionEngine::StartLink(const std::string& unitId, bool on) {
 void ConnectionEngine::SetConnected(bool on) {
     ++linkGeneration_;
     if (!on) {
+        EndSupervision();
         EnableAllPages(false);
         StopOpenDriver();
         SetIndicator(LedState::Off);
@@ -148,6 +150,17 @@ void ConnectionEngine::SetConnected(bool on) {
     const Request r = HousesQuery(params_.password);
     seams_.serial.Send(WithLineEnd(r), r.code, r.ack);
     StartReplyTimer();
+}
+
+// A closed link answers nothing: its timers stop, so that no resend and no
+// failure follows a disconnect, and its runs end with their slots as they are.
+void ConnectionEngine::EndSupervision() {
+    replyTimer_->Stop();
+    readAllTimer_->Stop();
+    retryCount_ = 0;
+    ForEachPage([](TabPage& p) { p.EndRun(); });
+    meter_.End();
+    seams_.progress.Hide();
 }
 
 void ConnectionEngine::StopOpenDriver() {
@@ -175,6 +188,7 @@ void ConnectionEngine::SetBusy(bool busy) {
 
 void ConnectionEngine::SendRequest(const std::string& frame, int requestCode,
                                    const std::string& ack) {
+    dropReplies_ = false;
     if (modemRoute_) {
         if (seams_.modem) seams_.modem->SendUnitCommand(frame, requestCode, ack);
         return;
@@ -199,12 +213,28 @@ void ConnectionEngine::BeginReadAll() {
     retryCount_ = 0;
     SetIndicator(LedState::Busy);
     readAllTimer_->Start(kReadAllMs, true, [this] { OnReadAllTick(); });
+    meter_.Begin(0);
 }
 
+// The read counts as ended here, but its lines may go on arriving: the
+// meter goes on counting them until they stop.
 void ConnectionEngine::EndReadAll() {
     readAllTimer_->Stop();
     EnableAllPages(true);
     seams_.progress.Hide();
+}
+
+void ConnectionEngine::StopRuns() {
+    ForEachPage([](TabPage& p) { p.StopRunAfterSlot(); });
+    // A read ends at once, and so does a command the unit let a tick pass
+    // without answering: a silent unit is not waited for.
+    const bool reading = ReadAllRunning();
+    if (!reading && retryCount_ == 0) return;
+    dropReplies_ = reading;
+    receiveLine_.clear();
+    EndSupervision();
+    EnableAllPages(true);
+    SetIndicator(LedState::Idle);
 }
 
 bool ConnectionEngine::ResendSilent() {
@@ -260,7 +290,8 @@ void ConnectionEngine::OnSerialByte(unsigned char byte, int port) {
     retryCount_ = 0;
     if (port != params_.port.port) return;
     int code = seams_.serial.RequestCode();
-    if (code < 1 || code > 39 || !sink_ || !sink_->Collects(code)) return;
+    if (dropReplies_ || code < 1 || code > 39 || !sink_ || !sink_->Collects(code)) return;
+    if (byte == '\n' && meter_.CountsLines()) meter_.Step();
     sink_->OnByte(code, byte, receiveLine_);
     ShowReceived(receiveLine_);
 }

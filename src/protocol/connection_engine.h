@@ -15,6 +15,7 @@
 #include "protocol/link_params.h"
 #include "protocol/modem_link.h"
 #include "protocol/page_ops.h"
+#include "protocol/run_meter.h"
 #include "protocol/serial_reply_sink.h"
 
 namespace dorvik {
@@ -67,6 +68,12 @@ public:
     void StartReplyTimer();
     void BeginReadAll();
     void EndReadAll();
+    // Stop: an upload ends after the slot on its way (at once when the unit
+    // is silent), a read-all at once (lines still on their way are not
+    // taken). Nothing counts as failed.
+    void StopRuns();
+    // A read-all is supervised, or its lines are still arriving.
+    bool ReadAllRunning() const { return readAllTimer_->IsActive() || meter_.CountsLines(); }
     void SetIndicator(LedState state);
     // Every page's Receive box.
     void ShowReceived(const std::string& text);
@@ -101,12 +108,15 @@ public:
     MessageBox& Messages() { return seams_.messages; }
     SerialDevice& Serial() { return seams_.serial; }
     TimerFactory& Timers() { return seams_.timers; }
+    // "n of m" and the time left of the running upload or read-all.
+    RunMeter& Meter() { return meter_; }
 
 private:
     bool CheckConnectParams();
     void ConnectSerial();
     void ConnectModem();
     void StopOpenDriver();
+    void EndSupervision();
     void OnReplyTick();
     void OnReadAllTick();
     bool ResendSilent();
@@ -120,12 +130,15 @@ private:
     SerialReplySink* sink_ = nullptr;
     std::array<TabPage*, kPageRoleCount> pages_{};
     std::unique_ptr<Timer> replyTimer_, readAllTimer_, blinkTimer_, flashTimer_;
+    RunMeter meter_;
 
     bool connected_ = false;
     bool linkActive_ = false;
     bool replySeen_ = false;
     bool firstLineSeen_ = false;
     bool modemRoute_ = false;
+    // A stopped read-all: its remaining lines are dropped until the next command.
+    bool dropReplies_ = false;
     int retryCount_ = 0;
     int linkGeneration_ = 0;
     int activeSettingsPage_ = 1;

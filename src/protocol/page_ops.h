@@ -17,6 +17,10 @@ public:
     virtual void SetReceiveText(const std::string& text) = 0;
     virtual void SetMessageText(const std::string& text) = 0;
     virtual void ShowModemControls(bool on) = 0;
+    // Stop: a running upload ends after the slot on its way.
+    virtual void StopRunAfterSlot() {}
+    // The link closed: a running upload ends now; its unsent slots stay Pending.
+    virtual void EndRun() {}
 };
 
 // A page that owns a slot list and uploads it slot by slot.

@@ -3,6 +3,7 @@
 // run, and the window closes cleanly while the unit is still talking.
 #include "app/demo_mode.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -47,6 +48,7 @@ private slots:
     void demoUsesItsOwnFoldersAndSaysSo();
     void connectsAndUploadsFromThePhoneTab();
     void closesWhileTheUnitIsStillSending();
+    void stopAndDisconnectEndARunWithoutABox();
 
 private:
     bool Connect();
@@ -154,6 +156,32 @@ void DemoModeTest::closesWhileTheUnitIsStillSending() {
     // The log is still arriving: the monitoring thread waits for this thread.
     window_.reset();
     QVERIFY(QFile::exists(demo_->Folder() + QStringLiteral("/DORVIK.ini")));
+}
+
+// Stop (Esc) ends the upload after the slot on its way, with "n of m"
+// shown meanwhile; a disconnect ends the next run at once, without a box.
+void DemoModeTest::stopAndDisconnectEndARunWithoutABox() {
+    QVERIFY(Connect());
+    auto* phone = static_cast<NumberPageWidget*>(window_->Pages()[0]);
+    for (int slot = 101; slot <= 108; ++slot)
+        SetSlot(phone, QString::number(slot), QStringLiteral("55501%1").arg(slot));
+    QAction* stop = window_->Action(Command::Stop);
+    QCOMPARE(stop->shortcut(), QKeySequence(Qt::Key_Escape));
+    CMainFrame& frame = window_->Frame();
+    QLabel* runText = window_->Status()->RunText();
+    Button(phone, QStringLiteral("Download All Phones"))->click();
+    QVERIFY(QTest::qWaitFor([&] { return runText->text().startsWith("2 of 8"); }, kLimitMs));
+    window_->RefreshPages();
+    stop->trigger();
+    QVERIFY(QTest::qWaitFor([&] { return !frame.RunActive(); }, kLimitMs));
+    QCOMPARE(frame.Model().Phones.Status(107), RowStatus::Pending);
+    QVERIFY(runText->isHidden());
+
+    Button(phone, QStringLiteral("Download All Phones"))->click();
+    boxes_.Script(MsgAnswer::Yes);
+    window_->Action(Command::Connect)->trigger();
+    QVERIFY(!frame.RunActive() && !window_->Status()->ProgressShown() && runText->isHidden());
+    QCOMPARE(boxes_.Texts(), std::vector<std::string>{"Disconnected from unit?"});
 }
 
 QTEST_MAIN(DemoModeTest)

@@ -136,7 +136,7 @@ void MainWindowTest::toolbarsKeepTheirOrderTipsAndPrompts() {
     const QList<QAction*> main = window->MainToolBar()->actions();
     QCOMPARE(Texts(main, true),
              QStringList({" Setting or Log", "Open", "Save", "Save As", "", "Communciation", "",
-                          "Connect/Disconnect", "", "Language"}));
+                          "Connect/Disconnect", "Stop", "", "Language"}));
     QStringList prompts;
     for (QAction* a : main) {
         if (a->isSeparator()) continue;
@@ -146,7 +146,8 @@ void MainWindowTest::toolbarsKeepTheirOrderTipsAndPrompts() {
     QCOMPARE(prompts,
              QStringList({"Choose Setting or Log", "Open an existing *.gto",
                           "Save the active document ", "Save the active document with a new name",
-                          "Set serial port param", "Connect/Disconnect to Unit", "Set Language"}));
+                          "Set serial port param", "Connect/Disconnect to Unit",
+                          "Stop the running upload or read", "Set Language"}));
     for (QToolBar* bar : {window->MainToolBar(), window->ViewToolBar()}) {
         QVERIFY(bar->isMovable());
         QCOMPARE(bar->allowedAreas(), Qt::AllToolBarAreas);

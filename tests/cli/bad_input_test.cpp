@@ -35,6 +35,9 @@ void ExpectRefused(const CliResult& r, const Case& c) {
 TEST_F(CliBadInput, UsageMistakesAndUnusableFilesExitWithTwo) {
     const std::string garbage = WriteFile("notes.gto", "these are my notes, not a project");
     const std::string plain = WriteFile("plain-file", "");
+    std::string nested;
+    for (int depth = 0; depth < 300; ++depth) nested = "<a>" + nested + "</a>";
+    const std::string deep = WriteFile("deep.gto", nested);
     const std::vector<std::string> link = {"--password", "482915", "--unit-id", "1"};
     const auto withLink = [&](std::vector<std::string> args) {
         args.insert(args.begin(), link.begin(), link.end());
@@ -53,6 +56,7 @@ TEST_F(CliBadInput, UsageMistakesAndUnusableFilesExitWithTwo) {
         {withLink({"--device", dir.File("no-such-tty"), "connect"}), "no device"},
         {withLink({"--device", plain, "connect"}), "is not a terminal"},
         {{"project", "show", garbage}, "is not a project file"},
+        {{"project", "show", deep}, "line 1: the file is too large or too deeply nested"},
         {withLink({"--project", garbage, "--device", plain, "connect"}), "is not a project file"},
         {{"pdu", "encode", "--to", "12ab", "hello"}, "cannot encode"},
         {{"pdu", "decode", "07917283zz"}, "not an SMS-DELIVER PDU"},

@@ -16,7 +16,7 @@ TEST(CoreHooks, AStoppedUploadFinishesTheSlotOnItsWayAndLeavesTheRestPending) {
     houses.SetEntry("00102", "3", "", RowStatus::Pending, 1);
     CHouse& page = rig.pages.house;
     page.OnDownloadAll();
-    page.StopUploadAfterSlot();
+    page.StopRunAfterSlot();
     rig.Confirm();
     rig.Pause();
     EXPECT_TRUE(page.Uploading()) << "dial 2 of the slot is still to send";

@@ -311,5 +311,58 @@ TEST_F(ListPagesE2e, AHangUpBetweenTheDialsOfAHouseSendsThatHouseWholeNextTime) 
     EXPECT_EQ(JournalledDials(), expected);
 }
 
+// Only the slot the press finds would be erased with "0000"; the slots sent
+// after a confirmation are erased with eleven zeros.
+TEST_F(ListPagesE2e, ANumberAndTwoErasuresAreSentByteForByte) {
+    StartUnit({});
+    OpenFrame();
+    ASSERT_TRUE(Connect());
+    PhoneList& phones = F().Model().Phones;
+    ASSERT_TRUE(SetPhone(2, PhoneNumber(2), ""));
+    for (int slot : {4, 6}) {
+        phones.SetEntry(PhoneNumber(slot), "", slot - 1, RowStatus::InUnit);
+        F().Phone().Form().Index = std::to_string(slot);
+        F().Phone().OnDelete();
+    }
+    ClearJournal();
+    ASSERT_TRUE(UploadAll(F().Phone(), phones));
+    EXPECT_EQ(JournalLines(),
+              (std::vector<std::string>{"#PWD482915#WHL0002=" + PhoneNumber(2),
+                                        "#PWD482915#WHL0004=00000000000",
+                                        "#PWD482915#WHL0006=00000000000"}));
+    EXPECT_EQ(CountStatus(phones, RowStatus::InUnit), 3);
+}
+
+// A disconnect while the unit is silent, during an upload or a read, shows
+// nothing more and sends nothing again.
+TEST_F(ListPagesE2e, ADisconnectWhileTheUnitIsSilentEndsTheRunQuietly) {
+    for (const bool reading : {false, true}) {
+        // The house count and, when uploading, the first slot are answered.
+        StartUnit({"--silent-after", reading ? "1" : "2"});
+        OpenFrame();
+        ASSERT_TRUE(Connect());
+        for (int slot = 1; slot <= 3; ++slot) ASSERT_TRUE(SetPhone(slot, PhoneNumber(slot), ""));
+        ClearJournal();
+        if (reading) {
+            F().Phone().OnGetFromUnit();
+        } else {
+            F().Phone().OnDownloadAll();
+            ASSERT_TRUE(RunUntil([&] { return !JournalWith("#WHL0002").empty(); }));
+        }
+        Rig().boxes.Script(MsgAnswer::Yes);
+        EXPECT_EQ(PressForBox([&] { F().OnConnect(); }), "Disconnected from unit?");
+        const std::size_t boxes = BoxTexts().size();
+        // Twice the time the supervision takes to give up.
+        Rig().loop.RunFor(std::chrono::milliseconds(2 * ConnectionEngine::kMaxSilentTicks *
+                                                    ConnectionEngine::kSerialReplyMs /
+                                                    FrameRig::kTimerFactor));
+        EXPECT_EQ(BoxTexts().size(), boxes) << "no failure follows a disconnect";
+        EXPECT_EQ(JournalLines().size(), reading ? 1u : 2u) << "nothing is sent again";
+        EXPECT_FALSE(Rig().progress.visible);
+        EXPECT_FALSE(F().RunActive());
+        EXPECT_EQ(CountStatus(F().Model().Phones, RowStatus::Pending), reading ? 3 : 2);
+    }
+}
+
 }  // namespace
 }  // namespace dorvik::test

@@ -74,7 +74,9 @@ public:
     void Show(int minimum, int maximum) override;
     void SetPos(int pos) override { pos_ = pos; positions.push_back(pos); }
     void Hide() override { visible = false; ++hides; }
+    void SetText(const std::string& t) override { text = t; }
     bool visible = false;
+    std::string text;
     int minimum = 0, maximum = 0, pos_ = 0, hides = 0;
     std::vector<int> positions;
 };

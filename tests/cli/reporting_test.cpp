@@ -1,0 +1,86 @@
+// dorvik-cli as scripts use it: deleting slots, the password a project
+// keeps, failures as JSON objects with their exit status, progress on
+// standard error, and Ctrl-C while the unit is silent.
+#include <fstream>
+#include <thread>
+
+#include "cli_fixture.h"
+#include "model/project_file.h"
+
+namespace dorvik::test {
+namespace {
+
+using CliReporting = CliFixture;
+using Strings = std::vector<std::string>;
+
+Strings LinesWith(const std::string& path, const std::string& part) {
+    std::ifstream in(path);
+    Strings lines;
+    for (std::string line; std::getline(in, line);)
+        if (line.find(part) != std::string::npos) lines.push_back(line);
+    return lines;
+}
+
+TEST_F(CliReporting, DeleteErasesTheSlotsInTheUnit) {
+    const std::string journal = dir.File("journal");
+    StartUnit({"--journal", journal});
+    const std::string project = PhoneProject("unit.gto", 5);
+    ASSERT_EQ(Cli({"--project", project, "upload", "phones"}).status, 0);
+    std::ofstream(journal, std::ios::trunc);
+    ASSERT_EQ(Cli({"--project", project, "delete", "phones", "2", "4"}).status, 0);
+    ASSERT_EQ(Cli({"delete", "phones", "5"}).status, 0) << "a slot the PC knows nothing of";
+    EXPECT_EQ(LinesWith(journal, "#WHL"),
+              (Strings{"#PWD482915#WHL0002=0000", "#PWD482915#WHL0004=00000000000",
+                       "#PWD482915#WHL0005=0000"}));
+    EXPECT_EQ(Json(Cli({"--json", "read", "phones"})).Find("slots")->items.size(), 2u);
+    EXPECT_EQ(Cli({"delete", "special", "X001"}).status, 2);
+}
+
+TEST_F(CliReporting, TheProjectKeepsThePasswordGivenOnTheCommandLine) {
+    StartUnit({"--password", "1234"});
+    const std::string project = dir.File("P.gto");
+    ASSERT_EQ(CliBare({"--device", unit->Device(), "--unit-id", "1", "--password", "1234",
+                       "--project", project, "connect"})
+                  .status,
+              0);
+    EXPECT_EQ(LinesWith(project, "<UnitPassword>1234</UnitPassword>").size(), 2u);
+}
+
+TEST_F(CliReporting, FailuresAreJsonObjectsWithTheirExitStatus) {
+    StartUnit({"--houses", "10"});
+    UnitModel model;
+    model.Phones.SetEntry(PhoneNumber(50), "", 49, RowStatus::Pending);
+    const std::string big = dir.File("big.gto");
+    ASSERT_TRUE(SaveProject(model, big).ok);
+    const CliResult unsaved = Cli({"--json", "--project", big, "upload", "phones"});
+    EXPECT_EQ(unsaved.status, 1);
+    Json(unsaved);  // one object, and nothing else
+    EXPECT_NE(unsaved.out.find("\"ok\":false"), std::string::npos) << unsaved.out;
+
+    const std::string json = dir.File("big.json"), nowhere = WriteFile("plain", "") + "/out";
+    ASSERT_EQ(CliBare({"project", "convert", big, json}).status, 0);
+    EXPECT_EQ(CliBare({"project", "convert", json, nowhere + ".gto"}).status, 1);
+    const CliResult exported = CliBare({"export", "phones", big, nowhere + ".xls"});
+    EXPECT_EQ(exported.status, 1);
+    EXPECT_NE(exported.err.find("is not a folder"), std::string::npos) << exported.err;
+}
+
+TEST_F(CliReporting, ProgressOnStandardErrorAndCtrlCWhileTheUnitIsSilent) {
+    const std::string journal = dir.File("journal");
+    // The house count and two slots are answered; then the unit falls silent.
+    StartUnit({"--journal", journal, "--silent-after", "3"});
+    CliProcess run({"--device", unit->Device(), "--password", kPassword, "--unit-id", "1",
+                    "--project", PhoneProject("unit.gto", 10), "upload", "phones"},
+                   dir.File("cfg"), dir.path());
+    // A generous limit only keeps a broken run from hanging the test.
+    for (int wait = 0; wait < 2000 && LinesWith(journal, "#WHL0003").empty(); ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    run.Interrupt();
+    const CliResult stopped = run.Wait();
+    EXPECT_EQ(stopped.status, 130) << "stopped before the supervision gave up\n" << stopped.err;
+    EXPECT_NE(stopped.err.find("upload phones: 1 of 10\n"), std::string::npos) << stopped.err;
+    EXPECT_NE(stopped.err.find("8 slots left Pending"), std::string::npos) << stopped.err;
+}
+
+}  // namespace
+}  // namespace dorvik::test
