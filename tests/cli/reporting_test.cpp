@@ -32,7 +32,7 @@ TEST_F(CliReporting, DeleteErasesTheSlotsInTheUnit) {
     EXPECT_EQ(LinesWith(journal, "#WHL"),
               (Strings{"#PWD482915#WHL0002=0000", "#PWD482915#WHL0004=00000000000",
                        "#PWD482915#WHL0005=0000"}));
-    EXPECT_EQ(Json(Cli({"--json", "read", "phones"})).Find("slots")->items.size(), 2u);
+    EXPECT_EQ(cli::JsonMember(Json(Cli({"--json", "read", "phones"})), "slots")->size(), 2u);
     EXPECT_EQ(Cli({"delete", "special", "X001"}).status, 2);
 }
 
