@@ -9,6 +9,7 @@
 #include "platform/null_seams.h"
 #include "sheet/list_exchange.h"
 #include "sheet/sheet_chooser.h"
+#include "sheet/sheet_kind.h"
 #include "sheet/workbook_table.h"
 
 namespace dorvik::cli {
@@ -30,6 +31,12 @@ private:
 const char* SheetOf(ListKind kind) {
     if (kind == ListKind::Special) return kSpecialSheet;
     return kind == ListKind::House ? kHouseSheet : kPhoneSheet;
+}
+
+// A file of a kind the tool does not write or read is refused before anything else.
+std::optional<std::string> UnknownKind(const std::string& path) {
+    if (KindOfPath(path) != SheetKind::Unknown) return std::nullopt;
+    return path + ": " + UnsupportedKindMessage(path);
 }
 
 std::optional<std::string> Outcome(const ExchangeResult& r, const std::string& path) {
@@ -78,6 +85,7 @@ std::optional<std::string> LoadListSource(UnitModel& model, ListKind kind, const
 std::optional<std::string> ImportList(UnitModel& model, ListKind kind, const std::string& path,
                                       const std::string& sheet, MessageBox& box) {
     if (kind == ListKind::Alarm) return std::string("the alarm list is not kept in spreadsheets");
+    if (auto why = UnknownKind(path)) return why;
     std::string chosen = sheet;
     if (chosen.empty()) {
         OwnSheetChooser own(SheetOf(kind));
@@ -92,6 +100,7 @@ std::optional<std::string> ExportList(const UnitModel& model, ListKind kind,
                                       const std::string& path) {
     NullProgressBar progress;
     if (kind == ListKind::Alarm) return std::string("the alarm list is not kept in spreadsheets");
+    if (auto why = UnknownKind(path)) return why;
     if (kind == ListKind::Special)
         return Outcome(ExportSpecialList(model.Specials, path, progress), path);
     if (kind == ListKind::House)
@@ -101,6 +110,7 @@ std::optional<std::string> ExportList(const UnitModel& model, ListKind kind,
 
 std::optional<std::string> ExportCallLog(const CallLog& log, const std::string& path) {
     NullProgressBar progress;
+    if (auto why = UnknownKind(path)) return why;
     return Outcome(ExportLog(log, path, progress), path);
 }
 

@@ -1,5 +1,7 @@
 #include "sheet/text_table.h"
 
+#include "sheet/sheet_kind.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -91,7 +93,7 @@ TableRow LegacyRow(std::string_view line, std::string_view sep) {
 
 }  // namespace
 
-bool IsWorkbookPath(const std::string& path) { return EndsWithNoCase(path, ".xls"); }
+bool IsWorkbookPath(const std::string& path) { return IsWorkbookKind(KindOfPath(path)); }
 
 std::string TextSeparator(const std::string& path) {
     return EndsWithNoCase(path, ".txt") || EndsWithNoCase(path, ".tsv") ? "\t" : ",";

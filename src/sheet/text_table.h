@@ -10,7 +10,7 @@
 
 namespace dorvik {
 
-// True when the path ends in ".xls", compared without regard to case.
+// True when the path ends in ".xls", ".xlsx" or ".ods", compared without regard to case.
 bool IsWorkbookPath(const std::string& path);
 
 // The field separator of a text file: a tab for ".txt" and ".tsv", else a comma.
