@@ -29,6 +29,11 @@ std::string LowerExtension(const std::string& path) {
 
 SheetKind KindOfPath(const std::string& path) {
     std::string ext = LowerExtension(path);
+    // The backup copy of a text table ("list.csv.bak") is a text table too.
+    if (ext == ".bak") {
+        std::string inner = path.substr(0, path.size() - ext.size());
+        return KindOfPath(inner) == SheetKind::Text ? SheetKind::Text : SheetKind::Unknown;
+    }
     for (const auto& k : kKinds)
         if (ext == k.ext) return k.kind;
     return SheetKind::Unknown;

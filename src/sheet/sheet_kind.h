@@ -9,7 +9,7 @@ enum class SheetKind {
     Xls,      // Excel 97-2003 workbook
     Xlsx,     // Office Open XML workbook
     Ods,      // OpenDocument spreadsheet
-    Text,     // delimited text: .csv (comma), .txt and .tsv (tab)
+    Text,     // delimited text: .csv (comma), .txt and .tsv (tab), and their .bak copies
     Unknown,  // anything else: refused, never written as some other kind
 };
 

@@ -96,7 +96,9 @@ TableRow LegacyRow(std::string_view line, std::string_view sep) {
 bool IsWorkbookPath(const std::string& path) { return IsWorkbookKind(KindOfPath(path)); }
 
 std::string TextSeparator(const std::string& path) {
-    return EndsWithNoCase(path, ".txt") || EndsWithNoCase(path, ".tsv") ? "\t" : ",";
+    for (const char* tab : {".txt", ".tsv", ".txt.bak", ".tsv.bak"})
+        if (EndsWithNoCase(path, tab)) return "\t";
+    return ",";
 }
 
 std::string EncodeTextRow(const TableRow& cells, std::string_view sep) {

@@ -57,7 +57,7 @@ TEST(SheetMode, PathEndingDecidesWorkbookOrTextAndTheSeparator) {
     WriteTable(dir.File("UPPER.XLS"), "S", {{"h"}});
     EXPECT_EQ(ReadBytes(dir.File("UPPER.XLS")).substr(0, 4), "\xD0\xCF\x11\xE0");
     // Any other extension is refused, never written as some other kind.
-    for (const char* name : {"noext", "a.xlsm", "a.numbers", "dir.xlsx/file"}) {
+    for (const char* name : {"noext", "a.xlsm", "a.numbers", "dir.xlsx/file", "a.xls.bak"}) {
         CSpreadSheet sheet(dir.File(name), "S", false);
         EXPECT_FALSE(sheet.PutRow({"h"}, 1, true)) << name;
         EXPECT_EQ(sheet.LastError().rfind("Unsupported file type ", 0), 0u) << sheet.LastError();
