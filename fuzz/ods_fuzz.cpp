@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "sheet/xml_workbooks.h"
-#include "workbook_round_trip.h"
 #include "sheet/zip_archive.h"
+#include "workbook_round_trip.h"
 
 namespace {
 
@@ -26,7 +26,8 @@ std::string WithContent(std::string_view content) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view input(reinterpret_cast<const char*>(data), size);
-    std::string bytes = size > 0 && (data[0] & 1) ? WithContent(input.substr(1)) : std::string(input);
+    std::string bytes =
+        size > 0 && (data[0] & 1) ? WithContent(input.substr(1)) : std::string(input);
     fuzz::CheckRoundTrip(bytes, xls::ReadOds, xls::BuildOds);
     return 0;
 }

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "sheet/xml_workbooks.h"
-#include "workbook_round_trip.h"
 #include "sheet/zip_archive.h"
+#include "workbook_round_trip.h"
 
 namespace {
 
@@ -17,10 +17,12 @@ using namespace dorvik;
 std::string WithSheet(std::string_view sheet) {
     const std::string rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
     std::vector<zip::Part> parts = {
-        {"xl/workbook.xml", "<workbook xmlns:r=\"" + rel + "\"><sheets><sheet name=\"S\" r:id=\"a\"/></sheets></workbook>"},
-        {"xl/_rels/workbook.xml.rels", "<Relationships><Relationship Id=\"a\" Type=\"" + rel +
-                                           "/worksheet\" Target=\"s.xml\"/><Relationship Id=\"b\" Type=\"" + rel +
-                                           "/sharedStrings\" Target=\"t.xml\"/></Relationships>"},
+        {"xl/workbook.xml", "<workbook xmlns:r=\"" + rel +
+                                "\"><sheets><sheet name=\"S\" r:id=\"a\"/></sheets></workbook>"},
+        {"xl/_rels/workbook.xml.rels",
+         "<Relationships><Relationship Id=\"a\" Type=\"" + rel +
+             "/worksheet\" Target=\"s.xml\"/><Relationship Id=\"b\" Type=\"" + rel +
+             "/sharedStrings\" Target=\"t.xml\"/></Relationships>"},
         {"xl/t.xml", "<sst><si><t>a</t></si><si><r><t>b</t></r><r><t>c</t></r></si></sst>"},
         {"xl/s.xml", std::string(sheet)},
     };

@@ -12,7 +12,8 @@ namespace {
 
 constexpr const char* kMime = "application/vnd.oasis.opendocument.spreadsheet";
 constexpr const char* kHead = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-constexpr const char* kOfficeNs = "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\"";
+constexpr const char* kOfficeNs =
+    "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\"";
 constexpr const char* kContentOpen =
     " xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\""
     " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\""
@@ -20,11 +21,17 @@ constexpr const char* kContentOpen =
 
 std::string Manifest() {
     return std::string(kHead) +
-           "<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\" "
-           "manifest:version=\"1.2\"><manifest:file-entry manifest:full-path=\"/\" manifest:version=\"1.2\" "
-           "manifest:media-type=\"" + kMime + "\"/>"
-           "<manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>"
-           "<manifest:file-entry manifest:full-path=\"styles.xml\" manifest:media-type=\"text/xml\"/>"
+           "<manifest:manifest "
+           "xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\" "
+           "manifest:version=\"1.2\"><manifest:file-entry manifest:full-path=\"/\" "
+           "manifest:version=\"1.2\" "
+           "manifest:media-type=\"" +
+           kMime +
+           "\"/>"
+           "<manifest:file-entry manifest:full-path=\"content.xml\" "
+           "manifest:media-type=\"text/xml\"/>"
+           "<manifest:file-entry manifest:full-path=\"styles.xml\" "
+           "manifest:media-type=\"text/xml\"/>"
            "</manifest:manifest>";
 }
 
@@ -54,10 +61,12 @@ void AppendCell(std::string& out, const Cell& c) {
     std::string shown;
     AppendUtf8(shown, CellText(c));
     if (c.kind == CellKind::Number)
-        out += "<table:table-cell office:value-type=\"float\" office:value=\"" + ExactNumber(c.number) + "\">";
+        out += "<table:table-cell office:value-type=\"float\" office:value=\"" +
+               ExactNumber(c.number) + "\">";
     else if (c.kind == CellKind::Boolean)
-        out += std::string("<table:table-cell office:value-type=\"boolean\" office:boolean-value=\"") +
-               (c.number != 0 ? "true" : "false") + "\">";
+        out +=
+            std::string("<table:table-cell office:value-type=\"boolean\" office:boolean-value=\"") +
+            (c.number != 0 ? "true" : "false") + "\">";
     else
         out += "<table:table-cell office:value-type=\"string\">";
     out += "<text:p>";
@@ -65,21 +74,30 @@ void AppendCell(std::string& out, const Cell& c) {
     out += "</text:p></table:table-cell>";
 }
 
-void AppendEmpty(std::string& out, const char* element, const char* attr, size_t n) {
-    if (n == 0) return;
-    out += std::string("<table:") + element;
-    if (n > 1) out += std::string(" table:") + attr + "=\"" + std::to_string(n) + "\"";
-    out += element[6] == 'c' ? "/>" : "><table:table-cell/></table:table-row>";
+// Runs of n empty cells or rows, as one element repeated n times.
+void AppendEmptyCells(std::string& out, size_t n) {
+    if (n == 1) out += "<table:table-cell/>";
+    if (n > 1)
+        out += "<table:table-cell table:number-columns-repeated=\"" + std::to_string(n) + "\"/>";
 }
 
-bool Written(const Cell& c) { return c.kind != CellKind::Text || !c.text.empty(); }
+void AppendEmptyRows(std::string& out, size_t n) {
+    if (n == 0) return;
+    out += n == 1 ? "<table:table-row>"
+                  : "<table:table-row table:number-rows-repeated=\"" + std::to_string(n) + "\">";
+    out += "<table:table-cell/></table:table-row>";
+}
+
+bool Written(const Cell& c) {
+    return c.kind != CellKind::Text || !c.text.empty();
+}
 
 void AppendRow(std::string& out, const Row& row) {
     out += "<table:table-row>";
     size_t col = 0;
     for (const Cell& c : row) {
         if (!Written(c)) continue;
-        AppendEmpty(out, "table-cell", "number-columns-repeated", c.col - col);
+        AppendEmptyCells(out, c.col - col);
         AppendCell(out, c);
         col = c.col + 1u;
     }
@@ -94,19 +112,20 @@ void AppendTable(std::string& out, const Sheet& s) {
     size_t cols = 1;
     for (const Row& row : s.rows)
         if (!row.empty()) cols = std::max<size_t>(cols, row.back().col + 1u);
-    out += "\"><table:table-column table:number-columns-repeated=\"" + std::to_string(cols) + "\"/>";
+    out +=
+        "\"><table:table-column table:number-columns-repeated=\"" + std::to_string(cols) + "\"/>";
     size_t empty = 0, written = 0;
     for (const Row& row : s.rows) {
         if (std::none_of(row.begin(), row.end(), Written)) {
             ++empty;
             continue;
         }
-        AppendEmpty(out, "table-row", "number-rows-repeated", empty);
+        AppendEmptyRows(out, empty);
         empty = 0;
         AppendRow(out, row);
         ++written;
     }
-    if (written == 0) AppendEmpty(out, "table-row", "number-rows-repeated", 1);
+    if (written == 0) AppendEmptyRows(out, 1);
     out += "</table:table>";
 }
 
@@ -114,13 +133,15 @@ void AppendTable(std::string& out, const Sheet& s) {
 
 WriteStatus BuildOds(const Workbook& wb, std::string& bytes, std::u16string* problem) {
     if (WriteStatus s = CheckSheets(wb, problem); s != WriteStatus::Ok) return s;
-    std::string content = std::string(kHead) + "<office:document-content " + kOfficeNs + kContentOpen;
+    std::string content =
+        std::string(kHead) + "<office:document-content " + kOfficeNs + kContentOpen;
     for (const Sheet& s : wb.sheets) AppendTable(content, s);
     content += "</office:spreadsheet></office:body></office:document-content>";
     std::vector<zip::Part> parts = {
         {"mimetype", kMime},
         {"META-INF/manifest.xml", Manifest()},
-        {"styles.xml", std::string(kHead) + "<office:document-styles " + kOfficeNs + " office:version=\"1.2\"/>"},
+        {"styles.xml",
+         std::string(kHead) + "<office:document-styles " + kOfficeNs + " office:version=\"1.2\"/>"},
         {"content.xml", std::move(content)},
     };
     return zip::BuildZip(parts, true, bytes) ? WriteStatus::Ok : WriteStatus::Failed;

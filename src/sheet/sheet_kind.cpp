@@ -45,7 +45,8 @@ bool IsWorkbookKind(SheetKind kind) {
 
 std::string UnsupportedKindMessage(const std::string& path) {
     std::string ext = LowerExtension(path);
-    return "Unsupported file type " + (ext.empty() ? std::string("(no extension)") : "\"" + ext + "\"") +
+    return "Unsupported file type " +
+           (ext.empty() ? std::string("(no extension)") : "\"" + ext + "\"") +
            ": use .xlsx, .ods, .xls, .csv, .txt or .tsv";
 }
 

@@ -27,7 +27,8 @@ bool EndsWith(std::string_view s, std::string_view tail) {
 
 // Resolves a relationship target against the folder of the part that holds it.
 std::string Resolve(const std::string& folder, const std::string& target) {
-    std::string path = !target.empty() && target.front() == '/' ? target.substr(1) : folder + target;
+    std::string path =
+        !target.empty() && target.front() == '/' ? target.substr(1) : folder + target;
     std::vector<std::string> segs;
     for (size_t p = 0; p <= path.size();) {
         size_t q = std::min(path.find('/', p), path.size());
@@ -50,7 +51,8 @@ std::string FolderOf(const std::string& path) {
 }
 
 // The relationships of a part (none when it has no relationship part).
-ReadStatus ReadRelations(zip::ZipReader& zip, const std::string& part, std::map<std::string, Relation>& out) {
+ReadStatus ReadRelations(zip::ZipReader& zip, const std::string& part,
+                         std::map<std::string, Relation>& out) {
     std::string folder = FolderOf(part);
     std::string xml;
     zip::PartRead r = zip.Read(folder + "_rels/" + part.substr(folder.size()) + ".rels", xml);
@@ -63,7 +65,8 @@ ReadStatus ReadRelations(zip::ZipReader& zip, const std::string& part, std::map<
     return XmlStatus(scan);
 }
 
-std::optional<std::string> WithType(const std::map<std::string, Relation>& rels, std::string_view type) {
+std::optional<std::string> WithType(const std::map<std::string, Relation>& rels,
+                                    std::string_view type) {
     for (const auto& [id, rel] : rels)
         if (EndsWith(rel.type, type)) return rel.target;
     return std::nullopt;
@@ -76,7 +79,8 @@ uint8_t Visibility(const std::string& state) {
 ReadStatus ReadSheetList(const std::string& xml, std::vector<SheetRef>& out) {
     XmlScan scan(xml);
     while (scan.Next())
-        if (scan.IsStart("sheet")) out.push_back({scan.Attr("name"), scan.Attr("id"), Visibility(scan.Attr("state"))});
+        if (scan.IsStart("sheet"))
+            out.push_back({scan.Attr("name"), scan.Attr("id"), Visibility(scan.Attr("state"))});
     return XmlStatus(scan);
 }
 
@@ -84,7 +88,8 @@ ReadStatus ReadSharedStrings(const std::string& xml, std::vector<std::u16string>
     XmlScan scan(xml);
     while (scan.Next())
         if (scan.IsStart("si"))
-            out.push_back(scan.IsEmptyElement() ? std::u16string() : Utf8ToUtf16(XlsxRunText(scan, "si")));
+            out.push_back(scan.IsEmptyElement() ? std::u16string()
+                                                : Utf8ToUtf16(XlsxRunText(scan, "si")));
     return XmlStatus(scan);
 }
 
@@ -104,11 +109,13 @@ ReadStatus ReadSheets(zip::ZipReader& zip, const std::string& bookPath, Workbook
     for (const SheetRef& ref : refs) {
         auto rel = rels.find(ref.rid);
         bool worksheet = rel != rels.end() && EndsWith(rel->second.type, "/worksheet");
-        if (!fill.AddSheet(Utf8ToUtf16(ref.name), worksheet ? SheetType::Worksheet : SheetType::Other))
+        if (!fill.AddSheet(Utf8ToUtf16(ref.name),
+                           worksheet ? SheetType::Worksheet : SheetType::Other))
             return ReadStatus::TooManyCells;
         out.sheets.back().visibility = ref.visibility;
         if (!worksheet) continue;
-        if (ReadStatus s = PartStatus(zip.Read(rel->second.target, xml)); s != ReadStatus::Ok) return s;
+        if (ReadStatus s = PartStatus(zip.Read(rel->second.target, xml)); s != ReadStatus::Ok)
+            return s;
         if (ReadStatus s = ReadXlsxSheet(xml, strings, fill); s != ReadStatus::Ok) return s;
     }
     return ReadStatus::Ok;

@@ -18,9 +18,11 @@ struct Position {
 // Columns past three letters are clamped far beyond any sheet.
 bool ParseRef(const std::string& ref, Position& at) {
     size_t i = 0, col = 0, row = 0;
-    for (; i < ref.size() && ref[i] >= 'A' && ref[i] <= 'Z'; ++i) col = std::min<size_t>(col * 26 + (ref[i] - 'A' + 1), 1u << 20);
+    for (; i < ref.size() && ref[i] >= 'A' && ref[i] <= 'Z'; ++i)
+        col = std::min<size_t>(col * 26 + (ref[i] - 'A' + 1), 1u << 20);
     size_t digits = i;
-    for (; i < ref.size() && ref[i] >= '0' && ref[i] <= '9'; ++i) row = std::min<size_t>(row * 10 + (ref[i] - '0'), 1u << 24);
+    for (; i < ref.size() && ref[i] >= '0' && ref[i] <= '9'; ++i)
+        row = std::min<size_t>(row * 10 + (ref[i] - '0'), 1u << 24);
     if (col == 0 || i != ref.size()) return false;
     at.col = col - 1;
     if (i > digits && row > 0) at.row = row - 1;

@@ -12,7 +12,8 @@ namespace {
 
 constexpr const char* kHead = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
 constexpr const char* kMainNs = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
-constexpr const char* kRelNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+constexpr const char* kRelNs =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 constexpr const char* kPackageRels =
     "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
     "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
@@ -23,16 +24,21 @@ constexpr const char* kStyles =
     "<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
     "<fill><patternFill patternType=\"gray125\"/></fill></fills>"
     "<borders count=\"1\"><border><left/><right/><top/><bottom/><diagonal/></border></borders>"
-    "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/></cellStyleXfs>"
-    "<cellXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/></cellXfs>"
+    "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" "
+    "borderId=\"0\"/></cellStyleXfs>"
+    "<cellXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" "
+    "xfId=\"0\"/></cellXfs>"
     "<cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles>"
     "</styleSheet>";
 
-std::string SheetPath(size_t i) { return "worksheets/sheet" + std::to_string(i + 1) + ".xml"; }
+std::string SheetPath(size_t i) {
+    return "worksheets/sheet" + std::to_string(i + 1) + ".xml";
+}
 
 std::string ColumnName(size_t col) {
     std::string name;
-    for (size_t n = col + 1; n > 0; n = (n - 1) / 26) name.insert(name.begin(), static_cast<char>('A' + (n - 1) % 26));
+    for (size_t n = col + 1; n > 0; n = (n - 1) / 26)
+        name.insert(name.begin(), static_cast<char>('A' + (n - 1) % 26));
     return name;
 }
 
@@ -45,10 +51,15 @@ void AppendText(std::string& out, std::u16string_view text) {
 void AppendCell(std::string& out, const Cell& c, const std::string& ref) {
     out += "<c r=\"" + ref + "\"";
     switch (c.kind) {
-        case CellKind::Number: out += "><v>" + ExactNumber(c.number) + "</v></c>"; return;
-        case CellKind::Boolean: out += std::string(" t=\"b\"><v>") + (c.number != 0 ? "1" : "0") + "</v></c>"; return;
+        case CellKind::Number:
+            out += "><v>" + ExactNumber(c.number) + "</v></c>";
+            return;
+        case CellKind::Boolean:
+            out += std::string(" t=\"b\"><v>") + (c.number != 0 ? "1" : "0") + "</v></c>";
+            return;
         case CellKind::Error:
-        case CellKind::Text: break;
+        case CellKind::Text:
+            break;
     }
     std::u16string text = CellText(c);
     bool edges = !text.empty() && (text.front() <= u' ' || text.back() <= u' ');
@@ -57,7 +68,9 @@ void AppendCell(std::string& out, const Cell& c, const std::string& ref) {
     out += "</t></is></c>";
 }
 
-bool Written(const Cell& c) { return c.kind != CellKind::Text || !c.text.empty(); }
+bool Written(const Cell& c) {
+    return c.kind != CellKind::Text || !c.text.empty();
+}
 
 std::string SheetXml(const Sheet& s) {
     std::string out = std::string(kHead) + "<worksheet xmlns=\"" + kMainNs + "\"><sheetData>";
@@ -73,13 +86,15 @@ std::string SheetXml(const Sheet& s) {
 }
 
 std::string WorkbookXml(const Workbook& wb) {
-    std::string out = std::string(kHead) + "<workbook xmlns=\"" + kMainNs + "\" xmlns:r=\"" + kRelNs + "\"><sheets>";
+    std::string out = std::string(kHead) + "<workbook xmlns=\"" + kMainNs + "\" xmlns:r=\"" +
+                      kRelNs + "\"><sheets>";
     for (size_t i = 0; i < wb.sheets.size(); ++i) {
         out += "<sheet name=\"";
         AppendText(out, wb.sheets[i].name);
         std::string n = std::to_string(i + 1);
         out += "\" sheetId=\"" + n + "\"";
-        if (wb.sheets[i].visibility != 0) out += wb.sheets[i].visibility == 1 ? " state=\"hidden\"" : " state=\"veryHidden\"";
+        if (wb.sheets[i].visibility != 0)
+            out += wb.sheets[i].visibility == 1 ? " state=\"hidden\"" : " state=\"veryHidden\"";
         out += " r:id=\"rId" + n + "\"/>";
     }
     return out + "</sheets></workbook>";
@@ -87,23 +102,33 @@ std::string WorkbookXml(const Workbook& wb) {
 
 std::string WorkbookRels(size_t sheets) {
     const std::string type = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
-    std::string out = std::string(kHead) + "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
+    std::string out =
+        std::string(kHead) +
+        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
     for (size_t i = 0; i < sheets; ++i)
-        out += "<Relationship Id=\"rId" + std::to_string(i + 1) + "\" Type=\"" + type + "worksheet\" Target=\"" + SheetPath(i) + "\"/>";
-    out += "<Relationship Id=\"rId" + std::to_string(sheets + 1) + "\" Type=\"" + type + "styles\" Target=\"styles.xml\"/>";
+        out += "<Relationship Id=\"rId" + std::to_string(i + 1) + "\" Type=\"" + type +
+               "worksheet\" Target=\"" + SheetPath(i) + "\"/>";
+    out += "<Relationship Id=\"rId" + std::to_string(sheets + 1) + "\" Type=\"" + type +
+           "styles\" Target=\"styles.xml\"/>";
     return out + "</Relationships>";
 }
 
 std::string ContentTypes(size_t sheets) {
     const std::string ml = "application/vnd.openxmlformats-officedocument.spreadsheetml.";
-    std::string out = std::string(kHead) +
+    std::string out =
+        std::string(kHead) +
         "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-        "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+        "<Default Extension=\"rels\" "
+        "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
         "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-        "<Override PartName=\"/xl/workbook.xml\" ContentType=\"" + ml + "sheet.main+xml\"/>"
-        "<Override PartName=\"/xl/styles.xml\" ContentType=\"" + ml + "styles+xml\"/>";
+        "<Override PartName=\"/xl/workbook.xml\" ContentType=\"" +
+        ml +
+        "sheet.main+xml\"/>"
+        "<Override PartName=\"/xl/styles.xml\" ContentType=\"" +
+        ml + "styles+xml\"/>";
     for (size_t i = 0; i < sheets; ++i)
-        out += "<Override PartName=\"/xl/" + SheetPath(i) + "\" ContentType=\"" + ml + "worksheet+xml\"/>";
+        out += "<Override PartName=\"/xl/" + SheetPath(i) + "\" ContentType=\"" + ml +
+               "worksheet+xml\"/>";
     return out + "</Types>";
 }
 
@@ -118,7 +143,8 @@ WriteStatus BuildXlsx(const Workbook& wb, std::string& bytes, std::u16string* pr
         {"xl/_rels/workbook.xml.rels", WorkbookRels(wb.sheets.size())},
         {"xl/styles.xml", std::string(kHead) + kStyles},
     };
-    for (size_t i = 0; i < wb.sheets.size(); ++i) parts.push_back({"xl/" + SheetPath(i), SheetXml(wb.sheets[i])});
+    for (size_t i = 0; i < wb.sheets.size(); ++i)
+        parts.push_back({"xl/" + SheetPath(i), SheetXml(wb.sheets[i])});
     return zip::BuildZip(parts, false, bytes) ? WriteStatus::Ok : WriteStatus::Failed;
 }
 

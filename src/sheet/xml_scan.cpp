@@ -39,16 +39,25 @@ bool XmlScan::Next() {
             return false;
         }
         switch (xmlTextReaderNodeType(impl_->reader)) {
-            case XML_READER_TYPE_ELEMENT: kind_ = Node::Start; return true;
-            case XML_READER_TYPE_END_ELEMENT: kind_ = Node::End; return true;
+            case XML_READER_TYPE_ELEMENT:
+                kind_ = Node::Start;
+                return true;
+            case XML_READER_TYPE_END_ELEMENT:
+                kind_ = Node::End;
+                return true;
             case XML_READER_TYPE_TEXT:
             case XML_READER_TYPE_CDATA:
             case XML_READER_TYPE_SIGNIFICANT_WHITESPACE:
-            case XML_READER_TYPE_WHITESPACE: kind_ = Node::Text; return true;
+            case XML_READER_TYPE_WHITESPACE:
+                kind_ = Node::Text;
+                return true;
             case XML_READER_TYPE_DOCUMENT_TYPE:
             case XML_READER_TYPE_ENTITY_REFERENCE:
-            case XML_READER_TYPE_ENTITY: fault_ = Fault::Refused; return false;
-            default: break;
+            case XML_READER_TYPE_ENTITY:
+                fault_ = Fault::Refused;
+                return false;
+            default:
+                break;
         }
     }
     return false;
@@ -66,12 +75,15 @@ bool XmlScan::IsEmptyElement() const {
     return kind_ == Node::Start && xmlTextReaderIsEmptyElement(impl_->reader) == 1;
 }
 
-std::string_view XmlScan::Text() const { return View(xmlTextReaderConstValue(impl_->reader)); }
+std::string_view XmlScan::Text() const {
+    return View(xmlTextReaderConstValue(impl_->reader));
+}
 
 std::string XmlScan::Attr(std::string_view local) const {
     std::string value;
     xmlTextReaderPtr r = impl_->reader;
-    for (int ok = xmlTextReaderMoveToFirstAttribute(r); ok == 1; ok = xmlTextReaderMoveToNextAttribute(r)) {
+    for (int ok = xmlTextReaderMoveToFirstAttribute(r); ok == 1;
+         ok = xmlTextReaderMoveToNextAttribute(r)) {
         if (View(xmlTextReaderConstLocalName(r)) == local) {
             value = View(xmlTextReaderConstValue(r));
             break;
@@ -92,14 +104,28 @@ void XmlScan::SkipElement() {
 void AppendEscaped(std::string& out, std::string_view text) {
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
             // As references they survive in attributes and against line-end folding.
-            case '\r': out += "&#13;"; break;
-            case '\n': out += "&#10;"; break;
-            case '\t': out += "&#9;"; break;
+            case '\r':
+                out += "&#13;";
+                break;
+            case '\n':
+                out += "&#10;";
+                break;
+            case '\t':
+                out += "&#9;";
+                break;
             default:
                 // Other control characters cannot appear in XML 1.0 at all.
                 if (static_cast<unsigned char>(c) >= 0x20) out.push_back(c);

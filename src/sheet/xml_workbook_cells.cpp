@@ -50,7 +50,8 @@ bool SheetFiller::AddSheet(std::u16string name, SheetType type) {
 }
 
 bool SheetFiller::Put(size_t row, size_t col, const Cell& cell) {
-    if (wb_.sheets.empty() || row >= kMaxRows || col >= kMaxCols || cells_ >= kMaxCells) return false;
+    if (wb_.sheets.empty() || row >= kMaxRows || col >= kMaxCols || cells_ >= kMaxCells)
+        return false;
     std::vector<Row>& rows = wb_.sheets.back().rows;
     if (rows.size() <= row) rows.resize(row + 1);
     Row& r = rows[row];
@@ -69,10 +70,14 @@ bool SheetFiller::Put(size_t row, size_t col, const Cell& cell) {
 
 ReadStatus PartStatus(zip::PartRead r) {
     switch (r) {
-        case zip::PartRead::Ok: return ReadStatus::Ok;
-        case zip::PartRead::Missing: return ReadStatus::MissingPart;
-        case zip::PartRead::TooLarge: return ReadStatus::Expands;
-        case zip::PartRead::Damaged: break;
+        case zip::PartRead::Ok:
+            return ReadStatus::Ok;
+        case zip::PartRead::Missing:
+            return ReadStatus::MissingPart;
+        case zip::PartRead::TooLarge:
+            return ReadStatus::Expands;
+        case zip::PartRead::Damaged:
+            break;
     }
     return ReadStatus::Damaged;
 }

@@ -41,7 +41,6 @@ private:
     size_t cells_ = 0;
 };
 
-
 // What a failed read of a part means for the workbook.
 ReadStatus PartStatus(zip::PartRead r);
 

@@ -33,7 +33,9 @@ GDateTime* FixedTime() {
 }
 
 GsfOutput* NewChild(GsfOutfile* parent, const std::string& name, bool dir, int method) {
-    if (dir) return gsf_outfile_new_child_full(parent, name.c_str(), TRUE, "modtime", FixedTime(), nullptr);
+    if (dir)
+        return gsf_outfile_new_child_full(parent, name.c_str(), TRUE, "modtime", FixedTime(),
+                                          nullptr);
     return gsf_outfile_new_child_full(parent, name.c_str(), FALSE, "compression-level", method,
                                       "modtime", FixedTime(), nullptr);
 }
@@ -45,7 +47,8 @@ GsfOutfile* Folder(GsfOutfile* root, const std::vector<std::string>& segs,
     std::string key;
     for (size_t i = 0; i + 1 < segs.size(); ++i) {
         key += segs[i] + "/";
-        auto it = std::find_if(open.begin(), open.end(), [&](const auto& e) { return e.first == key; });
+        auto it =
+            std::find_if(open.begin(), open.end(), [&](const auto& e) { return e.first == key; });
         if (it == open.end()) {
             open.emplace_back(key, GSF_OUTFILE(NewChild(at, segs[i], true, 0)));
             it = open.end() - 1;
@@ -84,7 +87,9 @@ ZipReader::~ZipReader() {
     if (impl_->input) g_object_unref(impl_->input);
 }
 
-bool ZipReader::IsOpen() const { return impl_->root != nullptr; }
+bool ZipReader::IsOpen() const {
+    return impl_->root != nullptr;
+}
 
 PartRead ZipReader::Read(const std::string& path, std::string& out) {
     out.clear();
@@ -98,7 +103,8 @@ PartRead ZipReader::Read(const std::string& path, std::string& out) {
     } else {
         out.resize(static_cast<size_t>(size));
         impl_->read += out.size();
-        if (!out.empty() && !gsf_input_read(part, out.size(), reinterpret_cast<guint8*>(out.data())))
+        if (!out.empty() &&
+            !gsf_input_read(part, out.size(), reinterpret_cast<guint8*>(out.data())))
             r = PartRead::Damaged;
     }
     g_object_unref(part);
@@ -114,7 +120,8 @@ bool BuildZip(const std::vector<Part>& parts, bool storeFirst, std::string& byte
     for (size_t i = 0; ok && i < parts.size(); ++i) {
         std::vector<std::string> segs = Segments(parts[i].path);
         int method = storeFirst && i == 0 ? GSF_ZIP_STORED : GSF_ZIP_DEFLATED;
-        ok = !segs.empty() && WritePart(Folder(root, segs, open), segs.back(), parts[i].data, method);
+        ok = !segs.empty() &&
+             WritePart(Folder(root, segs, open), segs.back(), parts[i].data, method);
     }
     for (auto it = open.rbegin(); it != open.rend(); ++it) {
         ok = gsf_output_close(GSF_OUTPUT(it->second)) && ok;
@@ -127,7 +134,8 @@ bool BuildZip(const std::vector<Part>& parts, bool storeFirst, std::string& byte
     ok = gsf_output_close(sink) && ok;
     if (ok) {
         const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink));
-        bytes.assign(reinterpret_cast<const char*>(data), static_cast<size_t>(gsf_output_size(sink)));
+        bytes.assign(reinterpret_cast<const char*>(data),
+                     static_cast<size_t>(gsf_output_size(sink)));
     }
     g_object_unref(sink);
     return ok;

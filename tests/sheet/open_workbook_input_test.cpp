@@ -21,26 +21,30 @@ Parts Xlsx(const std::string& sheetData, const std::string& prolog = "") {
     const std::string rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
     return {{"_rels/.rels", "<Relationships><Relationship Id=\"r\" Type=\"" + rel +
                                 "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"},
-            {"xl/workbook.xml", prolog + "<workbook xmlns:r=\"" + rel +
-                                    "\"><sheets><sheet name=\"PhoneNumbers\" r:id=\"s\"/></sheets></workbook>"},
-            {"xl/_rels/workbook.xml.rels",
-             "<Relationships><Relationship Id=\"s\" Type=\"" + rel + "/worksheet\" Target=\"s.xml\"/></Relationships>"},
+            {"xl/workbook.xml",
+             prolog + "<workbook xmlns:r=\"" + rel +
+                 "\"><sheets><sheet name=\"PhoneNumbers\" r:id=\"s\"/></sheets></workbook>"},
+            {"xl/_rels/workbook.xml.rels", "<Relationships><Relationship Id=\"s\" Type=\"" + rel +
+                                               "/worksheet\" Target=\"s.xml\"/></Relationships>"},
             {"xl/s.xml", "<worksheet><sheetData>" + sheetData + "</sheetData></worksheet>"}};
 }
 
 Parts Ods(const std::string& rows, const std::string& prolog = "") {
-    return {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
-            {"content.xml", prolog + "<office:document-content "
-                                     "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
-                                     "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
-                                     "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body>"
-                                     "<office:spreadsheet><table:table table:name=\"PhoneNumbers\">" +
-                                         rows + "</table:table></office:spreadsheet></office:body></office:document-content>"}};
+    return {
+        {"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+        {"content.xml",
+         prolog +
+             "<office:document-content "
+             "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+             "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+             "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body>"
+             "<office:spreadsheet><table:table table:name=\"PhoneNumbers\">" +
+             rows + "</table:table></office:spreadsheet></office:body></office:document-content>"}};
 }
 
 std::string OdsRow(const std::string& attrs, const std::string& cellAttrs = "") {
-    return "<table:table-row " + attrs + "><table:table-cell office:value-type=\"string\" " + cellAttrs +
-           "><text:p>x</text:p></table:table-cell></table:table-row>";
+    return "<table:table-row " + attrs + "><table:table-cell office:value-type=\"string\" " +
+           cellAttrs + "><text:p>x</text:p></table:table-cell></table:table-row>";
 }
 
 Parts Without(Parts parts, const std::string& path) {
@@ -56,14 +60,18 @@ std::string Zip(const Parts& parts) {
     return bytes;
 }
 
-const std::string kDtd = "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY e SYSTEM \"file:///etc/passwd\">]>";
+const std::string kDtd =
+    "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY e SYSTEM \"file:///etc/passwd\">]>";
 const std::string kLaughs =
-    "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">"
+    "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b "
+    "\"&a;&a;&a;&a;&a;&a;&a;&a;\">"
     "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;\">]>";
 
 constexpr const char* kBomb = "The workbook file expands beyond 64 MB and is not read\n";
-constexpr const char* kTooMany = "The workbook holds more sheets, rows or columns than a list can use and is not read\n";
-constexpr const char* kDtdRefused = "The workbook file declares a DTD or entities and is not read\n";
+constexpr const char* kTooMany =
+    "The workbook holds more sheets, rows or columns than a list can use and is not read\n";
+constexpr const char* kDtdRefused =
+    "The workbook file declares a DTD or entities and is not read\n";
 constexpr const char* kMissing = "The workbook file is damaged: a part is missing\n";
 constexpr const char* kDamaged = "The workbook file is damaged\n";
 constexpr const char* kNotWorkbook = "The file is not a workbook\n";
@@ -74,8 +82,11 @@ TEST(HostileWorkbook, IsRefusedWithItsReasonAndChangesNeitherListNorFile) {
         std::string bytes;
         const char* error;
     } cases[] = {
-        {"bomb.xlsx", Zip(Xlsx("<row r=\"1\"><c r=\"A1\" " + kInline + "</row>" + std::string(33 << 20, ' '))), kBomb},
-        {"rows.xlsx", Zip(Xlsx("<row r=\"70000\"><c r=\"A70000\" " + kInline + "</row>")), kTooMany},
+        {"bomb.xlsx",
+         Zip(Xlsx("<row r=\"1\"><c r=\"A1\" " + kInline + "</row>" + std::string(33 << 20, ' '))),
+         kBomb},
+        {"rows.xlsx", Zip(Xlsx("<row r=\"70000\"><c r=\"A70000\" " + kInline + "</row>")),
+         kTooMany},
         {"cols.xlsx", Zip(Xlsx("<row r=\"1\"><c r=\"IW1\" " + kInline + "</row>")), kTooMany},
         {"dtd.xlsx", Zip(Xlsx("", kDtd)), kDtdRefused},
         {"laughs.xlsx", Zip(Xlsx("", kLaughs)), kDtdRefused},
@@ -85,7 +96,9 @@ TEST(HostileWorkbook, IsRefusedWithItsReasonAndChangesNeitherListNorFile) {
         {"rows.ods", Zip(Ods(OdsRow("table:number-rows-repeated=\"70000\""))), kTooMany},
         {"cols.ods", Zip(Ods(OdsRow("", "table:number-columns-repeated=\"300\""))), kTooMany},
         {"cells.ods",
-         Zip(Ods(OdsRow("table:number-rows-repeated=\"60000\"", "table:number-columns-repeated=\"20\""))), kTooMany},
+         Zip(Ods(OdsRow("table:number-rows-repeated=\"60000\"",
+                        "table:number-columns-repeated=\"20\""))),
+         kTooMany},
         {"dtd.ods", Zip(Ods("", kDtd)), kDtdRefused},
         {"nocontent.ods", Zip(Without(Ods(""), "content.xml")), kMissing},
         {"text.ods", "Index,Phone Number\r\n", kNotWorkbook},
