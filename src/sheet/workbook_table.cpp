@@ -27,7 +27,7 @@ constexpr struct {
     {ReadStatus::Damaged, "The workbook file is damaged\n"},
     {ReadStatus::NotArchive, "The file is not a workbook\n"},
     {ReadStatus::MissingPart, "The workbook file is damaged: a part is missing\n"},
-    {ReadStatus::Expands, "The workbook file expands beyond 64 MB and is not read\n"},
+    {ReadStatus::Expands, "The workbook file expands beyond 32 MB a part or 64 MB in all and is not read\n"},
     {ReadStatus::TooManyCells,
      "The workbook holds more sheets, rows or columns than a list can use and is not read\n"},
     {ReadStatus::XmlRefused, "The workbook file declares a DTD or entities and is not read\n"},

@@ -67,7 +67,7 @@ const std::string kLaughs =
     "\"&a;&a;&a;&a;&a;&a;&a;&a;\">"
     "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;\">]>";
 
-constexpr const char* kBomb = "The workbook file expands beyond 64 MB and is not read\n";
+constexpr const char* kBomb = "The workbook file expands beyond 32 MB a part or 64 MB in all and is not read\n";
 constexpr const char* kTooMany =
     "The workbook holds more sheets, rows or columns than a list can use and is not read\n";
 constexpr const char* kDtdRefused =

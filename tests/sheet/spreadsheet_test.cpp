@@ -269,9 +269,17 @@ TEST(WorkbookFile, ThreeOtherSheetsKeepTheirCells) {
 
 TEST(WorkbookFile, TextsThatBrokeTheRowEncodingAreStoredAsTheyAre) {
     ScratchDir dir;
-    std::vector<Cells> rows = {{"H1", "H2"}, {"O'Brien", "a\",;.?\"b"}, {"\"", "x,y"}};
-    WriteTable(dir.File("q.xls"), "S", rows);
-    EXPECT_EQ(ReadTable(dir.File("q.xls"), "S"), rows);
+    std::vector<Cells> rows = {{"H1", "H2"}, {"O'Brien", "a\",;.?\"b"}, {"\"", "x,y"},
+                               {" lead", "a  b\tc\r\nd "}, {"<&>", "]]>"}};
+    for (const char* name : {"q.xls", "q.xlsx", "q.ods"}) {
+        WriteTable(dir.File(name), "S", rows);
+        EXPECT_EQ(ReadTable(dir.File(name), "S"), rows) << name;
+    }
+    // The same table gives the same archive bytes.
+    for (const char* name : {"again.xlsx", "again.ods"}) {
+        WriteTable(dir.File(name), "S", rows);
+        EXPECT_EQ(ReadBytes(dir.File(name)), ReadBytes(dir.File(std::string("q") + (name + 5)))) << name;
+    }
 }
 
 TEST(WorkbookFile, WhateverFailsTheOldFileStaysByteIdentical) {
