@@ -1,6 +1,7 @@
 #include "app/qt_file_chooser.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include "app/qt_text.h"
@@ -51,6 +52,12 @@ std::optional<std::string> QtFileChooser::Run(bool save, const std::string& filt
     QString ext = ToQString(defaultExt);
     if (ext.startsWith(QLatin1Char('.'))) ext.remove(0, 1);
     dialog.setDefaultSuffix(ext);
+    // A name typed without extension takes the kind of the chosen filter.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
+        static const QRegularExpression first(QStringLiteral("\\(\\*\\.(\\w+)"));
+        const QRegularExpressionMatch m = first.match(f);
+        if (m.hasMatch()) dialog.setDefaultSuffix(m.captured(1));
+    });
     if (!name.empty()) dialog.selectFile(ToQString(name));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();

@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/list_source.h"
 #include "model/project_file.h"
+#include "sheet/sheet_kind.h"
 
 namespace dorvik::cli {
 namespace {
@@ -43,8 +44,10 @@ std::optional<int> ReadArguments(CommandContext& c, bool exporting, ListKind* ki
                                  UnitModel& model) {
     const std::vector<std::string>& w = c.options.words;
     if (w.size() != 4)
-        return c.Usage(exporting ? "export LIST PROJECT.gto FILE.xls|.csv"
-                                 : "import LIST FILE.xls|.csv PROJECT.gto");
+        return c.Usage(exporting ? "export LIST PROJECT.gto FILE.xlsx|.ods|.xls|.csv"
+                                 : "import LIST FILE.xlsx|.ods|.xls|.csv PROJECT.gto");
+    const std::string& table = exporting ? w[3] : w[2];
+    if (KindOfPath(table) == SheetKind::Unknown) return c.Usage(table + ": " + UnsupportedKindMessage(table));
     int status = kExitUsage;
     const std::optional<ListKind> list = ProjectList(c, w[1], exporting, &status);
     if (!list) return status;

@@ -20,9 +20,9 @@ const std::vector<CommandInfo>& Table() {
         {"connect", "connect", "Open the link and print the unit's house count.", {}, true, false, &RunConnect},
         {"upload", "upload phones|special|alarm|house [FILE]",
          "Send the list's Pending slots to the unit, one command a slot. FILE is a\n"
-         "project (.gto), a spreadsheet (.xls) or a CSV; without FILE the --project\n"
-         "lists are sent. Ctrl-C stops after the slot on its way; --project keeps\n"
-         "which slots are still Pending.", {"--sheet"}, true, true, &RunUpload},
+         "project (.gto), a spreadsheet (.xlsx, .ods, .xls) or a CSV; without FILE\n"
+         "the --project lists are sent. Ctrl-C stops after the slot on its way;\n"
+         "--project keeps which slots are still Pending.", {"--sheet"}, true, true, &RunUpload},
         {"delete", "delete phones|special|alarm|house INDEX...",
          "Erase the slots in the unit: the page's Delete, then the upload of the\n"
          "list's Pending slots. INDEX is the slot's number, or its label (S001) for\n"
@@ -39,9 +39,9 @@ const std::vector<CommandInfo>& Table() {
         {"project", "project show FILE.gto | project convert IN OUT",
          "Print a project, or convert it to JSON or one list's CSV (--list) and back.",
          {"--list"}, false, true, &RunProject},
-        {"export", "export phones|special|house|log PROJECT.gto FILE.xls|.csv",
+        {"export", "export phones|special|house|log PROJECT.gto FILE.xlsx|.ods|.xls|.csv",
          "Write a list or the log of a project to a spreadsheet.", {}, false, true, &RunExport},
-        {"import", "import phones|special|house FILE.xls|.csv PROJECT.gto",
+        {"import", "import phones|special|house FILE.xlsx|.ods|.xls|.csv PROJECT.gto",
          "Read a list from a spreadsheet into a project as Pending slots.", {"--sheet"}, false, true, &RunImport},
         {"pdu", "pdu decode HEX | pdu encode --to NUMBER TEXT",
          "Decode an SMS-DELIVER PDU or build an SMS-SUBMIT PDU.", {"--to", "--ucs2"}, false, true, &RunPdu},

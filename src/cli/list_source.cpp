@@ -11,6 +11,7 @@
 #include "platform/null_seams.h"
 #include "sheet/list_exchange.h"
 #include "sheet/sheet_chooser.h"
+#include "sheet/sheet_kind.h"
 #include "sheet/workbook_table.h"
 
 namespace dorvik::cli {
@@ -32,6 +33,12 @@ private:
 const char* SheetOf(ListKind kind) {
     if (kind == ListKind::Special) return kSpecialSheet;
     return kind == ListKind::House ? kHouseSheet : kPhoneSheet;
+}
+
+// A file of a kind the tool does not write or read is refused before anything else.
+std::optional<std::string> UnknownKind(const std::string& path) {
+    if (KindOfPath(path) != SheetKind::Unknown) return std::nullopt;
+    return path + ": " + UnsupportedKindMessage(path);
 }
 
 std::optional<std::string> Outcome(const ExchangeResult& r, const std::string& path) {
@@ -112,6 +119,7 @@ std::optional<std::string> LoadListSource(UnitModel& model, ListKind kind, const
 std::optional<std::string> ImportList(UnitModel& model, ListKind kind, const std::string& path,
                                       const std::string& sheet, MessageBox& box) {
     if (kind == ListKind::Alarm) return std::string("the alarm list is not kept in spreadsheets");
+    if (auto why = UnknownKind(path)) return why;
     if (auto why = InputFileProblem(path)) return why;
     std::string chosen = sheet;
     if (chosen.empty()) {
@@ -127,6 +135,7 @@ std::optional<std::string> ExportList(const UnitModel& model, ListKind kind,
                                       const std::string& path) {
     NullProgressBar progress;
     if (kind == ListKind::Alarm) return std::string("the alarm list is not kept in spreadsheets");
+    if (auto why = UnknownKind(path)) return why;
     if (kind == ListKind::Special)
         return ExportOutcome(ExportSpecialList(model.Specials, path, progress), path);
     if (kind == ListKind::House)
@@ -136,6 +145,7 @@ std::optional<std::string> ExportList(const UnitModel& model, ListKind kind,
 
 std::optional<std::string> ExportCallLog(const CallLog& log, const std::string& path) {
     NullProgressBar progress;
+    if (auto why = UnknownKind(path)) return why;
     return ExportOutcome(ExportLog(log, path, progress), path);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Lists in files: the file an upload takes its list from (a project file,
-// or a spreadsheet (.xls) or text table (.csv, .txt) read as the list
+// or a spreadsheet (.xlsx, .ods, .xls) or text table (.csv, .txt, .tsv) read as the list
 // pages' import reads it), and the export of a list or the log to a
 // spreadsheet. Imported slots become Pending.
 #include <optional>
@@ -21,6 +21,7 @@ std::optional<std::string> LoadListSource(UnitModel& model, ListKind kind, const
 std::optional<std::string> ImportList(UnitModel& model, ListKind kind, const std::string& path,
                                       const std::string& sheet, MessageBox& box);
 // Writes the list (phones, special or house) as a spreadsheet or text table.
+// A file of any other extension is refused with the reason.
 std::optional<std::string> ExportList(const UnitModel& model, ListKind kind,
                                       const std::string& path);
 std::optional<std::string> ExportCallLog(const CallLog& log, const std::string& path);

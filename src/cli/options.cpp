@@ -119,7 +119,7 @@ const std::vector<OptionRow>& Rows() {
          [](Options& o, const std::string& v) { return Number(o.last, v, 0, 99999); }},
         {{"--delete", nullptr, S::Command, "log: clear the log table of the project"},
          [](Options& o, const std::string&) { return Flag(o.deleteLog); }},
-        {{"--export", "FILE", S::Command, "log: also write the log to this .xls or .csv file"},
+        {{"--export", "FILE", S::Command, "log: also write the log to this .xlsx, .ods, .xls or .csv file"},
          [](Options& o, const std::string& v) { return Text(o.exportPath, v); }},
         {{"--multi-relay", nullptr, S::Command, "get/set: the seven-relay unit's settings page"},
          [](Options& o, const std::string&) { return Flag(o.multiRelay); }},

@@ -5,6 +5,7 @@
 #include "cli/settings_keys.h"
 #include "cli/tables.h"
 #include "model/text_codec.h"
+#include "sheet/sheet_kind.h"
 
 namespace dorvik::cli {
 namespace {
@@ -95,6 +96,9 @@ void PressLogButton(CDialogLog& page, const std::optional<int>& last) {
 }
 
 int DownloadLog(CommandContext& c) {
+    const std::string& file = c.options.exportPath;
+    if (!file.empty() && KindOfPath(file) == SheetKind::Unknown)
+        return c.Usage(file + ": " + UnsupportedKindMessage(file));
     SessionProblem problem;
     Session* s = c.sessions.Connected(&problem);
     if (!s) return c.Failure(problem);

@@ -1,3 +1,5 @@
+#include <filesystem>
+
 #include "sheet/sheet_chooser.h"
 #include "sheet/text_table.h"
 #include "sheet/workbook_table.h"
@@ -14,7 +16,9 @@ std::optional<std::string> ChooseSheet(const std::string& path, const std::strin
     std::vector<std::string> names;
     std::string error;
     if (!ListWorksheets(path, names, error) || names.empty()) {
-        box.Error(kNoSheet);
+        // An existing file that cannot be read says why under the usual message.
+        bool unreadable = !error.empty() && std::filesystem::exists(path);
+        box.Error(unreadable ? std::string(kNoSheet) + "\n" + error : std::string(kNoSheet));
         return std::nullopt;
     }
     if (names.size() == 1) return names.front();

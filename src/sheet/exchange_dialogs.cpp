@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "sheet/sheet_kind.h"
+
 namespace dorvik {
 namespace {
 
@@ -11,16 +13,25 @@ ExchangeResult Cancelled() {
 
 }  // namespace
 
+bool SheetExchange::KnownKind(const std::string& path) {
+    if (KindOfPath(path) != SheetKind::Unknown) return true;
+    box_.Error(UnsupportedKindMessage(path));
+    return false;
+}
+
 ExchangeResult SheetExchange::Export(const char* sheet, const ExportTo& run) {
     std::optional<std::string> path =
-        files_.ChooseSave(kFilter, kDefaultExt, std::string(sheet) + ".xls");
-    return path ? run(*path) : Cancelled();
+        files_.ChooseSave(kFilter, kDefaultExt, std::string(sheet) + "." + kDefaultExt);
+    if (!path) return Cancelled();
+    if (!KnownKind(*path)) return {ExchangeStatus::Refused, UnsupportedKindMessage(*path), 0};
+    return run(*path);
 }
 
 // No sheet to read ends the import; ChooseSheet has told the user why.
 ExchangeResult SheetExchange::Import(const char* sheet, const ImportFrom& run) {
     std::optional<std::string> path = files_.ChooseOpen(kFilter, kDefaultExt);
     if (!path) return Cancelled();
+    if (!KnownKind(*path)) return {ExchangeStatus::Refused, UnsupportedKindMessage(*path), 0};
     std::optional<std::string> chosen = ChooseSheet(*path, sheet, sheets_, box_);
     return chosen ? run(*path, *chosen) : Cancelled();
 }

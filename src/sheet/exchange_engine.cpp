@@ -91,9 +91,13 @@ ExchangeResult ReadListSheet(const std::string& path, const SheetLayout& layout,
     // Reading only: no backup copy is written into the file being read.
     CSpreadSheet sheet(path, rows.sheet, false);
     if (sheet.TotalRows() < 1) {
+        // A file that could not be read at all is a failure of its own; the
+        // user is told why under the usual message.
+        if (!sheet.LastError().empty()) {
+            box.Error(rows.nullMessage + "\n" + sheet.LastError());
+            return Ended(ExchangeStatus::Failed, sheet.LastError());
+        }
         box.Error(rows.nullMessage);
-        // A file that could not be read at all is a failure of its own.
-        if (!sheet.LastError().empty()) return Ended(ExchangeStatus::Failed, sheet.LastError());
         return Ended(ExchangeStatus::Refused, rows.nullMessage);
     }
     SheetCells header;

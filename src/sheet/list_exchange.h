@@ -1,8 +1,8 @@
 #pragma once
 // Exchange of the unit's lists with spreadsheet files: export of the phone,
-// special and house lists and of the caller log as one sheet of an .xls
-// workbook (or a text table), and import of the three lists back as Pending
-// slots. These take the path (and, for an import, the sheet) directly, so a
+// special and house lists and of the caller log as one sheet of a workbook
+// (.xlsx, .ods, .xls) or a text table, and import of the three lists back
+// as Pending slots. These take the path (and, for an import, the sheet) directly, so a
 // command-line tool can call them; SheetExchange (exchange_dialogs.h) adds
 // the file and sheet dialogs of the pages.
 //

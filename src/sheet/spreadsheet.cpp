@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sheet/file_io.h"
+#include "sheet/sheet_kind.h"
 #include "sheet/text_table.h"
 
 namespace dorvik {
@@ -49,7 +50,9 @@ CSpreadSheet::CSpreadSheet(const std::string& path, const std::string& sheetName
 bool CSpreadSheet::OpenSheet(const std::string& path, const std::string& sheetName, bool backup) {
     *this = CSpreadSheet{};
     fileName_ = path;
-    workbook_ = IsWorkbookPath(path);
+    kind_ = KindOfPath(path);
+    if (kind_ == SheetKind::Unknown) return Fail(UnsupportedKindMessage(path) + "\n");
+    workbook_ = IsWorkbookKind(kind_);
     sheetName_ = workbook_ ? sheetName : "";
     separator_ = workbook_ ? kWorkbookSeparator : TextSeparator(path);
     backup_ = backup;
@@ -178,6 +181,7 @@ void CSpreadSheet::TruncateRows(int rows) {
 }
 
 bool CSpreadSheet::WriteSheet() {
+    if (kind_ == SheetKind::Unknown) return Fail(UnsupportedKindMessage(fileName_) + "\n");
     if (!(workbook_ ? WriteWorkbook() : WriteText())) return false;
     batch_ = false;
     return true;

@@ -1,5 +1,6 @@
 #pragma once
-// The table layer of the list exchange: one sheet of an .xls workbook, or
+// The table layer of the list exchange: one sheet of a workbook (.xls,
+// .xlsx, .ods), or
 // one delimited text file, held in memory as rows of cell texts (GB18030).
 // Row 1 is the header row. Changes are written at once unless a batch is
 // started, in which case WriteSheet commits them all. Every failure is
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "sheet/sheet_kind.h"
 #include "sheet/workbook_table.h"
 
 namespace dorvik {
@@ -20,9 +22,10 @@ public:
     // Runs OpenSheet.
     CSpreadSheet(const std::string& path, const std::string& sheetName, bool backup);
 
-    // Loads the table. A path ending in ".xls" (any case) is a workbook and
-    // sheetName the sheet; any other path is a text file whose separator
-    // follows its extension (tab for .txt/.tsv, else comma). With backup on,
+    // Loads the table. A path ending in ".xls", ".xlsx" or ".ods" (any case)
+    // is a workbook and sheetName the sheet; ".csv", ".txt" and ".tsv" are
+    // text files (comma, tab, tab). Any other extension is refused, and so
+    // is every later write. With backup on,
     // data already present is first copied to the sheet "CSpreadSheetBackup"
     // (workbook) or to the file path + ".bak" (text); a failed copy only
     // turns backup off. False when nothing could be loaded; a missing
@@ -78,6 +81,7 @@ private:
     size_t MaxRows() const;
 
     std::string fileName_;
+    SheetKind kind_ = SheetKind::Text;
     bool workbook_ = false;
     std::string sheetName_;
     std::string separator_;

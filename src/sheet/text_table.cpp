@@ -1,5 +1,7 @@
 #include "sheet/text_table.h"
 
+#include "sheet/sheet_kind.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -91,10 +93,12 @@ TableRow LegacyRow(std::string_view line, std::string_view sep) {
 
 }  // namespace
 
-bool IsWorkbookPath(const std::string& path) { return EndsWithNoCase(path, ".xls"); }
+bool IsWorkbookPath(const std::string& path) { return IsWorkbookKind(KindOfPath(path)); }
 
 std::string TextSeparator(const std::string& path) {
-    return EndsWithNoCase(path, ".txt") || EndsWithNoCase(path, ".tsv") ? "\t" : ",";
+    for (const char* tab : {".txt", ".tsv", ".txt.bak", ".tsv.bak"})
+        if (EndsWithNoCase(path, tab)) return "\t";
+    return ",";
 }
 
 std::string EncodeTextRow(const TableRow& cells, std::string_view sep) {

@@ -10,10 +10,11 @@
 
 namespace dorvik {
 
-// True when the path ends in ".xls", compared without regard to case.
+// True when the path ends in ".xls", ".xlsx" or ".ods", compared without regard to case.
 bool IsWorkbookPath(const std::string& path);
 
-// The field separator of a text file: a tab for ".txt" and ".tsv", else a comma.
+// The field separator of a text file: a tab for ".txt" and ".tsv" (and their
+// ".bak" copies), else a comma.
 std::string TextSeparator(const std::string& path);
 
 // One row as a line without its line end: "a","b" for the cells a and b.

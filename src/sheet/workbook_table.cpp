@@ -4,8 +4,10 @@
 
 #include "model/text_codec.h"
 #include "sheet/file_io.h"
+#include "sheet/sheet_kind.h"
 #include "sheet/ole_container.h"
 #include "sheet/xls_workbook.h"
+#include "sheet/xml_workbooks.h"
 
 namespace dorvik {
 namespace {
@@ -23,6 +25,12 @@ constexpr struct {
     {ReadStatus::NotBiff8, "The workbook is not in the Excel 97-2003 format\n"},
     {ReadStatus::Encrypted, "The workbook is protected with a password\n"},
     {ReadStatus::Damaged, "The workbook file is damaged\n"},
+    {ReadStatus::NotArchive, "The file is not a workbook\n"},
+    {ReadStatus::MissingPart, "The workbook file is damaged: a part is missing\n"},
+    {ReadStatus::Expands, "The workbook file expands beyond 32 MB a part or 64 MB in all and is not read\n"},
+    {ReadStatus::TooManyCells,
+     "The workbook holds more sheets, rows or columns than a list can use and is not read\n"},
+    {ReadStatus::XmlRefused, "The workbook file declares a DTD or entities and is not read\n"},
 };
 
 constexpr const char* kBadName = "Invalid sheet name:";
@@ -71,17 +79,33 @@ int Refuse(std::string& error, const char* prefix, const std::string& sheet) {
     return -1;
 }
 
-// Reads and parses the file; a missing file is an empty workbook in Excel's container.
-ReadStatus Load(const std::string& path, xls::OleFile& ole, xls::Workbook& wb) {
+// A workbook file of any kind as it was read; the container of an .xls
+// file keeps its other streams.
+struct Book {
+    SheetKind kind = SheetKind::Xls;
+    xls::OleFile ole;
+    xls::Workbook wb;
+};
+
+ReadStatus Parse(std::string_view bytes, Book& book) {
+    if (book.kind == SheetKind::Xlsx) return xls::ReadXlsx(bytes, book.wb);
+    if (book.kind == SheetKind::Ods) return xls::ReadOds(bytes, book.wb);
+    ReadStatus s = xls::ReadOle(bytes, book.ole);
+    return s == ReadStatus::Ok ? xls::ParseWorkbook(book.ole.workbook, book.wb) : s;
+}
+
+// Reads and parses the file; a missing file is an empty workbook (in
+// Excel's container for an .xls file).
+ReadStatus Load(const std::string& path, Book& book) {
+    book.kind = KindOfPath(path);
     std::string bytes;
     FileRead r = ReadWholeFile(path, bytes);
     if (r == FileRead::Missing) {
-        ole = xls::NewWorkbookContainer();
+        book.ole = xls::NewWorkbookContainer();
         return ReadStatus::Missing;
     }
     if (r != FileRead::Ok) return ReadStatus::CannotOpen;
-    ReadStatus s = xls::ReadOle(bytes, ole);
-    return s == ReadStatus::Ok ? xls::ParseWorkbook(ole.workbook, wb) : s;
+    return Parse(bytes, book);
 }
 
 std::string ReadErrorText(ReadStatus s) {
@@ -139,13 +163,21 @@ int TargetSheet(xls::Workbook& wb, const std::string& sheet, bool createOnly, st
     return static_cast<int>(wb.sheets.size() - 1);
 }
 
-bool Store(const std::string& path, xls::OleFile& ole, const xls::Workbook& wb, std::string& error) {
+WriteStatus Build(Book& book, std::string& bytes, std::u16string& problem) {
+    if (book.kind == SheetKind::Xlsx) return xls::BuildXlsx(book.wb, bytes, &problem);
+    if (book.kind == SheetKind::Ods) return xls::BuildOds(book.wb, bytes, &problem);
+    WriteStatus s = xls::BuildWorkbook(book.wb, book.ole.workbook, &problem);
+    if (s == WriteStatus::Ok && !xls::BuildOle(book.ole, bytes)) return WriteStatus::Failed;
+    return s;
+}
+
+bool Store(const std::string& path, Book& book, std::string& error) {
     std::u16string problem;
-    WriteStatus s = xls::BuildWorkbook(wb, ole.workbook, &problem);
+    std::string bytes;
+    WriteStatus s = Build(book, bytes, problem);
     for (const auto& e : kWriteErrors)
         if (e.status == s) return Fail(error, Named(e.prefix, ToGb(problem)));
-    std::string bytes;
-    if (!xls::BuildOle(ole, bytes) || !ReplaceFile(path, bytes)) return Fail(error, kWriteFailed);
+    if (s != WriteStatus::Ok || !ReplaceFile(path, bytes)) return Fail(error, kWriteFailed);
     return true;
 }
 
@@ -154,10 +186,10 @@ bool Store(const std::string& path, xls::OleFile& ole, const xls::Workbook& wb, 
 bool LoadSheetTable(const std::string& path, const std::string& sheet, TableRows& rows,
                     std::string& error) {
     rows.clear();
-    xls::OleFile ole;
-    xls::Workbook wb;
-    ReadStatus s = Load(path, ole, wb);
+    Book book;
+    ReadStatus s = Load(path, book);
     if (s != ReadStatus::Ok) return Fail(error, ReadErrorText(s));
+    const xls::Workbook& wb = book.wb;
     int at = xls::FindSheet(wb, ToUtf16(sheet));
     if (at < 0) return Fail(error, Named(kNoSheet, sheet));
     if (wb.sheets[at].type != xls::SheetType::Worksheet) return Fail(error, Named(kNotWorksheet, sheet));
@@ -168,10 +200,10 @@ bool LoadSheetTable(const std::string& path, const std::string& sheet, TableRows
 
 bool SaveSheetTable(const std::string& path, const std::string& sheet, const TableRows& rows,
                     bool createOnly, std::string& error) {
-    xls::OleFile ole;
-    xls::Workbook wb;
-    ReadStatus s = Load(path, ole, wb);
+    Book book;
+    ReadStatus s = Load(path, book);
     if (s != ReadStatus::Ok && s != ReadStatus::Missing) return Fail(error, ReadErrorText(s));
+    xls::Workbook& wb = book.wb;
     int at = TargetSheet(wb, sheet, createOnly, error);
     if (at < 0) return false;
     if (rows.size() > xls::kMaxRows) return Fail(error, Named(kTooLarge, sheet));
@@ -181,16 +213,15 @@ bool SaveSheetTable(const std::string& path, const std::string& sheet, const Tab
         if (row.size() > xls::kMaxCols) return Fail(error, Named(kTooLarge, sheet));
         target.push_back(RowCells(row));
     }
-    return Store(path, ole, wb, error);
+    return Store(path, book, error);
 }
 
 bool ListWorksheets(const std::string& path, std::vector<std::string>& names, std::string& error) {
     names.clear();
-    xls::OleFile ole;
-    xls::Workbook wb;
-    ReadStatus s = Load(path, ole, wb);
+    Book book;
+    ReadStatus s = Load(path, book);
     if (s != ReadStatus::Ok) return Fail(error, ReadErrorText(s));
-    for (const xls::Sheet& sheet : wb.sheets)
+    for (const xls::Sheet& sheet : book.wb.sheets)
         if (sheet.type == xls::SheetType::Worksheet) names.push_back(ToGb(sheet.name));
     return true;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// One worksheet of an .xls workbook file as rows of cell texts (GB18030):
+// One worksheet of a workbook file (.xls, .xlsx or .ods, by extension) as rows of cell texts (GB18030):
 // reading a sheet, writing one back while every other sheet keeps its
 // values, and listing the worksheets.
 #include <string>

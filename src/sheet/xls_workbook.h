@@ -36,10 +36,18 @@ struct Workbook {
 };
 
 // Outcome of reading a workbook file.
-enum class ReadStatus { Ok, Missing, CannotOpen, NotOle, NotBiff8, Encrypted, Damaged };
+enum class ReadStatus {
+    Ok, Missing, CannotOpen, NotOle, NotBiff8, Encrypted, Damaged,
+    // Archives of XML parts (.xlsx, .ods):
+    NotArchive,    // not a ZIP archive
+    MissingPart,   // a part the workbook needs is not in the archive
+    Expands,       // the parts expand beyond the fixed limit
+    TooManyCells,  // a sheet passes the row, column or cell limit
+    XmlRefused,    // a part declares a DTD or refers to an entity
+};
 
 // Outcome of writing a workbook stream.
-enum class WriteStatus { Ok, OtherSheetType, BadSheetName, TooLarge, TextTooLong };
+enum class WriteStatus { Ok, OtherSheetType, BadSheetName, TooLarge, TextTooLong, Failed };
 
 // Largest sheet and cell text a BIFF8 workbook holds.
 inline constexpr size_t kMaxRows = 65536;
@@ -48,6 +56,9 @@ inline constexpr size_t kMaxTextChars = 32767;
 
 // Parses a BIFF8 "Workbook" stream.
 ReadStatus ParseWorkbook(std::string_view stream, Workbook& out);
+
+// Checks that every sheet can be written; *problem names the first that cannot.
+WriteStatus CheckSheets(const Workbook& wb, std::u16string* problem);
 
 // Builds the "Workbook" stream of the given sheets; *problem names the sheet
 // that stops it when the result is not Ok.

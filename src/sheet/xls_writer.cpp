@@ -259,13 +259,18 @@ WriteStatus Check(const Sheet& s) {
 
 }  // namespace
 
-WriteStatus BuildWorkbook(const Workbook& wb, std::string& stream, std::u16string* problem) {
+WriteStatus CheckSheets(const Workbook& wb, std::u16string* problem) {
     for (const Sheet& s : wb.sheets) {
         WriteStatus status = Check(s);
         if (status == WriteStatus::Ok) continue;
         if (problem) *problem = s.name;
         return status;
     }
+    return WriteStatus::Ok;
+}
+
+WriteStatus BuildWorkbook(const Workbook& wb, std::string& stream, std::u16string* problem) {
+    if (WriteStatus status = CheckSheets(wb, problem); status != WriteStatus::Ok) return status;
     StringTable strings = CollectStrings(wb);
     RecordWriter w;
     std::vector<size_t> positions = WriteGlobals(w, wb, strings);

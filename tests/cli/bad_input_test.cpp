@@ -125,6 +125,8 @@ TEST_F(CliBadInput, BadValuesAreRefusedBeforeTheUnitHearsAnything) {
         {{"upload", "alarm", dir.File("missing.gto")}, "no file"},
         {{"--project", dir.File("typo.gto"), "upload", "phones"}, "no project file"},
         {{"upload", "phones", truncated}, "truncated.xls: The file is not a workbook"},
+        {{"export", "phones", project, dir.File("out.xlsm")}, "Unsupported file type \".xlsm\""},
+        {{"upload", "phones", WriteFile("letters.dat", "1,2")}, "Unsupported file type \".dat\""},
         {{"upload", "phones", letters}, "Ilegal phone number, slot 2: 1390000000x"},
         {{"upload", "alarm", letters}, "the alarm list is not kept in spreadsheets"},
         {{"--project", project, "set", "delay=5s"}, "delay: \"5s\" is not a number"},

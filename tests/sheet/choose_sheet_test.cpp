@@ -83,12 +83,20 @@ TEST(ChooseSheet, WorkbookWithoutWorksheetsOrUnreadableIsReported) {
     ASSERT_TRUE(xls::BuildOle(ole, bytes));
     test::WriteBytes(dir.File("empty.xls"), bytes);
     test::WriteBytes(dir.File("junk.xls"), "junk");
-    for (const char* name : {"empty.xls", "junk.xls", "missing.xls"}) {
+    test::WriteBytes(dir.File("junk.xlsx"), "junk");
+    struct {
+        const char* name;
+        const char* text;
+    } cases[] = {{"empty.xls", "There isn't sheet in the file!"},
+                 {"junk.xls", "There isn't sheet in the file!\nThe file is not a workbook\n"},
+                 {"junk.xlsx", "There isn't sheet in the file!\nThe file is not a workbook\n"},
+                 {"missing.ods", "There isn't sheet in the file!"}};
+    for (const auto& [name, text] : cases) {
         ScriptedChooser chooser("A");
         test::RecordingMessageBox box;
         EXPECT_EQ(ChooseSheet(dir.File(name), "PhoneNumbers", chooser, box), std::nullopt) << name;
         ASSERT_EQ(box.shown.size(), 1u);
-        EXPECT_EQ(box.shown[0].text, "There isn't sheet in the file!");
+        EXPECT_EQ(box.shown[0].text, text);
         EXPECT_EQ(box.shown[0].icon, MsgIcon::Error);
         EXPECT_TRUE(chooser.offered.empty());
     }

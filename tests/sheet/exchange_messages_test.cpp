@@ -160,12 +160,18 @@ TEST(SheetExchangeDialogs, AskForTheFileAndTheSheetAndStopOnCancel) {
     EXPECT_EQ(sheets.offered, (std::vector<std::string>{kPhoneSheet, "Other"}));
     EXPECT_EQ(back.Row(6).Number, "5550100");
     EXPECT_EQ(exchange.ImportPhones(back).status, ExchangeStatus::Cancelled);
-    EXPECT_EQ(files.filters, std::vector<std::string>(4, "Excel Files (*.xls)|*.xls||"));
+    EXPECT_EQ(files.filters, std::vector<std::string>(4, SheetExchange::kFilter));
 
     test::WriteBytes(dir.File("bad.xls"), "\xD0\xCF\x11\xE0 truncated");
-    files.answers = {dir.File("bad.xls")};
+    files.answers = {dir.File("bad.xls"), dir.File("a.xlsm"), dir.File("a.numbers")};
     EXPECT_EQ(exchange.ImportPhones(back).status, ExchangeStatus::Cancelled);
-    EXPECT_EQ(box.Texts(), std::vector<std::string>{"There isn't sheet in the file!"});
+    EXPECT_EQ(exchange.ImportPhones(back).status, ExchangeStatus::Refused);
+    EXPECT_EQ(exchange.ExportPhones(phones).status, ExchangeStatus::Refused);
+    EXPECT_EQ(box.Texts(), (std::vector<std::string>{
+                               "There isn't sheet in the file!\nThe file is not a workbook\n",
+                               "Unsupported file type \".xlsm\": use .xlsx, .ods, .xls, .csv, .txt or .tsv",
+                               "Unsupported file type \".numbers\": use .xlsx, .ods, .xls, .csv, .txt or .tsv"}));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("a.numbers")));
 }
 
 }  // namespace

@@ -53,10 +53,11 @@ struct PeerSheet {
     CellMap cells;
 };
 
-inline std::string PeerScript() { return std::string(DORVIK_SOURCE_DIR) + "/tests/sheet/xls_peer.py"; }
-
-inline std::string RunPeer(const std::string& command, const std::string& arg) {
-    std::string line = "/usr/bin/python3 '" + PeerScript() + "' " + command + " '" + arg + "' 2>&1";
+// xls_peer.py (xlrd, xlwt) by default; open_peer.py (openpyxl, odfpy) for .xlsx and .ods.
+inline std::string RunPeer(const std::string& command, const std::string& arg,
+                           const char* script = "xls_peer.py") {
+    std::string line = "/usr/bin/python3 '" + std::string(DORVIK_SOURCE_DIR) + "/tests/sheet/" + script +
+                       "' " + command + " '" + arg + "' 2>&1";
     std::string out;
     if (FILE* p = popen(line.c_str(), "r")) {
         char buf[4096];
@@ -72,10 +73,10 @@ inline std::string Unhex(const std::string& hex) {
     return out;
 }
 
-// Every sheet and cell of the workbook as xlrd reads it.
-inline std::vector<PeerSheet> XlrdRead(const std::string& path) {
+// Every sheet and cell of the workbook as the peer reads it.
+inline std::vector<PeerSheet> XlrdRead(const std::string& path, const char* script = "xls_peer.py") {
     std::vector<PeerSheet> sheets;
-    std::istringstream in(RunPeer("dump", path));
+    std::istringstream in(RunPeer("dump", path, script));
     for (std::string line; std::getline(in, line);) {
         std::istringstream fields(line);
         std::string kind, a, b, c;

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "model/text_codec.h"
+#include "sheet/text_table.h"
 #include "sheet_test_support.h"
 
 namespace dorvik {
@@ -46,8 +47,8 @@ TEST(SheetMode, PathEndingDecidesWorkbookOrTextAndTheSeparator) {
         bool workbook;
         const char* separator;
     } cases[] = {{"a.XLS", true, ",;.?"}, {"a.xls", true, ",;.?"}, {"a.Xls", true, ",;.?"},
-                 {"a.csv", false, ","},   {"a.xlsx", false, ","},  {"a.TXT", false, "\t"},
-                 {"a.tsv", false, "\t"},  {"noext", false, ","}};
+                 {"a.csv", false, ","},   {"a.XLSX", true, ",;.?"}, {"a.ods", true, ",;.?"},
+                 {"a.TXT", false, "\t"},  {"a.tsv", false, "\t"}};
     for (const Case& c : cases) {
         CSpreadSheet sheet(dir.File(c.name), "PhoneNumbers", true);
         EXPECT_EQ(sheet.IsWorkbook(), c.workbook) << c.name;
@@ -55,6 +56,13 @@ TEST(SheetMode, PathEndingDecidesWorkbookOrTextAndTheSeparator) {
     }
     WriteTable(dir.File("UPPER.XLS"), "S", {{"h"}});
     EXPECT_EQ(ReadBytes(dir.File("UPPER.XLS")).substr(0, 4), "\xD0\xCF\x11\xE0");
+    // Any other extension is refused, never written as some other kind.
+    for (const char* name : {"noext", "a.xlsm", "a.numbers", "dir.xlsx/file", "a.xls.bak"}) {
+        CSpreadSheet sheet(dir.File(name), "S", false);
+        EXPECT_FALSE(sheet.PutRow({"h"}, 1, true)) << name;
+        EXPECT_EQ(sheet.LastError().rfind("Unsupported file type ", 0), 0u) << sheet.LastError();
+        EXPECT_FALSE(std::filesystem::exists(dir.File(name))) << name;
+    }
 }
 
 TEST(TextSheet, TwoCellsWithCommaMakeASevenCharacterLine) {
@@ -122,7 +130,7 @@ TEST(TextSheet, MissingFileFailsToLoadAndIsCreatedByTheFirstWrite) {
 class BothModes : public ::testing::TestWithParam<const char*> {
 protected:
     std::string Path() const { return dir_.File(GetParam()); }
-    bool Workbook() const { return std::string(GetParam()).ends_with(".xls"); }
+    bool Workbook() const { return IsWorkbookPath(GetParam()); }
     ScratchDir dir_;
 };
 
@@ -188,7 +196,7 @@ TEST_P(BothModes, RowNumbersOutOfReachAreRefusedWithoutGrowing) {
     EXPECT_EQ(sheet.TotalRows(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sheet, BothModes, ::testing::Values("t.xls", "t.csv"));
+INSTANTIATE_TEST_SUITE_P(Sheet, BothModes, ::testing::Values("t.xls", "t.csv", "t.xlsx", "t.ods"));
 
 TEST(WorkbookChecks, HeaderRowsAreCheckedWithTheirMessages) {
     ScratchDir dir;
@@ -261,9 +269,17 @@ TEST(WorkbookFile, ThreeOtherSheetsKeepTheirCells) {
 
 TEST(WorkbookFile, TextsThatBrokeTheRowEncodingAreStoredAsTheyAre) {
     ScratchDir dir;
-    std::vector<Cells> rows = {{"H1", "H2"}, {"O'Brien", "a\",;.?\"b"}, {"\"", "x,y"}};
-    WriteTable(dir.File("q.xls"), "S", rows);
-    EXPECT_EQ(ReadTable(dir.File("q.xls"), "S"), rows);
+    std::vector<Cells> rows = {{"H1", "H2"}, {"O'Brien", "a\",;.?\"b"}, {"\"", "x,y"},
+                               {" lead", "a  b\tc\r\nd "}, {"<&>", "]]>"}};
+    for (const char* name : {"q.xls", "q.xlsx", "q.ods"}) {
+        WriteTable(dir.File(name), "S", rows);
+        EXPECT_EQ(ReadTable(dir.File(name), "S"), rows) << name;
+    }
+    // The same table gives the same archive bytes.
+    for (const char* name : {"again.xlsx", "again.ods"}) {
+        WriteTable(dir.File(name), "S", rows);
+        EXPECT_EQ(ReadBytes(dir.File(name)), ReadBytes(dir.File(std::string("q") + (name + 5)))) << name;
+    }
 }
 
 TEST(WorkbookFile, WhateverFailsTheOldFileStaysByteIdentical) {

@@ -1,10 +1,12 @@
-// Workbooks checked against an independent implementation: files we write
-// are read by xlrd, files xlwt writes are read by us, and both must agree.
+// Workbooks checked against independent implementations: files we write
+// are read by xlrd (.xls), openpyxl (.xlsx) and odfpy (.ods), files they
+// write are read by us, and both sides must agree cell for cell.
 #include <gtest/gtest.h>
 
 #include "model/text_codec.h"
 #include "sheet/sheet_chooser.h"
 #include "sheet/spreadsheet.h"
+#include "sheet/xml_workbooks.h"
 #include "sheet_test_support.h"
 
 namespace dorvik {
@@ -49,15 +51,29 @@ CellMap Export(const std::string& path, const std::string& sheetName, int rows,
     return expected;
 }
 
-TEST(XlsPeer, XlrdReadsOurWorkbooksWithTheSameCellsAndSheetOrder) {
+// A workbook kind and the peer script that reads and writes it.
+struct Peer {
+    const char* ext;
+    const char* script;
+};
+
+class PeerReads : public ::testing::TestWithParam<Peer> {
+protected:
+    std::string File(const std::string& stem) const { return dir.File(stem + GetParam().ext); }
+    std::vector<test::PeerSheet> Read(const std::string& path) const {
+        return test::XlrdRead(path, GetParam().script);
+    }
     ScratchDir dir;
-    std::string path = dir.File("lists.xls");
+};
+
+TEST_P(PeerReads, OurWorkbooksWithTheSameCellsAndSheetOrder) {
+    std::string path = File("lists");
     CellMap phones = Export(path, "PhoneNumbers", 2000, kZhang);
     CellMap users = Export(path, kSheetUser, 3, "x\"y,z");
     CellMap log = Export(path, "Log", 0, "");
 
-    std::vector<test::PeerSheet> peer = test::XlrdRead(path);
-    ASSERT_EQ(peer.size(), 3u);
+    std::vector<test::PeerSheet> peer = Read(path);
+    ASSERT_EQ(peer.size(), 3u) << test::RunPeer("dump", path, GetParam().script);
     EXPECT_EQ(peer[0].name, "PhoneNumbers");
     EXPECT_EQ(peer[1].name, "用户");
     EXPECT_EQ(peer[2].name, "Log");
@@ -67,15 +83,14 @@ TEST(XlsPeer, XlrdReadsOurWorkbooksWithTheSameCellsAndSheetOrder) {
     EXPECT_EQ(peer[0].cells[std::make_pair(2000, 2)], "张三2000");
 }
 
-TEST(XlsPeer, BackupSheetAndRewrittenSheetAsXlrdSeesThem) {
-    ScratchDir dir;
-    std::string path = dir.File("b.xls");
+TEST_P(PeerReads, BackupSheetAndRewrittenSheet) {
+    std::string path = File("b");
     CellMap first = Export(path, "PhoneNumbers", 5, "a");
     CellMap second = Export(path, "PhoneNumbers", 2, "b");
     // Rows past the second export stay as the first one left them.
     CellMap merged = first;
     for (const auto& [at, text] : second) merged[at] = text;
-    std::vector<test::PeerSheet> peer = test::XlrdRead(path);
+    std::vector<test::PeerSheet> peer = Read(path);
     ASSERT_EQ(peer.size(), 2u);
     EXPECT_EQ(peer[0].name, "PhoneNumbers");
     EXPECT_EQ(peer[0].cells, merged);
@@ -83,10 +98,15 @@ TEST(XlsPeer, BackupSheetAndRewrittenSheetAsXlrdSeesThem) {
     EXPECT_EQ(peer[1].cells, first);
 }
 
-// Every sheet of an xlwt workbook, listed and read through the table layer.
-void ExpectSameAsXlrd(const std::string& path) {
-    std::vector<test::PeerSheet> peer = test::XlrdRead(path);
-    ASSERT_FALSE(peer.empty()) << test::RunPeer("dump", path);
+INSTANTIATE_TEST_SUITE_P(Kinds, PeerReads,
+                         ::testing::Values(Peer{".xls", "xls_peer.py"}, Peer{".xlsx", "open_peer.py"},
+                                           Peer{".ods", "open_peer.py"}),
+                         [](const auto& info) { return std::string(info.param.ext + 1); });
+
+// Every sheet of a peer's workbook, listed and read through the table layer.
+void ExpectSameAsXlrd(const std::string& path, const char* script = "xls_peer.py") {
+    std::vector<test::PeerSheet> peer = test::XlrdRead(path, script);
+    ASSERT_FALSE(peer.empty()) << test::RunPeer("dump", path, script);
     ListingChooser chooser;
     NullBox box;
     std::optional<std::string> only = ChooseSheet(path, "PhoneNumbers", chooser, box);
@@ -146,6 +166,62 @@ TEST_F(XlwtWorkbooks, WritingOneSheetKeepsTheOtherSheetsValues) {
     }
     EXPECT_EQ(after.back().name, "Fresh");
     EXPECT_EQ(after.back().cells, fresh);
+}
+
+class OpenPeerWorkbooks : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        dir_ = new ScratchDir;
+        made_ = test::RunPeer("make", dir_->path(), "open_peer.py");
+    }
+    static void TearDownTestSuite() { delete dir_; }
+    static ScratchDir* dir_;
+    static std::string made_;
+};
+ScratchDir* OpenPeerWorkbooks::dir_ = nullptr;
+std::string OpenPeerWorkbooks::made_;
+
+TEST_F(OpenPeerWorkbooks, NumbersChineseRichTextAndRepeatsReadLikeThePeer) {
+    ASSERT_EQ(made_, "");
+    for (const char* name : {"multi.xlsx", "crafted.xlsx", "multi.ods"})
+        ExpectSameAsXlrd(dir_->File(name), "open_peer.py");
+    for (const char* name : {"multi.xlsx", "multi.ods"}) {
+        CellMap phones = test::TableRead(dir_->File(name), "PhoneNumbers");
+        EXPECT_EQ(phones[std::make_pair(3, 1)], "13900000003") << name;
+        EXPECT_EQ(phones[std::make_pair(3, 2)], "中文姓名3") << name;
+    }
+    CellMap runs = test::TableRead(dir_->File("crafted.xlsx"), "Runs");
+    EXPECT_EQ(runs[std::make_pair(0, 0)], "rich 中文姓名");
+    EXPECT_EQ(runs[std::make_pair(0, 2)], "13900002222");
+}
+
+// Numbers of the other sheets stay numbers when one sheet is written.
+bool HoldsNumber(const std::string& path, size_t row, uint16_t col) {
+    xls::Workbook wb;
+    std::string bytes = test::ReadBytes(path);
+    auto read = path.ends_with(".ods") ? xls::ReadOds : xls::ReadXlsx;
+    if (read(bytes, wb) != xls::ReadStatus::Ok || wb.sheets.empty() || wb.sheets[0].rows.size() <= row) return false;
+    for (const xls::Cell& c : wb.sheets[0].rows[row])
+        if (c.col == col) return c.kind == xls::CellKind::Number;
+    return false;
+}
+
+TEST_F(OpenPeerWorkbooks, WritingOneSheetKeepsTheOtherSheetsValuesAndNumbers) {
+    ASSERT_EQ(made_, "");
+    for (const char* name : {"multi.xlsx", "multi.ods"}) {
+        std::string path = dir_->File(std::string("kept_") + name);
+        test::WriteBytes(path, test::ReadBytes(dir_->File(name)));
+        std::vector<test::PeerSheet> before = test::XlrdRead(path, "open_peer.py");
+        CellMap fresh = Export(path, "Fresh", 3, kZhang);
+        std::vector<test::PeerSheet> after = test::XlrdRead(path, "open_peer.py");
+        ASSERT_EQ(after.size(), before.size() + 1) << name;
+        for (size_t i = 0; i < before.size(); ++i) {
+            EXPECT_EQ(after[i].name, before[i].name);
+            EXPECT_EQ(after[i].cells, before[i].cells) << before[i].name;
+        }
+        EXPECT_EQ(after.back().cells, fresh);
+        EXPECT_TRUE(HoldsNumber(path, 5, 1)) << name;
+    }
 }
 
 }  // namespace
