@@ -27,7 +27,7 @@ const std::array<CommandSpec, kCommandCount> kSpecs = {{
      IconKind::Connect, kNoKey, false},
     {Command::Language, "Language", "Set Language", "Language", IconKind::Language, kNoKey, false},
     {Command::Stop, "Stop", "Stop the running upload or read", "Stop", std::nullopt,
-     QKeySequence::Cancel, false},
+     "Esc", false},
 }};
 
 using C = Command;
