@@ -12,6 +12,8 @@
 #include "app/screenshots.h"
 #include "app/splash_dialog.h"
 #include "app/start_pictures.h"
+#include "app/ui_language.h"
+#include "app/ui_text.h"
 
 namespace {
 
@@ -20,6 +22,7 @@ struct Arguments {
     bool splash = true;
     QString device;
     QString screenshots;
+    QString language;
 };
 
 Arguments Parse(const QApplication& app) {
@@ -39,12 +42,17 @@ Arguments Parse(const QApplication& app) {
         QStringLiteral("dir"));
     const QCommandLineOption noSplash(QStringLiteral("no-splash"),
                                       QStringLiteral("Start without the start picture."));
-    parser.addOptions({demo, port, shots, noSplash});
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QStringLiteral("Show the window in this language for this run: en or zh_CN."),
+        QStringLiteral("code"));
+    parser.addOptions({demo, port, shots, noSplash, language});
     parser.process(app);
     Arguments args;
     args.screenshots = parser.value(shots);
     args.demo = parser.isSet(demo) || !args.screenshots.isEmpty();
     args.splash = !parser.isSet(noSplash) && args.screenshots.isEmpty();
+    args.language = parser.value(language);
     args.device = parser.isSet(port) ? parser.value(port) : qEnvironmentVariable("DORVIK_DEVICE");
     return args;
 }
@@ -62,6 +70,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("DORVIK"));
     QApplication::setApplicationVersion(QStringLiteral(DORVIK_VERSION));
     const Arguments args = Parse(app);
+    // Read before the demo points the settings at a folder of its own.
+    UiLanguage language = ChosenLanguage(FileLanguageStore());
+    if (!args.language.isEmpty())
+        language = args.language.startsWith(QLatin1String("zh")) ? UiLanguage::Chinese
+                                                                 : UiLanguage::English;
+    if (!InstallLanguage(language)) std::fprintf(stderr, "dorvik: no Chinese translation found\n");
 
     // The demo outlives the window: the window closes its link first.
     std::unique_ptr<DemoSession> demo;
@@ -75,7 +89,7 @@ int main(int argc, char** argv) {
 
     MainWindowOptions options;
     options.dataDir = dataDir;
-    if (demo) options.titleSuffix = QString::fromLatin1(kDemoTitle);
+    if (demo) options.titleSuffix = Tr(kDemoTitle);
     CMainWindow window(options);
     if (demo) {
         demo->Configure(window.Frame());

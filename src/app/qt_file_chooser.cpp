@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "app/qt_text.h"
+#include "app/ui_text.h"
 
 namespace dorvik {
 namespace {
@@ -21,7 +22,7 @@ QString OneFilter(const QString& description, const QString& pattern) {
 }  // namespace
 
 QString ToQtFilter(const std::string& filter) {
-    const QStringList parts = ToQString(filter).split(QLatin1Char('|'));
+    const QStringList parts = TrCore(filter).split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         if (parts[i].isEmpty() && parts[i + 1].isEmpty()) break;  // the closing "||"
