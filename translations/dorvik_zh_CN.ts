@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>Get AStatus</source>
-        <translation>读取状态</translation>
+        <translation>读取主机状态</translation>
     </message>
     <message>
         <source>Get Data</source>
@@ -840,7 +840,7 @@ incomplete or invalid.</source>
     </message>
     <message>
         <source>The language changes when DORVIK is started again.</source>
-        <translation>重新启动 DORVIK 后更改语言。</translation>
+        <translation>语言将在 DORVIK 重新启动后生效。</translation>
     </message>
     <message>
         <source>The operating system denied

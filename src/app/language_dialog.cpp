@@ -18,7 +18,7 @@ Clanguage::Clanguage(LanguageStore* store, QWidget* parent) : QDialog(parent), s
     list_->addItem(QStringLiteral("English"));
     list_->addItem(QStringLiteral("简体中文"));
     list_->setAccessibleName(Tr("Language"));
-    list_->setCurrentIndex(store ? static_cast<int>(ChosenLanguage(*store)) : 0);
+    list_->setCurrentIndex(static_cast<int>(store ? ChosenLanguage(*store) : InstalledLanguage()));
     auto* note = new QLabel(Tr("The language changes when DORVIK is started again."), this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(Tr("OK"));

@@ -12,7 +12,8 @@ namespace dorvik {
 class Clanguage : public QDialog {
     Q_OBJECT
 public:
-    // store may be null: then nothing is stored and English is preselected.
+    // store may be null: then nothing is stored and the language shown now
+    // is preselected.
     explicit Clanguage(LanguageStore* store, QWidget* parent = nullptr);
 
     void done(int result) override;

@@ -90,11 +90,14 @@ bool ReadUnit(CMainWindow& window) {
                frame.Phone().CommandsEnabled();
     };
     if (!WaitUntil(idle, kUnitLimitMs)) return false;
+    // A read-all clears the answer flag when it ends: its end is the buttons
+    // coming free again.
+    auto freed = [&] { return frame.Engine().Connected() && frame.Phone().CommandsEnabled(); };
     for (auto read : {std::function<void()>([&] { frame.Phone().OnGetFromUnit(); }),
                       std::function<void()>([&] { frame.Alarm().OnGetFromUnit(); }),
                       std::function<void()>([&] { frame.LogPage().OnGetEntireLog(); })}) {
         read();
-        if (!WaitUntil(idle, kUnitLimitMs)) return false;
+        if (!WaitUntil(freed, kUnitLimitMs)) return false;
     }
     frame.Msic().OnGetDeviceStatus();
     return WaitUntil(idle, kUnitLimitMs);

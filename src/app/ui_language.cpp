@@ -47,4 +47,8 @@ bool InstallLanguage(UiLanguage language) {
     return false;
 }
 
+UiLanguage InstalledLanguage() {
+    return Installed() ? UiLanguage::Chinese : UiLanguage::English;
+}
+
 }  // namespace dorvik

@@ -24,5 +24,7 @@ QStringList TranslationDirs();
 // one installed before; English removes it. False when the translation file
 // was not found (the window then stays English).
 bool InstallLanguage(UiLanguage language);
+// The language whose translation is installed now.
+UiLanguage InstalledLanguage();
 
 }  // namespace dorvik
