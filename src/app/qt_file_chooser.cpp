@@ -52,7 +52,10 @@ std::optional<std::string> QtFileChooser::Run(bool save, const std::string& filt
     QString ext = ToQString(defaultExt);
     if (ext.startsWith(QLatin1Char('.'))) ext.remove(0, 1);
     dialog.setDefaultSuffix(ext);
-    if (!name.empty()) dialog.selectFile(ToQString(name));
+    if (!name.empty()) dialog.selectFile(TrCore(name));
+    // The toolkit's own title ("Open", "Save As") unless the user's language has one.
+    const char* title = save ? "Save As" : "Open";
+    if (Tr(title) != QLatin1String(title)) dialog.setWindowTitle(Tr(title));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();
 }
