@@ -27,9 +27,9 @@ UiLanguage ChosenLanguage(const LanguageStore& store, const QLocale& locale) {
 
 QStringList TranslationDirs() {
     const QString program = QCoreApplication::applicationDirPath();
-    return {QStringLiteral(DORVIK_TRANSLATIONS_BUILD_DIR),
-            QDir(program).filePath(QStringLiteral("../share/dorvik/translations")),
-            QDir(program).filePath(QStringLiteral("translations"))};
+    return {QDir(program).filePath(QStringLiteral("../share/dorvik/translations")),
+            QDir(program).filePath(QStringLiteral("translations")),
+            QStringLiteral(DORVIK_TRANSLATIONS_BUILD_DIR)};
 }
 
 bool InstallLanguage(UiLanguage language) {
