@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>Index number too big</source>
-        <translation>序号太大</translation>
+        <translation>序号超出范围</translation>
     </message>
     <message>
         <source>Index type different with number type</source>
@@ -480,12 +480,12 @@ Please Insert new password before  changing password</source>
     <message>
         <source>No header row. Add header row first
 </source>
-        <translation>没有标题行，请先添加标题行
+        <translation>没有表头行，请先添加表头行
 </translation>
     </message>
     <message>
         <source>Number of columns in new header row cannot be less than the number of columns in previous header row</source>
-        <translation>新标题行的列数不能少于原标题行的列数</translation>
+        <translation>新表头的列数不能少于原表头的列数</translation>
     </message>
     <message>
         <source>Number of columns to be added cannot be greater than the number of fields
@@ -560,7 +560,7 @@ Please Insert new password before  changing password</source>
     <message>
         <source>Problems with adding headers
 </source>
-        <translation>添加标题行出错
+        <translation>添加表头出错
 </translation>
     </message>
     <message>
@@ -777,7 +777,7 @@ Please Insert new password before  changing password</source>
     </message>
     <message>
         <source>Special User Mode</source>
-        <translation>特殊用户模式</translation>
+        <translation>限制方式</translation>
     </message>
     <message>
         <source>Stop Bit</source>
@@ -1016,7 +1016,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>You are disconnected from the unit</source>
-        <translation>未连接主机</translation>
+        <translation>未连接到主机</translation>
     </message>
     <message>
         <source>You must set unit ID and password if use modem</source>
@@ -1028,7 +1028,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>You need to select at least one week day</source>
-        <translation>请至少选择一天</translation>
+        <translation>请至少选择星期中的一天</translation>
     </message>
     <message>
         <source>Zero index is not allowed</source>
@@ -1100,11 +1100,11 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Error Response, %1</source>
-        <translation>回复错误，%1</translation>
+        <translation>主机回复有误：%1</translation>
     </message>
     <message>
         <source>Error %1</source>
-        <translation>标题错误：%1</translation>
+        <translation>表头错误：%1</translation>
     </message>
     <message>
         <source>rows %1, %2</source>
@@ -1149,7 +1149,7 @@ with the given filename extension.</source>
     <message>
         <source>Duplicate header row field:%1
 </source>
-        <translation>标题行字段重复：%1
+        <translation>表头字段重复：%1
 </translation>
     </message>
     <message>

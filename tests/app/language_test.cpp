@@ -67,7 +67,7 @@ const CoreText kCoreTexts[] = {
      "-aG dialout $USER) and log in again.",
      "无法打开 COM2\n/dev/ttyS1: busy\n请把您的用户加入 \"dialout\" 组（sudo usermod -aG dialout "
      "$USER）后重新登录。"},
-    {"Error Response, WHL%1 SET", "回复错误，WHL%1 SET"},
+    {"Error Response, WHL%1 SET", "主机回复有误：WHL%1 SET"},
     {"GSM 900, DCS 1800", "GSM 900, DCS 1800"},
 };
 
