@@ -57,6 +57,16 @@ Arguments Parse(const QApplication& app) {
     return args;
 }
 
+// The stored or locale's language, unless the command line names one.
+void UseLanguage(const QString& option) {
+    using namespace dorvik;
+    UiLanguage language = ChosenLanguage(FileLanguageStore());
+    if (!option.isEmpty())
+        language = option.startsWith(QLatin1String("zh")) ? UiLanguage::Chinese
+                                                         : UiLanguage::English;
+    if (!InstallLanguage(language)) std::fprintf(stderr, "dorvik: no Chinese translation found\n");
+}
+
 int Fail(const QString& why) {
     std::fprintf(stderr, "dorvik: %s\n", qPrintable(why));
     return 2;
@@ -70,12 +80,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("DORVIK"));
     QApplication::setApplicationVersion(QStringLiteral(DORVIK_VERSION));
     const Arguments args = Parse(app);
-    // Read before the demo points the settings at a folder of its own.
-    UiLanguage language = ChosenLanguage(FileLanguageStore());
-    if (!args.language.isEmpty())
-        language = args.language.startsWith(QLatin1String("zh")) ? UiLanguage::Chinese
-                                                                 : UiLanguage::English;
-    if (!InstallLanguage(language)) std::fprintf(stderr, "dorvik: no Chinese translation found\n");
+    // Before the demo points the settings at a folder of its own.
+    UseLanguage(args.language);
 
     // The demo outlives the window: the window closes its link first.
     std::unique_ptr<DemoSession> demo;

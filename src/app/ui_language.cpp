@@ -2,17 +2,32 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
+#include <vector>
 
 namespace dorvik {
 namespace {
 
 constexpr char kChineseFile[] = "dorvik_zh_CN";
+// The toolkit's own texts (file dialogs, edit menus), when installed.
+constexpr char kToolkitFile[] = "qtbase_zh_CN";
 
-std::unique_ptr<QTranslator>& Installed() {
-    static std::unique_ptr<QTranslator> translator;
-    return translator;
+std::vector<std::unique_ptr<QTranslator>>& Installed() {
+    static std::vector<std::unique_ptr<QTranslator>> translators;
+    return translators;
+}
+
+bool Install(const QString& file, const QStringList& dirs) {
+    auto translator = std::make_unique<QTranslator>();
+    for (const QString& dir : dirs) {
+        if (!translator->load(file, dir)) continue;
+        QCoreApplication::installTranslator(translator.get());
+        Installed().push_back(std::move(translator));
+        return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -33,22 +48,16 @@ QStringList TranslationDirs() {
 }
 
 bool InstallLanguage(UiLanguage language) {
-    auto& installed = Installed();
-    if (installed) QCoreApplication::removeTranslator(installed.get());
-    installed.reset();
+    for (const auto& t : Installed()) QCoreApplication::removeTranslator(t.get());
+    Installed().clear();
     if (language == UiLanguage::English) return true;
-    auto translator = std::make_unique<QTranslator>();
-    for (const QString& dir : TranslationDirs()) {
-        if (!translator->load(QString::fromLatin1(kChineseFile), dir)) continue;
-        QCoreApplication::installTranslator(translator.get());
-        installed = std::move(translator);
-        return true;
-    }
-    return false;
+    if (!Install(QString::fromLatin1(kChineseFile), TranslationDirs())) return false;
+    Install(QString::fromLatin1(kToolkitFile), {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
+    return true;
 }
 
 UiLanguage InstalledLanguage() {
-    return Installed() ? UiLanguage::Chinese : UiLanguage::English;
+    return Installed().empty() ? UiLanguage::English : UiLanguage::Chinese;
 }
 
 }  // namespace dorvik

@@ -1,9 +1,10 @@
 #include "app/ui_text.h"
 
-#include <QPushButton>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <optional>
 #include <utility>
 #include <vector>
 
