@@ -10,6 +10,7 @@
 
 #include "app/hyperlink.h"
 #include "app/start_pictures.h"
+#include "app/ui_text.h"
 
 namespace dorvik {
 namespace {
@@ -30,15 +31,15 @@ CAboutDlg::CAboutDlg(const QString& dataDir, QWidget* parent)
     setWindowTitle(QStringLiteral("DORVIK"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kTextLeft, 30, 30, 20);
-    layout->addWidget(new QLabel(QStringLiteral("DORVIK Version %1").arg(QStringLiteral(DORVIK_VERSION)), this));
-    layout->addWidget(new QLabel(QString::fromLatin1(kProductMaker), this));
+    layout->addWidget(new QLabel(Tr("DORVIK Version %1").arg(QStringLiteral(DORVIK_VERSION)), this));
+    layout->addWidget(new QLabel(Tr(kProductMaker), this));
     email_ = new CHyperLink(QString::fromLatin1(kProductEmail),
                             QStringLiteral("mailto:") + QString::fromLatin1(kProductEmail), this);
     web_ = new CHyperLink(QString::fromLatin1(kProductWeb), QString(), this);
     layout->addWidget(email_);
     layout->addWidget(web_);
     layout->addStretch();
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(Tr("OK"), this);
     ok->setDefault(true);
     auto* row = new QHBoxLayout;
     row->addStretch();

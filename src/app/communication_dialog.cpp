@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/qt_text.h"
+#include "app/ui_text.h"
 
 namespace dorvik {
 namespace {
@@ -32,15 +33,16 @@ QLineEdit* Edit(const QString& name, QWidget* parent) {
 }
 
 QCheckBox* Check(const QString& text, const QString& name, QWidget* parent) {
-    auto* box = new QCheckBox(text, parent);
+    auto* box = new QCheckBox(Tr(text), parent);
     box->setObjectName(name);
-    box->setAccessibleName(text);
+    box->setAccessibleName(box->text());
     return box;
 }
 
 // A labelled row; the control's accessible name is its label. The row
 // shows `row` when given (the control with something beside it).
-void AddRow(QFormLayout* form, const QString& label, QWidget* control, QLayout* row = nullptr) {
+void AddRow(QFormLayout* form, const QString& english, QWidget* control, QLayout* row = nullptr) {
+    const QString label = Tr(english);
     control->setAccessibleName(label);
     if (row) {
         form->addRow(label, row);
@@ -63,7 +65,7 @@ QHBoxLayout* Pair(QWidget* control, QWidget* after) {
 CCommunciation::CCommunciation(const ConnectionSettings& current, MessageBox& messages,
                                PortPlaces places, ClosedFn onClosed, QWidget* parent)
     : QDialog(parent), model_(messages), places_(std::move(places)), onClosed_(std::move(onClosed)) {
-    setWindowTitle(QStringLiteral("Communication selection"));
+    setWindowTitle(Tr("Communication selection"));
     model_.Open(current, places_.connected);
     BuildControls();
     // The open port is left alone while it carries the link.
@@ -73,7 +75,7 @@ CCommunciation::CCommunciation(const ConnectionSettings& current, MessageBox& me
 }
 
 QWidget* CCommunciation::BuildPortGroup() {
-    auto* group = new QGroupBox(QStringLiteral("COM Set"), this);
+    auto* group = new QGroupBox(Tr("COM Set"), this);
     auto* form = new QFormLayout(group);
     port_ = EditableCombo(QStringLiteral("port"), {}, group);
     port_->setMinimumContentsLength(12);
@@ -119,7 +121,7 @@ QLayout* CCommunciation::BuildUnitRows(QPushButton* help) {
     unit->addRow(savePassword_);
     unit->addRow(useModem_);
     AddRow(unit, QStringLiteral("Receive Expired Time"), expiredTime_,
-           Pair(expiredTime_, new QLabel(QStringLiteral("s"), this)));
+           Pair(expiredTime_, new QLabel(Tr("s"), this)));
     AddRow(unit, QStringLiteral("Unit Phone Number"), unitPhone_);
     return unit;
 }
@@ -132,7 +134,8 @@ void CCommunciation::BuildControls() {
     messageCenter_ = Edit(QStringLiteral("messageCenter"), this);
     messageCenter_->setVisible(false);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Ok)->setText(Tr("OK"));
+    TrStandardButtons(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildPortGroup());
     layout->addLayout(BuildUnitRows(help));

@@ -7,6 +7,7 @@
 
 #include "app/app_icons.h"
 #include "app/qt_text.h"
+#include "app/ui_text.h"
 
 namespace dorvik {
 
@@ -47,7 +48,7 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-    return ToQString(source_->Title(section));
+    return TrCore(std::string(source_->Title(section)));
 }
 
 bool GridTableModel::Refresh() {
@@ -70,7 +71,7 @@ ListTable::ListTable(std::unique_ptr<GridSource> source, const QString& name, QW
     : QTableView(parent), model_(new GridTableModel(std::move(source), this)) {
     setModel(model_);
     setObjectName(name);
-    setAccessibleName(name);
+    setAccessibleName(Tr(name));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

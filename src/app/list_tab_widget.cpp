@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/qt_text.h"
+#include "app/ui_text.h"
 
 namespace dorvik {
 
@@ -85,7 +85,7 @@ std::uint64_t ListTabWidget::StateRevision() const {
 }
 
 void ListTabWidget::Redraw() {
-    used_->setText(ToQString(page_.UsedText()));
+    used_->setText(TrCore(page_.UsedText()));
     used_->setAccessibleName(used_->text());
     getAll_->setEnabled(page_.CommandsEnabled());
     downloadAll_->setEnabled(page_.CommandsEnabled());

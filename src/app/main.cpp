@@ -13,6 +13,8 @@
 #include "app/screenshots.h"
 #include "app/splash_dialog.h"
 #include "app/start_pictures.h"
+#include "app/ui_language.h"
+#include "app/ui_text.h"
 
 namespace {
 
@@ -21,6 +23,7 @@ struct Arguments {
     bool splash = true;
     QString device;
     QString screenshots;
+    QString language;
 };
 
 Arguments Parse(const QApplication& app) {
@@ -40,14 +43,29 @@ Arguments Parse(const QApplication& app) {
         QStringLiteral("dir"));
     const QCommandLineOption noSplash(QStringLiteral("no-splash"),
                                       QStringLiteral("Start without the start picture."));
-    parser.addOptions({demo, port, shots, noSplash});
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QStringLiteral("Show the window in this language for this run: en or zh_CN."),
+        QStringLiteral("code"));
+    parser.addOptions({demo, port, shots, noSplash, language});
     parser.process(app);
     Arguments args;
     args.screenshots = parser.value(shots);
     args.demo = parser.isSet(demo) || !args.screenshots.isEmpty();
     args.splash = !parser.isSet(noSplash) && args.screenshots.isEmpty();
+    args.language = parser.value(language);
     args.device = parser.isSet(port) ? parser.value(port) : qEnvironmentVariable("DORVIK_DEVICE");
     return args;
+}
+
+// The stored or locale's language, unless the command line names one.
+void UseLanguage(const QString& option) {
+    using namespace dorvik;
+    UiLanguage language = ChosenLanguage(FileLanguageStore());
+    if (!option.isEmpty())
+        language = option.startsWith(QLatin1String("zh")) ? UiLanguage::Chinese
+                                                         : UiLanguage::English;
+    if (!InstallLanguage(language)) std::fprintf(stderr, "dorvik: no Chinese translation found\n");
 }
 
 int Fail(const QString& why) {
@@ -64,6 +82,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(DORVIK_VERSION));
     QApplication::setWindowIcon(AppIcon());
     const Arguments args = Parse(app);
+    // Before the demo points the settings at a folder of its own.
+    UseLanguage(args.language);
 
     // The demo outlives the window: the window closes its link first.
     std::unique_ptr<DemoSession> demo;
@@ -77,7 +97,7 @@ int main(int argc, char** argv) {
 
     MainWindowOptions options;
     options.dataDir = dataDir;
-    if (demo) options.titleSuffix = QString::fromLatin1(kDemoTitle);
+    if (demo) options.titleSuffix = Tr(kDemoTitle);
     CMainWindow window(options);
     if (demo) {
         demo->Configure(window.Frame());

@@ -1,5 +1,7 @@
 #include "app/main_commands.h"
 
+#include "app/ui_text.h"
+
 namespace dorvik {
 namespace {
 
@@ -60,12 +62,12 @@ const std::array<std::optional<Command>, 11>& MainToolbarSpec() {
 
 QAction* MakeAction(Command id, QObject* parent) {
     const CommandSpec& spec = SpecOf(id);
-    auto* action = new QAction(QString::fromLatin1(spec.label), parent);
-    action->setStatusTip(QString::fromLatin1(spec.prompt));
+    auto* action = new QAction(Tr(spec.label), parent);
+    action->setStatusTip(*spec.prompt ? Tr(spec.prompt) : QString());
     if (*spec.tip) {
         // A toolbar button is named by its tool tip.
-        action->setIconText(QString::fromLatin1(spec.tip).trimmed());
-        action->setToolTip(QString::fromLatin1(spec.tip));
+        action->setIconText(Tr(spec.tip).trimmed());
+        action->setToolTip(Tr(spec.tip));
     }
     if (spec.icon) action->setIcon(PaintedIcon(*spec.icon));
     if (*spec.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));

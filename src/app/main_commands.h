@@ -1,6 +1,7 @@
 #pragma once
 // The commands of the main window's menus and toolbars: their labels, the
-// prompt each shows in the status bar, their tool tips and pictures.
+// prompt each shows in the status bar, their tool tips and pictures. The
+// texts are English; actions and menus show them translated.
 #include <QAction>
 #include <QKeySequence>
 #include <array>

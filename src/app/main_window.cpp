@@ -19,6 +19,7 @@
 #include "app/log_view_widget.h"
 #include "app/settings_page_widgets.h"
 #include "app/sheet_select_dialog.h"
+#include "app/ui_text.h"
 #include "app/restricted_page_widget.h"
 #include "model/config_dir.h"
 
@@ -45,7 +46,7 @@ CMainWindow::CMainWindow(MainWindowOptions options, QWidget* parent)
     frame_ = std::make_unique<CMainFrame>(
         FrameSeams{dispatcher_, timers_, Messages(), files, *status_, *status_, *status_, clock_},
         options_.settingsPath);
-    setWindowTitle(QString::fromLatin1(kWindowTitle) + options_.titleSuffix);
+    setWindowTitle(Tr(kWindowTitle) + options_.titleSuffix);
     setWindowIcon(AppIcon());
     CreateActions();
     CreateMenus();
@@ -84,7 +85,7 @@ void CMainWindow::CreateActions() {
 
 void CMainWindow::CreateMenus() {
     for (const MenuSpec& spec : MenuSpecs()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(spec.title));
+        QMenu* menu = menuBar()->addMenu(Tr(spec.title));
         for (int i = 0; i < spec.count; ++i) {
             if (spec.items[i]) {
                 menu->addAction(Action(*spec.items[i]));
@@ -96,7 +97,7 @@ void CMainWindow::CreateMenus() {
 }
 
 void CMainWindow::CreateToolBars() {
-    mainBar_ = addToolBar(QStringLiteral("Toolbar"));
+    mainBar_ = addToolBar(Tr("Toolbar"));
     mainBar_->setObjectName(QStringLiteral("mainToolBar"));
     for (const auto& item : MainToolbarSpec()) {
         if (item) {
@@ -113,7 +114,7 @@ void CMainWindow::CreateToolBars() {
 
 // Two large check buttons, "Setting" and " Log", bound to the View items "1" and "2".
 void CMainWindow::CreateViewToolBar() {
-    viewBar_ = addToolBar(QStringLiteral("View"));
+    viewBar_ = addToolBar(Tr("View"));
     viewBar_->setObjectName(QStringLiteral("viewToolBar"));
     viewBar_->setIconSize(QSize(32, 32));
     viewBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -121,7 +122,7 @@ void CMainWindow::CreateViewToolBar() {
         {Command::SettingView, IconKind::SettingView, "Setting"},
         {Command::LogView, IconKind::LogView, " Log"}};
     for (auto [id, icon, text] : buttons) {
-        auto* action = new QAction(PaintedIcon(icon), QString::fromLatin1(text), this);
+        auto* action = new QAction(PaintedIcon(icon), Tr(text), this);
         action->setCheckable(true);
         connect(action, &QAction::triggered, Action(id), &QAction::trigger);
         connect(Action(id), &QAction::toggled, action, &QAction::setChecked);
@@ -145,7 +146,7 @@ void CMainWindow::CreateViews() {
     };
     for (int i = 0; i < 6; ++i) {
         pages_.push_back(tabs[i].first);
-        tabs_->addTab(tabs[i].first, TabIcon(std::min(i, 3)), QString::fromLatin1(tabs[i].second));
+        tabs_->addTab(tabs[i].first, TabIcon(std::min(i, 3)), Tr(tabs[i].second));
     }
     logView_ = new LogViewWidget(frame_->LogView(), frame_->LogPage());
     WireSpreadsheets({{pages_[0], static_cast<int>(SheetList::Phones)},

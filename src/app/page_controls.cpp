@@ -8,18 +8,19 @@
 #include <QPushButton>
 
 #include "app/qt_text.h"
+#include "app/ui_text.h"
 
 namespace dorvik {
 
 QPushButton* MakeButton(const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setAccessibleName(text);
+    auto* button = new QPushButton(Tr(text), parent);
+    button->setAccessibleName(button->text());
     return button;
 }
 
 QLineEdit* MakeEdit(const QString& label, std::string& field, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
-    edit->setAccessibleName(label);
+    edit->setAccessibleName(Tr(label));
     QObject::connect(edit, &QLineEdit::textEdited, edit,
                      [&field](const QString& text) { field = FromQString(text); });
     return edit;
@@ -27,20 +28,20 @@ QLineEdit* MakeEdit(const QString& label, std::string& field, QWidget* parent) {
 
 QLineEdit* MakeReadOnly(const QString& label, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
-    edit->setAccessibleName(label);
+    edit->setAccessibleName(Tr(label));
     edit->setReadOnly(true);
     return edit;
 }
 
 QGroupBox* MakeGroup(const QString& title, QWidget* parent) {
-    auto* group = new QGroupBox(title, parent);
-    group->setAccessibleName(title);
+    auto* group = new QGroupBox(Tr(title), parent);
+    group->setAccessibleName(group->title());
     return group;
 }
 
 QLabel* MakeLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setAccessibleName(text);
+    auto* label = new QLabel(Tr(text), parent);
+    label->setAccessibleName(label->text());
     return label;
 }
 

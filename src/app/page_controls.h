@@ -1,6 +1,6 @@
 #pragma once
 // Building blocks of the tab page widgets: controls whose accessible name is
-// their visible label, the copying of edits into a page's form, the Send,
+// their visible label (texts are given in English and shown translated), the copying of edits into a page's form, the Send,
 // Receive and Message boxes, and the redraw-on-change base of every page.
 #include <QLineEdit>
 #include <QWidget>

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "app/qt_text.h"
+#include "app/ui_text.h"
 
 namespace dorvik {
 namespace {
@@ -22,7 +23,7 @@ QString OneFilter(const QString& description, const QString& pattern) {
 }  // namespace
 
 QString ToQtFilter(const std::string& filter) {
-    const QStringList parts = ToQString(filter).split(QLatin1Char('|'));
+    const QStringList parts = TrCore(filter).split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         if (parts[i].isEmpty() && parts[i + 1].isEmpty()) break;  // the closing "||"
@@ -58,7 +59,10 @@ std::optional<std::string> QtFileChooser::Run(bool save, const std::string& filt
         const QRegularExpressionMatch m = first.match(f);
         if (m.hasMatch()) dialog.setDefaultSuffix(m.captured(1));
     });
-    if (!name.empty()) dialog.selectFile(ToQString(name));
+    if (!name.empty()) dialog.selectFile(TrCore(name));
+    // The toolkit's own title ("Open", "Save As") unless the user's language has one.
+    const char* title = save ? "Save As" : "Open";
+    if (Tr(title) != QLatin1String(title)) dialog.setWindowTitle(Tr(title));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();
 }

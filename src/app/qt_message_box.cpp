@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
-#include "app/qt_text.h"
+#include "app/ui_text.h"
 
 namespace dorvik {
 namespace {
@@ -48,8 +48,9 @@ MsgAnswer ToAnswer(int clicked, MsgButtons buttons) {
 MsgAnswer QtMessageBox::Show(const std::string& text, const std::string& caption, MsgIcon icon,
                              MsgButtons buttons) {
     const QString title =
-        caption.empty() ? QCoreApplication::applicationName() : ToQString(caption);
-    QMessageBox box(ToQtIcon(icon), title, ToQString(text), ToQtButtons(buttons), parent_);
+        caption.empty() ? QCoreApplication::applicationName() : TrCore(caption);
+    QMessageBox box(ToQtIcon(icon), title, TrCore(text), ToQtButtons(buttons), parent_);
+    TrStandardButtons(&box);
     box.setTextFormat(Qt::PlainText);
     return ToAnswer(box.exec(), buttons);
 }

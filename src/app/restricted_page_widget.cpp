@@ -10,7 +10,7 @@
 #include <QSignalBlocker>
 #include <QValidator>
 
-#include "app/qt_text.h"
+#include "app/ui_text.h"
 
 namespace dorvik {
 namespace {
@@ -88,7 +88,7 @@ QWidget* SpecialPageWidget::BuildModeGroup() {
     QGroupBox* group = MakeGroup(QStringLiteral("Special User Mode"), this);
     auto* column = new QVBoxLayout(group);
     for (int m = 0; m < 3; ++m) {
-        const QString title = QString::fromLatin1(kModeTitles[m]);
+        const QString title = Tr(kModeTitles[m]);
         modes_[m] = new QRadioButton(title, group);
         modes_[m]->setAccessibleName(title);
         column->addWidget(modes_[m]);
@@ -103,7 +103,7 @@ QWidget* SpecialPageWidget::BuildWeekDays() {
     QGroupBox* group = MakeGroup(QStringLiteral("Week Days"), this);
     auto* row = new QHBoxLayout(group);
     for (int d = 0; d < kWeekDayCount; ++d) {
-        const QString title = QString::fromLatin1(kDayTitles[d]);
+        const QString title = Tr(kDayTitles[d]);
         days_[d] = new QCheckBox(title, group);
         days_[d]->setAccessibleName(title);
         row->addWidget(days_[d]);
@@ -118,7 +118,7 @@ QDateTimeEdit* SpecialPageWidget::AddPicker(int row, const QString& label, const
                                             PickerValue SpecialForm::*field) {
     auto* edit = new QDateTimeEdit(this);
     edit->setDisplayFormat(format);
-    edit->setAccessibleName(label);
+    edit->setAccessibleName(Tr(label));
     edit->setDateTime(ToDateTime(page_.Form().*field));
     connect(edit, &QDateTimeEdit::dateTimeChanged, this,
             [this, field](const QDateTime& t) { page_.Form().*field = FromDateTime(t); });

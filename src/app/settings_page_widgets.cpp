@@ -10,12 +10,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/ui_text.h"
+
 namespace dorvik {
 namespace {
 
 QCheckBox* Toggle(const QString& text, QWidget* parent) {
-    auto* box = new QCheckBox(text, parent);
-    box->setAccessibleName(text);
+    auto* box = new QCheckBox(Tr(text), parent);
+    box->setAccessibleName(box->text());
     return box;
 }
 
@@ -72,8 +74,8 @@ QGroupBox* MsicWidget::RelayStatusGroup() {
 QGroupBox* MsicWidget::DelayGroup() {
     delay_ = MakeEdit(QStringLiteral("Got Delay"), msic_.Form().delay, this);
     delayUnit_ = new QComboBox(this);
-    delayUnit_->setAccessibleName(QStringLiteral("Got Delay"));
-    for (const char* unit : kDelayUnits) delayUnit_->addItem(QString::fromLatin1(unit));
+    delayUnit_->setAccessibleName(Tr("Got Delay"));
+    for (const char* unit : kDelayUnits) delayUnit_->addItem(Tr(unit));
     connect(delayUnit_, &QComboBox::activated, this,
             [this](int index) { msic_.Extra().delayUnit = index; });
     return Group(QStringLiteral("Got Delay"), {{delay_, delayUnit_, nullptr}},
@@ -137,7 +139,7 @@ QGroupBox* MultiRelayWidget::RelayStatusGroup() {
     QGroupBox* group = MakeGroup(QStringLiteral("Relay Status"), this);
     auto* grid = new QGridLayout(group);
     for (int r = 0; r < kRelayCount; ++r) {
-        QGroupBox* one = MakeGroup(QStringLiteral("Relay%1").arg(r + 1), group);
+        QGroupBox* one = MakeGroup(Tr("Relay%1").arg(r + 1), group);
         auto* column = new QHBoxLayout(one);
         relays_[r] = MakeRadios(QStringLiteral("ON"), QStringLiteral("OFF"), one,
                                 [this, r](bool off) { multi_.OnRelayRadio(r + 1, !off); });

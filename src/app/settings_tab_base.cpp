@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/qt_text.h"
+#include "app/ui_text.h"
 #include "model/unit_settings.h"
 
 namespace dorvik {
@@ -70,7 +71,7 @@ QPushButton* SettingsTabBase<Record>::Command(const QString& text,
 template <class Record>
 RadioPair SettingsTabBase<Record>::MakeRadios(const QString& first, const QString& second,
                                               QWidget* parent, std::function<void(bool)> onClick) {
-    RadioPair pair{new QRadioButton(first, parent), new QRadioButton(second, parent)};
+    RadioPair pair{new QRadioButton(Tr(first), parent), new QRadioButton(Tr(second), parent)};
     auto* group = new QButtonGroup(parent);
     for (QRadioButton* radio : {pair.first, pair.second}) {
         radio->setAccessibleName(radio->text());
@@ -142,7 +143,7 @@ template <class Record>
 QGroupBox* SettingsTabBase<Record>::UnitTimeGroup() {
     picker_ = new QDateTimeEdit(this);
     picker_->setDisplayFormat(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
-    picker_->setAccessibleName(QStringLiteral("Unit Time"));
+    picker_->setAccessibleName(Tr("Unit Time"));
     connect(picker_, &QDateTimeEdit::dateTimeChanged, this,
             [this](const QDateTime& t) { page_.SetPickerTime(FromDateTime(t)); });
     return Group(QStringLiteral("Unit Time"), {{picker_, nullptr, nullptr}},
@@ -174,7 +175,7 @@ QGroupBox* SettingsTabBase<Record>::ReceptionGroup() {
 
 template <class Record>
 QGroupBox* SettingsTabBase<Record>::ClockUpdateGroup() {
-    clockUpdate_ = new QCheckBox(QStringLiteral("Enabled"), this);
+    clockUpdate_ = new QCheckBox(Tr("Enabled"), this);
     clockUpdate_->setAccessibleName(clockUpdate_->text());
     connect(clockUpdate_, &QCheckBox::toggled, this,
             [this](bool on) { page_.Form().clockUpdateEnabled = on; });
@@ -191,7 +192,7 @@ QGroupBox* SettingsTabBase<Record>::BandGroup() {
     band_ = new QComboBox(this);
     band_->setEditable(true);
     band_->setInsertPolicy(QComboBox::NoInsert);
-    band_->setAccessibleName(QStringLiteral("Band Selection"));
+    band_->setAccessibleName(Tr("Band Selection"));
     for (const char* choice : kBandChoices) band_->addItem(QString::fromLatin1(choice));
     connect(band_, &QComboBox::currentTextChanged, this,
             [this](const QString& text) { page_.Form().band = FromQString(text); });
@@ -213,7 +214,7 @@ QGroupBox* SettingsTabBase<Record>::RelayModeGroup(const QString& title) {
 template <class Record>
 void SettingsTabBase<Record>::AddAlarmInput(QGridLayout* grid, int n, const QString& intervalUnit,
                                             QWidget* group) {
-    const QString name = QStringLiteral("Alarm%1").arg(n + 1);
+    const QString name = Tr("Alarm%1").arg(n + 1);
     alarmToggles_[n] = new QCheckBox(name, group);
     alarmToggles_[n]->setAccessibleName(name);
     connect(alarmToggles_[n], &QCheckBox::clicked, this,
@@ -233,7 +234,7 @@ QGroupBox* SettingsTabBase<Record>::AlarmContentGroup(std::function<void()> getC
     QGroupBox* content = MakeGroup(QStringLiteral("Alarm content"), parent);
     auto* grid = new QGridLayout(content);
     for (int n = 0; n < 2; ++n) {
-        const QString label = QStringLiteral("Alarm%1:").arg(n + 1);
+        const QString label = Tr("Alarm%1:").arg(n + 1);
         alarmTexts_[n] = MakeEdit(label, page_.Form().alarmTexts[n], content);
         AddLabelledRow(grid, n, MakeLabel(label, content), alarmTexts_[n]);
     }

@@ -8,14 +8,15 @@
 
 #include "app/qt_text.h"
 #include "app/title_width.h"
+#include "app/ui_text.h"
 
 namespace dorvik {
 
 CSheetSelect::CSheetSelect(const std::vector<std::string>& names, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("DORVIK     Select Excel Table"));
+    setWindowTitle(Tr("DORVIK     Select Excel Table"));
     setMinimumWidth(TitleFitWidth(*this));
-    auto* label = new QLabel(QStringLiteral("Please select sheet"), this);
+    auto* label = new QLabel(Tr("Please select sheet"), this);
     list_ = new QComboBox(this);
     list_->setAccessibleName(label->text());
     QStringList sorted;
@@ -25,7 +26,7 @@ CSheetSelect::CSheetSelect(const std::vector<std::string>& names, QWidget* paren
     });
     list_->addItems(sorted);
     list_->setCurrentIndex(sorted.isEmpty() ? -1 : 0);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(Tr("OK"), this);
     ok->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);

@@ -2,7 +2,7 @@
 
 #include <QHBoxLayout>
 
-#include "app/qt_text.h"
+#include "app/ui_text.h"
 
 namespace dorvik {
 namespace {
@@ -22,9 +22,9 @@ CStatusBarWithProgress::CStatusBarWithProgress(TimerFactory& timers, int progres
     auto* ledLayout = new QHBoxLayout(ledPane_);
     ledLayout->setContentsMargins(0, 0, 0, 0);
     addPermanentWidget(ledPane_);
-    connection_ = AddPane(QStringLiteral("Disconnected from unit"), kConnectionPaneChars);
+    connection_ = AddPane(Tr("Disconnected from unit"), kConnectionPaneChars);
     for (int i = 0; i < 3; ++i) {
-        locks_[i] = AddPane(QString::fromLatin1(kLockTexts[i]), 0);
+        locks_[i] = AddPane(Tr(kLockTexts[i]), 0);
         locks_[i]->setEnabled(false);
     }
     progress_ = new QProgressBar(this);
@@ -85,7 +85,7 @@ void CStatusBarWithProgress::resizeEvent(QResizeEvent* event) {
 CLed* CStatusBarWithProgress::CreateLed() {
     if (led_) return led_;
     led_ = new CLed(timers_, ledPane_);
-    led_->setAccessibleName(QStringLiteral("Activity"));
+    led_->setAccessibleName(Tr("Activity"));
     ledPane_->layout()->addWidget(led_);
     led_->SetLed(ledColour_, ledLit_);
     return led_;
@@ -102,7 +102,7 @@ void CStatusBarWithProgress::Show(int minimum, int maximum) {
 }
 
 void CStatusBarWithProgress::SetConnectionText(const std::string& text) {
-    connection_->setText(ToQString(text));
+    connection_->setText(TrCore(text));
 }
 
 void CStatusBarWithProgress::SetLed(LedColour colour, bool lit) {
