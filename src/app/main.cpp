@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <cstdio>
 #include <memory>
+#include <string_view>
 
 #include "app/data_dir.h"
 #include "app/demo_mode.h"
@@ -22,7 +23,7 @@ struct Arguments {
     QString screenshots;
 };
 
-Arguments Parse(const QApplication& app) {
+Arguments Parse(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("DORVIK: configures a GSM access-control unit."));
@@ -49,6 +50,17 @@ Arguments Parse(const QApplication& app) {
     return args;
 }
 
+// --help and --version print without a display: no window system is opened.
+bool AsksForText(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "-?" || arg == "--help-all" || arg == "-v" ||
+            arg == "--version")
+            return true;
+    }
+    return false;
+}
+
 int Fail(const QString& why) {
     std::fprintf(stderr, "dorvik: %s\n", qPrintable(why));
     return 2;
@@ -58,6 +70,13 @@ int Fail(const QString& why) {
 
 int main(int argc, char** argv) {
     using namespace dorvik;
+    if (AsksForText(argc, argv)) {
+        QCoreApplication text(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("dorvik"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(DORVIK_VERSION));
+        Parse(text);  // prints and exits
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("DORVIK"));
     QApplication::setApplicationVersion(QStringLiteral(DORVIK_VERSION));
