@@ -25,7 +25,7 @@ _dorvik_cli() {
     if [[ $cur == -* ]]; then
         candidates=$("$prog" ${words[0]} --help 2>/dev/null | grep -o -- '--[a-z][a-z-]*')
     elif ((${#words[@]} == 0)); then
-        candidates=$(sed -n 's/^  \([a-z]*\).*/\1/p' <<<"$commands")
+        candidates=$(sed -n 's/^  \([a-z][a-z]*\).*/\1/p' <<<"$commands")
     elif ((${#words[@]} == 1)); then
         candidates=$(grep -o -- "\b${words[0]} [a-z|]*" <<<"$commands" | cut -d' ' -f2 | tr '|' ' ')
     fi

@@ -12,6 +12,7 @@ dpkg-query -W dorvik >/dev/null 2>&1 && fail "a dorvik package is installed on t
 cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >/dev/null
 deb="$scratch/out/dorvik_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || fail "no $deb"
+lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian reports errors"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "Depends lacks the Qt libraries"
 
 # Everything lives under /usr, and every part of the package is there.
