@@ -11,7 +11,9 @@ const QRectF kIconEmblem(20, 14, 56, 66);
 const QColor kDiscColour(18, 52, 96);
 const QColor kInk(235, 240, 245);
 
-QString Number(qreal v) { return QString::number(v, 'f', 2); }
+QString Number(qreal v) {
+    return QString::number(v, 'f', 2);
+}
 
 QString SvgLine(const QLineF& l) {
     return QStringLiteral("  <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\"/>\n")
@@ -69,12 +71,13 @@ QImage DrawAppIcon(int size) {
 
 QString AppIconSvg() {
     const Emblem e = EmblemIn(kIconEmblem);
-    QString svg = QStringLiteral(
-                      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"96\" height=\"96\" "
-                      "viewBox=\"0 0 96 96\">\n <circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\"/>\n"
-                      " <g fill=\"none\" stroke=\"%5\" stroke-width=\"%6\" stroke-linecap=\"round\">\n")
-                      .arg(Number(kDisc.center().x()), Number(kDisc.center().y()),
-                           Number(kDisc.width() / 2), kDiscColour.name(), kInk.name(), Number(e.pen));
+    QString svg =
+        QStringLiteral(
+            "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"96\" height=\"96\" "
+            "viewBox=\"0 0 96 96\">\n <circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\"/>\n"
+            " <g fill=\"none\" stroke=\"%5\" stroke-width=\"%6\" stroke-linecap=\"round\">\n")
+            .arg(Number(kDisc.center().x()), Number(kDisc.center().y()), Number(kDisc.width() / 2),
+                 kDiscColour.name(), kInk.name(), Number(e.pen));
     for (const QLineF& line : e.lines) svg += SvgLine(line);
     for (const qreal r : e.waves) svg += SvgWave(e.waveCentre, r);
     return svg + QStringLiteral(" </g>\n</svg>\n");

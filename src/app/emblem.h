@@ -12,10 +12,10 @@
 namespace dorvik {
 
 struct Emblem {
-    std::vector<QLineF> lines;   // the bars, the rail and the mast
-    QPointF waveCentre;          // the top of the mast
-    std::vector<qreal> waves;    // radii of the arcs from 30 to 150 degrees
-    qreal pen = 1;               // stroke width, round caps
+    std::vector<QLineF> lines;  // the bars, the rail and the mast
+    QPointF waveCentre;         // the top of the mast
+    std::vector<qreal> waves;   // radii of the arcs from 30 to 150 degrees
+    qreal pen = 1;              // stroke width, round caps
 };
 
 // The strokes that fill box.
