@@ -1,8 +1,10 @@
 // dorvik: the desktop tool. Without a device it can run on the simulated
 // unit (--demo); --port DEVICE (or DORVIK_DEVICE) names a real unit's
-// serial device; --screenshots DIR renders the documentation pictures.
+// serial device; --screenshots DIR renders the documentation pictures; a
+// project file named after the options is opened.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <cstdio>
 #include <memory>
 #include <string_view>
@@ -21,6 +23,7 @@ struct Arguments {
     bool splash = true;
     QString device;
     QString screenshots;
+    QString project;  // a project file to open, as from the file manager
 };
 
 Arguments Parse(const QCoreApplication& app) {
@@ -41,8 +44,12 @@ Arguments Parse(const QCoreApplication& app) {
     const QCommandLineOption noSplash(QStringLiteral("no-splash"),
                                       QStringLiteral("Start without the start picture."));
     parser.addOptions({demo, port, shots, noSplash});
+    parser.addPositionalArgument(QStringLiteral("project"),
+                                 QStringLiteral("Project file (*.gto) to open."),
+                                 QStringLiteral("[project.gto]"));
     parser.process(app);
     Arguments args;
+    args.project = parser.positionalArguments().value(0);
     args.screenshots = parser.value(shots);
     args.demo = parser.isSet(demo) || !args.screenshots.isEmpty();
     args.splash = !parser.isSet(noSplash) && args.screenshots.isEmpty();
@@ -64,6 +71,12 @@ bool AsksForText(int argc, char** argv) {
 int Fail(const QString& why) {
     std::fprintf(stderr, "dorvik: %s\n", qPrintable(why));
     return 2;
+}
+
+// A project named on the command line (the file manager's "Open with")
+// opens as one chosen with Open..., and is not yet a change to save.
+void OpenGivenProject(dorvik::CMainFrame& frame, const QString& path) {
+    if (frame.OpenProject(QFile::encodeName(path).toStdString())) frame.Model().Modified.Clear();
 }
 
 }  // namespace
@@ -101,6 +114,7 @@ int main(int argc, char** argv) {
     } else if (!args.device.isEmpty()) {
         window.Frame().SetDeviceOverride(args.device.toStdString());
     }
+    if (!args.project.isEmpty()) OpenGivenProject(window.Frame(), args.project);
     if (!args.screenshots.isEmpty()) {
         QString error;
         const QStringList files = RenderScreenshots(window, args.screenshots, &error);
