@@ -7,7 +7,8 @@ set -euo pipefail
 build="$1" version="$2" scratch="$3"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 rm -rf "$scratch" && mkdir -p "$scratch"
-dpkg-query -W dorvik >/dev/null 2>&1 && fail "a dorvik package is installed on this system"
+installed() { dpkg-query -W -f='${Status} ${Version}' dorvik 2>/dev/null || true; }
+before="$(installed)"
 
 cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >/dev/null
 deb="$scratch/out/dorvik_${version}_$(dpkg --print-architecture).deb"
@@ -52,4 +53,5 @@ COMP_WORDS=(dorvik-cli --json up) COMP_CWORD=2 && _dorvik_cli
 [ "${COMPREPLY[*]}" = upload ] || fail "completion of 'up': ${COMPREPLY[*]}"
 COMP_WORDS=(dorvik-cli upload sp) COMP_CWORD=2 && _dorvik_cli
 [ "${COMPREPLY[*]}" = special ] || fail "completion of 'upload sp': ${COMPREPLY[*]}"
+[ "$(installed)" = "$before" ] || fail "the system's dorvik package changed"
 echo "package test passed: $deb"
