@@ -15,8 +15,10 @@ namespace {
 
 constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
+// Quality 92 for the JPEG; for PNG, 0 asks for the strongest compression.
 bool Save(const QImage& image, const QString& path, const char* format) {
-    return QDir().mkpath(QFileInfo(path).path()) && image.save(path, format, 92);
+    const int quality = qstrcmp(format, "PNG") == 0 ? 0 : 92;
+    return QDir().mkpath(QFileInfo(path).path()) && image.save(path, format, quality);
 }
 
 bool SaveText(const QString& text, const QString& path) {
