@@ -19,7 +19,7 @@ constexpr QPoint kLogoAt(30, 40);
 constexpr int kTextLeft = 150;
 
 QPixmap LoadLogo(const QString& dataDir) {
-    QPixmap logo(QDir(dataDir).filePath(QString::fromLatin1(kAboutLogoFile)));
+    QPixmap logo(PicturePath(dataDir, kAboutLogoFile));
     if (!logo.isNull()) logo.setMask(logo.createMaskFromColor(QColor(kLogoBackground)));
     return logo;
 }

@@ -31,6 +31,27 @@ std::string WindowStatePath() {
                     "window.ini");
 }
 
+std::string ProgramDataDir(const std::string& executableDir) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path exe = fs::path(executableDir).lexically_normal();
+    if (!exe.has_filename()) exe = exe.parent_path();  // "bin/" -> "bin"
+    const fs::path installed = exe.parent_path() / "share" / "dorvik";
+    if (fs::is_directory(installed, ec)) return installed.string();
+    for (fs::path dir = exe; dir.has_relative_path(); dir = dir.parent_path()) {
+        if (!fs::exists(dir / "CMakeCache.txt", ec)) continue;
+        const fs::path built = dir / "share" / "dorvik";
+        return fs::is_directory(built, ec) ? built.string() : std::string();
+    }
+    return {};
+}
+
+std::string ProgramDataDir() {
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : ProgramDataDir(exe.parent_path().string());
+}
+
 bool MakeDirs(const std::string& dir) {
     std::error_code ec;
     if (dir.empty()) return false;

@@ -29,7 +29,7 @@ QStringList DemoUnitArguments() {
 
 QString FindUnitSim() {
     const QDir here(QCoreApplication::applicationDirPath());
-    for (const char* place : {"../../tools/unitsim", "../tools/unitsim"}) {
+    for (const char* place : {"../../tools/unitsim", "../tools/unitsim", "."}) {
         const QFileInfo candidate(here.filePath(QString::fromLatin1(place) + '/' + kUnitSimName));
         if (candidate.isFile() && candidate.isExecutable()) return candidate.canonicalFilePath();
     }

@@ -1,10 +1,13 @@
 // dorvik: the desktop tool. Without a device it can run on the simulated
 // unit (--demo); --port DEVICE (or DORVIK_DEVICE) names a real unit's
-// serial device; --screenshots DIR renders the documentation pictures.
+// serial device; --screenshots DIR renders the documentation pictures; a
+// project file named after the options is opened.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <cstdio>
 #include <memory>
+#include <string_view>
 
 #include "app/app_icons.h"
 #include "app/data_dir.h"
@@ -24,9 +27,10 @@ struct Arguments {
     QString device;
     QString screenshots;
     QString language;
+    QString project;  // a project file to open, as from the file manager
 };
 
-Arguments Parse(const QApplication& app) {
+Arguments Parse(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("DORVIK: configures a GSM access-control unit."));
@@ -48,8 +52,12 @@ Arguments Parse(const QApplication& app) {
         QStringLiteral("Show the window in this language for this run: en or zh_CN."),
         QStringLiteral("code"));
     parser.addOptions({demo, port, shots, noSplash, language});
+    parser.addPositionalArgument(QStringLiteral("project"),
+                                 QStringLiteral("Project file (*.gto) to open."),
+                                 QStringLiteral("[project.gto]"));
     parser.process(app);
     Arguments args;
+    args.project = parser.positionalArguments().value(0);
     args.screenshots = parser.value(shots);
     args.demo = parser.isSet(demo) || !args.screenshots.isEmpty();
     args.splash = !parser.isSet(noSplash) && args.screenshots.isEmpty();
@@ -68,15 +76,39 @@ void UseLanguage(const QString& option) {
     if (!InstallLanguage(language)) std::fprintf(stderr, "dorvik: no Chinese translation found\n");
 }
 
+// --help and --version print without a display: no window system is opened.
+bool AsksForText(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "-?" || arg == "--help-all" || arg == "-v" ||
+            arg == "--version")
+            return true;
+    }
+    return false;
+}
+
 int Fail(const QString& why) {
     std::fprintf(stderr, "dorvik: %s\n", qPrintable(why));
     return 2;
+}
+
+// A project named on the command line (the file manager's "Open with")
+// opens as one chosen with Open..., and is not yet a change to save.
+void OpenGivenProject(dorvik::CMainFrame& frame, const QString& path) {
+    if (frame.OpenProject(QFile::encodeName(path).toStdString())) frame.Model().Modified.Clear();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace dorvik;
+    if (AsksForText(argc, argv)) {
+        QCoreApplication text(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("dorvik"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(DORVIK_VERSION));
+        Parse(text);  // prints and exits
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("DORVIK"));
     QApplication::setApplicationVersion(QStringLiteral(DORVIK_VERSION));
@@ -104,6 +136,7 @@ int main(int argc, char** argv) {
     } else if (!args.device.isEmpty()) {
         window.Frame().SetDeviceOverride(args.device.toStdString());
     }
+    if (!args.project.isEmpty()) OpenGivenProject(window.Frame(), args.project);
     if (!args.screenshots.isEmpty()) {
         QString error;
         const QStringList files = RenderScreenshots(window, args.screenshots, &error);

@@ -6,31 +6,14 @@
 #include <QPainter>
 #include <QSaveFile>
 
+#include "app/data_dir.h"
+#include "app/emblem.h"
+
 namespace dorvik {
 namespace {
 
 constexpr int kStartWidth = 480;
 constexpr int kStartHeight = 300;
-
-// A gate of vertical bars under an antenna sending waves: the unit's job.
-void PaintEmblem(QPainter& p, const QRectF& box, const QColor& ink) {
-    p.setPen(QPen(ink, box.width() / 24, Qt::SolidLine, Qt::RoundCap));
-    const qreal base = box.bottom();
-    const qreal top = box.top() + box.height() * 0.45;
-    for (int i = 0; i < 5; ++i) {
-        const qreal x = box.left() + box.width() * (0.15 + 0.175 * i);
-        p.drawLine(QPointF(x, top), QPointF(x, base));
-    }
-    p.drawLine(QPointF(box.left() + box.width() * 0.1, top), QPointF(box.right() - box.width() * 0.1, top));
-    const QPointF mast(box.center().x(), top);
-    p.drawLine(mast, QPointF(mast.x(), box.top() + box.height() * 0.2));
-    p.setBrush(Qt::NoBrush);
-    for (int i = 1; i <= 2; ++i) {
-        const qreal r = box.width() * 0.12 * i;
-        const QRectF arc(mast.x() - r, box.top() + box.height() * 0.2 - r, 2 * r, 2 * r);
-        p.drawArc(arc, 30 * 16, 120 * 16);
-    }
-}
 
 bool SaveImage(const QImage& image, const QString& path, const char* format) {
     QSaveFile file(path);
@@ -43,11 +26,18 @@ bool SaveImage(const QImage& image, const QString& path, const char* format) {
 }
 
 bool EnsureOne(const QString& dir, const char* name, const QImage& image, const char* format) {
-    const QString path = QDir(dir).filePath(QString::fromLatin1(name));
-    return QFileInfo::exists(path) || SaveImage(image, path, format);
+    if (QFileInfo::exists(PicturePath(dir, name))) return true;
+    return SaveImage(image, QDir(dir).filePath(QString::fromLatin1(name)), format);
 }
 
 }  // namespace
+
+QString PicturePath(const QString& dataDir, const char* name) {
+    const QString own = QDir(dataDir).filePath(QString::fromLatin1(name));
+    const QString shipped = QString::fromStdString(ProgramDataDir());
+    if (QFileInfo::exists(own) || shipped.isEmpty()) return own;
+    return QDir(shipped).filePath(QString::fromLatin1(name));
+}
 
 QImage DrawStartPicture() {
     QImage image(kStartWidth, kStartHeight, QImage::Format_RGB32);
@@ -92,7 +82,7 @@ QImage LoadStartPicture(const QString& dataDir) {
     QImage image;
     const QDir dir(dataDir);
     if (image.load(dir.filePath(QString::fromLatin1(kNewStartPictureFile)))) return image;
-    if (image.load(dir.filePath(QString::fromLatin1(kStartPictureFile)))) return image;
+    if (image.load(PicturePath(dataDir, kStartPictureFile))) return image;
     return {};
 }
 

@@ -14,10 +14,15 @@ inline constexpr QRgb kLogoBackground = qRgb(244, 244, 244);
 
 QImage DrawStartPicture();
 QImage DrawAboutLogo();
-// Writes start.jpg and logo.bmp into dataDir when they are missing (making
-// the folder); false when one could not be written.
+// The picture `name` in dataDir when it is there, else the one shipped with
+// the program.
+QString PicturePath(const QString& dataDir, const char* name);
+// Writes start.jpg and logo.bmp into dataDir when neither dataDir nor the
+// program's shipped data holds them (making the folder); false when one
+// could not be written.
 bool EnsureStartPictures(const QString& dataDir);
-// newstart.jpg when it exists and loads, else start.jpg; null when neither.
+// newstart.jpg when it exists and loads, else start.jpg (own, else shipped);
+// null when neither.
 QImage LoadStartPicture(const QString& dataDir);
 
 }  // namespace dorvik

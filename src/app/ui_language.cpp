@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+#include "app/data_dir.h"
+
 namespace dorvik {
 namespace {
 
@@ -41,10 +43,9 @@ UiLanguage ChosenLanguage(const LanguageStore& store, const QLocale& locale) {
 }
 
 QStringList TranslationDirs() {
-    const QString program = QCoreApplication::applicationDirPath();
-    return {QDir(program).filePath(QStringLiteral("../share/dorvik/translations")),
-            QDir(program).filePath(QStringLiteral("translations")),
-            QStringLiteral(DORVIK_TRANSLATIONS_BUILD_DIR)};
+    const QString data = QString::fromStdString(ProgramDataDir());
+    if (data.isEmpty()) return {};
+    return {QDir(data).filePath(QStringLiteral("translations"))};
 }
 
 bool InstallLanguage(UiLanguage language) {

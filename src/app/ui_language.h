@@ -16,8 +16,8 @@ enum class UiLanguage : std::uint32_t { English = 0, Chinese = 1 };
 // locale (LANG=zh_CN.UTF-8) and English otherwise.
 UiLanguage ChosenLanguage(const LanguageStore& store, const QLocale& locale = QLocale::system());
 
-// The folders searched for the compiled translations: share/dorvik/translations
-// and translations beside the program, then the build tree it was built in.
+// The folder of the compiled translations: translations in the program's
+// shipped data (installed or in the build tree); none when that is not found.
 QStringList TranslationDirs();
 
 // Installs the translation of language into the application, replacing the

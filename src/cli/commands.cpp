@@ -57,6 +57,10 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         output.Error(error + " (see dorvik-cli --help)");
         return kExitUsage;
     }
+    if (options.version) {
+        output.Line("dorvik-cli " DORVIK_VERSION);
+        return kExitOk;
+    }
     if (options.words.empty() && options.help) {
         output.Line(MainHelp());
         return kExitOk;

@@ -113,6 +113,8 @@ const std::vector<OptionRow>& Rows() {
          [](Options& o, const std::string&) { return Flag(o.no); }},
         {{"--help", nullptr, S::Anywhere, "this help"},
          [](Options& o, const std::string&) { return Flag(o.help); }},
+        {{"--version", nullptr, S::Anywhere, "print the version"},
+         [](Options& o, const std::string&) { return Flag(o.version); }},
         {{"--keep-going", nullptr, S::Command, "run: go on after a failed line"},
          [](Options& o, const std::string&) { return Flag(o.keepGoing); }},
         {{"--last", "N", S::Command, "log: only the last N entries"},

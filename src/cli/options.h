@@ -20,6 +20,7 @@ struct Options {
     std::string project;  // opened before and saved after the unit commands
     // Output and answers.
     bool json = false, quiet = false, yes = false, no = false, keepGoing = false, help = false;
+    bool version = false;
     // Options of single commands.
     std::optional<int> last;
     bool deleteLog = false, multiRelay = false, ucs2 = false;

@@ -49,6 +49,10 @@ int main(int argc, char** argv) {
     std::string error;
     const auto options = ParseOptions(argc - 1, argv + 1, &error);
     if (!options) return Fail(error + " (see --help)");
+    if (options->version) {
+        std::cout << "dorvik-unitsim " DORVIK_VERSION "\n";
+        return 0;
+    }
     if (options->help) {
         std::cout << kUsage;
         return 0;

@@ -41,6 +41,7 @@ struct Flag {
 
 constexpr std::array kFlags{
     Flag{"--help", false, [](Options& o, V) { return o.help = true; }},
+    Flag{"--version", false, [](Options& o, V) { return o.version = true; }},
     Flag{"--password", true, [](Options& o, V v) { o.unit.password = v; return !v.empty(); }},
     Flag{"--unit-id", true, [](Options& o, V v) { o.unit.unitId = v; return true; }},
     Flag{"--houses", true, [](Options& o, V v) { return Number(o.unit.houses, v, 1, 100000); }},
@@ -117,7 +118,8 @@ const char kUsage[] =
     "  --cmti-nospace       no blank after \"+CMTI:\"\n"
     "  --cmgr-alias         fill the alias field of +CMGR\n"
     "  --cmgr-extra         text-mode parameters in +CMGR, as after AT+CSDH=1\n"
-    "  --help               this text\n";
+    "  --help               this text\n"
+    "  --version            print the version\n";
 
 std::optional<Options> ParseOptions(int argc, const char* const* argv, std::string* error) {
     const auto fail = [error](std::string why) -> std::optional<Options> {

@@ -19,6 +19,7 @@ struct Options {
     std::string linkPath;     // --link: symbolic link to the slave device
     std::string journalPath;  // --journal: every received line is appended here
     bool help = false;
+    bool version = false;
 };
 
 // Reads the arguments after the program name; nothing, with *error set, for
