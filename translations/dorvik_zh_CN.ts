@@ -280,10 +280,6 @@
 </translation>
     </message>
     <message>
-        <source>Excel Files (*.xls)|*.xls||</source>
-        <translation>Excel 文件 (*.xls)|*.xls||</translation>
-    </message>
-    <message>
         <source>Export Log</source>
         <translation>导出记录</translation>
     </message>
@@ -654,10 +650,6 @@ Please Insert new password before  changing password</source>
     <message>
         <source>Save the active document with a new name</source>
         <translation>以新文件名保存当前文件</translation>
-    </message>
-    <message>
-        <source>Save the changes to the Untitled?</source>
-        <translation>是否保存对无标题文件的修改？</translation>
     </message>
     <message>
         <source>Search</source>
@@ -1243,6 +1235,128 @@ with the given filename extension.</source>
     <message>
         <source>%1 is too large for a project file</source>
         <translation>%1 太大，不是工程文件</translation>
+    </message>
+    <message>
+        <source>  (cannot be opened)</source>
+        <translation>  （无法打开）</translation>
+    </message>
+    <message>
+        <source>(no extension)</source>
+        <translation>（无扩展名）</translation>
+    </message>
+    <message>
+        <source>Run progress</source>
+        <translation>操作进度</translation>
+    </message>
+    <message>
+        <source>Spreadsheets (*.xlsx *.ods *.xls *.csv)|*.xlsx;*.ods;*.xls;*.csv|Excel Workbook (*.xlsx)|*.xlsx|OpenDocument Spreadsheet (*.ods)|*.ods|Excel 97-2003 Workbook (*.xls)|*.xls|CSV (*.csv)|*.csv|Text (*.txt *.tsv)|*.txt;*.tsv||</source>
+        <translation>电子表格 (*.xlsx *.ods *.xls *.csv)|*.xlsx;*.ods;*.xls;*.csv|Excel 工作簿 (*.xlsx)|*.xlsx|OpenDocument 电子表格 (*.ods)|*.ods|Excel 97-2003 工作簿 (*.xls)|*.xls|CSV 文件 (*.csv)|*.csv|文本文件 (*.txt *.tsv)|*.txt;*.tsv||</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Stop the running upload or read</source>
+        <translation>停止当前的写入或读取</translation>
+    </message>
+    <message>
+        <source>The port cannot be changed while connected: disconnect first.</source>
+        <translation>已连接时不能更改串口，请先断开连接。</translation>
+    </message>
+    <message>
+        <source>The workbook file declares a DTD or entities and is not read
+</source>
+        <translation>工作簿文件声明了 DTD 或实体，不予读取
+</translation>
+    </message>
+    <message>
+        <source>The workbook file expands beyond 32 MB a part or 64 MB in all and is not read
+</source>
+        <translation>工作簿文件解压后单个组成部分超过 32 MB 或总计超过 64 MB，不予读取
+</translation>
+    </message>
+    <message>
+        <source>The workbook file is damaged: a part is missing
+</source>
+        <translation>工作簿文件已损坏：缺少组成部分
+</translation>
+    </message>
+    <message>
+        <source>The workbook holds more sheets, rows or columns than a list can use and is not read
+</source>
+        <translation>工作簿中的工作表、行或列超出列表能容纳的数量，不予读取
+</translation>
+    </message>
+    <message>
+        <source>a character that is not allowed in the file</source>
+        <translation>文件中有不允许的字符</translation>
+    </message>
+    <message>
+        <source>an element is not closed</source>
+        <translation>有元素未闭合</translation>
+    </message>
+    <message>
+        <source>an unknown entity (&amp;...;)</source>
+        <translation>有未知的实体（&amp;...;）</translation>
+    </message>
+    <message>
+        <source>text follows the end of the document</source>
+        <translation>文档结束后还有文本</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>文件为空</translation>
+    </message>
+    <message>
+        <source>the file is too large or too deeply nested for a project</source>
+        <translation>文件太大或嵌套太深，无法作为工程文件打开</translation>
+    </message>
+    <message>
+        <source>The project could not be opened from
+%1
+
+%2</source>
+        <translation>无法打开工程文件
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Save the changes to the %1?</source>
+        <translation>是否保存对“%1”的修改？</translation>
+    </message>
+    <message>
+        <source>Unsupported file type %1: use .xlsx, .ods, .xls, .csv, .txt or .tsv</source>
+        <translation>不支持的文件类型%1：请使用 .xlsx、.ods、.xls、.csv、.txt 或 .tsv 文件</translation>
+    </message>
+    <message>
+        <source>The device belongs to the group &quot;%1&quot;: add your user to it (sudo usermod -aG %2 $USER) and log in again.</source>
+        <translation>该设备属于 &quot;%1&quot; 组：请把您的用户加入该组（sudo usermod -aG %2 $USER）后重新登录。</translation>
+    </message>
+    <message>
+        <source>%1 is too large</source>
+        <translation>%1 太大</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1：第 %2 行：%3</translation>
+    </message>
+    <message>
+        <source>%1 of %2, %3 left</source>
+        <translation>%1/%2，剩余时间 %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>%1 line received</source>
+        <translation>已接收 %1 行</translation>
+    </message>
+    <message>
+        <source>%1 lines received</source>
+        <translation>已接收 %1 行</translation>
     </message>
 </context>
 </TS>

@@ -162,9 +162,9 @@ void CCommunciation::FillPortList() {
     port_->addItem(QString());
     for (const auto& p : ports_) {
         QString text = QStringLiteral("COM%1  %2").arg(p.number).arg(QString::fromStdString(p.name));
-        if (!p.problem.empty()) text += QStringLiteral("  (cannot be opened)");
+        if (!p.problem.empty()) text += Tr("  (cannot be opened)");
         port_->addItem(text, p.number);
-        port_->setItemData(port_->count() - 1, QString::fromStdString(p.problem), Qt::ToolTipRole);
+        port_->setItemData(port_->count() - 1, TrCore(p.problem), Qt::ToolTipRole);
     }
 }
 
@@ -172,10 +172,10 @@ void CCommunciation::FillPortList() {
 void CCommunciation::ShowPortNote() {
     QString note;
     if (!model_.PortFieldsEnabled()) {
-        note = QString::fromLatin1(ConnectionDialogModel::kPortLocked);
+        note = Tr(ConnectionDialogModel::kPortLocked);
     } else if (const auto n = ParseComNumber(FromQString(port_->currentText()))) {
         for (const auto& p : ports_) {
-            if (p.number == *n) note = QString::fromStdString(p.problem);
+            if (p.number == *n) note = TrCore(p.problem);
         }
     }
     portNote_->setText(note);

@@ -37,6 +37,13 @@ constexpr std::array kPatterns = {
     QT_TRANSLATE_NOOP("DORVIK", "Unable to open hyperlink:\n\n%1"),
     QT_TRANSLATE_NOOP("DORVIK", "Unknown Error (%1) occurred."),
     QT_TRANSLATE_NOOP("DORVIK", "The project could not be saved to\n%1\n\n%2"),
+    QT_TRANSLATE_NOOP("DORVIK", "The project could not be opened from\n%1\n\n%2"),
+    QT_TRANSLATE_NOOP("DORVIK", "Save the changes to the %1?"),
+    QT_TRANSLATE_NOOP("DORVIK",
+                      "Unsupported file type %1: use .xlsx, .ods, .xls, .csv, .txt or .tsv"),
+    QT_TRANSLATE_NOOP("DORVIK",
+                      "The device belongs to the group \"%1\": add your user to it "
+                      "(sudo usermod -aG %2 $USER) and log in again."),
     QT_TRANSLATE_NOOP("DORVIK", "cannot create a temporary file beside %1: %2"),
     QT_TRANSLATE_NOOP("DORVIK", "cannot open %1: %2"),
     QT_TRANSLATE_NOOP("DORVIK", "cannot read %1: %2"),
@@ -44,12 +51,27 @@ constexpr std::array kPatterns = {
     QT_TRANSLATE_NOOP("DORVIK", "cannot replace %1: %2"),
     QT_TRANSLATE_NOOP("DORVIK", "%1 is not a regular file"),
     QT_TRANSLATE_NOOP("DORVIK", "%1 is too large for a project file"),
+    QT_TRANSLATE_NOOP("DORVIK", "%1 is too large"),
+    QT_TRANSLATE_NOOP("DORVIK", "%1: line %2: %3"),
+};
+
+// The run meter's text beside the progress bar. Apart from the forms above:
+// "%1 of %2" would take apart any message or path holding " of ".
+constexpr std::array kRunMeterForms = {
+    QT_TRANSLATE_NOOP("DORVIK", "%1 of %2, %3 left"),
+    QT_TRANSLATE_NOOP("DORVIK", "%1 of %2"),
+    QT_TRANSLATE_NOOP("DORVIK", "%1 line received"),
+    QT_TRANSLATE_NOOP("DORVIK", "%1 lines received"),
 };
 
 }  // namespace
 
 std::span<const char* const> CorePatterns() {
     return kPatterns;
+}
+
+std::span<const char* const> RunMeterForms() {
+    return kRunMeterForms;
 }
 
 }  // namespace dorvik

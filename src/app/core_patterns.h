@@ -7,4 +7,8 @@ namespace dorvik {
 
 std::span<const char* const> CorePatterns();
 
+// The forms of the run meter's text ("12 of 40, 1:05 left", "7 lines
+// received"), matched against that text alone.
+std::span<const char* const> RunMeterForms();
+
 }  // namespace dorvik

@@ -32,7 +32,7 @@ CStatusBarWithProgress::CStatusBarWithProgress(TimerFactory& timers, int progres
     progress_->setGeometry(0, 0, progressWidth_, kProgressHeight);
     progress_->hide();
     runText_ = new QLabel(this);
-    runText_->setAccessibleName(QStringLiteral("Run progress"));
+    runText_->setAccessibleName(Tr("Run progress"));
     runText_->hide();
     connect(this, &QStatusBar::messageChanged, this, [this] { PlaceProgress(); });
 }
@@ -72,7 +72,7 @@ void CStatusBarWithProgress::PlaceProgress() {
 }
 
 void CStatusBarWithProgress::SetText(const std::string& text) {
-    runText_->setText(ToQString(text));
+    runText_->setText(TrRunText(text));
     runText_->setVisible(!text.empty());
     PlaceProgress();
 }

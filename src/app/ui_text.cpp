@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -39,12 +40,19 @@ QRegularExpression ToRegex(const QString& pattern) {
                               QRegularExpression::DotMatchesEverythingOption);
 }
 
+std::vector<Pattern> MakePatterns(std::span<const char* const> forms) {
+    std::vector<Pattern> all;
+    for (const char* p : forms) all.push_back({p, ToRegex(QString::fromUtf8(p))});
+    return all;
+}
+
 const std::vector<Pattern>& Patterns() {
-    static const std::vector<Pattern> patterns = [] {
-        std::vector<Pattern> all;
-        for (const char* p : CorePatterns()) all.push_back({p, ToRegex(QString::fromUtf8(p))});
-        return all;
-    }();
+    static const std::vector<Pattern> patterns = MakePatterns(CorePatterns());
+    return patterns;
+}
+
+const std::vector<Pattern>& RunPatterns() {
+    static const std::vector<Pattern> patterns = MakePatterns(RunMeterForms());
     return patterns;
 }
 
@@ -66,8 +74,9 @@ QString Fill(const QString& form, const QStringList& pieces) {
 
 QString Translate(const QString& text, int depth);
 
-std::optional<QString> TranslateComposed(const QString& text, int depth) {
-    for (const Pattern& p : Patterns()) {
+std::optional<QString> TranslateComposed(const QString& text, int depth,
+                                         const std::vector<Pattern>& patterns = Patterns()) {
+    for (const Pattern& p : patterns) {
         const QRegularExpressionMatch m = p.match.match(text);
         if (!m.hasMatch()) continue;
         QStringList pieces;
@@ -110,6 +119,11 @@ QString TrCore(const QString& text) {
 
 QString TrCore(const std::string& text) {
     return TrCore(ToQString(text));
+}
+
+QString TrRunText(const std::string& text) {
+    const QString english = ToQString(text);
+    return TranslateComposed(english, kMaxDepth, RunPatterns()).value_or(english);
 }
 
 void TrStandardButtons(QWidget* widget) {

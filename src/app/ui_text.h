@@ -21,6 +21,9 @@ QString Tr(const QString& english);
 QString TrCore(const std::string& text);
 QString TrCore(const QString& text);
 
+// The run meter's progress text ("12 of 40, 1:05 left") in the user's language.
+QString TrRunText(const std::string& text);
+
 // Gives the standard buttons (Yes, No, Cancel, OK) of the message box or
 // button box in widget, or of the button boxes inside it, the user's language;
 // untranslated they keep the toolkit's own texts.

@@ -47,7 +47,12 @@ std::optional<int> ReadArguments(CommandContext& c, bool exporting, ListKind* ki
         return c.Usage(exporting ? "export LIST PROJECT.gto FILE.xlsx|.ods|.xls|.csv"
                                  : "import LIST FILE.xlsx|.ods|.xls|.csv PROJECT.gto");
     const std::string& table = exporting ? w[3] : w[2];
-    if (KindOfPath(table) == SheetKind::Unknown) return c.Usage(table + ": " + UnsupportedKindMessage(table));
+    // An input that is no regular file is named as such before its kind.
+    if (!exporting) {
+        if (auto why = InputFileProblem(table)) return c.Usage(*why);
+    }
+    if (KindOfPath(table) == SheetKind::Unknown)
+        return c.Usage(table + ": " + UnsupportedKindMessage(table));
     int status = kExitUsage;
     const std::optional<ListKind> list = ProjectList(c, w[1], exporting, &status);
     if (!list) return status;

@@ -119,8 +119,8 @@ std::optional<std::string> LoadListSource(UnitModel& model, ListKind kind, const
 std::optional<std::string> ImportList(UnitModel& model, ListKind kind, const std::string& path,
                                       const std::string& sheet, MessageBox& box) {
     if (kind == ListKind::Alarm) return std::string("the alarm list is not kept in spreadsheets");
-    if (auto why = UnknownKind(path)) return why;
     if (auto why = InputFileProblem(path)) return why;
+    if (auto why = UnknownKind(path)) return why;
     std::string chosen = sheet;
     if (chosen.empty()) {
         OwnSheetChooser own(SheetOf(kind));

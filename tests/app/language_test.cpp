@@ -116,6 +116,12 @@ private slots:
                 const QString want = QString::fromUtf8(chinese ? t.chinese : t.english);
                 QCOMPARE(TrCore(QString::fromUtf8(t.english)), want);
             }
+            // The run meter's own forms; " of " inside other texts is left alone.
+            QCOMPARE(TrRunText("4 of 42, 0:07 left"),
+                     chinese ? QStringLiteral("4/42，剩余时间 0:07") : QStringLiteral("4 of 42, 0:07 left"));
+            QCOMPARE(TrRunText("7 lines received"),
+                     chinese ? QStringLiteral("已接收 7 行") : QStringLiteral("7 lines received"));
+            QCOMPARE(TrCore(QStringLiteral("copy of a.gto")), QStringLiteral("copy of a.gto"));
         }
     }
 
