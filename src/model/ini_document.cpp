@@ -74,7 +74,8 @@ std::string QuoteForProfile(std::string_view value) {
 }
 
 IniDocument::IniDocument(std::string_view text) {
-    if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+    // Every leading mark: the text is written without one, and must read the same.
+    while (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
     while (!text.empty()) {
         const std::size_t end = text.find_first_of("\r\n");
         lines_.emplace_back(text.substr(0, end));

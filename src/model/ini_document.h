@@ -19,7 +19,7 @@ std::string QuoteForProfile(std::string_view value);
 class IniDocument {
 public:
     IniDocument() = default;
-    // Lines end at CR LF, LF or CR; a leading UTF-8 byte-order mark is dropped.
+    // Lines end at CR LF, LF or CR; leading UTF-8 byte-order marks are dropped.
     explicit IniDocument(std::string_view text);
 
     // The value of key in section, trimmed, with one pair of matching

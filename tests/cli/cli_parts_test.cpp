@@ -36,8 +36,11 @@ TEST(CliJson, TextIsOneLineOfUtf8AndBadDocumentsSayWhere) {
     json["text"] = "line\n \xe4\xbd\xa0 \xff";
     EXPECT_EQ(JsonText(json), "{\"text\":\"line\\n \xe4\xbd\xa0 \xef\xbf\xbd\"}");
     std::string error;
-    EXPECT_FALSE(ParseJson("{\"a\": [1,\n  tru]}", &error));
-    EXPECT_NE(error.find("line 2, column 6"), std::string::npos) << error;
+    for (const auto& [bad, where] : {std::pair{"{\"a\": [1,\n  tru]}", "line 2, column 6"},
+                                     std::pair{"{\"a\":\n 1e99930}", "line 2, column 8"}}) {
+        EXPECT_FALSE(ParseJson(bad, &error));
+        EXPECT_NE(error.find(where), std::string::npos) << error;
+    }
 }
 
 // A project with every kind of content, Chinese names included.

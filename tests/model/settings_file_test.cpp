@@ -145,6 +145,8 @@ TEST(SettingsFile, ReadingIsTolerant) {
     EXPECT_TRUE(s.autoOpen);        // key of another section ignored
     EXPECT_FALSE(s.useModem);       // only the first INIT section counts
     EXPECT_EQ(s.port, 3);           // "nport" under INIT is not the port
+    EXPECT_EQ(ReadText("\xEF\xBB\xBF\xEF\xBB\xBF[INIT]\npassword=1\n").password, "1")
+        << "every leading byte-order mark is dropped";
 }
 
 TEST(SettingsFile, RewriteKeepsForeignLinesAndUpdatesInPlace) {
