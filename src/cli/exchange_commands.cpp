@@ -24,9 +24,7 @@ std::optional<std::string> LoadProjectFile(const std::string& path, UnitModel& m
                                            bool mayBeNew) {
     std::error_code ec;
     if (mayBeNew && !std::filesystem::exists(path, ec)) return std::nullopt;
-    const ProjectResult r = LoadProject(model, path);
-    if (!r.ok) return path + " is not a project file (.gto): " + r.error;
-    return std::nullopt;
+    return ReadProjectFile(path, model, mayBeNew);
 }
 
 int Done(CommandContext& c, const std::string& from, const std::string& to) {

@@ -15,13 +15,6 @@
 namespace dorvik::cli {
 namespace {
 
-// Reads a project file aside; the reason when it is none.
-std::optional<std::string> ReadProjectFile(const std::string& path, UnitModel& model) {
-    const ProjectResult r = LoadProject(model, path);
-    if (!r.ok) return path + " is not a project file (.gto): " + r.error;
-    return std::nullopt;
-}
-
 std::optional<std::string> WriteText(const std::string& path, const std::string& text) {
     std::string error;
     if (!WriteFileAtomically(path, text, SystemRename(), &error)) return path + ": " + error;
@@ -65,7 +58,7 @@ std::optional<std::string> ReadListCsv(const std::string& text, ListKind kind, U
 
 int Show(CommandContext& c, const std::string& path) {
     UnitModel model;
-    if (auto why = ReadProjectFile(path, model)) return c.Usage(*why);
+    if (auto why = ReadProjectFile(path, model, false)) return c.Usage(*why);
     c.out.Lines(RecordLines(model));
     for (ListKind kind : kProjectLists) {
         c.out.Line(std::string("[") + ListName(kind) + "]");
@@ -94,7 +87,7 @@ ConvertProblem Unwritten(std::optional<std::string> why) {
 ConvertProblem ConvertFromProject(const CommandContext& c, const std::string& in,
                                   const std::string& out) {
     UnitModel model;
-    if (auto why = ReadProjectFile(in, model)) return BadInput(why);
+    if (auto why = ReadProjectFile(in, model, false)) return BadInput(why);
     if (LowerExtension(out) == ".json") {
         return Unwritten(WriteText(out, JsonText(ProjectJson(model)) + "\n"));
     }
@@ -112,7 +105,7 @@ ConvertProblem ConvertToProject(const CommandContext& c, const std::string& in,
     UnitModel model;
     std::error_code ec;
     if (std::filesystem::exists(out, ec))
-        if (auto why = ReadProjectFile(out, model)) return BadInput(why);
+        if (auto why = ReadProjectFile(out, model, true)) return BadInput(why);
     std::optional<std::string> why;
     if (LowerExtension(in) == ".json") {
         std::string error;

@@ -107,6 +107,14 @@ std::string LowerExtension(const std::string& path) {
     return ext;
 }
 
+std::optional<std::string> ReadProjectFile(const std::string& path, UnitModel& model,
+                                           bool rewritten) {
+    const ProjectResult r = LoadProject(model, path);
+    if (!r.ok) return path + " is not a project file (.gto): " + r.error;
+    if (rewritten && r.dropped > 0) return DroppedRecordsMessage(path, r.dropped);
+    return std::nullopt;
+}
+
 std::optional<std::string> LoadListSource(UnitModel& model, ListKind kind, const std::string& path,
                                           const std::string& sheet, MessageBox& box) {
     if (auto why = InputFileProblem(path)) return why;

@@ -26,6 +26,11 @@ std::optional<std::string> ExportList(const UnitModel& model, ListKind kind,
                                       const std::string& path);
 std::optional<std::string> ExportCallLog(const CallLog& log, const std::string& path);
 
+// Reads a project file aside; the reason when it is none. A project that is
+// rewritten afterwards must have fit the lists whole, or saving would cut it.
+std::optional<std::string> ReadProjectFile(const std::string& path, UnitModel& model,
+                                           bool rewritten);
+
 // Why path cannot be an input file: it is missing, or it is no regular file
 // (a FIFO, a device, a folder); nothing when it is one.
 std::optional<std::string> InputFileProblem(const std::string& path);

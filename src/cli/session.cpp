@@ -142,6 +142,7 @@ std::optional<std::string> Session::CheckProject() {
     auto model = std::make_unique<UnitModel>();
     ProjectResult r = LoadProject(*model, path);
     if (!r.ok) return path + " is not a project file (.gto): " + r.error;
+    if (r.dropped > 0) saveBlocked_ = DroppedRecordsMessage(path, r.dropped);
     checked_ = std::move(model);
     return std::nullopt;
 }

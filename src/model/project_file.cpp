@@ -65,7 +65,7 @@ ProjectResult ApplyProject(UnitModel& model, std::string_view bytes, ProgressBar
     }
     for (const ProjectSectionReader& reader : ProjectReadOrder()) {
         const XmlNode section = root.FirstChild(reader.name);
-        if (!section.IsNull()) reader.read(section, model);
+        if (!section.IsNull()) result.dropped += reader.read(section, model);
         if (progress && reader.progressAfter > 0) progress->SetPos(reader.progressAfter);
     }
     result.ok = true;
@@ -73,6 +73,12 @@ ProjectResult ApplyProject(UnitModel& model, std::string_view bytes, ProgressBar
 }
 
 }  // namespace
+
+std::string DroppedRecordsMessage(const std::string& path, int dropped) {
+    return path + " holds " + std::to_string(dropped) +
+           " entries beyond what the lists and the log can keep; they are not loaded, "
+           "and saving over the file would lose them.";
+}
 
 std::optional<std::string> FormatProject(const UnitModel& model) {
     XmlDocument doc = NewXmlDocument(kRootName);

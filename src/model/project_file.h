@@ -21,7 +21,13 @@ namespace dorvik {
 struct ProjectResult {
     bool ok = false;
     std::string error;
+    // Loading: records that held something but lie beyond what the lists
+    // and the log can keep; saving the model back would lose them.
+    int dropped = 0;
 };
+
+// The warning for a loaded project whose records did not all fit.
+std::string DroppedRecordsMessage(const std::string& path, int dropped);
 
 // The whole file text for the model; nothing when the document cannot be
 // built (out of memory).

@@ -133,11 +133,13 @@ bool WriteUnitInfo(XmlNode& section, const UnitModel& model) {
 bool WriteMultiRelay(XmlNode& section, const UnitModel& model) {
     return WriteSettings(section, model.MultiRelay, model.UnitPassword);
 }
-void ReadUnitInfo(const XmlNode& section, UnitModel& model) {
+int ReadUnitInfo(const XmlNode& section, UnitModel& model) {
     ReadSettings(section, model.Settings);
+    return 0;
 }
-void ReadMultiRelay(const XmlNode& section, UnitModel& model) {
+int ReadMultiRelay(const XmlNode& section, UnitModel& model) {
     ReadSettings(section, model.MultiRelay);
+    return 0;
 }
 
 // ---- Phone and alarm lists -------------------------------------------------
@@ -158,13 +160,17 @@ bool WriteNumbers(XmlNode& section, const char* element, const NumberList& list)
     return true;
 }
 
-void ReadNumbers(const XmlNode& section, const char* element, NumberList& list) {
+int ReadNumbers(const XmlNode& section, const char* element, NumberList& list) {
     std::vector<XmlNode> records;
     section.GetChildren(element, records);
+    int dropped = 0;
     for (const XmlNode& record : records) {
-        list.SetEntry(TextOf(record, "Phone"), TextOf(record, "Name"), RowOf(record),
-                      StatusOf(record));
+        const std::string number = TextOf(record, "Phone");
+        if (!list.SetEntry(number, TextOf(record, "Name"), RowOf(record), StatusOf(record)) &&
+            !number.empty())
+            ++dropped;
     }
+    return dropped;
 }
 
 bool WritePhones(XmlNode& section, const UnitModel& model) {
@@ -173,11 +179,11 @@ bool WritePhones(XmlNode& section, const UnitModel& model) {
 bool WriteAlarms(XmlNode& section, const UnitModel& model) {
     return WriteNumbers(section, "Alarm", model.Alarms);
 }
-void ReadPhones(const XmlNode& section, UnitModel& model) {
-    ReadNumbers(section, "Normal", model.Phones);
+int ReadPhones(const XmlNode& section, UnitModel& model) {
+    return ReadNumbers(section, "Normal", model.Phones);
 }
-void ReadAlarms(const XmlNode& section, UnitModel& model) {
-    ReadNumbers(section, "Alarm", model.Alarms);
+int ReadAlarms(const XmlNode& section, UnitModel& model) {
+    return ReadNumbers(section, "Alarm", model.Alarms);
 }
 
 // ---- Special list ----------------------------------------------------------
@@ -206,16 +212,20 @@ bool WriteSpecials(XmlNode& section, const UnitModel& model) {
     return true;
 }
 
-void ReadSpecials(const XmlNode& section, UnitModel& model) {
+int ReadSpecials(const XmlNode& section, UnitModel& model) {
     std::vector<XmlNode> records;
     section.GetChildren("Special", records);
+    int dropped = 0;
     for (const XmlNode& record : records) {
         std::array<std::string, kSpecialTextCount> values;
         for (std::size_t i = 0; i < values.size(); ++i)
             values[i] = TextOf(record, kSpecialTextNames[i]);
-        model.Specials.SetEntry(SpecialTexts::FromArray(values), RowOf(record), StatusOf(record),
-                                TextOf(record, "Type"));
+        if (!model.Specials.SetEntry(SpecialTexts::FromArray(values), RowOf(record),
+                                     StatusOf(record), TextOf(record, "Type")) &&
+            !values[0].empty())
+            ++dropped;
     }
+    return dropped;
 }
 
 // ---- Caller log ------------------------------------------------------------
@@ -235,7 +245,7 @@ bool WriteLog(XmlNode& section, const UnitModel& model) {
 }
 
 // The k-th Log element goes to row k.
-void ReadLog(const XmlNode& section, UnitModel& model) {
+int ReadLog(const XmlNode& section, UnitModel& model) {
     std::vector<XmlNode> records;
     section.GetChildren("Log", records);
     const std::size_t rows = std::min(records.size(), static_cast<std::size_t>(model.Log.Size()));
@@ -244,6 +254,7 @@ void ReadLog(const XmlNode& section, UnitModel& model) {
         model.Log.SetEntry(TextOf(record, "Index"), TextOf(record, "Time"), TextOf(record, "Phone"),
                            TextOf(record, "Name"), static_cast<int>(k));
     }
+    return static_cast<int>(records.size() - rows);
 }
 
 const ProjectSectionWriter kWriters[] = {

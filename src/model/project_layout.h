@@ -23,7 +23,8 @@ struct ProjectSectionWriter {
 
 struct ProjectSectionReader {
     const char* name;
-    void (*read)(const XmlNode& section, UnitModel& model);
+    // Returns how many records held something but did not fit the list.
+    int (*read)(const XmlNode& section, UnitModel& model);
     int progressAfter;  // progress bar position once read; 0 leaves it
 };
 

@@ -143,6 +143,13 @@ bool CMainFrame::OpenProject(const std::string& path) {
         return false;
     }
     model_.ProjectPath = path;
+    if (r.dropped > 0) {
+        // Opened as a new project, so a Save asks for a name instead of
+        // cutting the file short.
+        seams_.messages.Show(DroppedRecordsMessage(path, r.dropped), kCaption, MsgIcon::Warning,
+                             MsgButtons::Ok);
+        model_.ProjectPath.clear();
+    }
     AfterProjectLoaded();
     return true;
 }

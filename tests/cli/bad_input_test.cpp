@@ -120,7 +120,14 @@ TEST_F(CliBadInput, BadValuesAreRefusedBeforeTheUnitHearsAnything) {
                                           "\"1\",\"13900000001\",\"\",\"0\"\r\n"
                                           "\"2\",\"1390000000x\",\"\",\"0\"\r\n");
 
+    // A project holding more than the lists can keep is never rewritten.
+    const std::string big = WriteFile(
+        "big.gto", "<gto><PhoneNumber><Normal><Index>9999</Index><Phone>222</Phone>"
+                   "<Status>1</Status></Normal></PhoneNumber></gto>");
+    const std::string bigBefore = Slurp(big);
+
     const std::vector<Case> cases = {
+        {{"import", "phones", letters, big}, "entries beyond what the lists and the log can keep"},
         {{"--project", project, "upload", "phones"}, "Ilegal phone number, slot 2: 139OOOOO002"},
         {{"upload", "alarm", dir.File("missing.gto")}, "no file"},
         {{"--project", dir.File("typo.gto"), "upload", "phones"}, "no project file"},
@@ -138,6 +145,7 @@ TEST_F(CliBadInput, BadValuesAreRefusedBeforeTheUnitHearsAnything) {
     };
     for (const Case& c : cases) ExpectRefused(Cli(c.args), c);
     EXPECT_EQ(Slurp(project), before) << "the project is left as it was";
+    EXPECT_EQ(Slurp(big), bigBefore);
     EXPECT_EQ(Slurp(journal), "") << "nothing reached the unit";
 }
 

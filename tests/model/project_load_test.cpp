@@ -65,8 +65,19 @@ TEST_F(Filled, SlotsWithoutAValidIndexAreIgnored) {
                               Normal("0", "999", "Zero") + Normal("-1", "999", "Minus") +
                               Normal("x", "999", "Letters") + Normal("5", "999", "Past the end") +
                               Normal("99999999999", "999", "Huge") + Normal("2", "", "");
-    ASSERT_TRUE(Load(Doc(Phones(slots))).ok);
+    const ProjectResult r = Load(Doc(Phones(slots)));
+    ASSERT_TRUE(r.ok);
     ExpectUnchanged();
+    // Every record holding a number counts as dropped, so saving back can be refused.
+    EXPECT_EQ(r.dropped, 6);
+}
+
+TEST_F(Filled, LogRowsBeyondTheLogAreCountedAsDropped) {
+    std::string rows;
+    for (int i = 0; i <= model.Log.Size(); ++i) rows += "<Log><Index>1</Index></Log>";
+    const ProjectResult r = Load(Doc("<LogRoot>" + rows + "</LogRoot>"));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.dropped, 1);
 }
 
 TEST_F(Filled, ShorterListKeepsTheCurrentNumbers) {

@@ -1,3 +1,4 @@
+#include "model/project_file.h"
 #include "pages/main_frame.h"
 
 #include <gtest/gtest.h>
@@ -144,6 +145,21 @@ TEST_F(MainFrameTest, AFileThatIsNoProjectIsReportedAndChangesNothing) {
     EXPECT_EQ(boxes.shown[1].text.rfind("The project could not be opened from\n" + Project("bad.gto"), 0), 0u);
     EXPECT_EQ(boxes.shown[1].icon, MsgIcon::Error);
     EXPECT_EQ(f->Model().Phones.Row(0).Number, "123");
+    EXPECT_TRUE(f->ProjectPath().empty());
+}
+
+TEST_F(MainFrameTest, AProjectLargerThanTheListsIsOpenedAsANewOneWithAWarning) {
+    auto f = MakeFrame();
+    WriteBytes(Project("big.gto"),
+               "<gto><PhoneNumber><Normal><Index>1</Index><Phone>111</Phone><Status>1</Status>"
+               "</Normal><Normal><Index>9999</Index><Phone>222</Phone><Status>1</Status></Normal>"
+               "</PhoneNumber></gto>");
+    ASSERT_TRUE(f->OpenProject(Project("big.gto")));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, DroppedRecordsMessage(Project("big.gto"), 1));
+    EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Warning);
+    EXPECT_EQ(f->Model().Phones.Row(0).Number, "111");
+    // A Save asks for a name instead of cutting the file short.
     EXPECT_TRUE(f->ProjectPath().empty());
 }
 
