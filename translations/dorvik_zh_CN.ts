@@ -1358,5 +1358,9 @@ with the given filename extension.</source>
         <source>%1 lines received</source>
         <translation>已接收 %1 行</translation>
     </message>
+    <message>
+        <source>%1 holds %2 entries beyond what the lists and the log can keep; they are not loaded, and saving over the file would lose them.</source>
+        <translation>%1 中有 %2 条记录超出了列表和记录所能保存的数量；这些记录未被载入，覆盖保存该文件会使它们丢失。</translation>
+    </message>
 </context>
 </TS>

@@ -52,6 +52,9 @@ constexpr std::array kPatterns = {
     QT_TRANSLATE_NOOP("DORVIK", "%1 is not a regular file"),
     QT_TRANSLATE_NOOP("DORVIK", "%1 is too large for a project file"),
     QT_TRANSLATE_NOOP("DORVIK", "%1 is too large"),
+    QT_TRANSLATE_NOOP("DORVIK",
+                      "%1 holds %2 entries beyond what the lists and the log can keep; they are "
+                      "not loaded, and saving over the file would lose them."),
     QT_TRANSLATE_NOOP("DORVIK", "%1: line %2: %3"),
 };
 
