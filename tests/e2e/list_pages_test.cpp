@@ -343,8 +343,10 @@ TEST_F(ListPagesE2e, ADisconnectWhileTheUnitIsSilentEndsTheRunQuietly) {
         ASSERT_TRUE(Connect());
         for (int slot = 1; slot <= 3; ++slot) ASSERT_TRUE(SetPhone(slot, PhoneNumber(slot), ""));
         ClearJournal();
+        // The command the unit leaves unanswered has reached it.
         if (reading) {
             F().Phone().OnGetFromUnit();
+            ASSERT_TRUE(RunUntil([&] { return !JournalLines().empty(); }));
         } else {
             F().Phone().OnDownloadAll();
             ASSERT_TRUE(RunUntil([&] { return !JournalWith("#WHL0002").empty(); }));
