@@ -25,9 +25,6 @@ std::string WithContent(std::string_view content) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::string_view input(reinterpret_cast<const char*>(data), size);
-    std::string bytes =
-        size > 0 && (data[0] & 1) ? WithContent(input.substr(1)) : std::string(input);
-    fuzz::CheckRoundTrip(bytes, xls::ReadOds, xls::BuildOds);
+    dorvik::fuzz::FuzzWorkbook(data, size, WithContent, dorvik::xls::ReadOds, dorvik::xls::BuildOds);
     return 0;
 }

@@ -34,8 +34,6 @@ std::string WithSheet(std::string_view sheet) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::string_view input(reinterpret_cast<const char*>(data), size);
-    std::string bytes = size > 0 && (data[0] & 1) ? WithSheet(input.substr(1)) : std::string(input);
-    fuzz::CheckRoundTrip(bytes, xls::ReadXlsx, xls::BuildXlsx);
+    dorvik::fuzz::FuzzWorkbook(data, size, WithSheet, dorvik::xls::ReadXlsx, dorvik::xls::BuildXlsx);
     return 0;
 }
