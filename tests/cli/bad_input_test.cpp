@@ -15,13 +15,6 @@ namespace {
 
 using CliBadInput = CliFixture;
 
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 struct Case {
     std::vector<std::string> args;
     const char* message;
@@ -63,7 +56,7 @@ TEST_F(CliBadInput, UsageMistakesAndUnusableFilesExitWithTwo) {
         {{"run", dir.File("no-script")}, "cannot read the script"},
     };
     for (const Case& c : cases) ExpectRefused(CliBare(c.args), c);
-    EXPECT_EQ(Slurp(garbage), "these are my notes, not a project");
+    EXPECT_EQ(ReadBytes(garbage), "these are my notes, not a project");
 }
 
 // A FIFO, a device and a folder given as each kind of input file are
@@ -110,11 +103,11 @@ TEST_F(CliBadInput, BadValuesAreRefusedBeforeTheUnitHearsAnything) {
     model.Phones.SetEntry("139OOOOO002", "", 1, RowStatus::Pending);
     const std::string project = dir.File("letters.gto");
     ASSERT_TRUE(SaveProject(model, project).ok);
-    const std::string before = Slurp(project);
+    const std::string before = ReadBytes(project);
     // A workbook cut short, as by an interrupted copy.
     const std::string sheet = dir.File("list.xls");
     ASSERT_EQ(CliBare({"export", "phones", PhoneProject("full.gto", 40), sheet}).status, 0);
-    const std::string truncated = WriteFile("truncated.xls", Slurp(sheet).substr(0, 3000));
+    const std::string truncated = WriteFile("truncated.xls", ReadBytes(sheet).substr(0, 3000));
     const std::string letters = WriteFile("letters.csv",
                                           "\"Index\",\"Phone Number\",\"User Name\",\"In Unit\"\r\n"
                                           "\"1\",\"13900000001\",\"\",\"0\"\r\n"
@@ -124,7 +117,7 @@ TEST_F(CliBadInput, BadValuesAreRefusedBeforeTheUnitHearsAnything) {
     const std::string big = WriteFile(
         "big.gto", "<gto><PhoneNumber><Normal><Index>9999</Index><Phone>222</Phone>"
                    "<Status>1</Status></Normal></PhoneNumber></gto>");
-    const std::string bigBefore = Slurp(big);
+    const std::string bigBefore = ReadBytes(big);
 
     const std::vector<Case> cases = {
         {{"import", "phones", letters, big}, "entries beyond what the lists and the log can keep"},
@@ -144,9 +137,9 @@ TEST_F(CliBadInput, BadValuesAreRefusedBeforeTheUnitHearsAnything) {
         {{"send", "STATUS?\r\nWHL0001=1"}, "one line of text"},
     };
     for (const Case& c : cases) ExpectRefused(Cli(c.args), c);
-    EXPECT_EQ(Slurp(project), before) << "the project is left as it was";
-    EXPECT_EQ(Slurp(big), bigBefore);
-    EXPECT_EQ(Slurp(journal), "") << "nothing reached the unit";
+    EXPECT_EQ(ReadBytes(project), before) << "the project is left as it was";
+    EXPECT_EQ(ReadBytes(big), bigBefore);
+    EXPECT_EQ(ReadBytes(journal), "") << "nothing reached the unit";
 }
 
 }  // namespace

@@ -8,17 +8,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "scratch_dir.h"
+
 namespace dorvik::test {
-namespace {
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-}  // namespace
 
 CliProcess::CliProcess(const std::vector<std::string>& args, const std::string& configDir,
                        const std::string& scratchDir)
@@ -54,8 +46,8 @@ CliResult CliProcess::Wait() {
     if (pid_ > 0 && waitpid(pid_, &status, 0) == pid_)
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     pid_ = -1;
-    result.out = Slurp(outPath_);
-    result.err = Slurp(errPath_);
+    result.out = ReadBytes(outPath_);
+    result.err = ReadBytes(errPath_);
     return result;
 }
 
