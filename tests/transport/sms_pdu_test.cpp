@@ -146,34 +146,29 @@ TEST(SmsEncode, AcceptsOrRefusesByNumberAndLength) {
             << c.m.destination << "/" << c.m.serviceCentre << "/" << c.m.text.size();
 }
 
-TEST(SmsDecode, PublishedTutorialDeliver) {
-    CSMSItem item = Decoded(kHelloDeliver);
-    EXPECT_EQ(item.serviceCentre, "+27381000015");
-    EXPECT_EQ(item.sender, "27838890001");
-    EXPECT_EQ(item.time, "1999-03-29 15:16:59");
-    EXPECT_FALSE(item.timeInvalid);
-    // Days since 1899-12-30: 36248 to 1999-03-29, plus 55019 s of the day.
-    EXPECT_NEAR(item.timeValue, 36248 + 55019 / 86400.0, 1e-9);
-    EXPECT_EQ(item.body, "hellohello");
-    EXPECT_EQ(item.raw, kHelloDeliver);
-    EXPECT_EQ(item.index, 0);
-}
-
-TEST(SmsDecode, Ucs2Chinese) {
-    CSMSItem item = Decoded(kChineseDeliver);
-    EXPECT_EQ(item.serviceCentre, "+8613800210500");
-    EXPECT_EQ(item.sender, "+8613812345678");
-    EXPECT_EQ(item.time, "2016-03-01 14:05:00");
-    EXPECT_NEAR(item.timeValue, 42430 + (14 * 3600 + 5 * 60) / 86400.0, 1e-9);
-    EXPECT_EQ(item.body, kGbNiHao);
-}
-
-TEST(SmsDecode, AlphanumericSender) {
-    CSMSItem item = Decoded(kAlphanumericDeliver);
-    EXPECT_EQ(item.serviceCentre, "");
-    EXPECT_EQ(item.sender, "Vodafone");
-    EXPECT_EQ(item.time, "2015-10-21 14:00:00");
-    EXPECT_EQ(item.body, "hellohello");
+// The published tutorial DELIVER, a UCS2 Chinese one and one from an
+// alphanumeric sender; times are days since 1899-12-30 plus the day's part.
+TEST(SmsDecode, PublishedTutorialUcs2ChineseAndAlphanumericSender) {
+    struct Case { std::string pdu, centre, sender, time; double value; std::string body; };
+    const Case cases[] = {
+        {kHelloDeliver, "+27381000015", "27838890001", "1999-03-29 15:16:59",
+         36248 + 55019 / 86400.0, "hellohello"},
+        {kChineseDeliver, "+8613800210500", "+8613812345678", "2016-03-01 14:05:00",
+         42430 + (14 * 3600 + 5 * 60) / 86400.0, kGbNiHao},
+        {kAlphanumericDeliver, "", "Vodafone", "2015-10-21 14:00:00", 42298 + 14 / 24.0,
+         "hellohello"},
+    };
+    for (const Case& c : cases) {
+        CSMSItem item = Decoded(c.pdu);
+        EXPECT_EQ(item.serviceCentre, c.centre);
+        EXPECT_EQ(item.sender, c.sender);
+        EXPECT_EQ(item.time, c.time);
+        EXPECT_FALSE(item.timeInvalid);
+        EXPECT_NEAR(item.timeValue, c.value, 1e-9) << c.time;
+        EXPECT_EQ(item.body, c.body);
+        EXPECT_EQ(item.raw, c.pdu);
+        EXPECT_EQ(item.index, 0);
+    }
 }
 
 TEST(SmsDecode, BodiesOfEachCodingWithOrWithoutHeader) {
