@@ -170,21 +170,6 @@ TEST(ModemReceiver, MessageTextIsTakenWholeWhateverItSays) {
     }
 }
 
-TEST(ModemReceiver, EmptySlotOrUnreadableHeaderIsDeletedWithoutAnswer) {
-    const std::string answers[] = {
-        "AT+CMGR=12\r\r\nOK\r\n",
-        "AT+CMGR=12\r\r\n+CMGR: \"REC UNREAD\"\r\nbody\r\n\r\nOK\r\n",
-        "AT+CMGR=12\r\r\n+CMGR: \"REC UNREAD\",\"13900002222\",," + kStamp +
-            ",145,4,0,0,\"+8613800210500\",145,40\r\nshort\r\n\r\nOK\r\n",
-    };
-    for (const std::string& a : answers) {
-        ModemRig rig;
-        rig.Enter(ModemState::Read);
-        EXPECT_EQ(rig.Exchange(a), Strings{"AT+CMGD=12\r\n"}) << a;
-        EXPECT_TRUE(rig.host.bodies.empty()) << a;
-    }
-}
-
 std::string PduFromUnit(const std::string& text) {
     SmsSubmit m;
     m.destination = "+8613900002222";
@@ -204,17 +189,30 @@ TEST(ModemReceiver, PduModeMessageIsDecodedAndChecked) {
     rig.Enter(ModemState::Read);
     EXPECT_EQ(rig.Exchange(PduRead(pdu, length)), Strings{"AT+CMGD=12\r\n"});
     EXPECT_EQ(rig.host.bodies, Strings{kAnswer});
+}
 
+// An empty slot, an unreadable header or a bad PDU is deleted unanswered.
+TEST(ModemReceiver, EmptySlotUnreadableHeaderOrBadPduIsDeletedWithoutAnswer) {
+    const std::string pdu = PduFromUnit(kAnswer);
+    const int length = CSMSPDU::TpduLength(pdu);
     std::string nonHex = pdu;
     nonHex[nonHex.size() - 3] = 'Z';
-    const std::string bad[] = {PduRead(pdu, length + 1), PduRead(pdu.substr(1), length),
-                               PduRead(pdu.substr(0, pdu.size() - 2), length),
-                               PduRead(nonHex, length), PduRead(test::kChineseDeliver, 24)};
-    for (const std::string& b : bad) {
-        ModemRig r(kPduFormat);
-        r.Enter(ModemState::Read);
-        EXPECT_EQ(r.Exchange(b), Strings{"AT+CMGD=12\r\n"}) << b;
-        EXPECT_TRUE(r.host.bodies.empty()) << b;
+    const std::pair<int, std::string> answers[] = {
+        {kTextFormat, "AT+CMGR=12\r\r\nOK\r\n"},
+        {kTextFormat, "AT+CMGR=12\r\r\n+CMGR: \"REC UNREAD\"\r\nbody\r\n\r\nOK\r\n"},
+        {kTextFormat, "AT+CMGR=12\r\r\n+CMGR: \"REC UNREAD\",\"13900002222\",," + kStamp +
+                          ",145,4,0,0,\"+8613800210500\",145,40\r\nshort\r\n\r\nOK\r\n"},
+        {kPduFormat, PduRead(pdu, length + 1)},
+        {kPduFormat, PduRead(pdu.substr(1), length)},
+        {kPduFormat, PduRead(pdu.substr(0, pdu.size() - 2), length)},
+        {kPduFormat, PduRead(nonHex, length)},
+        {kPduFormat, PduRead(test::kChineseDeliver, 24)},
+    };
+    for (const auto& [format, a] : answers) {
+        ModemRig rig(format);
+        rig.Enter(ModemState::Read);
+        EXPECT_EQ(rig.Exchange(a), Strings{"AT+CMGD=12\r\n"}) << a;
+        EXPECT_TRUE(rig.host.bodies.empty()) << a;
     }
 }
 
