@@ -123,12 +123,6 @@ TEST_F(SerialPortTest, WritesATextLargerThanTheDeviceBufferCompletely) {
     EXPECT_EQ(master.Read(big.size()), big);
 }
 
-TEST_F(SerialPortTest, SendsNothingWhenClosed) {
-    EXPECT_FALSE(port.Send("x", 1, ""));
-    EXPECT_FALSE(port.StartMonitor());
-    EXPECT_TRUE(listener.Written().empty());
-}
-
 TEST_F(SerialPortTest, DiscardsUnreadInputBeforeWriting) {
     // A second descriptor on the slave shows when the stale bytes are queued.
     int probe = ::open(master.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
@@ -147,7 +141,10 @@ TEST_F(SerialPortTest, DiscardsUnreadInputBeforeWriting) {
     ::close(probe);
 }
 
-TEST_F(SerialPortTest, StopsPromptlyAndOpensAgain) {
+TEST_F(SerialPortTest, SendsNothingWhenClosedStopsPromptlyAndOpensAgain) {
+    EXPECT_FALSE(port.Send("x", 1, ""));
+    EXPECT_FALSE(port.StartMonitor());
+    EXPECT_TRUE(listener.Written().empty());
     OpenAndMonitor(Settings());
     port.StopMonitor();  // the thread is blocked waiting
     EXPECT_FALSE(port.IsOpen());
