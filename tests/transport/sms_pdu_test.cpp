@@ -85,16 +85,6 @@ TEST(SmsHelpers, AlphabetOfDataCodingScheme) {
     EXPECT_EQ(CSMSPDU::PreferredCoding(kGbNiHao), kDcsUcs2);
 }
 
-TEST(SmsEncode, PublishedSubmitWithOurValidityPeriod) {
-    // The tutorial SUBMIT 0011000B916407281553F80000AA0AE8329BFD4697D9EC37
-    // with the validity period octet 00 instead of AA.
-    EXPECT_EQ(CSMSPDU::EncodePdu(Message("hellohello")),
-              "0011000B916407281553F80000000AE8329BFD4697D9EC37");
-    // Digits without "+" are dialled as they are (type 81), never sent abroad.
-    EXPECT_EQ(CSMSPDU::EncodePdu(Message("hellohello", kDcsGsm7, "46708251358")),
-              "0011000B816407281553F80000000AE8329BFD4697D9EC37");
-}
-
 TEST(SmsEncode, ServiceCentreOddAndEvenDigits) {
     auto centre = [](std::string number) {
         std::string pdu = *CSMSPDU::EncodePdu(Message("x", kDcsGsm7, "1", number));
@@ -110,16 +100,23 @@ TEST(SmsEncode, ServiceCentreOddAndEvenDigits) {
     EXPECT_EQ(CSMSPDU::TpduLength("0791"), -1);
 }
 
-TEST(SmsEncode, Ucs2ChineseAndOtherCodings) {
-    // 0D91 + 13 digits, PID 00, DCS 08, VP 00, UDL 4 octets, 4F60 597D.
-    EXPECT_EQ(CSMSPDU::EncodePdu({"+8613800210500", "+8613812345678", 0, kDcsUcs2, kGbNiHao}),
-              "0891683108200105F011000D91683118325476F80008000" "44F60597D");
-    // An 8-bit coding carries the bytes as they are.
-    EXPECT_EQ(CSMSPDU::EncodePdu(Message(std::string("\x01\xFF", 2), 0x04)),
-              "0011000B916407281553F800040002" "01FF");
-    // A character outside the GSM alphabet in a 7-bit message becomes "?".
-    EXPECT_EQ(CSMSPDU::EncodePdu(Message(kGbNiHao, kDcsGsm7)),
-              "0011000B916407281553F800000002" "BF1F");
+TEST(SmsEncode, ExactSubmitsOfEachCoding) {
+    const std::pair<SmsSubmit, const char*> cases[] = {
+        // The tutorial SUBMIT 0011000B916407281553F80000AA0AE8329BFD4697D9EC37
+        // with the validity period octet 00 instead of AA.
+        {Message("hellohello"), "0011000B916407281553F80000000AE8329BFD4697D9EC37"},
+        // Digits without "+" are dialled as they are (type 81), never sent abroad.
+        {Message("hellohello", kDcsGsm7, "46708251358"),
+         "0011000B816407281553F80000000AE8329BFD4697D9EC37"},
+        // 0D91 + 13 digits, PID 00, DCS 08, VP 00, UDL 4 octets, 4F60 597D.
+        {{"+8613800210500", "+8613812345678", 0, kDcsUcs2, kGbNiHao},
+         "0891683108200105F011000D91683118325476F80008000" "44F60597D"},
+        // An 8-bit coding carries the bytes as they are.
+        {Message(std::string("\x01\xFF", 2), 0x04), "0011000B916407281553F800040002" "01FF"},
+        // A character outside the GSM alphabet in a 7-bit message becomes "?".
+        {Message(kGbNiHao, kDcsGsm7), "0011000B916407281553F800000002" "BF1F"},
+    };
+    for (const auto& [m, pdu] : cases) EXPECT_EQ(CSMSPDU::EncodePdu(m), pdu);
     // Extension characters count two septets each.
     std::string pdu = *CSMSPDU::EncodePdu(Message("{\xA2\xE3}", kDcsGsm7));  // "{€}" in GB18030
     EXPECT_EQ(pdu.substr(28, 2), "06");
