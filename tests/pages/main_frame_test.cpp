@@ -211,12 +211,6 @@ TEST_F(MainFrameTest, SettingsAreWrittenAtTheEndWithTheirChanges) {
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
-}  // namespace
-}  // namespace dorvik
-
-namespace dorvik {
-namespace {
-
 TEST_F(MainFrameTest, ListsAndLogTravelThroughSpreadsheets) {
     auto f = MakeFrame();
     SetPhone(*f, "7", "13955550101");

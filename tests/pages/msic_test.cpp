@@ -1,6 +1,7 @@
 #include "pages/msic.h"
 
 #include <functional>
+#include <tuple>
 
 #include "page_fixture.h"
 
@@ -98,16 +99,43 @@ TEST_F(MsicTest, CommandsWhileDisconnectedSendNothing) {
     EXPECT_TRUE(serial.writes.empty());
 }
 
-TEST_F(MsicTest, DelayUnitWords) {
-    msic.Form().delay = "5";
-    const std::pair<int, const char*> units[] = {
-        {0, "#PWD1234#GOT5:MINIUTE"}, {1, "#PWD1234#GOT5:SECOND"}, {2, "#PWD1234#GOT5:MILLISECOND"}};
-    for (auto [unit, frame] : units) {
-        msic.Extra().delayUnit = unit;
-        msic.OnSetDelay();
+// Each step changes the form as a user would and the next press shows it;
+// a null acknowledgement is not checked.
+TEST_F(MsicTest, FormStateBuildsTheFrames) {
+    using Step = std::function<void(CMsic&)>;
+    const std::tuple<Step, void (CMsic::*)(), const char*, const char*> steps[] = {
+        {[](CMsic& p) { p.Form().delay = "5"; }, &CMsic::OnSetDelay, "#PWD1234#GOT5:MINIUTE",
+         "DELAY TIME SET TO 5 MS"},
+        {[](CMsic& p) { p.Extra().delayUnit = 1; }, &CMsic::OnSetDelay, "#PWD1234#GOT5:SECOND",
+         "DELAY TIME SET TO 5 MS"},
+        {[](CMsic& p) { p.Extra().delayUnit = 2; }, &CMsic::OnSetDelay,
+         "#PWD1234#GOT5:MILLISECOND", "DELAY TIME SET TO 5 MS"},
+        {[](CMsic& p) { p.Form().unitPhone = "5550100"; }, &CMsic::OnSetClockUpdate,
+         "#PWD1234#TIMER-UPDATE:NO", nullptr},
+        {[](CMsic& p) { p.Form().clockUpdateEnabled = true; }, &CMsic::OnSetClockUpdate,
+         "#PWD1234#TIMER-UPDATE:5550100", "TIMER-UPDATE:5550100 OK"},
+        {[](CMsic& p) {
+             p.Extra().batteryAlarm = "35";
+             p.OnBatteryToggle();
+         },
+         &CMsic::OnSetBattery, "#PWD1234#POWER-CHANGE-ALARM:ON,BCPW-LOW-ALARM:ON:35", nullptr},
+        {[](CMsic& p) { p.OnModeRadio(1); }, &CMsic::OnSetMode, "#PWD1234#MODE1",
+         "RELAY SET TO MODE1"},
+    };
+    msic.Extra().delayUnit = 0;
+    for (const auto& [step, press, frame, ack] : steps) {
+        step(msic);
+        (msic.*press)();
         EXPECT_EQ(LastFrame(), frame);
-        EXPECT_EQ(serial.writes.back().ack, "DELAY TIME SET TO 5 MS") << "whatever the unit";
+        if (ack) {
+            EXPECT_EQ(serial.writes.back().ack, ack) << frame;
+        }
     }
+    EXPECT_TRUE(msic.Form().batteryEnabled);
+    EXPECT_EQ(model.Settings.UnitMode, 1);
+    EXPECT_EQ(msic.PickerText(), "2010/01/01 00:00:00");
+    msic.OnGetPcTime();
+    EXPECT_EQ(msic.PickerText(), "2017/03/04 05:06:07");
 }
 
 TEST_F(MsicTest, AlarmToggleFollowsModeFlagAndRadiosBuildTheWords) {
@@ -126,33 +154,6 @@ TEST_F(MsicTest, AlarmToggleFollowsModeFlagAndRadiosBuildTheWords) {
     msic.OnSetAlarmMode();
     EXPECT_EQ(LastFrame(), "#PWD1234#ALARM-IN1=ON:SMS:30,ALARM-IN2=ON:PHONE:10");
     EXPECT_EQ(serial.writes.back().ack, "ALARM-IN1=ON:SMS:30,ALARM-IN2=ON:PHONE:10");
-}
-
-TEST_F(MsicTest, ClockUpdateAndBatteryFollowTheirToggles) {
-    msic.Form().unitPhone = "5550100";
-    msic.OnSetClockUpdate();
-    EXPECT_EQ(LastFrame(), "#PWD1234#TIMER-UPDATE:NO") << "whatever the phone box holds";
-    msic.Form().clockUpdateEnabled = true;
-    msic.OnSetClockUpdate();
-    EXPECT_EQ(LastFrame(), "#PWD1234#TIMER-UPDATE:5550100");
-    EXPECT_EQ(serial.writes.back().ack, "TIMER-UPDATE:5550100 OK");
-
-    msic.Extra().batteryAlarm = "35";
-    msic.OnBatteryToggle();
-    EXPECT_TRUE(msic.Form().batteryEnabled);
-    msic.OnSetBattery();
-    EXPECT_EQ(LastFrame(), "#PWD1234#POWER-CHANGE-ALARM:ON,BCPW-LOW-ALARM:ON:35");
-}
-
-TEST_F(MsicTest, ModeRadiosAndPcTime) {
-    msic.OnModeRadio(1);
-    EXPECT_EQ(model.Settings.UnitMode, 1);
-    msic.OnSetMode();
-    EXPECT_EQ(LastFrame(), "#PWD1234#MODE1");
-    EXPECT_EQ(serial.writes.back().ack, "RELAY SET TO MODE1");
-    EXPECT_EQ(msic.PickerText(), "2010/01/01 00:00:00");
-    msic.OnGetPcTime();
-    EXPECT_EQ(msic.PickerText(), "2017/03/04 05:06:07");
 }
 
 TEST_F(MsicTest, RelayOutputsSendWithoutBusyState) {

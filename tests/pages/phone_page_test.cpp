@@ -183,17 +183,6 @@ TEST_F(PhonePageTest, UnconfirmedSlotStaysPendingAndTheNextRunSendsOnlyTheRest) 
     EXPECT_EQ(rig.Sent(), (Strings{"#PWD1234#WHL0002=8\r\n", "#PWD1234#WHL0003=9\r\n"}));
 }
 
-TEST_F(PhonePageTest, SilentUnitEndsTheLinkAndKeepsSlotsPending) {
-    phones().SetEntry("7", "", 0, RowStatus::Pending);
-    page.OnDownloadAll();
-    for (int tick = 0; tick < ConnectionEngine::kMaxSilentTicks; ++tick)
-        rig.timers.FireAll(ConnectionEngine::kSerialReplyMs);
-    EXPECT_FALSE(rig.engine.Connected());
-    EXPECT_EQ(phones().Status(0), RowStatus::Pending);
-    page.OnDownloadAll();
-    EXPECT_EQ(rig.boxes.shown.back().text, "You are disconnected from the unit");
-}
-
 TEST_F(PhonePageTest, UnitFallingSilentMidRunIsAskedAgainThenGivenUp) {
     for (int row : {0, 1})
         phones().SetEntry(std::to_string(row + 7), "", row, RowStatus::Pending);
@@ -209,9 +198,11 @@ TEST_F(PhonePageTest, UnitFallingSilentMidRunIsAskedAgainThenGivenUp) {
     EXPECT_EQ(resends, 3);
     EXPECT_FALSE(rig.engine.Connected());
     EXPECT_EQ(phones().Status(1), RowStatus::Pending);
+    page.OnDownloadAll();
+    EXPECT_EQ(LastBox(), "You are disconnected from the unit");
 }
 
-TEST_F(PhonePageTest, ReadAllAndModemMode) {
+TEST_F(PhonePageTest, ReadAllAsksForTheWholeList) {
     page.OnGetFromUnit();
     EXPECT_EQ(rig.Sent().back(), "#PWD1234#WHL=ALL?\r\n");
     EXPECT_EQ(rig.serial.writes.back().code, 1);
@@ -220,16 +211,9 @@ TEST_F(PhonePageTest, ReadAllAndModemMode) {
     rig.Feed("WHL3 IS 333\r\n");
     EXPECT_EQ(phones().Row(2).Number, "333");
     EXPECT_EQ(page.UsedText(), "Used 1/2000");
-
-    PageRig modemRig;
-    modemRig.Connect(true);
-    modemRig.pages.phone.OnGetFromUnit();
-    EXPECT_EQ(modemRig.boxes.shown.back().text, "Unsupported in modem mode");
-    EXPECT_EQ(modemRig.boxes.shown.back().icon, MsgIcon::Information);
-    EXPECT_TRUE(modemRig.modem.sent.empty());
 }
 
-TEST_F(PhonePageTest, ModemModeSendsOneSlotPerPress) {
+TEST_F(PhonePageTest, ModemModeRefusesReadAllAndSendsOneSlotPerPress) {
     PageRig m;
     m.Connect(true);
     m.model.Phones.SetEntry("11", "", 0, RowStatus::Pending);
@@ -242,6 +226,10 @@ TEST_F(PhonePageTest, ModemModeSendsOneSlotPerPress) {
     EXPECT_EQ(m.model.Phones.Status(0), RowStatus::InUnit);
     m.pages.phone.OnDownloadAll();
     EXPECT_EQ(m.modem.sent.back().text, "#PWD1234#WHL0002=22");
+    m.pages.phone.OnGetFromUnit();
+    EXPECT_EQ(m.boxes.shown.back().text, "Unsupported in modem mode");
+    EXPECT_EQ(m.boxes.shown.back().icon, MsgIcon::Information);
+    EXPECT_EQ(m.modem.sent.size(), 2u);
 }
 
 TEST_F(PhonePageTest, HouseCountRebuildsBothLists) {

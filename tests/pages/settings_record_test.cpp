@@ -83,9 +83,8 @@ TEST_F(SettingsRecordTest, ApplyTwiceKeepsEnabledGroupsEnabled) {
     EXPECT_TRUE(msic.Form().alarms[0].enabled);
     EXPECT_EQ(msic.Form().alarms[0].interval, "30");
     EXPECT_TRUE(msic.Extra().relayOn[0]);
-}
 
-TEST_F(SettingsRecordTest, ApplyOfADisabledInputDisablesItAndKeepsItsRadios) {
+    // A disabled input is disabled and keeps its radios.
     msic.Form().alarms[1] = {true, 1, true, "12"};
     model.Settings.AlarmMode2 = "0,0,333";
     msic.ApplySettings();

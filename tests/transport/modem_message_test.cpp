@@ -10,18 +10,19 @@ namespace dorvik {
 namespace {
 
 TEST(ModemLines, SortsEchoesResultsErrorsAndNotifications) {
-    EXPECT_TRUE(IsEchoLine("AT+CMGF=1\r"));
-    EXPECT_TRUE(IsEchoLine("at"));
-    EXPECT_FALSE(IsEchoLine("+CMGR: 0,,24"));
-    EXPECT_TRUE(IsOkLine("OK"));
-    EXPECT_TRUE(IsOkLine(" OK\r"));
-    EXPECT_FALSE(IsOkLine("NOK"));
-    for (const char* e : {"ERROR", "+CMS ERROR: 500", "+CME ERROR: 10", "  +CMS ERROR: 321"})
-        EXPECT_TRUE(IsErrorLine(e)) << e;
-    EXPECT_FALSE(IsErrorLine("NO ERROR HERE"));
-    for (const char* u : {"RING", "+CREG: 1", "+CSQ: 20,99", "+CMTI: \"SM\",3"})
-        EXPECT_TRUE(IsUnsolicitedLine(u)) << u;
-    EXPECT_FALSE(IsUnsolicitedLine("WHL0001 SET TO 1 OK"));
+    struct Case { bool (*kind)(std::string_view); const char* line; bool is; };
+    const Case cases[] = {
+        {IsEchoLine, "AT+CMGF=1\r", true},  {IsEchoLine, "at", true},
+        {IsEchoLine, "+CMGR: 0,,24", false}, {IsOkLine, "OK", true},
+        {IsOkLine, " OK\r", true},           {IsOkLine, "NOK", false},
+        {IsErrorLine, "ERROR", true},        {IsErrorLine, "+CMS ERROR: 500", true},
+        {IsErrorLine, "+CME ERROR: 10", true}, {IsErrorLine, "  +CMS ERROR: 321", true},
+        {IsErrorLine, "NO ERROR HERE", false}, {IsUnsolicitedLine, "RING", true},
+        {IsUnsolicitedLine, "+CREG: 1", true}, {IsUnsolicitedLine, "+CSQ: 20,99", true},
+        {IsUnsolicitedLine, "+CMTI: \"SM\",3", true},
+        {IsUnsolicitedLine, "WHL0001 SET TO 1 OK", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.kind(c.line), c.is) << c.line;
 }
 
 TEST(ModemLines, NewMessageIndexForAnyStorageAndSpacing) {
@@ -34,22 +35,19 @@ TEST(ModemLines, NewMessageIndexForAnyStorageAndSpacing) {
         EXPECT_FALSE(NewMessageIndex(bad)) << bad;
 }
 
-TEST(SenderCheck, SameDigitsWithOrWithoutPrefixMatch) {
-    EXPECT_TRUE(IsUnitSender("+8613900002222", "13900002222"));
-    EXPECT_TRUE(IsUnitSender("13900002222", "+8613900002222"));
-    EXPECT_TRUE(IsUnitSender("13900002222", "13900002222"));
-    EXPECT_TRUE(IsUnitSender("5550123", "+15555550123"));  // seven digits suffice
-}
-
-TEST(SenderCheck, NobodyElseAnswersForTheUnit) {
-    EXPECT_FALSE(IsUnitSender("+8613900002222", ""));      // no unit number: nobody
-    EXPECT_FALSE(IsUnitSender("1", "13900002221"));        // a short sender
-    EXPECT_FALSE(IsUnitSender("555012", "+15555550123"));  // six digits
-    EXPECT_FALSE(IsUnitSender("13900002222", "139000022220"));  // contained, not at the end
-    EXPECT_FALSE(IsUnitSender("+8613900002223", "13900002222"));
-    EXPECT_FALSE(IsUnitSender("Vodafone", "13900002222"));
-    EXPECT_FALSE(IsUnitSender("1390000-2222", "13900002222"));
-    EXPECT_FALSE(IsUnitSender("", ""));
+TEST(SenderCheck, OnlyTheUnitsDigitsWithOrWithoutPrefixMatch) {
+    struct Case { const char* sender; const char* unit; bool match; };
+    const Case cases[] = {
+        {"+8613900002222", "13900002222", true},  {"13900002222", "+8613900002222", true},
+        {"13900002222", "13900002222", true},     {"5550123", "+15555550123", true},  // 7 digits
+        {"+8613900002222", "", false},            // no unit number: nobody
+        {"1", "13900002221", false},              {"555012", "+15555550123", false},  // 6 digits
+        {"13900002222", "139000022220", false},   // contained, not at the end
+        {"+8613900002223", "13900002222", false}, {"Vodafone", "13900002222", false},
+        {"1390000-2222", "13900002222", false},   {"", "", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IsUnitSender(c.sender, c.unit), c.match) << c.sender << " / " << c.unit;
 }
 
 TEST(TextModeReader, HeaderWithEmptyAliasMissingAliasNamedAliasAndShownParameters) {
@@ -105,14 +103,15 @@ TEST(PduModeReader, DecodesTheUnitsAnswer) {
 TEST(PduModeReader, RejectsShortOddAndNonHexPdus) {
     const std::string& pdu = test::kChineseDeliver;
     std::string header = "+CMGR: 0,," + std::to_string(CSMSPDU::TpduLength(pdu));
-    EXPECT_FALSE(ReadPduModeMessage("+CMGR: 0,,25", pdu));  // header claims more
-    EXPECT_FALSE(ReadPduModeMessage(header, pdu.substr(0, pdu.size() - 1)));  // odd
-    EXPECT_FALSE(ReadPduModeMessage(header, pdu.substr(0, pdu.size() - 2)));  // cut
     std::string nonHex = pdu;
     nonHex[30] = 'G';
-    EXPECT_FALSE(ReadPduModeMessage(header, nonHex));
-    EXPECT_FALSE(ReadPduModeMessage(header, ""));
-    EXPECT_FALSE(ReadPduModeMessage("+CMTI: 0,,24", pdu));
+    const std::pair<std::string, std::string> bad[] = {
+        {"+CMGR: 0,,25", pdu},                             // header claims more
+        {header, pdu.substr(0, pdu.size() - 1)},           // odd
+        {header, pdu.substr(0, pdu.size() - 2)},           // cut
+        {header, nonHex}, {header, ""}, {"+CMTI: 0,,24", pdu},
+    };
+    for (const auto& [h, p] : bad) EXPECT_FALSE(ReadPduModeMessage(h, p)) << h << " " << p;
 }
 
 }  // namespace

@@ -18,7 +18,6 @@ using test::kUnitPhone;
 using test::ModemRig;
 using test::Outcome;
 using test::TextRead;
-using test::Written;
 using Strings = std::vector<std::string>;
 
 struct StateCase {
@@ -69,18 +68,24 @@ TEST(ModemReceiver, EveryStateFiresOnlyOnItsCompleteAnswerWhereverSplit) {
 
 struct ErrorCase {
     ModemState state;
-    const char* box;  // null: none
+    const char* echo;  // the command's echo ahead of the error
+    const char* box;   // null: none
     bool ledIdle;
+    ModemState next = ModemState::Idle;
 };
 
+// An error ends each step with its message, except after the indication
+// request, which is not judged.
 const ErrorCase kErrorCases[] = {
-    {ModemState::Test, "Modem test error", false},
-    {ModemState::Format, "Message format setting error", false},
-    {ModemState::Prompt, "Ready to send message error", false},
-    {ModemState::Body, "Send message error", true},
-    {ModemState::Idle, nullptr, true},
-    {ModemState::Read, "Read message error", true},
-    {ModemState::Delete, "Delete message error", true},
+    {ModemState::Test, "", "Modem test error", false},
+    {ModemState::Format, "", "Message format setting error", false},
+    {ModemState::Format, "AT+CMGF=1\r\r\n", "Message format setting error", false},
+    {ModemState::Indication, "AT+CNMI=1,1,0,0,0\r\r\n", nullptr, false, ModemState::Indication},
+    {ModemState::Prompt, "", "Ready to send message error", false},
+    {ModemState::Body, "", "Send message error", true},
+    {ModemState::Idle, "", nullptr, true},
+    {ModemState::Read, "", "Read message error", true},
+    {ModemState::Delete, "", "Delete message error", true},
 };
 
 TEST(ModemReceiver, ErrorAnswerOfEachStateShowsItsMessageAndGoesIdle) {
@@ -88,30 +93,15 @@ TEST(ModemReceiver, ErrorAnswerOfEachStateShowsItsMessageAndGoesIdle) {
         for (const ErrorCase& c : kErrorCases) {
             ModemRig rig;
             rig.Enter(c.state);
-            rig.Feed("\r\n" + std::string(error) + "\r\n");
+            rig.Feed(std::string(c.echo) + "\r\n" + error + "\r\n");
             Outcome want;
             if (c.box) want.errors = {c.box};
             if (c.ledIdle) want.leds = {LedState::Idle};
-            want.state = ModemState::Idle;
-            EXPECT_EQ(rig.Result(), want) << error << " in state " << int(c.state);
+            want.state = c.next;
+            EXPECT_EQ(rig.Result(), want) << error << " in state " << int(c.state) << c.echo;
             EXPECT_EQ(rig.receiver.Buffer(), "");
         }
     }
-}
-
-TEST(ModemReceiver, ErrorAfterIndicationRequestIsNotJudged) {
-    ModemRig rig;
-    rig.Enter(ModemState::Indication);
-    rig.Feed("AT+CNMI=1,1,0,0,0\r\r\n+CMS ERROR: 500\r\n");
-    EXPECT_EQ(rig.Result(), (Outcome{{}, {}, {}, {}, {}, ModemState::Indication, 0}));
-}
-
-TEST(ModemReceiver, FormatRefusedSendsNothingFurther) {
-    ModemRig rig;
-    rig.Enter(ModemState::Format);
-    rig.Feed("AT+CMGF=1\r\r\nERROR\r\n");
-    EXPECT_TRUE(rig.host.written.empty());
-    EXPECT_EQ(rig.receiver.Buffer(), "");
 }
 
 TEST(ModemReceiver, ReceiveBoxShowsTheAnswerAsItGrows) {
@@ -123,22 +113,15 @@ TEST(ModemReceiver, ReceiveBoxShowsTheAnswerAsItGrows) {
     EXPECT_EQ(rig.host.received, "AT\r\r\nOK\r");  // judged and cleared at the LF
 }
 
-TEST(ModemReceiver, AnnouncedIndexIsPushedThenDeletedAfterTheMessage) {
+TEST(ModemReceiver, AnnouncedIndexIsPushedDeletedAfterTheMessageAndTheNextWaits) {
     ModemRig rig;
     rig.Enter(ModemState::Idle);
     EXPECT_EQ(rig.Exchange("+CMTI: \"SM\",12\r\n"), Strings{"AT+CMGR=12\r\n"});
     EXPECT_EQ(rig.modem.IndexCount(), 1u);
     EXPECT_EQ(rig.Exchange(TextRead(12, kUnitPhone, kAnswer)), Strings{"AT+CMGD=12\r\n"});
     EXPECT_EQ(rig.modem.IndexCount(), 0u);
-    EXPECT_EQ(rig.host.bodies, Strings{kAnswer});
-}
-
-TEST(ModemReceiver, NextAnnouncementWaitsUntilTheDeletionIsAnswered) {
-    ModemRig rig;
-    rig.Enter(ModemState::Idle);
-    rig.Exchange("+CMTI: \"SM\",1\r\n");
-    EXPECT_EQ(rig.Exchange(TextRead(1, kUnitPhone, kAnswer)), Strings{"AT+CMGD=1\r\n"});
-    EXPECT_TRUE(rig.Exchange("AT+CMGD=1\r\r\n+CMTI: \"SM\",2\r\n").empty());
+    // The next announcement waits until the deletion is answered.
+    EXPECT_TRUE(rig.Exchange("AT+CMGD=12\r\r\n+CMTI: \"SM\",2\r\n").empty());
     EXPECT_EQ(rig.Exchange("OK\r\n"), Strings{"AT+CMGR=2\r\n"});
     EXPECT_EQ(rig.Exchange(TextRead(2, kUnitPhone, "second")), Strings{"AT+CMGD=2\r\n"});
     EXPECT_EQ(rig.host.bodies, (Strings{kAnswer, "second"}));
@@ -187,21 +170,6 @@ TEST(ModemReceiver, MessageTextIsTakenWholeWhateverItSays) {
     }
 }
 
-TEST(ModemReceiver, EmptySlotOrUnreadableHeaderIsDeletedWithoutAnswer) {
-    const std::string answers[] = {
-        "AT+CMGR=12\r\r\nOK\r\n",
-        "AT+CMGR=12\r\r\n+CMGR: \"REC UNREAD\"\r\nbody\r\n\r\nOK\r\n",
-        "AT+CMGR=12\r\r\n+CMGR: \"REC UNREAD\",\"13900002222\",," + kStamp +
-            ",145,4,0,0,\"+8613800210500\",145,40\r\nshort\r\n\r\nOK\r\n",
-    };
-    for (const std::string& a : answers) {
-        ModemRig rig;
-        rig.Enter(ModemState::Read);
-        EXPECT_EQ(rig.Exchange(a), Strings{"AT+CMGD=12\r\n"}) << a;
-        EXPECT_TRUE(rig.host.bodies.empty()) << a;
-    }
-}
-
 std::string PduFromUnit(const std::string& text) {
     SmsSubmit m;
     m.destination = "+8613900002222";
@@ -221,17 +189,30 @@ TEST(ModemReceiver, PduModeMessageIsDecodedAndChecked) {
     rig.Enter(ModemState::Read);
     EXPECT_EQ(rig.Exchange(PduRead(pdu, length)), Strings{"AT+CMGD=12\r\n"});
     EXPECT_EQ(rig.host.bodies, Strings{kAnswer});
+}
 
+// An empty slot, an unreadable header or a bad PDU is deleted unanswered.
+TEST(ModemReceiver, EmptySlotUnreadableHeaderOrBadPduIsDeletedWithoutAnswer) {
+    const std::string pdu = PduFromUnit(kAnswer);
+    const int length = CSMSPDU::TpduLength(pdu);
     std::string nonHex = pdu;
     nonHex[nonHex.size() - 3] = 'Z';
-    const std::string bad[] = {PduRead(pdu, length + 1), PduRead(pdu.substr(1), length),
-                               PduRead(pdu.substr(0, pdu.size() - 2), length),
-                               PduRead(nonHex, length), PduRead(test::kChineseDeliver, 24)};
-    for (const std::string& b : bad) {
-        ModemRig r(kPduFormat);
-        r.Enter(ModemState::Read);
-        EXPECT_EQ(r.Exchange(b), Strings{"AT+CMGD=12\r\n"}) << b;
-        EXPECT_TRUE(r.host.bodies.empty()) << b;
+    const std::pair<int, std::string> answers[] = {
+        {kTextFormat, "AT+CMGR=12\r\r\nOK\r\n"},
+        {kTextFormat, "AT+CMGR=12\r\r\n+CMGR: \"REC UNREAD\"\r\nbody\r\n\r\nOK\r\n"},
+        {kTextFormat, "AT+CMGR=12\r\r\n+CMGR: \"REC UNREAD\",\"13900002222\",," + kStamp +
+                          ",145,4,0,0,\"+8613800210500\",145,40\r\nshort\r\n\r\nOK\r\n"},
+        {kPduFormat, PduRead(pdu, length + 1)},
+        {kPduFormat, PduRead(pdu.substr(1), length)},
+        {kPduFormat, PduRead(pdu.substr(0, pdu.size() - 2), length)},
+        {kPduFormat, PduRead(nonHex, length)},
+        {kPduFormat, PduRead(test::kChineseDeliver, 24)},
+    };
+    for (const auto& [format, a] : answers) {
+        ModemRig rig(format);
+        rig.Enter(ModemState::Read);
+        EXPECT_EQ(rig.Exchange(a), Strings{"AT+CMGD=12\r\n"}) << a;
+        EXPECT_TRUE(rig.host.bodies.empty()) << a;
     }
 }
 

@@ -119,8 +119,4 @@ inline std::string TextRead(int index, const std::string& sender, const std::str
            "\",," + kStamp + "\r\n" + body + "\r\n\r\nOK\r\n";
 }
 
-inline std::string Written(const char* command, int index) {
-    return std::string(command) + std::to_string(index) + "\r\n";
-}
-
 }  // namespace dorvik::test

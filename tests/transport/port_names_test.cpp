@@ -23,24 +23,20 @@ protected:
     ScopedEnv env{"DORVIK_CONFIG_DIR", dir.path().c_str()};
 };
 
-TEST_F(PortNamesTest, UsesTheStandardPortWithoutALink) {
-    EXPECT_EQ(ComDevicePath(1), "/dev/ttyS0");
-    EXPECT_EQ(ComDevicePath(3), "/dev/ttyS2");
-    EXPECT_EQ(ComDevicePath(10), "/dev/ttyS9");
-    EXPECT_EQ(ComDevicePath(0), "");
-    EXPECT_EQ(ComDevicePath(-2), "");
-}
-
-TEST_F(PortNamesTest, UsesTheLinkOfThatNumberOnly) {
+TEST_F(PortNamesTest, UsesTheLinkOfThatNumberElseTheStandardPort) {
+    for (auto [n, path] : {std::pair{1, "/dev/ttyS0"}, {3, "/dev/ttyS2"}, {10, "/dev/ttyS9"},
+                           {0, ""}, {-2, ""}})
+        EXPECT_EQ(ComDevicePath(n), path) << n;
     Link("com1", "/dev/ttyUSB0");
     Link("com3", "/dev/ttyACM0");
     EXPECT_EQ(ComDevicePath(1), dir.path() + "/ports/com1");
     EXPECT_EQ(ComDevicePath(3), dir.path() + "/ports/com3");
     EXPECT_EQ(ComDevicePath(10), "/dev/ttyS9");
     EXPECT_EQ(ComDevicePath(2), "/dev/ttyS1");
-
     Link("com10", "/dev/ttyUSB1");
     EXPECT_EQ(ComDevicePath(10), dir.path() + "/ports/com10");
+    EXPECT_EQ(ComPortName(3), "COM3");
+    EXPECT_EQ(ComPortName(10), "COM10");
 }
 
 TEST_F(PortNamesTest, ExplicitDevicePathWins) {
@@ -66,11 +62,6 @@ TEST(PortLinkDirectory, FollowsTheConfigurationDirectoryRules) {
     EXPECT_EQ(ComDevicePath(5), "/dev/ttyS4");
     ScopedEnv noXdg("XDG_CONFIG_HOME", nullptr);
     EXPECT_EQ(ComDevicePath(5), home.path() + "/.config/dorvik/ports/com5");
-}
-
-TEST(ComPortName, IsComAndTheNumber) {
-    EXPECT_EQ(ComPortName(3), "COM3");
-    EXPECT_EQ(ComPortName(10), "COM10");
 }
 
 }  // namespace

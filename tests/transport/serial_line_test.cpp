@@ -22,7 +22,7 @@ termios Make(char parity, int dataBits, int stopBits, int baud,
     return MakeLineSettings(start, s, fallbacks ? *fallbacks : ignored);
 }
 
-TEST(LineSettings, MapsParityDataAndStopBits) {
+TEST(LineSettings, MapsParityDataAndStopBitsOnARawLine) {
     struct Case {
         char parity;
         int dataBits, stopBits;
@@ -41,15 +41,12 @@ TEST(LineSettings, MapsParityDataAndStopBits) {
         termios t = Make(c.parity, c.dataBits, c.stopBits, 9600, &fallbacks);
         EXPECT_EQ(t.c_cflag & kFrame, c.frame) << c.parity << c.dataBits << c.stopBits;
         EXPECT_TRUE(fallbacks.empty());
+        // Raw, without flow control, whatever the frame.
+        EXPECT_EQ(t.c_cflag & (CLOCAL | CREAD | CRTSCTS), CLOCAL | CREAD);
+        EXPECT_EQ(t.c_iflag & (IXON | IXOFF | ICRNL), 0u);
+        EXPECT_EQ(t.c_lflag & (ICANON | ECHO | ISIG), 0u);
+        EXPECT_EQ(t.c_oflag & OPOST, 0u);
     }
-}
-
-TEST(LineSettings, IsRawWithoutFlowControl) {
-    termios t = Make('N', 8, 1, 9600);
-    EXPECT_EQ(t.c_cflag & (CLOCAL | CREAD | CRTSCTS), CLOCAL | CREAD);
-    EXPECT_EQ(t.c_iflag & (IXON | IXOFF | ICRNL), 0u);
-    EXPECT_EQ(t.c_lflag & (ICANON | ECHO | ISIG), 0u);
-    EXPECT_EQ(t.c_oflag & OPOST, 0u);
 }
 
 TEST(LineSettings, MapsTheCommonSpeeds) {

@@ -56,58 +56,46 @@ std::string AllByteValues() {
     return all;
 }
 
-TEST_F(SerialPortTest, CarriesTextBothWays) {
+TEST_F(SerialPortTest, CarriesTextAndEveryByteValueBothWaysIntactAndInOrder) {
     OpenAndMonitor(Settings());
     ASSERT_TRUE(port.Send("#PWD1234#NUMBER?\r\n", 38, ""));
     EXPECT_EQ(master.Read(18), "#PWD1234#NUMBER?\r\n");
 
-    ASSERT_TRUE(master.Write("NUMBER 0200\r\n"));
-    EXPECT_EQ(listener.WaitForBytes(13), "NUMBER 0200\r\n");
-    EXPECT_EQ(listener.Ports(), std::vector<int>(13, 3));
-}
-
-TEST_F(SerialPortTest, EveryByteValueArrivesIntactAndInOrder) {
-    OpenAndMonitor(Settings());
     const std::string all = AllByteValues();
     ASSERT_TRUE(master.Write(all + all));
     EXPECT_EQ(listener.WaitForBytes(512), all + all);
-
+    EXPECT_EQ(listener.Ports(), std::vector<int>(512, 3));
     ASSERT_TRUE(port.Send(all, 1, ""));
     EXPECT_EQ(master.Read(256), all);
 }
 
-TEST_F(SerialPortTest, NotifiesEachTextBeforeItReachesTheWire) {
+// Send, Resend and SendText each notify before the wire; only Send keeps
+// the command, and Resend and SendText update the request context.
+TEST_F(SerialPortTest, NotifiesEachTextBeforeTheWireAndKeepsTheRequestContext) {
+    EXPECT_EQ(port.RequestCode(), 0);
+    EXPECT_EQ(port.LastCommand(), "");
     OpenAndMonitor(Settings());
     std::vector<bool> onWireEarly;
     listener.onWritten = [&](const std::string&) { onWireEarly.push_back(master.Readable()); };
 
-    ASSERT_TRUE(port.Send("A\r\n", 2, "ackA"));
-    EXPECT_EQ(master.Read(3), "A\r\n");
-    ASSERT_TRUE(port.Resend("A\r\n", 2, "ackA"));
-    EXPECT_EQ(master.Read(3), "A\r\n");
-    ASSERT_TRUE(port.SendText("AT\r", 0, ""));
-    EXPECT_EQ(master.Read(3), "AT\r");
-
-    EXPECT_EQ(listener.Written(), (std::vector<std::string>{"A\r\n", "A\r\n", "AT\r"}));
-    EXPECT_EQ(onWireEarly, (std::vector<bool>{false, false, false}));
-}
-
-TEST_F(SerialPortTest, KeepsTheRequestContextOfTheLastSend) {
-    EXPECT_EQ(port.RequestCode(), 0);
-    EXPECT_EQ(port.LastCommand(), "");
-    OpenAndMonitor(Settings());
-
     ASSERT_TRUE(port.Send("first\r\n", 2, "WHL0001 SET TO 5 OK"));
+    EXPECT_EQ(master.Read(7), "first\r\n");
     EXPECT_EQ(port.LastCommand(), "first\r\n");
     EXPECT_EQ(port.RequestCode(), 2);
     EXPECT_EQ(port.ExpectedReply(), "WHL0001 SET TO 5 OK");
 
     ASSERT_TRUE(port.Resend("retry\r\n", 4, "again"));
+    EXPECT_EQ(master.Read(7), "retry\r\n");
+    EXPECT_EQ(port.RequestCode(), 4);
+    EXPECT_EQ(port.ExpectedReply(), "again");
     ASSERT_TRUE(port.SendText("AT\r", 7, ""));
+    EXPECT_EQ(master.Read(3), "AT\r");
     EXPECT_EQ(port.LastCommand(), "first\r\n");
     EXPECT_EQ(port.RequestCode(), 7);
     EXPECT_EQ(port.ExpectedReply(), "");
-    EXPECT_EQ(master.Read(17), "first\r\nretry\r\nAT\r");
+
+    EXPECT_EQ(listener.Written(), (std::vector<std::string>{"first\r\n", "retry\r\n", "AT\r"}));
+    EXPECT_EQ(onWireEarly, (std::vector<bool>{false, false, false}));
 }
 
 TEST_F(SerialPortTest, RefusesATextLongerThanTheWriteBuffer) {
@@ -135,12 +123,6 @@ TEST_F(SerialPortTest, WritesATextLargerThanTheDeviceBufferCompletely) {
     EXPECT_EQ(master.Read(big.size()), big);
 }
 
-TEST_F(SerialPortTest, SendsNothingWhenClosed) {
-    EXPECT_FALSE(port.Send("x", 1, ""));
-    EXPECT_FALSE(port.StartMonitor());
-    EXPECT_TRUE(listener.Written().empty());
-}
-
 TEST_F(SerialPortTest, DiscardsUnreadInputBeforeWriting) {
     // A second descriptor on the slave shows when the stale bytes are queued.
     int probe = ::open(master.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
@@ -159,7 +141,10 @@ TEST_F(SerialPortTest, DiscardsUnreadInputBeforeWriting) {
     ::close(probe);
 }
 
-TEST_F(SerialPortTest, StopsPromptlyAndOpensAgain) {
+TEST_F(SerialPortTest, SendsNothingWhenClosedStopsPromptlyAndOpensAgain) {
+    EXPECT_FALSE(port.Send("x", 1, ""));
+    EXPECT_FALSE(port.StartMonitor());
+    EXPECT_TRUE(listener.Written().empty());
     OpenAndMonitor(Settings());
     port.StopMonitor();  // the thread is blocked waiting
     EXPECT_FALSE(port.IsOpen());

@@ -50,12 +50,6 @@ TEST(Gsm7Alphabet, UnknownCodesBecomeQuestionMarks) {
     EXPECT_EQ(GsmEncode(std::u16string(1, char16_t(0xD800))), "?");
 }
 
-TEST(Gsm7Packing, PublishedHelloHello) {
-    std::string packed = PackSeptets("hellohello");
-    EXPECT_EQ(packed, "\xE8\x32\x9B\xFD\x46\x97\xD9\xEC\x37");
-    EXPECT_EQ(UnpackSeptets(packed, 10), "hellohello");
-}
-
 TEST(Gsm7Packing, OctetCountsAtSeptetBoundaries) {
     for (std::size_t n : {0u, 1u, 7u, 8u, 9u, 15u, 16u, 159u, 160u}) {
         std::string septets;
@@ -69,8 +63,10 @@ TEST(Gsm7Packing, OctetCountsAtSeptetBoundaries) {
     EXPECT_EQ(PackSeptets("12345678"), "\x31\xD9\x8C\x56\xB3\xDD\x70");
 }
 
-TEST(Gsm7Packing, UnpackStopsAtTheEndOfTheOctets) {
+TEST(Gsm7Packing, PublishedHelloHelloAndUnpackStopsAtTheEndOfTheOctets) {
     std::string packed = PackSeptets("hellohello");
+    EXPECT_EQ(packed, "\xE8\x32\x9B\xFD\x46\x97\xD9\xEC\x37");
+    EXPECT_EQ(UnpackSeptets(packed, 10), "hellohello");
     EXPECT_EQ(UnpackSeptets(packed.substr(0, 3), 10), "hel");
     EXPECT_EQ(UnpackSeptets("", 5), "");
 }

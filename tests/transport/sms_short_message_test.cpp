@@ -40,18 +40,23 @@ TEST(ShortMessageStore, ReadsAListingAndWalksIt) {
     EXPECT_EQ(store.CurrentSender(), "+8613812345678");
 }
 
-TEST(ShortMessageStore, SkipsUndecodableLinesAndStopsAtOk) {
+TEST(ShortMessageStore, SkipsUndecodableLinesReadsAnyIndexAndStopsAtOk) {
     CShortMessage store;
     store.ParseMessageList("AT+CMGL=4\r\r\n"
                            "+CMGL: 3,1,,20\r\n0791FFFFFFFFFFFFFFFF\r\n"
                            "+CMGL: 4,1,,3\r\nshort\r\n" +
                            kChineseDeliver + "\r\n"
+                           "+CMGL:7,1,,39\r\n" + kHelloDeliver +
+                           "\r\n+CMGL: 99999999999999,1\r\n" + kHelloDeliver + "\r\n"
                            "OK\r\n"
                            "+CMGL: 5,1,,39\r\n" + kHelloDeliver + "\r\n");
-    ASSERT_EQ(store.Count(), 1u);
-    // A PDU line without its "+CMGL" line gets index 0.
+    ASSERT_EQ(store.Count(), 3u);
+    // A PDU line without its "+CMGL" line gets index 0; an index may follow
+    // the colon without a space, and a huge one is never negative.
     EXPECT_EQ(store.At(0).index, 0);
     EXPECT_EQ(store.At(0).sender, "+8613812345678");
+    EXPECT_EQ(store.At(1).index, 7);
+    EXPECT_GE(store.At(2).index, 0);
 }
 
 TEST(ShortMessageStore, EmptyListingsLeaveAnEmptyStoreAfterLast) {
@@ -68,15 +73,6 @@ TEST(ShortMessageStore, EmptyListingsLeaveAnEmptyStoreAfterLast) {
         store.MoveNext();
         EXPECT_EQ(store.CurrentBody(), "");
     }
-}
-
-TEST(ShortMessageStore, IndexWithoutSpaceAndHugeNumbers) {
-    CShortMessage store;
-    store.ParseMessageList("\r\n+CMGL:7,1,,39\r\n" + kHelloDeliver +
-                           "\r\n+CMGL: 99999999999999,1\r\n" + kHelloDeliver + "\r\nOK\r\n");
-    ASSERT_EQ(store.Count(), 2u);
-    EXPECT_EQ(store.At(0).index, 7);
-    EXPECT_GE(store.At(1).index, 0);
 }
 
 }  // namespace
