@@ -61,32 +61,6 @@ TEST_F(SerialLink, ReadAllOfAFullPhoneList) {
     for (int row = 0; row < 2000; ++row) ASSERT_EQ(model.Phones.Status(row), RowStatus::InUnit);
 }
 
-TEST_F(SerialLink, SettingsQueriesReachTheSettingsPage) {
-    StartUnit({});
-    ASSERT_TRUE(Connect());
-    Send(SetDeviceName(kPassword, "Gate", "V1"));
-    engine.SetBusy(true);
-    ASSERT_TRUE(RunUntil([&] { return !boxes.shown.empty(); }));
-    EXPECT_EQ(boxes.Texts().back(), "Set unit name success");
-    Send(DeviceNameQuery(kPassword));
-    ASSERT_TRUE(RunUntil([&] { return msic.name == "Gate"; }));
-    Send(RelayModeQuery(kPassword));
-    ASSERT_TRUE(RunUntil([&] { return msic.relayMode >= 0; }));
-    Send(ClockQuery(kPassword));
-    ASSERT_TRUE(RunUntil([&] { return msic.timeSet == 1; }));
-    Send(ReceptionQuery(kPassword));
-    ASSERT_TRUE(RunUntil([&] { return msic.reception >= 0; }));
-}
-
-TEST_F(SerialLink, LogDownloadGivesCallersTheirNames) {
-    StartUnit({"--log-rows", "30"});
-    ASSERT_TRUE(Connect());
-    Send(ReadLog(kPassword));
-    engine.BeginReadAll();
-    ASSERT_TRUE(RunUntil([&] { return model.Log.RowCount() == 30; }));
-    EXPECT_FALSE(model.Log.Row(0).Number.empty());
-}
-
 TEST_F(SerialLink, SilenceGivesThreeResendsThenTheMessagesInOrder) {
     const std::string journal = ::testing::TempDir() + "journal_silence";
     std::remove(journal.c_str());
