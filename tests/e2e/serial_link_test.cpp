@@ -7,15 +7,6 @@ namespace {
 
 using SerialLink = LinkFixture;
 
-TEST_F(SerialLink, ConnectAsksTheHouseCountAndRebuildsTheLists) {
-    StartUnit({"--houses", "120"});
-    ASSERT_TRUE(Connect());
-    EXPECT_EQ(status.text, "ID:0815 is connected...");
-    EXPECT_EQ(model.Houses.Size(), 120);
-    EXPECT_EQ(model.Phones.Size(), 240);
-    EXPECT_TRUE(boxes.shown.empty());
-}
-
 TEST_F(SerialLink, TavrinModeConnectsOnlyWithTheRightUnitId) {
     StartUnit({"--unit-id", "0815"});
     LinkParams p = engine.Params();
@@ -79,14 +70,6 @@ TEST_F(SerialLink, SilenceGivesThreeResendsThenTheMessagesInOrder) {
         if (std::string(buf).find("BAND?") != std::string::npos) ++bandLines;
     fclose(f);
     EXPECT_EQ(bandLines, 4) << "the command and three re-sends";
-}
-
-TEST_F(SerialLink, ASilentTickFollowedByAnAnswerKeepsTheLink) {
-    StartUnit({"--silent-once"});
-    engine.OnConnectCommand();
-    ASSERT_TRUE(RunUntil([&] { return house.slotCount > 0; }));
-    EXPECT_TRUE(engine.Connected());
-    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(SerialLink, GarbageLinesAreIgnored) {
