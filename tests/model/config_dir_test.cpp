@@ -61,7 +61,7 @@ TEST(ConfigDir, DefaultSettingsFileFollowsTheVariable) {
     EXPECT_EQ(SettingsFile(dir.File("DORVIK.ini")).Read().password, "777");
 }
 
-TEST(LanguageStore, StoresOneNumberPerUser) {
+TEST(LanguageStore, StoresOneNumberPerUserAndGarbageReadsAsNoChoice) {
     test::ScratchDir dir;
     EnvOverride own(kConfigDirVariable, dir.path());
     FileLanguageStore store;
@@ -71,11 +71,7 @@ TEST(LanguageStore, StoresOneNumberPerUser) {
     EXPECT_EQ(FileLanguageStore().Get(), 0xFFFFFFFFu);
     ASSERT_TRUE(store.Set(2));
     EXPECT_EQ(store.Get(), 2u);
-}
-
-TEST(LanguageStore, GarbageReadsAsNoChoice) {
-    test::ScratchDir dir;
-    FileLanguageStore store(dir.File("language"));
+    // Garbage reads as no choice.
     for (const char* junk : {"", "abc", "12x", "-1", "4294967296", " 5"}) {
         test::WriteBytes(store.Path(), junk);
         EXPECT_EQ(store.Get(), std::nullopt) << junk;
