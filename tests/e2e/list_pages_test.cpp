@@ -260,57 +260,6 @@ TEST_F(ListPagesE2e, AUnitLostMidRunLeavesTheRestPendingForTheNextRun) {
     EXPECT_EQ(CountStatus(phones, RowStatus::InUnit), kPhones);
 }
 
-TEST_F(ListPagesE2e, AReconnectDuringThePauseBetweenSlotsDoesNotResumeTheOldRun) {
-    StartUnit({});
-    OpenFrame();
-    ASSERT_TRUE(Connect());
-    for (int slot = 1; slot <= 10; ++slot) ASSERT_TRUE(SetPhone(slot, PhoneNumber(slot), ""));
-    PhoneList& phones = F().Model().Phones;
-    F().Phone().OnDownloadAll();
-    // The confirmation of slot 3 has just started the pause before slot 4.
-    ASSERT_TRUE(RunUntil([&] { return phones.Status(2) == RowStatus::InUnit; }));
-    Rig().boxes.Script(MsgAnswer::Yes);
-    F().OnConnect();
-    ASSERT_FALSE(F().Engine().Connected());
-    ClearJournal();
-    ASSERT_TRUE(Connect());
-    // Ten times the pause: the old run's pause has surely ended.
-    Rig().loop.RunFor(std::chrono::milliseconds(ReplyHandlers::kNextSlotMs));
-    EXPECT_EQ(CountStatus(phones, RowStatus::Pending), 7);
-    EXPECT_TRUE(JournalWith("#WHL").empty()) << "the old run ended with its connection";
-
-    ASSERT_TRUE(UploadAll(F().Phone(), phones));
-    EXPECT_EQ(JournalledPhoneSlots(), (std::set<int>{3, 4, 5, 6, 7, 8, 9}));
-}
-
-TEST_F(ListPagesE2e, AHangUpBetweenTheDialsOfAHouseSendsThatHouseWholeNextTime) {
-    // The house count, both dials of houses 1 and 2, and Dial1 of house 3.
-    StartUnit({"--hangup-after", "6"});
-    OpenFrame();
-    ASSERT_TRUE(Connect());
-    for (int n = 1; n <= kHouses; ++n)
-        ASSERT_TRUE(SetHouse(n, HouseNumber(n), "1340000" + std::to_string(1000 + n),
-                             "1330000" + std::to_string(1000 + n)));
-    HouseList& houses = F().Model().Houses;
-    F().House().OnDownloadAll();
-    AfterTheLineIsLost();
-    // House 3 shows InUnit once its Dial1 is confirmed; its Dial2 is still due.
-    std::set<int> due = RowsWith(houses, RowStatus::Pending);
-    EXPECT_EQ(RowsWith(houses, RowStatus::InUnit).size() + due.size(), std::size_t(kHouses));
-    EXPECT_TRUE(due.count(kHouses - 1));
-    due.insert(2);
-
-    ClearJournal();
-    StartUnit({});
-    F().SetDeviceOverride(unit->Device());
-    ASSERT_TRUE(Connect());
-    ASSERT_TRUE(UploadAll(F().House(), houses));
-    std::set<std::string> expected;
-    for (int row : due)
-        for (const char* dial : {":DIAL1", ":DIAL2"}) expected.insert(HouseNumber(row + 1) + dial);
-    EXPECT_EQ(JournalledDials(), expected);
-}
-
 // Only the slot the press finds would be erased with "0000"; the slots sent
 // after a confirmation are erased with eleven zeros.
 TEST_F(ListPagesE2e, ANumberAndTwoErasuresAreSentByteForByte) {

@@ -80,19 +80,6 @@ protected:
     }
 };
 
-TEST_F(ModemModeE2e, TextModeCarriesASettingAndPhoneSlots) {
-    ASSERT_TRUE(StartAndConnect({}));
-    EXPECT_EQ(JournalWith("AT+CMGF").front(), "AT+CMGF=1");
-    SettingAndSlotsByShortMessage();
-    EXPECT_EQ(JournalWith(std::string("#WHL0005")).front(), "#PWD482915#WHL0005=13900005555");
-}
-
-TEST_F(ModemModeE2e, PduModeCarriesASettingAndPhoneSlots) {
-    ASSERT_TRUE(StartAndConnect({}, true));
-    EXPECT_EQ(JournalWith("AT+CMGF").front(), "AT+CMGF=0");
-    SettingAndSlotsByShortMessage();
-}
-
 TEST_F(ModemModeE2e, ReadAllCommandsAreRefused) {
     ASSERT_TRUE(StartAndConnect({}));
     EXPECT_EQ(PressForBox([&] { F().Phone().OnGetFromUnit(); }), "Unsupported in modem mode");
@@ -122,12 +109,15 @@ TEST_P(ModemVariantE2e, CarriesASettingAndPhoneSlots) {
     std::vector<std::string> options = GetParam();
     const bool pdu = std::erase(options, "--pdu") > 0;
     ASSERT_TRUE(StartAndConnect(options, pdu));
+    EXPECT_EQ(JournalWith("AT+CMGF").front(), pdu ? "AT+CMGF=0" : "AT+CMGF=1");
     SettingAndSlotsByShortMessage();
+    EXPECT_EQ(JournalWith("#WHL0005").front(), "#PWD482915#WHL0005=13900005555");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Modems, ModemVariantE2e,
-    ::testing::Values(std::vector<std::string>{"--echo-off"}, std::vector<std::string>{"--urc"},
+    ::testing::Values(std::vector<std::string>{}, std::vector<std::string>{"--pdu"},
+                      std::vector<std::string>{"--echo-off"}, std::vector<std::string>{"--urc"},
                       std::vector<std::string>{"--foreign-sms"},
                       std::vector<std::string>{"--foreign-sms", "--pdu"},
                       std::vector<std::string>{"--echo-off", "--urc", "--pdu"},
@@ -136,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                       std::vector<std::string>{"--cmti-storage", "ME", "--pdu", "--ucs2"},
                       std::vector<std::string>{"--slow-ms", "30", "--urc", "--foreign-sms"}),
     [](const auto& info) {
-        std::string name;
+        std::string name = info.param.empty() ? "text" : "";
         for (const std::string& option : info.param) {
             if (!name.empty()) name += '_';
             for (char c : option)

@@ -7,15 +7,6 @@ namespace {
 
 using SerialLink = LinkFixture;
 
-TEST_F(SerialLink, ConnectAsksTheHouseCountAndRebuildsTheLists) {
-    StartUnit({"--houses", "120"});
-    ASSERT_TRUE(Connect());
-    EXPECT_EQ(status.text, "ID:0815 is connected...");
-    EXPECT_EQ(model.Houses.Size(), 120);
-    EXPECT_EQ(model.Phones.Size(), 240);
-    EXPECT_TRUE(boxes.shown.empty());
-}
-
 TEST_F(SerialLink, TavrinModeConnectsOnlyWithTheRightUnitId) {
     StartUnit({"--unit-id", "0815"});
     LinkParams p = engine.Params();
@@ -61,32 +52,6 @@ TEST_F(SerialLink, ReadAllOfAFullPhoneList) {
     for (int row = 0; row < 2000; ++row) ASSERT_EQ(model.Phones.Status(row), RowStatus::InUnit);
 }
 
-TEST_F(SerialLink, SettingsQueriesReachTheSettingsPage) {
-    StartUnit({});
-    ASSERT_TRUE(Connect());
-    Send(SetDeviceName(kPassword, "Gate", "V1"));
-    engine.SetBusy(true);
-    ASSERT_TRUE(RunUntil([&] { return !boxes.shown.empty(); }));
-    EXPECT_EQ(boxes.Texts().back(), "Set unit name success");
-    Send(DeviceNameQuery(kPassword));
-    ASSERT_TRUE(RunUntil([&] { return msic.name == "Gate"; }));
-    Send(RelayModeQuery(kPassword));
-    ASSERT_TRUE(RunUntil([&] { return msic.relayMode >= 0; }));
-    Send(ClockQuery(kPassword));
-    ASSERT_TRUE(RunUntil([&] { return msic.timeSet == 1; }));
-    Send(ReceptionQuery(kPassword));
-    ASSERT_TRUE(RunUntil([&] { return msic.reception >= 0; }));
-}
-
-TEST_F(SerialLink, LogDownloadGivesCallersTheirNames) {
-    StartUnit({"--log-rows", "30"});
-    ASSERT_TRUE(Connect());
-    Send(ReadLog(kPassword));
-    engine.BeginReadAll();
-    ASSERT_TRUE(RunUntil([&] { return model.Log.RowCount() == 30; }));
-    EXPECT_FALSE(model.Log.Row(0).Number.empty());
-}
-
 TEST_F(SerialLink, SilenceGivesThreeResendsThenTheMessagesInOrder) {
     const std::string journal = ::testing::TempDir() + "journal_silence";
     std::remove(journal.c_str());
@@ -105,14 +70,6 @@ TEST_F(SerialLink, SilenceGivesThreeResendsThenTheMessagesInOrder) {
         if (std::string(buf).find("BAND?") != std::string::npos) ++bandLines;
     fclose(f);
     EXPECT_EQ(bandLines, 4) << "the command and three re-sends";
-}
-
-TEST_F(SerialLink, ASilentTickFollowedByAnAnswerKeepsTheLink) {
-    StartUnit({"--silent-once"});
-    engine.OnConnectCommand();
-    ASSERT_TRUE(RunUntil([&] { return house.slotCount > 0; }));
-    EXPECT_TRUE(engine.Connected());
-    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(SerialLink, GarbageLinesAreIgnored) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
+#include <tuple>
 
 #include "model/language_store.h"
 #include "model/settings_file.h"
@@ -14,23 +16,19 @@ namespace {
 using test::EnvOverride;
 
 TEST(ConfigDir, OwnVariableThenXdgThenHome) {
+    using Env = std::optional<std::string>;
+    const std::tuple<Env, Env, std::string> rows[] = {
+        {"/srv/demo", "/xdg", "/srv/demo"},
+        {std::nullopt, "/xdg/", "/xdg/dorvik"},
+        {std::nullopt, "relative/ignored", "/home/op/.config/dorvik"},
+        {std::nullopt, std::nullopt, "/home/op/.config/dorvik"},
+    };
     EnvOverride home("HOME", "/home/op");
-    {
-        EnvOverride own(kConfigDirVariable, "/srv/demo");
-        EnvOverride xdg("XDG_CONFIG_HOME", "/xdg");
-        EXPECT_EQ(ConfigDir(), "/srv/demo");
+    for (const auto& [own, xdg, expected] : rows) {
+        EnvOverride ownVar(kConfigDirVariable, own);
+        EnvOverride xdgVar("XDG_CONFIG_HOME", xdg);
+        EXPECT_EQ(ConfigDir(), expected);
     }
-    EnvOverride own(kConfigDirVariable, std::nullopt);
-    {
-        EnvOverride xdg("XDG_CONFIG_HOME", "/xdg/");
-        EXPECT_EQ(ConfigDir(), "/xdg/dorvik");
-    }
-    {
-        EnvOverride xdg("XDG_CONFIG_HOME", "relative/ignored");
-        EXPECT_EQ(ConfigDir(), "/home/op/.config/dorvik");
-    }
-    EnvOverride xdg("XDG_CONFIG_HOME", std::nullopt);
-    EXPECT_EQ(ConfigDir(), "/home/op/.config/dorvik");
 }
 
 TEST(ConfigDir, SettingsBesideWritableProgramElsePerUser) {
@@ -63,7 +61,7 @@ TEST(ConfigDir, DefaultSettingsFileFollowsTheVariable) {
     EXPECT_EQ(SettingsFile(dir.File("DORVIK.ini")).Read().password, "777");
 }
 
-TEST(LanguageStore, StoresOneNumberPerUser) {
+TEST(LanguageStore, StoresOneNumberPerUserAndGarbageReadsAsNoChoice) {
     test::ScratchDir dir;
     EnvOverride own(kConfigDirVariable, dir.path());
     FileLanguageStore store;
@@ -73,11 +71,7 @@ TEST(LanguageStore, StoresOneNumberPerUser) {
     EXPECT_EQ(FileLanguageStore().Get(), 0xFFFFFFFFu);
     ASSERT_TRUE(store.Set(2));
     EXPECT_EQ(store.Get(), 2u);
-}
-
-TEST(LanguageStore, GarbageReadsAsNoChoice) {
-    test::ScratchDir dir;
-    FileLanguageStore store(dir.File("language"));
+    // Garbage reads as no choice.
     for (const char* junk : {"", "abc", "12x", "-1", "4294967296", " 5"}) {
         test::WriteBytes(store.Path(), junk);
         EXPECT_EQ(store.Get(), std::nullopt) << junk;

@@ -46,21 +46,17 @@ TEST(OutOfRangeRows, EveryListIgnoresThem) {
         EXPECT_FALSE(unit.Log.GetEntry(row, entry));
         EXPECT_EQ(unit.Log.Row(row).Number, "");
     }
-    EXPECT_EQ(a + b + c, "keepkeepkeep");
-    EXPECT_FALSE(unit.Modified.IsSet());
-    EXPECT_EQ(unit.Phones.Used() + unit.Alarms.Used() + unit.Specials.Used() + unit.Houses.Used(), 1);
-    EXPECT_EQ(unit.Log.RowCount(), 1);
-}
-
-TEST(OutOfRangeRows, OneRowPastTheEndOfEachList) {
-    UnitModel unit;
+    // One row past the end of each list.
     EXPECT_FALSE(unit.Phones.SetEntry("9", "Z", unit.Phones.Size(), Pending));
     EXPECT_FALSE(unit.Alarms.SetEntry("9", "Z", unit.Alarms.Size(), Pending));
     EXPECT_FALSE(unit.Specials.SetEntry("9", "", "", "", "", "", "", "", "", "", "", "", "", "",
                                         unit.Specials.Size(), Pending, "Q"));
     EXPECT_FALSE(unit.Houses.SetEntry("9", "", "", Pending, unit.Houses.Size()));
     EXPECT_FALSE(unit.Log.SetEntry("9", "t", "9", "Z", unit.Log.Size()));
+    EXPECT_EQ(a + b + c, "keepkeepkeep");
     EXPECT_FALSE(unit.Modified.IsSet());
+    EXPECT_EQ(unit.Phones.Used() + unit.Alarms.Used() + unit.Specials.Used() + unit.Houses.Used(), 1);
+    EXPECT_EQ(unit.Log.RowCount(), 1);
 }
 
 }  // namespace

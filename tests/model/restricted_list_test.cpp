@@ -25,10 +25,8 @@ protected:
 
 TEST_F(SpecialListTest, SectionsLabelsAndRows) {
     EXPECT_EQ(specials.Size(), 60);
-    EXPECT_EQ(specials.Label(0), "S001");
-    EXPECT_EQ(specials.Label(31), "P012");
-    EXPECT_EQ(specials.Label(59), "Q020");
-    EXPECT_EQ(specials.Label(60), "");
+    const std::pair<int, const char*> labels[] = {{0, "S001"}, {31, "P012"}, {59, "Q020"}, {60, ""}};
+    for (const auto& [row, label] : labels) EXPECT_EQ(specials.Label(row), label) << row;
     EXPECT_EQ(specials.RowOf(SpecialSection::Q, 3), 42);
     EXPECT_EQ(specials.IndexInSection(42), 3);
     EXPECT_EQ(specials.SectionOf(42), SpecialSection::Q);

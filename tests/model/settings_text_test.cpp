@@ -32,11 +32,9 @@ TEST(SettingsText, MalformedTextsGiveDefaultsForWhatCannotBeRead) {
 }
 
 TEST(LeadingInt, ReadsTheLeadingNumber) {
-    EXPECT_EQ(LeadingInt(" 12abc"), 12);
-    EXPECT_EQ(LeadingInt("-3"), -3);
-    EXPECT_EQ(LeadingInt("abc"), 0);
-    EXPECT_EQ(LeadingInt("-"), 0);
-    EXPECT_EQ(LeadingInt("-99999999999999999999"), INT_MIN);
+    const std::pair<const char*, int> rows[] = {
+        {" 12abc", 12}, {"-3", -3}, {"abc", 0}, {"-", 0}, {"-99999999999999999999", INT_MIN}};
+    for (const auto& [text, value] : rows) EXPECT_EQ(LeadingInt(text), value) << text;
 }
 
 }  // namespace

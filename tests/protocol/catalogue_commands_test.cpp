@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -121,36 +120,6 @@ TEST(CatalogueCommands, FramesCodesAndAcknowledgements) {
         EXPECT_EQ(c.got.hasLineEnd, tavrin);
         EXPECT_EQ(WithLineEnd(c.got), tavrin ? c.frame : c.frame + kCrLf);
         EXPECT_NE(KindOf(c.code), CommandKind::None);
-    }
-}
-
-TEST(CatalogueCommands, EveryUsedCodeHasACommand) {
-    std::set<int> covered;
-    for (const CommandCase& c : AllCommands()) covered.insert(c.code);
-    for (int code = 1; code <= 39; ++code) {
-        bool unused = code == 3 || code == 9 || code == 10;
-        EXPECT_EQ(covered.count(code) == 1, !unused) << code;
-        EXPECT_EQ(KindOf(code) == CommandKind::None, unused) << code;
-    }
-    EXPECT_EQ(KindOf(0), CommandKind::None);
-    EXPECT_EQ(KindOf(40), CommandKind::None);
-}
-
-TEST(CatalogueCommands, KindsAndSerialOnlyCodes) {
-    const std::set<int> readAll = {1, 20, 21, 22, 23, 36};
-    const std::set<int> sequence = {2, 24, 26, 37};
-    const std::set<int> connect = {33, 34, 38};
-    const std::set<int> plain = {18, 19};
-    for (int code = 1; code <= 39; ++code) {
-        if (KindOf(code) == CommandKind::None) continue;
-        CommandKind want = readAll.count(code)    ? CommandKind::ReadAll
-                           : sequence.count(code) ? CommandKind::Sequence
-                           : connect.count(code)  ? CommandKind::Connect
-                           : plain.count(code)    ? CommandKind::Plain
-                                                  : CommandKind::Request;
-        EXPECT_EQ(KindOf(code), want) << code;
-        bool serialOnly = readAll.count(code) || code == 33 || code == 34;
-        EXPECT_EQ(IsSerialOnly(code), serialOnly) << code;
     }
 }
 

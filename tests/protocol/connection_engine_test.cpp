@@ -107,7 +107,7 @@ TEST_F(EngineTest, ConnectShowsIdAsksHouseCountAndEnablesPages) {
     EXPECT_EQ(serial.writes[0].ack, "");
     EXPECT_EQ(engine.Indicator(), LedState::Idle);
     ASSERT_FALSE(timers.timers().empty());
-    EXPECT_EQ(Tick(ConnectionEngine::kSerialReplyMs), 1);
+    EXPECT_EQ(Tick(3000), 1);
 }
 
 TEST_F(EngineTest, DisconnectQuestionNoKeepsLinkYesCloses) {
@@ -148,7 +148,7 @@ TEST_F(EngineTest, FourSilentTicksGiveUpWithMessagesInOrder) {
     Connect();
     engine.SendRequest("#PWD1234#MODE?", 12, "");
     engine.SetBusy(true);
-    for (int i = 0; i < 3; ++i) Tick(ConnectionEngine::kSerialReplyMs);
+    for (int i = 0; i < 3; ++i) Tick(3000);
     ASSERT_EQ(serial.writes.size(), 4u);
     for (int i = 1; i < 4; ++i) {
         EXPECT_EQ(serial.writes[i].kind, "resend");
@@ -156,7 +156,7 @@ TEST_F(EngineTest, FourSilentTicksGiveUpWithMessagesInOrder) {
         EXPECT_EQ(serial.writes[i].code, 12);
     }
     EXPECT_TRUE(engine.Connected());
-    Tick(ConnectionEngine::kSerialReplyMs);
+    Tick(3000);
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0].text, "Connect device fialed,Please check device!");
     EXPECT_EQ(boxes.shown[0].caption, "");
@@ -165,23 +165,23 @@ TEST_F(EngineTest, FourSilentTicksGiveUpWithMessagesInOrder) {
     EXPECT_EQ(boxes.shown[1].icon, MsgIcon::Error);
     EXPECT_FALSE(engine.Connected());
     EXPECT_EQ(engine.RetryCount(), 0);
-    EXPECT_EQ(Tick(ConnectionEngine::kSerialReplyMs), 0);
+    EXPECT_EQ(Tick(3000), 0);
 }
 
 TEST_F(EngineTest, AnswerAfterThreeSilentTicksKeepsTheLink) {
     Connect();
     engine.SendRequest("#PWD1234#CSQ?", 17, "");
     engine.SetBusy(true);
-    for (int i = 0; i < 3; ++i) Tick(ConnectionEngine::kSerialReplyMs);
+    for (int i = 0; i < 3; ++i) Tick(3000);
     Feed("C");
-    Tick(ConnectionEngine::kSerialReplyMs);
+    Tick(3000);
     EXPECT_TRUE(engine.Connected());
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(Tick(ConnectionEngine::kSerialReplyMs), 0) << "reply timer stopped";
+    EXPECT_EQ(Tick(3000), 0) << "reply timer stopped";
     // A later command's silence starts counting from zero again.
     engine.SendRequest("#PWD1234#CSQ?", 17, "");
     engine.StartReplyTimer();
-    for (int i = 0; i < 3; ++i) Tick(ConnectionEngine::kSerialReplyMs);
+    for (int i = 0; i < 3; ++i) Tick(3000);
     EXPECT_TRUE(engine.Connected());
 }
 
@@ -192,13 +192,13 @@ TEST_F(EngineTest, ReadAllEndsAtFirstTickAfterDataAndGivesUpWhenSilent) {
     EXPECT_EQ(engine.Indicator(), LedState::Busy);
     Feed("WHL1 IS 5\n");
     progress.visible = true;
-    Tick(ConnectionEngine::kReadAllMs);
+    Tick(2000);
     EXPECT_EQ(engine.Indicator(), LedState::Idle);
     EXPECT_FALSE(progress.visible);
     EXPECT_EQ(sink.lines, std::vector<std::string>{"WHL1 IS 5"});
 
     engine.BeginReadAll();
-    for (int i = 0; i < 4; ++i) Tick(ConnectionEngine::kReadAllMs);
+    for (int i = 0; i < 4; ++i) Tick(2000);
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Communication failed,please try again"});
     EXPECT_FALSE(engine.Connected());
 }
@@ -239,16 +239,16 @@ TEST_F(EngineTest, WrittenTextIsShownInEverySendBox) {
 TEST_F(EngineTest, BusyLedBlinksWithShortFlash) {
     engine.SetIndicator(LedState::Busy);
     led.states.clear();
-    Tick(ConnectionEngine::kBlinkMs);
-    Tick(ConnectionEngine::kFlashMs);
+    Tick(400);
+    Tick(200);
     using S = std::pair<LedColour, bool>;
     EXPECT_EQ(led.states, (std::vector<S>{{LedColour::Green, true}, {LedColour::Green, false}}));
     engine.SetIndicator(LedState::Modem);
     led.states.clear();
-    Tick(ConnectionEngine::kBlinkMs);
+    Tick(400);
     EXPECT_EQ(led.states, (std::vector<S>{{LedColour::Yellow, true}}));
     engine.SetIndicator(LedState::Idle);
-    EXPECT_EQ(Tick(ConnectionEngine::kBlinkMs) + Tick(ConnectionEngine::kFlashMs), 0);
+    EXPECT_EQ(Tick(400) + Tick(200), 0);
     EXPECT_EQ(led.states.back(), (S{LedColour::Green, true}));
 }
 

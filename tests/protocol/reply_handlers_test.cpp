@@ -70,7 +70,7 @@ TEST_F(ReplyTest, EmptyPhoneListAnswerClearsAndEndsTheReadAll) {
     Feed("\r");
     EXPECT_EQ(model.Phones.Row(2).Status, RowStatus::Empty);
     EXPECT_TRUE(phone.enabled);
-    EXPECT_EQ(timers.FireAll(ConnectionEngine::kReadAllMs), 0) << "read-all ended";
+    EXPECT_EQ(timers.FireAll(2000), 0) << "read-all ended";
 }
 
 TEST_F(ReplyTest, ConfirmedPhoneSlotContinuesTheRunAfterAPause) {
@@ -78,13 +78,13 @@ TEST_F(ReplyTest, ConfirmedPhoneSlotContinuesTheRunAfterAPause) {
     Answer(WritePhoneSlot("1234", 7, "13955550101"), "WHL0007 SET TO 13955550101 OK \r\n");
     EXPECT_EQ(model.Phones.Row(6).Status, RowStatus::InUnit);
     EXPECT_EQ(phone.downloadNext, 0);
-    timers.FireAll(ReplyHandlers::kNextSlotMs);
+    timers.FireAll(200);
     EXPECT_EQ(phone.downloadNext, 1);
 
     model.Phones.SetEntry("1", "", 7, RowStatus::Pending);
     Answer(WritePhoneSlot("1234", 8, "1"), "WHL0008 SET TO 2 OK\n");
     EXPECT_EQ(model.Phones.Row(7).Status, RowStatus::Pending);
-    EXPECT_EQ(timers.FireAll(ReplyHandlers::kNextSlotMs), 0);
+    EXPECT_EQ(timers.FireAll(200), 0);
 }
 
 TEST_F(ReplyTest, SpecialLinesFillTheirOwnSectionOnly) {
@@ -115,7 +115,7 @@ TEST_F(ReplyTest, ConfirmedSpecialSlotIsMarkedInItsSection) {
     model.Specials.SetEntry(Special("555"), row, RowStatus::Pending, "P");
     Answer(WriteSpecialSlot("1234", "PHL007", "555", "25"), "PHL007 SETUP TO 555:25 OK\r\n");
     EXPECT_EQ(model.Specials.Row(row).Status, RowStatus::InUnit);
-    timers.FireAll(ReplyHandlers::kNextSlotMs);
+    timers.FireAll(200);
     EXPECT_EQ(special.downloadNext, 1);
 }
 
@@ -126,7 +126,7 @@ TEST_F(ReplyTest, AlarmListAndAlarmConfirmation) {
     model.Alarms.SetEntry("777", "", 1, RowStatus::Pending);
     Answer(WriteAlarmSlot("1234", 2, "777"), "ALARM02 SET TO 777 OK\n");
     EXPECT_EQ(model.Alarms.Row(1).Status, RowStatus::InUnit);
-    timers.FireAll(ReplyHandlers::kNextAlarmMs);
+    timers.FireAll(20);
     EXPECT_EQ(alarm.downloadNext, 1);
 }
 
@@ -143,7 +143,7 @@ TEST_F(ReplyTest, HouseLinesUpdateKnownHousesAndAppendNewOnes) {
 
     Answer(WriteHouseDial("1234", "12", 1, "111", 3), "anything\n");
     EXPECT_EQ(model.Houses.Row(2).Status, RowStatus::InUnit);
-    timers.FireAll(ReplyHandlers::kNextSlotMs);
+    timers.FireAll(200);
     EXPECT_EQ(house.downloadNext, 1);
 }
 
@@ -221,7 +221,7 @@ TEST_F(ReplyTest, MessageRepliesMarkSlotsWithoutContinuing) {
     EXPECT_EQ(Boxes().back(), "Error Response, WHL0005 SET TO 556 OK");
     handlers.DispatchMessageReply("WHL0005 SET TO 555 OK", r.code, r.ack);
     EXPECT_EQ(model.Phones.Row(4).Status, RowStatus::InUnit);
-    EXPECT_EQ(timers.FireAll(ReplyHandlers::kNextSlotMs), 0);
+    EXPECT_EQ(timers.FireAll(200), 0);
 
     Request d = SetDelay("1234", "3", "SECOND");
     handlers.DispatchMessageReply("DELAY TIME SET TO 4 MS", d.code, d.ack);
