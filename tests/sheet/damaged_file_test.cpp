@@ -6,6 +6,7 @@
 #include <functional>
 #include <random>
 
+#include "../support/fakes.h"
 #include "model/text_codec.h"
 #include "sheet/ole_container.h"
 #include "sheet/sheet_chooser.h"
@@ -21,16 +22,6 @@ using test::WriteBytes;
 
 constexpr int kRuns = 1200;
 
-struct NullBox : MessageBox {
-    MsgAnswer Show(const std::string&, const std::string&, MsgIcon, MsgButtons) override {
-        return MsgAnswer::Ok;
-    }
-};
-struct FirstChoice : SheetChooser {
-    std::optional<std::string> ChooseSheetName(const std::vector<std::string>& names) override {
-        return names.front();
-    }
-};
 
 // A workbook with two sheets, shared strings over several CONTINUE records
 // and a long Chinese text.
@@ -80,8 +71,9 @@ bool Exercise(const std::string& path) {
 }
 
 void ListSheets(const std::string& path) {
-    FirstChoice chooser;
-    NullBox box;
+    test::ScriptedSheetChooser chooser;
+    chooser.takeFirst = true;
+    test::RecordingMessageBox box;
     ChooseSheet(path, "S1", chooser, box);
 }
 
