@@ -49,14 +49,13 @@ TEST(SheetMode, PathEndingDecidesWorkbookOrTextAndTheSeparator) {
     }
 }
 
-TEST(TextSheet, TwoCellsWithCommaMakeASevenCharacterLine) {
+TEST(TextSheet, TwoCellsAreQuotedAndSeparatedByTheKindsSeparator) {
     ScratchDir dir;
-    CSpreadSheet sheet(dir.File("list.csv"), "PhoneNumbers", true);
-    ASSERT_TRUE(sheet.PutRow({"a", "b"}, 1, true));
-    EXPECT_EQ(ReadBytes(dir.File("list.csv")), "\"a\",\"b\"\r\n");
-    CSpreadSheet tabs(dir.File("list.txt"), "PhoneNumbers", true);
-    ASSERT_TRUE(tabs.PutRow({"a", "b"}, 1, true));
-    EXPECT_EQ(ReadBytes(dir.File("list.txt")), "\"a\"\t\"b\"\r\n");
+    for (auto [name, line] : {std::pair{"list.csv", "\"a\",\"b\"\r\n"}, std::pair{"list.txt", "\"a\"\t\"b\"\r\n"}}) {
+        CSpreadSheet sheet(dir.File(name), "PhoneNumbers", true);
+        ASSERT_TRUE(sheet.PutRow({"a", "b"}, 1, true));
+        EXPECT_EQ(ReadBytes(dir.File(name)), line);
+    }
 }
 
 TEST(TextSheet, EveryCellTextRoundTrips) {
