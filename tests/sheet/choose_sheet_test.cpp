@@ -14,11 +14,6 @@ namespace {
 
 using test::ScratchDir;
 
-void AddSheet(const std::string& path, const std::string& name) {
-    CSpreadSheet sheet(path, name, false);
-    ASSERT_TRUE(sheet.PutRow({"Index"}, 1, true)) << sheet.LastError();
-}
-
 TEST(ChooseSheet, TextFileGoesByTheDefaultNameWithoutAsking) {
     ScratchDir dir;
     test::ScriptedSheetChooser chooser("x");
@@ -32,14 +27,14 @@ TEST(ChooseSheet, OnlySheetIsTakenSeveralAreOfferedInWorkbookOrder) {
     ScratchDir dir;
     std::string path = dir.File("w.xls");
     std::string chinese = Utf8ToGb("号码");
-    AddSheet(path, "Zeta");
+    test::WriteRows(path, "Zeta", {{"Index"}});
     test::ScriptedSheetChooser chooser(chinese);
     test::RecordingMessageBox box;
     EXPECT_EQ(ChooseSheet(path, "PhoneNumbers", chooser, box), "Zeta");
     EXPECT_TRUE(chooser.offered.empty());
 
-    AddSheet(path, chinese);
-    AddSheet(path, "Alpha");
+    test::WriteRows(path, chinese, {{"Index"}});
+    test::WriteRows(path, "Alpha", {{"Index"}});
     EXPECT_EQ(ChooseSheet(path, "PhoneNumbers", chooser, box), chinese);
     ASSERT_EQ(chooser.offered.size(), 1u);
     EXPECT_EQ(chooser.offered[0], (std::vector<std::string>{"Zeta", chinese, "Alpha"}));
@@ -49,8 +44,8 @@ TEST(ChooseSheet, OnlySheetIsTakenSeveralAreOfferedInWorkbookOrder) {
 TEST(ChooseSheet, NoChoiceIsReportedAndEndsTheImport) {
     ScratchDir dir;
     std::string path = dir.File("w.xls");
-    AddSheet(path, "A");
-    AddSheet(path, "B");
+    test::WriteRows(path, "A", {{"Index"}});
+    test::WriteRows(path, "B", {{"Index"}});
     for (std::optional<std::string> answer : {std::optional<std::string>{}, std::optional<std::string>{""}}) {
         test::ScriptedSheetChooser chooser(answer);
         test::RecordingMessageBox box;
