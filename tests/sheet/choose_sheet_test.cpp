@@ -14,27 +14,9 @@ namespace {
 
 using test::ScratchDir;
 
-class ScriptedChooser : public SheetChooser {
-public:
-    explicit ScriptedChooser(std::optional<std::string> answer) : answer_(std::move(answer)) {}
-    std::optional<std::string> ChooseSheetName(const std::vector<std::string>& names) override {
-        offered.push_back(names);
-        return answer_;
-    }
-    std::vector<std::vector<std::string>> offered;
-
-private:
-    std::optional<std::string> answer_;
-};
-
-void AddSheet(const std::string& path, const std::string& name) {
-    CSpreadSheet sheet(path, name, false);
-    ASSERT_TRUE(sheet.PutRow({"Index"}, 1, true)) << sheet.LastError();
-}
-
 TEST(ChooseSheet, TextFileGoesByTheDefaultNameWithoutAsking) {
     ScratchDir dir;
-    ScriptedChooser chooser("x");
+    test::ScriptedSheetChooser chooser("x");
     test::RecordingMessageBox box;
     EXPECT_EQ(ChooseSheet(dir.File("list.csv"), "PhoneNumbers", chooser, box), "PhoneNumbers");
     EXPECT_TRUE(chooser.offered.empty());
@@ -45,14 +27,14 @@ TEST(ChooseSheet, OnlySheetIsTakenSeveralAreOfferedInWorkbookOrder) {
     ScratchDir dir;
     std::string path = dir.File("w.xls");
     std::string chinese = Utf8ToGb("号码");
-    AddSheet(path, "Zeta");
-    ScriptedChooser chooser(chinese);
+    test::WriteRows(path, "Zeta", {{"Index"}});
+    test::ScriptedSheetChooser chooser(chinese);
     test::RecordingMessageBox box;
     EXPECT_EQ(ChooseSheet(path, "PhoneNumbers", chooser, box), "Zeta");
     EXPECT_TRUE(chooser.offered.empty());
 
-    AddSheet(path, chinese);
-    AddSheet(path, "Alpha");
+    test::WriteRows(path, chinese, {{"Index"}});
+    test::WriteRows(path, "Alpha", {{"Index"}});
     EXPECT_EQ(ChooseSheet(path, "PhoneNumbers", chooser, box), chinese);
     ASSERT_EQ(chooser.offered.size(), 1u);
     EXPECT_EQ(chooser.offered[0], (std::vector<std::string>{"Zeta", chinese, "Alpha"}));
@@ -62,10 +44,10 @@ TEST(ChooseSheet, OnlySheetIsTakenSeveralAreOfferedInWorkbookOrder) {
 TEST(ChooseSheet, NoChoiceIsReportedAndEndsTheImport) {
     ScratchDir dir;
     std::string path = dir.File("w.xls");
-    AddSheet(path, "A");
-    AddSheet(path, "B");
+    test::WriteRows(path, "A", {{"Index"}});
+    test::WriteRows(path, "B", {{"Index"}});
     for (std::optional<std::string> answer : {std::optional<std::string>{}, std::optional<std::string>{""}}) {
-        ScriptedChooser chooser(answer);
+        test::ScriptedSheetChooser chooser(answer);
         test::RecordingMessageBox box;
         EXPECT_EQ(ChooseSheet(path, "PhoneNumbers", chooser, box), std::nullopt);
         ASSERT_EQ(box.shown.size(), 1u);
@@ -92,7 +74,7 @@ TEST(ChooseSheet, WorkbookWithoutWorksheetsOrUnreadableIsReported) {
                  {"junk.xlsx", "There isn't sheet in the file!\nThe file is not a workbook\n"},
                  {"missing.ods", "There isn't sheet in the file!"}};
     for (const auto& [name, text] : cases) {
-        ScriptedChooser chooser("A");
+        test::ScriptedSheetChooser chooser("A");
         test::RecordingMessageBox box;
         EXPECT_EQ(ChooseSheet(dir.File(name), "PhoneNumbers", chooser, box), std::nullopt) << name;
         ASSERT_EQ(box.shown.size(), 1u);

@@ -14,14 +14,9 @@ using Cells = std::vector<std::string>;
 
 const Cells kPhone = {"Index", "Phone Number", "User Name", "In Unit"};
 const Cells kHouse = {"Index", "House Number", "Dial1", "Dial2"};
-const Cells kSpecial = {"Index",     "Special Phone Number",
-                        "User Name", "From Time",
-                        "To Time",   "Number Of Entries",
-                        "Sun",       "Mon",
-                        "Tue",       "Wed",
-                        "Thu",       "Fri",
-                        "Sat",       "From Date",
-                        "To Date",   "In Unit"};
+const Cells kSpecial = {"Index", "Special Phone Number", "User Name", "From Time", "To Time",
+                        "Number Of Entries", "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat",
+                        "From Date", "To Date", "In Unit"};
 
 Cells With(Cells cells, size_t at, const char* text) {
     if (at < cells.size())
@@ -126,20 +121,10 @@ TEST_F(ImportMessages, SpecialRowsOfTheWrongKindAreSkippedAnXLabelEndsTheImport)
     EXPECT_FALSE(progress.visible);
 }
 
-class ScriptedSheetChooser : public SheetChooser {
-public:
-    std::optional<std::string> ChooseSheetName(const std::vector<std::string>& names) override {
-        offered = names;
-        return answer;
-    }
-    std::optional<std::string> answer;
-    std::vector<std::string> offered;
-};
-
 TEST(SheetExchangeDialogs, AskForTheFileAndTheSheetAndStopOnCancel) {
     test::ScratchDir dir;
     test::ScriptedFileChooser files;
-    ScriptedSheetChooser sheets;
+    test::ScriptedSheetChooser sheets;
     test::RecordingMessageBox box;
     test::RecordingProgressBar progress;
     SheetExchange exchange(files, sheets, box, progress);
@@ -157,7 +142,7 @@ TEST(SheetExchangeDialogs, AskForTheFileAndTheSheetAndStopOnCancel) {
     sheets.answer = kPhoneSheet;
     PhoneList back(flag);
     EXPECT_EQ(exchange.ImportPhones(back).rows, 1);
-    EXPECT_EQ(sheets.offered, (std::vector<std::string>{kPhoneSheet, "Other"}));
+    EXPECT_EQ(sheets.offered, (test::Rows{{kPhoneSheet, "Other"}}));
     EXPECT_EQ(back.Row(6).Number, "5550100");
     EXPECT_EQ(exchange.ImportPhones(back).status, ExchangeStatus::Cancelled);
     EXPECT_EQ(files.filters, std::vector<std::string>(4, SheetExchange::kFilter));

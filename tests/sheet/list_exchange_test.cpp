@@ -17,21 +17,9 @@ namespace dorvik {
 namespace {
 
 using test::ScratchDir;
-using Rows = std::vector<std::vector<std::string>>;
-
-void WriteRows(const std::string& path, const std::string& sheetName, const Rows& rows) {
-    CSpreadSheet sheet(path, sheetName, false);
-    sheet.StartBatch();
-    for (size_t r = 0; r < rows.size(); ++r) sheet.PutRow(rows[r], static_cast<int>(r + 1), true);
-    ASSERT_TRUE(sheet.WriteSheet()) << sheet.LastError();
-}
-
-Rows ReadRows(const std::string& path, const std::string& sheetName) {
-    CSpreadSheet sheet(path, sheetName, false);
-    Rows rows(static_cast<size_t>(sheet.TotalRows()));
-    for (size_t r = 0; r < rows.size(); ++r) sheet.GetRow(static_cast<int>(r + 1), rows[r]);
-    return rows;
-}
+using test::ReadRows;
+using test::Rows;
+using test::WriteRows;
 
 // Every slot of `to` holds what `from` holds; used slots are Pending.
 template <class List, class Fields>

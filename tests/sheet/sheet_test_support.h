@@ -1,6 +1,7 @@
 #pragma once
-// Helpers of the sheet tests: a scratch directory, whole-file access and
-// the xlrd/xlwt peer (tests/sheet/xls_peer.py run by the system Python).
+// Helpers of the sheet tests: a scratch directory, whole-file access, table
+// reads and writes, and the independent peer (tests/sheet/peer.py run by the
+// system Python: xlrd/xlwt, openpyxl and odfpy).
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -9,12 +10,16 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "model/text_codec.h"
+#include "sheet/sheet_chooser.h"
 #include "sheet/spreadsheet.h"
 
 namespace dorvik::test {
@@ -53,11 +58,9 @@ struct PeerSheet {
     CellMap cells;
 };
 
-// xls_peer.py (xlrd, xlwt) by default; open_peer.py (openpyxl, odfpy) for .xlsx and .ods.
-inline std::string RunPeer(const std::string& command, const std::string& arg,
-                           const char* script = "xls_peer.py") {
-    std::string line = "/usr/bin/python3 '" + std::string(DORVIK_SOURCE_DIR) + "/tests/sheet/" + script +
-                       "' " + command + " '" + arg + "' 2>&1";
+inline std::string RunPeer(const std::string& command, const std::string& arg) {
+    std::string line = "/usr/bin/python3 '" + std::string(DORVIK_SOURCE_DIR) + "/tests/sheet/peer.py' " + command +
+                       " '" + arg + "' 2>&1";
     std::string out;
     if (FILE* p = popen(line.c_str(), "r")) {
         char buf[4096];
@@ -74,9 +77,9 @@ inline std::string Unhex(const std::string& hex) {
 }
 
 // Every sheet and cell of the workbook as the peer reads it.
-inline std::vector<PeerSheet> XlrdRead(const std::string& path, const char* script = "xls_peer.py") {
+inline std::vector<PeerSheet> PeerRead(const std::string& path) {
     std::vector<PeerSheet> sheets;
-    std::istringstream in(RunPeer("dump", path, script));
+    std::istringstream in(RunPeer("dump", path));
     for (std::string line; std::getline(in, line);) {
         std::istringstream fields(line);
         std::string kind, a, b, c;
@@ -99,6 +102,36 @@ inline CellMap TableRead(const std::string& path, const std::string& gbSheet) {
             if (!row[c].empty()) cells[{r - 1, static_cast<int>(c)}] = GbToUtf8(row[c]);
     }
     return cells;
+}
+
+// Records every list of sheets offered; answers with `answer` or the first name.
+class ScriptedSheetChooser : public SheetChooser {
+public:
+    explicit ScriptedSheetChooser(std::optional<std::string> a = {}) : answer(std::move(a)) {}
+    std::optional<std::string> ChooseSheetName(const std::vector<std::string>& names) override {
+        offered.push_back(names);
+        return takeFirst ? std::optional<std::string>(names.front()) : answer;
+    }
+    std::optional<std::string> answer;
+    bool takeFirst = false;
+    std::vector<std::vector<std::string>> offered;
+};
+
+using Rows = std::vector<std::vector<std::string>>;
+
+// Writes a whole table in one batch.
+inline void WriteRows(const std::string& path, const std::string& sheetName, const Rows& rows) {
+    CSpreadSheet sheet(path, sheetName, false);
+    sheet.StartBatch();
+    for (size_t r = 0; r < rows.size(); ++r) sheet.PutRow(rows[r], static_cast<int>(r + 1), true);
+    if (!sheet.WriteSheet()) ADD_FAILURE() << sheet.LastError();
+}
+
+inline Rows ReadRows(const std::string& path, const std::string& sheetName) {
+    CSpreadSheet sheet(path, sheetName, false);
+    Rows rows(static_cast<size_t>(sheet.TotalRows()));
+    for (size_t r = 0; r < rows.size(); ++r) EXPECT_TRUE(sheet.GetRow(static_cast<int>(r + 1), rows[r]));
+    return rows;
 }
 
 }  // namespace dorvik::test

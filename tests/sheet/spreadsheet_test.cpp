@@ -18,27 +18,11 @@ using Cells = std::vector<std::string>;
 using test::ReadBytes;
 using test::ScratchDir;
 using test::WriteBytes;
+using test::ReadRows;
+using test::Rows;
+using test::WriteRows;
 
 const char* kBeyond = "Desired row is greater than total number of rows in spreadsheet\n";
-
-// Writes a whole table in one batch.
-void WriteTable(const std::string& path, const std::string& sheetName, const std::vector<Cells>& rows) {
-    CSpreadSheet sheet(path, sheetName, false);
-    sheet.StartBatch();
-    for (size_t r = 0; r < rows.size(); ++r) ASSERT_TRUE(sheet.PutRow(rows[r], static_cast<int>(r + 1), true)) << sheet.LastError();
-    ASSERT_TRUE(sheet.WriteSheet()) << sheet.LastError();
-}
-
-std::vector<Cells> ReadTable(const std::string& path, const std::string& sheetName) {
-    CSpreadSheet sheet(path, sheetName, false);
-    std::vector<Cells> rows;
-    Cells row;
-    for (int r = 1; r <= sheet.TotalRows(); ++r) {
-        EXPECT_TRUE(sheet.GetRow(r, row));
-        rows.push_back(row);
-    }
-    return rows;
-}
 
 TEST(SheetMode, PathEndingDecidesWorkbookOrTextAndTheSeparator) {
     ScratchDir dir;
@@ -54,7 +38,7 @@ TEST(SheetMode, PathEndingDecidesWorkbookOrTextAndTheSeparator) {
         EXPECT_EQ(sheet.IsWorkbook(), c.workbook) << c.name;
         EXPECT_EQ(sheet.Separator(), c.separator) << c.name;
     }
-    WriteTable(dir.File("UPPER.XLS"), "S", {{"h"}});
+    WriteRows(dir.File("UPPER.XLS"), "S", {{"h"}});
     EXPECT_EQ(ReadBytes(dir.File("UPPER.XLS")).substr(0, 4), "\xD0\xCF\x11\xE0");
     // Any other extension is refused, never written as some other kind.
     for (const char* name : {"noext", "a.xlsm", "a.numbers", "dir.xlsx/file", "a.xls.bak"}) {
@@ -65,14 +49,13 @@ TEST(SheetMode, PathEndingDecidesWorkbookOrTextAndTheSeparator) {
     }
 }
 
-TEST(TextSheet, TwoCellsWithCommaMakeASevenCharacterLine) {
+TEST(TextSheet, TwoCellsAreQuotedAndSeparatedByTheKindsSeparator) {
     ScratchDir dir;
-    CSpreadSheet sheet(dir.File("list.csv"), "PhoneNumbers", true);
-    ASSERT_TRUE(sheet.PutRow({"a", "b"}, 1, true));
-    EXPECT_EQ(ReadBytes(dir.File("list.csv")), "\"a\",\"b\"\r\n");
-    CSpreadSheet tabs(dir.File("list.txt"), "PhoneNumbers", true);
-    ASSERT_TRUE(tabs.PutRow({"a", "b"}, 1, true));
-    EXPECT_EQ(ReadBytes(dir.File("list.txt")), "\"a\"\t\"b\"\r\n");
+    for (auto [name, line] : {std::pair{"list.csv", "\"a\",\"b\"\r\n"}, std::pair{"list.txt", "\"a\"\t\"b\"\r\n"}}) {
+        CSpreadSheet sheet(dir.File(name), "PhoneNumbers", true);
+        ASSERT_TRUE(sheet.PutRow({"a", "b"}, 1, true));
+        EXPECT_EQ(ReadBytes(dir.File(name)), line);
+    }
 }
 
 TEST(TextSheet, EveryCellTextRoundTrips) {
@@ -80,8 +63,8 @@ TEST(TextSheet, EveryCellTextRoundTrips) {
     Cells awkward = {"say \"hi\"", "a,b", "\",\"", "two\r\nlines", "tab\there", "", Utf8ToGb("中文"),
                      "\"", "\"\"", "end\""};
     for (const char* name : {"r.csv", "r.tsv"}) {
-        WriteTable(dir.File(name), "", {{"h1", "h2"}, awkward, {"last"}});
-        std::vector<Cells> back = ReadTable(dir.File(name), "");
+        WriteRows(dir.File(name), "", {{"h1", "h2"}, awkward, {"last"}});
+        Rows back = ReadRows(dir.File(name), "");
         ASSERT_EQ(back.size(), 3u) << name;
         EXPECT_EQ(back[1], awkward) << name;
         EXPECT_EQ(back[2], Cells{"last"});
@@ -92,19 +75,14 @@ TEST(TextSheet, LinesWrittenTheOldWayReadAsBefore) {
     ScratchDir dir;
     WriteBytes(dir.File("old.csv"),
                "\"Index\",\"Name\"\r\n\"1\",\"a\"b\"\r\n2,plain\r\n\"solo\"\r\n\"x\",\"say \"hi\" now\"\n");
-    std::vector<Cells> rows = ReadTable(dir.File("old.csv"), "");
-    ASSERT_EQ(rows.size(), 5u);
-    EXPECT_EQ(rows[0], (Cells{"Index", "Name"}));
-    EXPECT_EQ(rows[1], (Cells{"1", "a\"b"}));
-    EXPECT_EQ(rows[2], (Cells{"2", "plain"}));
-    EXPECT_EQ(rows[3], Cells{"solo"});
-    EXPECT_EQ(rows[4], (Cells{"x", "say \"hi\" now"}));
+    Rows rows = ReadRows(dir.File("old.csv"), "");
+    EXPECT_EQ(rows, (Rows{{"Index", "Name"}, {"1", "a\"b"}, {"2", "plain"}, {"solo"}, {"x", "say \"hi\" now"}}));
 }
 
 TEST(TextSheet, BackupCopiesLoadedDataToBakAndHeaderIsNotAddedTwice) {
     ScratchDir dir;
     std::string path = dir.File("p.csv");
-    WriteTable(path, "", {{"Index", "Phone Number"}, {"1", "139"}});
+    WriteRows(path, "", {{"Index", "Phone Number"}, {"1", "139"}});
     std::string before = ReadBytes(path);
     CSpreadSheet sheet(path, "PhoneNumbers", true);
     EXPECT_TRUE(sheet.Backup());
@@ -135,13 +113,13 @@ protected:
 };
 
 TEST_P(BothModes, GapRowsAreFilledWithEmptyCells) {
-    WriteTable(Path(), "S", {{"H1", "H2"}, {"a", "b"}});
+    WriteRows(Path(), "S", {{"H1", "H2"}, {"a", "b"}});
     CSpreadSheet sheet(Path(), "S", false);
     ASSERT_TRUE(sheet.PutRow({"e", "f"}, 5, true)) << sheet.LastError();
     EXPECT_EQ(sheet.TotalRows(), 5);
     // A gap cell is a blank in a workbook, empty in a text file.
     Cells gap = Workbook() ? Cells{" ", " "} : Cells{"", ""};
-    std::vector<Cells> rows = ReadTable(Path(), "S");
+    Rows rows = ReadRows(Path(), "S");
     ASSERT_EQ(rows.size(), 5u);
     EXPECT_EQ(rows[2], gap);
     EXPECT_EQ(rows[3], gap);
@@ -149,7 +127,7 @@ TEST_P(BothModes, GapRowsAreFilledWithEmptyCells) {
 }
 
 TEST_P(BothModes, RowsAreReadInTurnAndNotPastTheEnd) {
-    WriteTable(Path(), "S", {{"H"}, {"one"}, {"two"}});
+    WriteRows(Path(), "S", {{"H"}, {"one"}, {"two"}});
     CSpreadSheet sheet(Path(), "S", false);
     Cells row;
     EXPECT_TRUE(sheet.GetRow(2, row));
@@ -163,7 +141,7 @@ TEST_P(BothModes, RowsAreReadInTurnAndNotPastTheEnd) {
 }
 
 TEST_P(BothModes, PutRowInsertsReplacesAndAppends) {
-    WriteTable(Path(), "S", {{"H"}, {"a"}, {"b"}});
+    WriteRows(Path(), "S", {{"H"}, {"a"}, {"b"}});
     CSpreadSheet sheet(Path(), "S", false);
     sheet.StartBatch();
     ASSERT_TRUE(sheet.PutRow({"x"}, 2, false));
@@ -171,8 +149,8 @@ TEST_P(BothModes, PutRowInsertsReplacesAndAppends) {
     ASSERT_TRUE(sheet.PutRow({"z"}, 0, false));
     EXPECT_EQ(sheet.CurrentRow(), 1);
     ASSERT_TRUE(sheet.WriteSheet());
-    std::vector<Cells> rows = ReadTable(Path(), "S");
-    EXPECT_EQ(rows, (std::vector<Cells>{{"H"}, {"x"}, {"a"}, {"y"}, {"z"}}));
+    Rows rows = ReadRows(Path(), "S");
+    EXPECT_EQ(rows, (Rows{{"H"}, {"x"}, {"a"}, {"y"}, {"z"}}));
 }
 
 TEST_P(BothModes, BatchWritesNothingUntilWriteSheet) {
@@ -183,7 +161,7 @@ TEST_P(BothModes, BatchWritesNothingUntilWriteSheet) {
     EXPECT_FALSE(std::filesystem::exists(Path()));
     ASSERT_TRUE(sheet.WriteSheet());
     EXPECT_FALSE(sheet.InBatch());
-    EXPECT_EQ(ReadTable(Path(), "S"), (std::vector<Cells>{{"A", "B"}, {"1", "2"}}));
+    EXPECT_EQ(ReadRows(Path(), "S"), (Rows{{"A", "B"}, {"1", "2"}}));
 }
 
 TEST_P(BothModes, RowNumbersOutOfReachAreRefusedWithoutGrowing) {
@@ -219,7 +197,7 @@ TEST(WorkbookChecks, HeaderRowsAreCheckedWithTheirMessages) {
 TEST(WorkbookChecks, HeaderNamesAreAddedAfterThePresentOnes) {
     ScratchDir dir;
     std::string path = dir.File("w.xls");
-    WriteTable(path, "S", {{"A", "B", "", ""}, {"1", "2", "", "wide"}});
+    WriteRows(path, "S", {{"A", "B", "", ""}, {"1", "2", "", "wide"}});
     CSpreadSheet sheet(path, "S", false);
     EXPECT_EQ(sheet.FieldNames(), (Cells{"A", "B", "", ""}));
     EXPECT_FALSE(sheet.SetHeaderRow({"C", "B"}));
@@ -237,11 +215,11 @@ TEST(WorkbookChecks, HeaderNamesAreAddedAfterThePresentOnes) {
 TEST(WorkbookFile, ExportCreatesTheSheetAndBacksUpLoadedData) {
     ScratchDir dir;
     std::string path = dir.File("b.xls");
-    WriteTable(path, "Other", {{"keep"}, {"me"}});
-    WriteTable(path, "PhoneNumbers", {{"Index"}, {"1"}});
+    WriteRows(path, "Other", {{"keep"}, {"me"}});
+    WriteRows(path, "PhoneNumbers", {{"Index"}, {"1"}});
     CSpreadSheet sheet(path, "PhoneNumbers", true);
     EXPECT_TRUE(sheet.Backup());
-    EXPECT_EQ(ReadTable(path, "CSpreadSheetBackup"), (std::vector<Cells>{{"Index"}, {"1"}}));
+    EXPECT_EQ(ReadRows(path, "CSpreadSheetBackup"), (Rows{{"Index"}, {"1"}}));
     EXPECT_EQ(sheet.SheetName(), "PhoneNumbers");
     ASSERT_TRUE(sheet.PutRow({"2"}, 2, true));
     // The first backup stays: a second copy is refused, the export goes on.
@@ -249,35 +227,35 @@ TEST(WorkbookFile, ExportCreatesTheSheetAndBacksUpLoadedData) {
     EXPECT_FALSE(again.Backup());
     EXPECT_EQ(again.LastError(), "The sheet already exists:CSpreadSheetBackup\n");
     ASSERT_TRUE(again.PutRow({"3"}, 2, true));
-    EXPECT_EQ(ReadTable(path, "PhoneNumbers"), (std::vector<Cells>{{"Index"}, {"3"}}));
-    EXPECT_EQ(ReadTable(path, "CSpreadSheetBackup"), (std::vector<Cells>{{"Index"}, {"1"}}));
-    EXPECT_EQ(ReadTable(path, "Other"), (std::vector<Cells>{{"keep"}, {"me"}}));
+    EXPECT_EQ(ReadRows(path, "PhoneNumbers"), (Rows{{"Index"}, {"3"}}));
+    EXPECT_EQ(ReadRows(path, "CSpreadSheetBackup"), (Rows{{"Index"}, {"1"}}));
+    EXPECT_EQ(ReadRows(path, "Other"), (Rows{{"keep"}, {"me"}}));
 }
 
 TEST(WorkbookFile, ThreeOtherSheetsKeepTheirCells) {
     ScratchDir dir;
     std::string path = dir.File("three.xls");
-    std::vector<Cells> x = {{"x1", "x2"}, {"", "x3"}}, y = {{Utf8ToGb("中文")}}, z = {{"z1", "z2", "z3"}, {"", "", ""}, {"", "", "z"}};
-    WriteTable(path, "X", x);
-    WriteTable(path, "Y", y);
-    WriteTable(path, "Z", z);
-    WriteTable(path, "PhoneNumbers", {{"Index"}, {"1"}});
-    EXPECT_EQ(ReadTable(path, "X"), x);
-    EXPECT_EQ(ReadTable(path, "Y"), y);
-    EXPECT_EQ(ReadTable(path, "Z"), z);
+    Rows x = {{"x1", "x2"}, {"", "x3"}}, y = {{Utf8ToGb("中文")}}, z = {{"z1", "z2", "z3"}, {"", "", ""}, {"", "", "z"}};
+    WriteRows(path, "X", x);
+    WriteRows(path, "Y", y);
+    WriteRows(path, "Z", z);
+    WriteRows(path, "PhoneNumbers", {{"Index"}, {"1"}});
+    EXPECT_EQ(ReadRows(path, "X"), x);
+    EXPECT_EQ(ReadRows(path, "Y"), y);
+    EXPECT_EQ(ReadRows(path, "Z"), z);
 }
 
 TEST(WorkbookFile, TextsThatBrokeTheRowEncodingAreStoredAsTheyAre) {
     ScratchDir dir;
-    std::vector<Cells> rows = {{"H1", "H2"}, {"O'Brien", "a\",;.?\"b"}, {"\"", "x,y"},
+    Rows rows = {{"H1", "H2"}, {"O'Brien", "a\",;.?\"b"}, {"\"", "x,y"},
                                {" lead", "a  b\tc\r\nd "}, {"<&>", "]]>"}};
     for (const char* name : {"q.xls", "q.xlsx", "q.ods"}) {
-        WriteTable(dir.File(name), "S", rows);
-        EXPECT_EQ(ReadTable(dir.File(name), "S"), rows) << name;
+        WriteRows(dir.File(name), "S", rows);
+        EXPECT_EQ(ReadRows(dir.File(name), "S"), rows) << name;
     }
     // The same table gives the same archive bytes.
     for (const char* name : {"again.xlsx", "again.ods"}) {
-        WriteTable(dir.File(name), "S", rows);
+        WriteRows(dir.File(name), "S", rows);
         EXPECT_EQ(ReadBytes(dir.File(name)), ReadBytes(dir.File(std::string("q") + (name + 5)))) << name;
     }
 }
@@ -285,7 +263,7 @@ TEST(WorkbookFile, TextsThatBrokeTheRowEncodingAreStoredAsTheyAre) {
 TEST(WorkbookFile, WhateverFailsTheOldFileStaysByteIdentical) {
     ScratchDir dir;
     std::string path = dir.File("keep.xls");
-    WriteTable(path, "S", {{"H"}, {"v"}});
+    WriteRows(path, "S", {{"H"}, {"v"}});
     std::string good = ReadBytes(path);
     std::string tooLong(40000, 'x');
     struct Case {

@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "../support/fakes.h"
 #include "model/text_codec.h"
 #include "sheet/biff_records.h"
 #include "sheet/ole_container.h"
@@ -170,7 +171,7 @@ std::string WriteCrafted(const test::ScratchDir& dir) {
 TEST(XlsRecords, EveryCellRecordReadsAsXlrdReadsIt) {
     test::ScratchDir dir;
     std::string path = WriteCrafted(dir);
-    std::vector<test::PeerSheet> peer = test::XlrdRead(path);
+    std::vector<test::PeerSheet> peer = test::PeerRead(path);
     ASSERT_EQ(peer.size(), 1u) << test::RunPeer("dump", path);
     test::CellMap ours = test::TableRead(path, "Crafted");
     EXPECT_EQ(ours, peer[0].cells);
@@ -186,20 +187,12 @@ TEST(XlsRecords, EveryCellRecordReadsAsXlrdReadsIt) {
     EXPECT_EQ(ours, expected);
 }
 
-struct NullBox : MessageBox {
-    MsgAnswer Show(const std::string&, const std::string&, MsgIcon, MsgButtons) override {
-        return MsgAnswer::Ok;
-    }
-};
-struct NoChoice : SheetChooser {
-    std::optional<std::string> ChooseSheetName(const std::vector<std::string>&) override { return {}; }
-};
 
 TEST(XlsRecords, ChartSheetIsNotOfferedAndBlocksWritingWithoutLoss) {
     test::ScratchDir dir;
     std::string path = WriteCrafted(dir);
-    NoChoice chooser;
-    NullBox box;
+    test::ScriptedSheetChooser chooser;
+    test::RecordingMessageBox box;
     EXPECT_EQ(ChooseSheet(path, "PhoneNumbers", chooser, box), "Crafted");
 
     std::string before = test::ReadBytes(path);
