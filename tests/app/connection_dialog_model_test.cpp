@@ -1,6 +1,7 @@
 // The connection dialog's rules without widgets: opening values, the two
 // exclusive modes, the OK checks in order and what the main window takes back.
 #include <QTest>
+#include <tuple>
 
 #include "app/connection_dialog_model.h"
 #include "fakes.h"
@@ -55,18 +56,15 @@ void ConnectionDialogModelTest::openingWithoutPortShowsDefaultsAndCancelKeepsThe
     none.port = 0;
     model.Open(none);
     const ConnectionForm& c = model.Controls();
-    QCOMPARE(c.port, std::string("COM2"));
-    QCOMPARE(c.baud, std::string("9600"));
-    QCOMPARE(c.parity, std::string("NONE"));
-    QCOMPARE(c.dataBits, std::string("8"));
-    QCOMPARE(c.stopBits, std::string("1"));
-    const ConnectionSettings back = model.Result();  // Cancel: nothing read
-    QCOMPARE(back.port, 2);
-    QCOMPARE(back.baud, 9600);
-    QCOMPARE(back.parity, 'N');
-    QCOMPARE(back.dataBits, 8);
-    QCOMPARE(back.stopBits, 1);
-    QCOMPARE(back.password, none.password);
+    QCOMPARE((std::vector<std::string>{c.port, c.baud, c.parity, c.dataBits, c.stopBits}),
+             (std::vector<std::string>{"COM2", "9600", "NONE", "8", "1"}));
+    ConnectionSettings defaults = none;  // Cancel: nothing read
+    defaults.port = 2;
+    defaults.baud = 9600;
+    defaults.parity = 'N';
+    defaults.dataBits = 8;
+    defaults.stopBits = 1;
+    QCOMPARE(model.Result(), defaults);
     QVERIFY(boxes_.shown.empty());
 }
 
@@ -116,7 +114,6 @@ void ConnectionDialogModelTest::okChecksInOrderAndStopsAtFirstFailure() {
         QCOMPARE(b.caption, std::string("DORVIK"));
         QVERIFY(b.icon == MsgIcon::Error);
     }
-    QCOMPARE(std::string(ConnectionDialogModel::kBadExpiredTime), std::string("Invalidate expired time"));
 }
 
 void ConnectionDialogModelTest::nonNumericTimeOutIsRefusedEvenWithoutModem() {
@@ -159,24 +156,16 @@ void ConnectionDialogModelTest::portTextsAreReadBackOrKeepTheOpenedValues() {
         int wantData, wantStop;
     };
     // Texts that do not read keep what the dialog was opened with.
-    const Case cases[] = {
-        {"COM12  ttyUSB0  usb-FTDI", "57600", "odd", "8", "1", 12, 57600, 'O', 8, 1},
-        {"ttyUSB0", "fast", "", "-8", "x", 3, 115200, 'E', 7, 2},
-    };
-    for (const Case& c : cases) {
+    for (const Case& c : {Case{"COM12  ttyUSB0  usb-FTDI", "57600", "odd", "8", "1", 12, 57600, 'O', 8, 1},
+                          Case{"ttyUSB0", "fast", "", "-8", "x", 3, 115200, 'E', 7, 2}}) {
         ConnectionForm f = model_->Controls();
-        f.port = c.port;
-        f.baud = c.baud;
-        f.parity = c.parity;
-        f.dataBits = c.dataBits;
-        f.stopBits = c.stopBits;
+        std::tie(f.port, f.baud, f.parity, f.dataBits, f.stopBits) =
+            std::tuple(c.port, c.baud, c.parity, c.dataBits, c.stopBits);
         QVERIFY(model_->Ok(f));
-        const ConnectionSettings back = model_->Result();
-        QCOMPARE(back.port, c.wantPort);
-        QCOMPARE(back.baud, c.wantBaud);
-        QCOMPARE(back.parity, c.wantParity);
-        QCOMPARE(back.dataBits, c.wantData);
-        QCOMPARE(back.stopBits, c.wantStop);
+        ConnectionSettings want = Saved();
+        std::tie(want.port, want.baud, want.parity, want.dataBits, want.stopBits) =
+            std::tuple(c.wantPort, c.wantBaud, c.wantParity, c.wantData, c.wantStop);
+        QCOMPARE(model_->Result(), want);
     }
     QVERIFY(!ParseComNumber("COM0"));
     QVERIFY(!ParseComNumber("COM257"));

@@ -27,16 +27,11 @@ void DataDirTest::programDataDir_data() {
     QTest::addColumn<QStringList>("made");
     QTest::addColumn<QString>("exe");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("installed") << QStringList{"usr/bin", "usr/share/dorvik"} << "usr/bin/"
-                               << "usr/share/dorvik";
+    QTest::newRow("installed") << QStringList{"usr/bin", "usr/share/dorvik"} << "usr/bin/" << "usr/share/dorvik";
     QTest::newRow("build tree") << QStringList{"b/src/app", "b/share/dorvik", "b/CMakeCache.txt"}
-                                << "b/src/app"
-                                << "b/share/dorvik";
-    QTest::newRow("build tree, nothing painted")
-        << QStringList{"b/src/app", "b/CMakeCache.txt"} << "b/src/app"
-        << "";
-    QTest::newRow("neither") << QStringList{"opt/x/bin", "share/dorvik"} << "opt/x/bin"
-                             << "";
+                                << "b/src/app" << "b/share/dorvik";
+    QTest::newRow("build tree, nothing painted") << QStringList{"b/src/app", "b/CMakeCache.txt"} << "b/src/app" << "";
+    QTest::newRow("neither") << QStringList{"opt/x/bin", "share/dorvik"} << "opt/x/bin" << "";
 }
 
 void DataDirTest::programDataDir() {

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <memory>
+#include <tuple>
 
 #include "app/language_dialog.h"
 #include "app/main_window.h"
@@ -83,15 +84,15 @@ private slots:
     void cleanup() { InstallLanguage(UiLanguage::English); }
 
     void storedChoiceElseLocaleDecides() {
-        MemoryLanguage store;
-        QCOMPARE(ChosenLanguage(store, QLocale(QStringLiteral("zh_CN"))), UiLanguage::Chinese);
-        QCOMPARE(ChosenLanguage(store, QLocale(QStringLiteral("en_US"))), UiLanguage::English);
-        store.stored = 0;
-        QCOMPARE(ChosenLanguage(store, QLocale(QStringLiteral("zh_CN"))), UiLanguage::English);
-        store.stored = 1;
-        QCOMPARE(ChosenLanguage(store, QLocale(QStringLiteral("en_US"))), UiLanguage::Chinese);
-        store.stored = 7;
-        QCOMPARE(ChosenLanguage(store, QLocale(QStringLiteral("zh_CN"))), UiLanguage::English);
+        const std::tuple<std::optional<std::uint32_t>, const char*, UiLanguage> rows[] = {
+            {std::nullopt, "zh_CN", UiLanguage::Chinese}, {std::nullopt, "en_US", UiLanguage::English},
+            {0, "zh_CN", UiLanguage::English}, {1, "en_US", UiLanguage::Chinese},
+            {7, "zh_CN", UiLanguage::English}};
+        for (const auto& [stored, locale, want] : rows) {
+            MemoryLanguage store;
+            store.stored = stored;
+            QCOMPARE(ChosenLanguage(store, QLocale(QString::fromLatin1(locale))), want);
+        }
     }
 
     void dialogOffersBothAndStoresTheChoice() {

@@ -195,16 +195,15 @@ void MainWindowTest::viewsSwitchByMenuToolbarAndNew() {
                logButton->isChecked() == log && settingButton->isChecked() == !log;
     };
     QVERIFY(shows(FrameView::Setting));
-    window->Action(Command::LogView)->trigger();
-    QVERIFY(shows(FrameView::Log));
-    window->Action(Command::ChooseView)->trigger();
-    QVERIFY(shows(FrameView::Setting));
-    window->Action(Command::SettingView)->trigger();  // again: stays
-    QVERIFY(shows(FrameView::Setting));
-    logButton->trigger();
-    QVERIFY(shows(FrameView::Log));
-    settingButton->trigger();
-    QVERIFY(shows(FrameView::Setting));
+    // SettingView a second time: the view stays.
+    const std::pair<QAction*, FrameView> steps[] = {
+        {window->Action(Command::LogView), FrameView::Log}, {window->Action(Command::ChooseView), FrameView::Setting},
+        {window->Action(Command::SettingView), FrameView::Setting}, {logButton, FrameView::Log},
+        {settingButton, FrameView::Setting}};
+    for (auto [action, view] : steps) {
+        action->trigger();
+        QVERIFY2(shows(view), qPrintable(action->text()));
+    }
 }
 
 void MainWindowTest::startupTickCreatesTheLedAndShowsAutoOpen() {

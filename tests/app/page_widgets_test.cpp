@@ -60,7 +60,6 @@ private slots:
     void unitCommandButtonsFollowTheConnection();
     void specialModeShowsItsControlsAndAmountTakesThreeDigits();
     void settingsTogglesEnableTheirControls();
-    void messageBoxShowsOnlyInModemMode();
     void logViewShowsEntriesAndDeleteClearsThem();
 
 private:
@@ -209,9 +208,7 @@ void PageWidgetsTest::settingsTogglesEnableTheirControls() {
     QVERIFY(!relay7->isChecked());
     relay7->click();
     QVERIFY(!window_->Frame().MultiRelay().Relays()[6]);
-}
-
-void PageWidgetsTest::messageBoxShowsOnlyInModemMode() {
+    // The alarm page's message box shows only in modem mode.
     window_->Tabs()->setCurrentIndex(2);
     QLineEdit* message = Named<QLineEdit>(Page(2), QStringLiteral("Message"));
     QVERIFY(!message->isVisible());
