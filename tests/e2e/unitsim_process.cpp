@@ -4,11 +4,36 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace dorvik::test {
 
-UnitSimProcess::UnitSimProcess(const std::vector<std::string>& args) {
+namespace {
+
+// With DORVIK_WIRE_DIR set, every simulated unit that keeps no journal of its
+// own writes one named after the running test, so that the lines a whole
+// suite sends can be compared between two builds.
+std::vector<std::string> WithWireJournal(std::vector<std::string> args) {
+    const char* dir = std::getenv("DORVIK_WIRE_DIR");
+    if (!dir || std::find(args.begin(), args.end(), "--journal") != args.end()) return args;
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    if (!info) return args;
+    static int serial = 0;
+    std::string name = std::string(info->test_suite_name()) + "." + info->name();
+    std::replace(name.begin(), name.end(), '/', '_');
+    args.push_back("--journal");
+    args.push_back(std::string(dir) + "/" + name + "." + std::to_string(serial++) + ".log");
+    return args;
+}
+
+}  // namespace
+
+UnitSimProcess::UnitSimProcess(const std::vector<std::string>& argsIn) {
+    const std::vector<std::string> args = WithWireJournal(argsIn);
     int out[2];
     if (pipe(out) != 0) return;
     pid_ = fork();
