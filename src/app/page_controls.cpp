@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "app/qt_text.h"
-#include "pages/page_state.h"
 #include "app/ui_text.h"
+#include "pages/page_state.h"
 
 namespace dorvik {
 
