@@ -17,7 +17,9 @@ ListTabWidget::ListTabWidget(ListPageBase& page, std::unique_ptr<GridSource> lis
       table_(new ListTable(std::move(list), listName, this)),
       used_(MakeLabel(QString(), this)),
       fields_(new QGridLayout),
-      traffic_(new TrafficRow(this)) {}
+      traffic_(new TrafficRow(this)) {
+    Follow(page);
+}
 
 QLineEdit* ListTabWidget::AddField(int row, const QString& label, std::string& field,
                                    std::function<void()> search) {

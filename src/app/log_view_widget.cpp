@@ -35,6 +35,8 @@ LogViewWidget::LogViewWidget(CLogView& view, CDialogLog& page, QWidget* parent)
     layout->addWidget(table_, 1);
     layout->addLayout(form);
     layout->addWidget(traffic_);
+    Follow(view_);
+    Follow(page_);
     Refresh();
 }
 

@@ -26,7 +26,6 @@
 namespace dorvik {
 namespace {
 
-constexpr int kRefreshMs = 50;
 constexpr int kLayoutVersion = 1;
 constexpr int kProgressWidth = 300;
 const QSize kViewButton(96, 40);
@@ -53,15 +52,13 @@ CMainWindow::CMainWindow(MainWindowOptions options, QWidget* parent)
     CreateToolBars();
     CreateViews();
     BindCommands();
+    FollowRuns();
     frame_->onStartupTick = [this] { OnStartupTick(); };
-    connect(&refresh_, &QTimer::timeout, this, &CMainWindow::RefreshPages);
-    refresh_.start(kRefreshMs);
     ShowCurrentView();
     frame_->Start();
 }
 
 CMainWindow::~CMainWindow() {
-    refresh_.stop();
     // Monitoring threads waiting for this thread are let go before they are joined.
     dispatcher_.Close();
     delete takeCentralWidget();
@@ -183,10 +180,7 @@ void CMainWindow::WireSpreadsheets(const std::vector<std::pair<PageWidget*, int>
         auto* tab = static_cast<ListTabWidget*>(widget);
         const auto which = static_cast<SheetList>(list);
         tab->onExport = [this, which] { frame_->OnExportToExcel(which); };
-        tab->onImport = [this, which] {
-            frame_->OnImportFromExcel(which);
-            RefreshPages();
-        };
+        tab->onImport = [this, which] { frame_->OnImportFromExcel(which); };
     }
     logView_->onExport = [this] { frame_->OnExportLog(); };
 }
@@ -205,10 +199,7 @@ void CMainWindow::BindCommands() {
         frame_->ShowLogView();
         ShowCurrentView();
     });
-    on(Command::Open, [this] {
-        frame_->OnOpen();
-        RefreshPages();
-    });
+    on(Command::Open, [this] { frame_->OnOpen(); });
     on(Command::Save, [this] { frame_->OnSave(); });
     on(Command::SaveAs, [this] { frame_->OnSaveAs(); });
     on(Command::AutoOpen, [this] {
@@ -220,15 +211,17 @@ void CMainWindow::BindCommands() {
     on(Command::ShowToolbar, [this](bool on) { mainBar_->setVisible(on); });
     on(Command::ShowStatusBar, [this](bool on) { status_->setVisible(on); });
     on(Command::About, [this] { RunAbout(); });
-    on(Command::Connect, [this] {
-        frame_->OnConnect();
-        RefreshPages();
-    });
+    on(Command::Connect, [this] { frame_->OnConnect(); });
     on(Command::Language, [this] { RunLanguage(); });
-    on(Command::Stop, [this] {
-        frame_->OnStop();
-        RefreshPages();
-    });
+    on(Command::Stop, [this] { frame_->OnStop(); });
+}
+
+// Every run starts and ends with a change of the pages (their command
+// buttons), so Stop is enabled or disabled when they redraw.
+void CMainWindow::FollowRuns() {
+    const auto follow = [this] { Action(Command::Stop)->setEnabled(frame_->RunActive()); };
+    for (PageWidget* page : pages_) page->onRedrawn = follow;
+    logView_->onRedrawn = follow;
 }
 
 void CMainWindow::ShowCurrentView() {
@@ -241,14 +234,12 @@ void CMainWindow::ShowCurrentView() {
 void CMainWindow::RefreshPages() {
     for (PageWidget* page : pages_) page->RefreshIfChanged();
     if (logView_) logView_->RefreshIfChanged();
-    Action(Command::Stop)->setEnabled(frame_->RunActive());
 }
 
 void CMainWindow::OnStartupTick() {
     status_->CreateLed();
     Action(Command::AutoOpen)->setChecked(frame_->AutoOpen());
     ShowCurrentView();
-    RefreshPages();
     if (options_.downloadStartPicture)
         startPicture_.Start(StartPictureAddress(), options_.dataDir.toStdString());
 }

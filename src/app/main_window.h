@@ -2,7 +2,6 @@
 // The desktop main window: binds one CMainFrame (the window's logic) to
 // menus, toolbars, the status bar, the six tabs and the log view.
 #include <QMainWindow>
-#include <QTimer>
 #include <array>
 #include <memory>
 #include <string>
@@ -65,7 +64,9 @@ public:
 
     // Shows the view the frame holds in the stack, the toolbar and the menu.
     void ShowCurrentView();
-    // Redraws every page whose state changed.
+    // Redraws at once every page whose change is not drawn yet (the pages
+    // redraw by themselves when the event loop is back; a picture taken
+    // before that calls this).
     void RefreshPages();
 
 protected:
@@ -79,6 +80,7 @@ private:
     void CreateViews();
     void WireSpreadsheets(const std::vector<std::pair<PageWidget*, int>>& lists);
     void BindCommands();
+    void FollowRuns();
     void OnStartupTick();
     void RunCommunication();
     void RunAbout();
@@ -103,7 +105,6 @@ private:
     QTabWidget* tabs_ = nullptr;
     LogViewWidget* logView_ = nullptr;
     std::vector<PageWidget*> pages_;
-    QTimer refresh_;
 };
 
 }  // namespace dorvik

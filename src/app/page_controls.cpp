@@ -9,6 +9,7 @@
 
 #include "app/qt_text.h"
 #include "app/ui_text.h"
+#include "pages/page_state.h"
 
 namespace dorvik {
 
@@ -90,6 +91,29 @@ void TrafficRow::Show(const std::string& received, const std::string& sent,
     messageLabel_->setVisible(modem);
 }
 
+PageWidget::~PageWidget() {
+    for (ChangeNotice* state : followed_) state->SetChangeListener(nullptr);
+}
+
+void PageWidget::Follow(ChangeNotice& state) {
+    state.SetChangeListener([this] { RedrawAfterThisTurn(); });
+    followed_.push_back(&state);
+}
+
+// A queued call, not a timer: it runs as soon as the event loop is back,
+// and is dropped when the widget goes away first.
+void PageWidget::RedrawAfterThisTurn() {
+    if (redrawQueued_) return;
+    redrawQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            redrawQueued_ = false;
+            RefreshIfChanged();
+        },
+        Qt::QueuedConnection);
+}
+
 void PageWidget::RefreshIfChanged() {
     if (shown_ != StateRevision()) Refresh();
 }
@@ -97,6 +121,7 @@ void PageWidget::RefreshIfChanged() {
 void PageWidget::Refresh() {
     shown_ = StateRevision();
     Redraw();
+    if (onRedrawn) onRedrawn();
 }
 
 QPushButton* PageWidget::CommandButton(const QString& text, std::function<void()> operation) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAbstractButton;
 class QBoxLayout;
@@ -17,6 +18,8 @@ class QLabel;
 class QPushButton;
 
 namespace dorvik {
+
+class ChangeNotice;
 
 // A button whose accessible name is its text.
 QPushButton* MakeButton(const QString& text, QWidget* parent);
@@ -58,17 +61,25 @@ private:
     QLabel* messageLabel_;
 };
 
-// A tab page: redraws from its page's state when that state changed.
+// A tab page: redraws from its page's state when the page tells it that the
+// state changed. The changes of one turn of the event loop (a read-all
+// brings many) are drawn once, when the turn is done.
 class PageWidget : public QWidget {
 public:
     using QWidget::QWidget;
+    ~PageWidget() override;
 
     // Redraws when the state's revision moved since the last redraw.
     void RefreshIfChanged();
     // Redraws everything from the page's state.
     void Refresh();
+    // Called after every redraw (the window's Stop follows the runs with it).
+    std::function<void()> onRedrawn;
 
 protected:
+    // Redraws after every change the state tells of; the state must outlive
+    // the widget.
+    void Follow(ChangeNotice& state);
     virtual std::uint64_t StateRevision() const = 0;
     virtual void Redraw() = 0;
     // A button that runs a page operation, then redraws.
@@ -77,7 +88,11 @@ protected:
     void Run(const std::function<void()>& operation);
 
 private:
+    void RedrawAfterThisTurn();
+
     std::optional<std::uint64_t> shown_;
+    std::vector<ChangeNotice*> followed_;
+    bool redrawQueued_ = false;
 };
 
 }  // namespace dorvik

@@ -58,7 +58,9 @@ void RadioPair::SetEnabled(bool on) const {
 
 template <class Record>
 SettingsTabBase<Record>::SettingsTabBase(Page& page, QWidget* parent)
-    : PageWidget(parent), page_(page), traffic_(new TrafficRow(this)) {}
+    : PageWidget(parent), page_(page), traffic_(new TrafficRow(this)) {
+    Follow(page);
+}
 
 template <class Record>
 QPushButton* SettingsTabBase<Record>::Command(const QString& text,

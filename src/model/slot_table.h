@@ -9,6 +9,7 @@
 // (empties the texts).
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -44,11 +45,13 @@ public:
     void SetRowStatus(int row, RowStatus status) {
         if (!InRange(row) || !IsValidRowStatus(status)) return;
         rows_[row].Status = status;
-        ++revision_;
+        Changed();
     }
 
     void SelectRow(int row) {
-        if (InRange(row)) selected_ = row;
+        if (!InRange(row) || row == selected_) return;
+        selected_ = row;
+        if (changeHook_) changeHook_();
     }
     // -1 when no row is selected.
     int SelectedRow() const { return selected_; }
@@ -56,6 +59,10 @@ public:
     // Grows with every change of size, texts or status, so that a view
     // knows when to redraw.
     std::uint64_t Revision() const { return revision_; }
+    // Called after every change of rows or selection, also those made by the
+    // reply handling, so that the page showing the list tells its view.
+    // Null: nobody listens.
+    void SetChangeHook(std::function<void()> hook) { changeHook_ = std::move(hook); }
 
 protected:
     SlotTable(ModifiedFlag& modified, int size) : modified_(modified), rows_(Clamped(size)) {}
@@ -69,7 +76,7 @@ protected:
         const bool wasUsed = entry.IsUsed();
         std::forward<Change>(change)(entry);
         used_ += static_cast<int>(entry.IsUsed()) - static_cast<int>(wasUsed);
-        ++revision_;
+        Changed();
     }
 
     // Stores into a slot: `write` sets the texts, then the status is set and
@@ -124,10 +131,15 @@ protected:
         used_ = static_cast<int>(
             std::count_if(rows_.begin(), rows_.end(), [](const Entry& e) { return e.IsUsed(); }));
         if (!InRange(selected_)) selected_ = -1;
-        ++revision_;
+        Changed();
     }
 
 private:
+    void Changed() {
+        ++revision_;
+        if (changeHook_) changeHook_();
+    }
+
     static std::size_t Clamped(int size) { return static_cast<std::size_t>(std::max(size, 0)); }
 
     static bool InScope(RowStatus status, SearchScope scope) {
@@ -140,6 +152,7 @@ private:
     int used_ = 0;
     int selected_ = -1;
     std::uint64_t revision_ = 0;
+    std::function<void()> changeHook_;
 };
 
 }  // namespace dorvik

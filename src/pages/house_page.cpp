@@ -17,6 +17,7 @@ std::string FiveDigitHouseNumber(std::string_view text) {
 
 CHouse::CHouse(ConnectionEngine& engine, UnitModel& model)
     : ListPageBase(engine), houses_(model.Houses), specials_(model.Specials), grid_(model.Houses) {
+    FollowList(houses_);
     ShowUsed();
 }
 

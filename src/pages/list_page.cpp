@@ -7,6 +7,10 @@ namespace dorvik {
 ListPageBase::ListPageBase(ConnectionEngine& engine)
     : PageState<ListPage>(engine), run_(engine, *this) {}
 
+ListPageBase::~ListPageBase() {
+    if (unfollow_) unfollow_();
+}
+
 void ListPageBase::ShowUsed() {
     usedText_ = FormatText("%s %d/%d", {"Used", UsedCount(), SlotCount()});
     Touch();

@@ -2,6 +2,7 @@
 // What the four number list pages share: the used counter, the upload run
 // ("Download All Phones" and its equivalents), the read-all command ("Get
 // Numbers From Unit" and its equivalents) and the refusal of a bad field.
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,8 @@ namespace dorvik {
 
 class ListPageBase : public PageState<ListPage>, protected UploadSlots {
 public:
+    ~ListPageBase() override;
+
     // Shows "Used n/N" for the list as it is now.
     void ShowUsed() override;
     // The list was rebuilt with n slots: the index checks and the counter
@@ -41,6 +44,13 @@ public:
 
 protected:
     explicit ListPageBase(ConnectionEngine& engine);
+    // Every change of the page's list (also one made by the reply handling)
+    // is a change of the page, told to its view.
+    template <class List>
+    void FollowList(List& list) {
+        list.SetChangeHook([this] { Touch(); });
+        unfollow_ = [&list] { list.SetChangeHook(nullptr); };
+    }
 
     virtual int UsedCount() const = 0;
     virtual Request ReadAllRequest() const = 0;
@@ -58,6 +68,7 @@ protected:
 private:
     UploadRun run_;
     std::string usedText_;
+    std::function<void()> unfollow_;
 };
 
 }  // namespace dorvik

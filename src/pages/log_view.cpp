@@ -7,14 +7,15 @@ CLogView::CLogView(CallLog& log) : log_(log) {}
 void CLogView::AddLogEntry(const std::string& time, const std::string& number,
                            const std::string& name, int index) {
     if (number.empty() && name.empty()) return;
-    ShowRow(log_.Counter());
+    const int row = log_.Counter();
     log_.AddEntry(time, number, name, index);
+    ShowRow(row);
 }
 
 bool CLogView::SetLogEntry(const std::string& index, const std::string& time,
                            const std::string& number, const std::string& name, int row) {
     if (!log_.SetEntry(index, time, number, name, row)) return false;
-    ++revision_;
+    Touch();
     return true;
 }
 
@@ -22,14 +23,14 @@ bool CLogView::GetLogEntry(int row, LogEntry& entry) const { return log_.GetEntr
 
 void CLogView::ClearLog() {
     log_.Clear();
-    ++revision_;
+    Touch();
 }
 
 void CLogView::ShowRow(int row) {
     if (row < 0 || row >= log_.Size()) return;
     selected_ = row;
     top_ = row;
-    ++revision_;
+    Touch();
 }
 
 const std::string& CLogView::Cell(int row, int column) const {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/call_log.h"
+#include "pages/page_state.h"
 #include "protocol/page_ops.h"
 
 namespace dorvik {
@@ -18,7 +19,7 @@ struct LogColumn {
 inline constexpr std::array<LogColumn, 4> kLogColumns = {
     {{"Index", 100}, {"Time", 200}, {"Phone Number", 200}, {"User Name", 200}}};
 
-class CLogView : public LogViewOps {
+class CLogView : public LogViewOps, public ChangeNotice {
 public:
     explicit CLogView(CallLog& log);
 
@@ -36,19 +37,20 @@ public:
     void ClearLog();
     // Selects the row and scrolls it to the top of the table.
     void ShowRow(int row);
+    // The log's rows were written behind the table's back (a project was
+    // loaded): its view redraws them.
+    void RowsReplaced() { Touch(); }
 
     int RowCount() const { return log_.Size(); }
     // The column's text of a row; empty outside the table.
     const std::string& Cell(int row, int column) const;
     int SelectedRow() const { return selected_; }
     int TopRow() const { return top_; }
-    std::uint64_t Revision() const { return revision_; }
 
 private:
     CallLog& log_;
     int selected_ = -1;
     int top_ = 0;
-    std::uint64_t revision_ = 0;
 };
 
 }  // namespace dorvik

@@ -134,6 +134,7 @@ void CMainFrame::AfterProjectLoaded() {
     lists_.special.ShowUsed();
     lists_.alarm.ShowUsed();
     lists_.house.ShowUsed();
+    logView_.RowsReplaced();
 }
 
 bool CMainFrame::OpenProject(const std::string& path) {

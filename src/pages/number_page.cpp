@@ -5,7 +5,9 @@
 namespace dorvik {
 
 NumberPage::NumberPage(ConnectionEngine& engine, NumberList& list, NumberPageRules rules)
-    : ListPageBase(engine), list_(list), rules_(rules) {}
+    : ListPageBase(engine), list_(list), rules_(rules) {
+    FollowList(list_);
+}
 
 void NumberPage::OnSet() {
     if (!CheckDigits(form_.Number)) return;

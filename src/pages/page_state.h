@@ -3,7 +3,9 @@
 // enabled state of its unit command buttons, and the connection check that
 // precedes every unit command.
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "protocol/connection_engine.h"
 #include "protocol/page_ops.h"
@@ -13,8 +15,33 @@ namespace dorvik {
 inline constexpr const char kDisconnectedMessage[] = "You are disconnected from the unit";
 inline constexpr const char kUnsupportedInModem[] = "Unsupported in modem mode";
 
+// Tells the view drawing some state that the state changed, so that the
+// view redraws when told instead of looking again and again. Every change
+// moves the revision and calls the listener at once; a view that redraws
+// later (once per turn of its event loop) uses the revision to skip work.
+class ChangeNotice {
+public:
+    // The one listener (a page has one view); null: nobody listens.
+    void SetChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
+    // Grows with every change of the state.
+    std::uint64_t Revision() const { return revision_; }
+
+protected:
+    ChangeNotice() = default;
+    ~ChangeNotice() = default;
+    // Every operation that changes what a view shows ends here.
+    void Touch() {
+        ++revision_;
+        if (listener_) listener_();
+    }
+
+private:
+    std::function<void()> listener_;
+    std::uint64_t revision_ = 0;
+};
+
 template <class Ops>
-class PageState : public Ops {
+class PageState : public Ops, public ChangeNotice {
 public:
     explicit PageState(ConnectionEngine& engine) : engine_(engine) {}
 
@@ -45,13 +72,10 @@ public:
     const std::string& ReceiveText() const { return receiveText_; }
     const std::string& MessageText() const { return messageText_; }
     bool ModemControlsShown() const { return modemControls_; }
-    // Grows with every change of the page's state, so a view knows when to redraw.
-    std::uint64_t Revision() const { return revision_; }
 
 protected:
     ConnectionEngine& Engine() { return engine_; }
     const ConnectionEngine& Engine() const { return engine_; }
-    void Touch() { ++revision_; }
     void Error(const std::string& text) { engine_.Messages().Error(text); }
     void Info(const std::string& text) { engine_.Messages().Info(text); }
     // Every unit command starts here: false (and the message) when not connected.
@@ -73,7 +97,6 @@ private:
     bool commandsEnabled_ = false;
     bool modemControls_ = false;
     std::string sendText_, receiveText_, messageText_;
-    std::uint64_t revision_ = 0;
 };
 
 }  // namespace dorvik

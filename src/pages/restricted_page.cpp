@@ -17,6 +17,7 @@ CSpecial::CSpecial(ConnectionEngine& engine, UnitModel& model)
       specials_(model.Specials),
       phones_(model.Phones),
       grid_(model.Specials) {
+    FollowList(specials_);
     ShowUsed();
 }
 

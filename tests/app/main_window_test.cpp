@@ -249,6 +249,7 @@ void MainWindowTest::openLoadsTheProjectIntoTheLists() {
     auto window = MakeWindow();
     files_.answers = {ProjectPath().toStdString()};
     window->Action(Command::Open)->trigger();
+    QCoreApplication::sendPostedEvents();  // the redraws the loaded lists asked for
     auto* phone = dynamic_cast<ListTabWidget*>(window->Pages()[0]);
     QAbstractItemModel* rows = phone->Table()->model();
     QCOMPARE(rows->index(4, 1).data().toString(), QStringLiteral("5550100"));

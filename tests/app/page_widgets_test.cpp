@@ -61,10 +61,12 @@ private slots:
     void specialModeShowsItsControlsAndAmountTakesThreeDigits();
     void settingsTogglesEnableTheirControls();
     void logViewShowsEntriesAndDeleteClearsThem();
+    void engineChangesReachTheWidgetsWithoutATimer();
 
 private:
     QWidget* Page(int tab) { return window_->Pages()[tab]; }
-    void Refresh() { window_->RefreshPages(); }
+    // Delivers the redraws the pages asked for; no timer runs.
+    void Redrawn() { QCoreApplication::sendPostedEvents(); }
 
     std::unique_ptr<QTemporaryDir> dir_;
     RecordingMessageBox boxes_;
@@ -152,7 +154,7 @@ void PageWidgetsTest::unitCommandButtonsFollowTheConnection() {
     for (QPushButton* b : {getAll, getName, status, log}) QVERIFY(!b->isEnabled());
     QVERIFY(pcTime->isEnabled());
     window_->Frame().Engine().EnableAllPages(true);
-    Refresh();
+    Redrawn();
     for (QPushButton* b : {getAll, getName, status, log}) QVERIFY(b->isEnabled());
     // Not connected: the page refuses and sends nothing.
     getName->click();
@@ -200,7 +202,7 @@ void PageWidgetsTest::settingsTogglesEnableTheirControls() {
     QVERIFY(current->isEnabled());
     // A reply written into the page shows up in its controls.
     window_->Frame().Msic().SetUnitNameAndVersion("Gate 1", "V2.3", false);
-    Refresh();
+    Redrawn();
     QCOMPARE(Named<QLineEdit>(msic, QStringLiteral("Unit Name"))->text(), QStringLiteral("Gate 1"));
     // The seven relays of the other settings page start ON.
     QWidget* multi = Page(4);
@@ -214,7 +216,7 @@ void PageWidgetsTest::settingsTogglesEnableTheirControls() {
     QVERIFY(!message->isVisible());
     window_->Frame().Alarm().ShowModemControls(true);
     window_->Frame().Alarm().SetMessageText("ALARM1");
-    Refresh();
+    Redrawn();
     QVERIFY(message->isVisible());
     QCOMPARE(message->text(), QStringLiteral("ALARM1"));
 }
@@ -223,13 +225,31 @@ void PageWidgetsTest::logViewShowsEntriesAndDeleteClearsThem() {
     window_->Action(Command::LogView)->trigger();
     LogViewWidget* log = window_->LogView();
     window_->Frame().LogView().AddLogEntry("201612281345", "5550100", "Tom", 7);
-    Refresh();
+    Redrawn();
     QAbstractItemModel* rows = log->Table()->model();
     QCOMPARE(rows->rowCount(), 1000);
     QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("2016/12/28 13:45"));
     QCOMPARE(rows->headerData(3, Qt::Horizontal).toString(), QStringLiteral("User Name"));
     Named<QPushButton>(log, QStringLiteral("Delete Log"))->click();
     QCOMPARE(rows->index(0, 2).data().toString(), QString());
+}
+
+// What the engine changes while no button is pressed shows up once the
+// posted redraws are delivered.
+void PageWidgetsTest::engineChangesReachTheWidgetsWithoutATimer() {
+    CMainFrame& frame = window_->Frame();
+    // A confirmation marks a slot and selects it behind the page's back.
+    frame.Model().Phones.SetRowStatus(11, RowStatus::InUnit);
+    frame.Model().Phones.SelectRow(11);
+    Redrawn();
+    QCOMPARE(static_cast<NumberPageWidget*>(Page(0))->Table()->currentIndex().row(), 11);
+    // A reply line reaches every Receive box.
+    frame.Engine().ShowReceived("GATE V2.3");
+    Redrawn();
+    std::vector<PageWidget*> views = window_->Pages();
+    views.push_back(window_->LogView());
+    for (PageWidget* view : views)
+        QCOMPARE(Named<QLineEdit>(view, QStringLiteral("Receive"))->text(), QStringLiteral("GATE V2.3"));
 }
 
 QTEST_MAIN(PageWidgetsTest)
