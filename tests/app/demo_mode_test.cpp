@@ -92,7 +92,6 @@ void DemoModeTest::init() {
 
 void DemoModeTest::cleanup() {
     window_.reset();
-    unit_.reset();
     demo_.reset();
 }
 

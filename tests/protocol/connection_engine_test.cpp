@@ -151,13 +151,7 @@ TEST_F(EngineTest, TavrinConnectWaitsForProgRf) {
 // A command on the cable goes out again at each silent tick; a short message
 // costs money and goes once, with the configured seconds to be answered.
 TEST_F(EngineTest, FourSilentTicksGiveUpWithMessagesInOrder) {
-    struct Case {
-        LinkKind kind;
-        int tickMs;
-        std::size_t copies;
-        const char* wire;
-        const char* error;
-    };
+    struct Case { LinkKind kind; int tickMs; std::size_t copies; const char *wire, *error; };
     for (const Case& c : {Case{LinkKind::Serial, 3000, 4, "#PWD1234#MODE?\r\n", "Disconnected from unit"},
                           Case{LinkKind::Modem, 30000, 1, "#PWD1234#MODE?",
                                "Didn't receive response message"}}) {

@@ -18,18 +18,12 @@ public:
 
     LinkKind Kind() const override { return kind; }
     void SetListener(LinkListener* l) override { listener = l; }
-    bool Open(const LinkSettings& s) override {
+    bool Open(const LinkSettings&) override {
         ++opens;
-        if (!openSucceeds) return false;
-        settings = s;
-        open = true;
-        return true;
+        return openSucceeds;
     }
-    std::string OpenError() const override { return openError; }
-    void Close() override {
-        open = false;
-        ++closes;
-    }
+    std::string OpenError() const override { return {}; }
+    void Close() override { ++closes; }
     bool Send(const std::string& frame, int code, const std::string& ack) override {
         // As the text goes on the wire: the serial link ends each frame with CR LF.
         writes.push_back({kind == LinkKind::Serial ? frame + "\r\n" : frame, code, ack});
@@ -42,12 +36,12 @@ public:
         return true;
     }
 
-    // The unit's answer: bytes on the cable, or the body of a short message.
+    // The unit's answer: bytes on the cable, or the body of a short message;
+    // Up: the modem answered its test.
     void Feed(const std::string& bytes) {
         for (unsigned char c : bytes) listener->OnReplyByte(c);
     }
     void Message(const std::string& body) { listener->OnReplyMessage(body); }
-    // The modem answered its test.
     void Up() { listener->OnLinkUp(); }
     struct Write;
     // From now on every frame is answered on the cable, once its sender has
@@ -71,10 +65,7 @@ public:
     LinkKind kind;
     LinkListener* listener = nullptr;
     std::vector<Write> writes;
-    LinkSettings settings;
     bool openSucceeds = true;
-    std::string openError;
-    bool open = false;
     int opens = 0, closes = 0;
 
 private:
