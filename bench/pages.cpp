@@ -19,7 +19,7 @@ constexpr double kWholeListLimitMs = 10.0;
 
 struct Bench {
     Bench()
-        : engine({serial, nullptr, timers, boxes, led, progress, status}),
+        : engine({serial, timers, boxes, led, progress, status}),
           handlers(model, engine),
           pages(engine, model) {
         LinkParams p;
@@ -33,7 +33,7 @@ struct Bench {
     }
 
     UnitModel model;
-    KeepingSerial serial;
+    QuietLink serial;
     IdleTimers timers;
     OkBoxes boxes;
     NullIndicator led;
@@ -78,7 +78,7 @@ void ReadAll(Bench& b) {
     b.pages.phone.OnGetFromUnit();
     for (int i = 1; i <= kSlots; ++i) {
         const std::string line = "WHL" + std::to_string(i) + " IS " + Number(i) + "\n";
-        for (unsigned char c : line) b.engine.OnSerialByte(c, 1);
+        for (unsigned char c : line) b.engine.OnReplyByte(c);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "platform/clock.h"
 #include "platform/null_seams.h"
 #include "protocol/catalogue.h"
+#include "transport/device_links.h"
 #include "unitsim_process.h"
 
 namespace {
@@ -49,7 +50,9 @@ int main(int argc, char** argv) {
     NullIndicator led;
     NullStatusPane status;
     SystemClock clock;
-    CMainFrame frame({loop, loop, boxes, files, progress, led, status, clock},
+    DeviceLinks links(loop, boxes);
+    CMainFrame frame({loop, loop, boxes, files, progress, led, status, clock, links.serial,
+                      links.modem},
                      std::string(dir) + "/DORVIK.ini");
     ConnectionSettings s = frame.Settings();
     s.password = "482915";

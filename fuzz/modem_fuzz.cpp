@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::UnitRig rig;
     rig.modem.UsePduMode(mode & 1);
     rig.modem.Modem().SetMessageFormat(mode & 1 ? kPduFormat : kTextFormat);
-    rig.modem.Modem().SetSmsRequest(in.code, in.ack);
+    rig.engine.SendRequest("#PWD1234#", in.code, in.ack);
     Enter(rig.modem.Modem(), kStates[(mode >> 1) % 8]);
     for (unsigned char c : in.bytes) rig.modem.Receiver().OnSerialByte(c, 5);
     return 0;

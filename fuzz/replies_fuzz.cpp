@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const fuzz::FramedInput in = fuzz::SplitInput(data, size);
     fuzz::UnitRig rig;
     rig.engine.SetConnected(true);
-    rig.serial.Send("#PWD1234#", in.code, in.ack);
-    for (unsigned char c : in.bytes) rig.engine.OnSerialByte(c, 1);
+    rig.engine.SendRequest("#PWD1234#", in.code, in.ack);
+    for (unsigned char c : in.bytes) rig.engine.OnReplyByte(c);
     return 0;
 }

@@ -2,13 +2,14 @@
 // What the reply and modem fuzz targets drive: a connection engine with the
 // real reply handlers, every page a reply may update, and the modem mode,
 // wired as the main window wires them. Nothing reaches a device: the serial
-// device only keeps the request it was given, timers never fire and every
-// box is answered Ok.
+// link sends nowhere, the modem's port stays closed, timers never fire and
+// every box is answered Ok.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "pages/link_switch.h"
 #include "pages/list_pages.h"
 #include "pages/log_view.h"
 #include "pages/msic.h"
@@ -63,9 +64,10 @@ struct UnitRig {
         p.unitId = "1";
         p.port.port = 1;
         p.unitPhone = kUnitPhone;
+        p.messageCentre = GSMModem::kDefaultMessageCentre;
         engine.SetParams(p);
         engine.SetReplySink(&handlers);
-        modem.Attach(engine, handlers);
+        modem.Configure(p);
         ReplyPages replies = lists.Replies();
         replies.msic = &msic;
         replies.multiRelay = &multi;
@@ -75,7 +77,7 @@ struct UnitRig {
 
     InlineDispatcher ui;
     OkBoxes boxes;
-    KeepingSerial serial;
+    QuietLink serial;
     IdleTimers timers;
     NullIndicator led;
     NullProgressBar progress;
@@ -83,7 +85,9 @@ struct UnitRig {
     FixedClock clock;
     UnitModel model;
     ModemMode modem{ui, boxes};
-    ConnectionEngine engine{{serial, &modem, timers, boxes, led, progress, status}};
+    // Commands go to the quiet serial link; the modem's answers still reach the engine.
+    LinkSwitch link{serial, modem};
+    ConnectionEngine engine{{link, timers, boxes, led, progress, status}};
     ReplyHandlers handlers{model, engine};
     ListPages lists{engine, model};
     CMsic msic{engine, model.Settings, clock};

@@ -9,7 +9,6 @@ namespace {
 // One row per way the core puts a text together; the translation of each
 // form keeps its "%1" and "%2".
 constexpr std::array kPatterns = {
-    QT_TRANSLATE_NOOP("DORVIK", "Disconnected from unit?"),
     QT_TRANSLATE_NOOP("DORVIK", "Cannot open COM%1"),
     QT_TRANSLATE_NOOP("DORVIK", "ID:%1 is connected..."),
     QT_TRANSLATE_NOOP("DORVIK", "Used %1/%2"),

@@ -42,8 +42,12 @@ CMainWindow::CMainWindow(MainWindowOptions options, QWidget* parent)
     if (options_.dataDir.isEmpty()) options_.dataDir = QString::fromStdString(DataDir());
     setStatusBar(status_);
     FileChooser& files = options_.files ? *options_.files : screenFiles_;
+    devices_ = std::make_unique<DeviceLinks>(dispatcher_, Messages());
+    Link& serial = options_.serialLink ? *options_.serialLink : devices_->serial;
+    Link& modem = options_.modemLink ? *options_.modemLink : devices_->modem;
     frame_ = std::make_unique<CMainFrame>(
-        FrameSeams{dispatcher_, timers_, Messages(), files, *status_, *status_, *status_, clock_},
+        FrameSeams{dispatcher_, timers_, Messages(), files, *status_, *status_, *status_, clock_,
+                   serial, modem},
         options_.settingsPath);
     setWindowTitle(Tr(kWindowTitle) + options_.titleSuffix);
     setWindowIcon(AppIcon());

@@ -16,6 +16,7 @@
 #include "app/status_bar_with_progress.h"
 #include "model/language_store.h"
 #include "pages/main_frame.h"
+#include "transport/device_links.h"
 
 class QStackedWidget;
 class QTabWidget;
@@ -36,6 +37,9 @@ struct MainWindowOptions {
     QString dataDir;                    // start pictures, about logo; empty: DataDir()
     QString titleSuffix;                // appended to the window title
     bool downloadStartPicture = true;
+    // The links to the unit; null: the serial port and modem drivers.
+    Link* serialLink = nullptr;
+    Link* modemLink = nullptr;
 };
 
 class CMainWindow : public QMainWindow {
@@ -95,6 +99,7 @@ private:
     FileLanguageStore fileLanguage_;
     SystemClock clock_;
     CStatusBarWithProgress* status_;
+    std::unique_ptr<DeviceLinks> devices_;
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<SheetChooser> sheetDialog_;
     StartPictureWorker startPicture_;

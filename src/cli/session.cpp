@@ -63,7 +63,8 @@ Session::Session(const Options& options, Output* output)
              : options.no ? QuestionPolicy::No
                           : QuestionPolicy::Refuse) {
     progress_.SetOutput(output);
-    FrameSeams seams{loop_, loop_, boxes_, files_, progress_, indicator_, status_, clock_};
+    FrameSeams seams{loop_,      loop_,   boxes_, files_,        progress_,
+                     indicator_, status_, clock_, links_.serial, links_.modem};
     frame_ = std::make_unique<CMainFrame>(seams, options.settingsPath);
     frame_->SetSettingsWritable(false);
     ApplyOptions();
@@ -93,7 +94,7 @@ void Session::ApplyOptions() {
     s.useModem = (s.useModem || o.modem) && !o.serial;
     frame_->ApplyConnectionSettings(s);
     if (o.device) frame_->SetDeviceOverride(*o.device);
-    if (o.pdu) frame_->Modem().UsePduMode(true);
+    if (o.pdu) links_.modem.UsePduMode(true);
 }
 
 std::optional<std::string> Session::CheckLink() const {

@@ -17,6 +17,7 @@
 #include "pages/main_frame.h"
 #include "platform/clock.h"
 #include "platform/null_seams.h"
+#include "transport/device_links.h"
 
 namespace dorvik::cli {
 
@@ -95,6 +96,7 @@ private:
     NullIndicator indicator_;
     NullStatusPane status_;
     SystemClock clock_;
+    DeviceLinks links_{loop_, boxes_};
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<UnitModel> checked_;  // the project as read by CheckProject
     bool projectOpened_ = false;

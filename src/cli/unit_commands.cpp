@@ -104,8 +104,9 @@ int Upload(CommandContext& c, Session& s, ListKind kind) {
     UnitModel& model = s.Frame().Model();
     const UploadCount count{model, kind, CountRows(model, kind, RowStatus::Pending)};
     ListPageBase& page = PageOf(s.Frame(), kind);
-    const WaitEnd end = s.Frame().Engine().ModemMode() ? UploadByModem(s, page, count)
-                                                       : UploadOnCable(s, page);
+    // The page sends one slot per press where each frame costs money.
+    const WaitEnd end = s.Frame().Engine().PaysPerFrame() ? UploadByModem(s, page, count)
+                                                          : UploadOnCable(s, page);
     s.Frame().Engine().Meter().End();
     if (end == WaitEnd::Done) return UploadResult(c, kind, count);
     const std::string left = std::to_string(count.Left()) + " slots left Pending";

@@ -27,10 +27,8 @@ CMainFrame::CMainFrame(FrameSeams seams, const std::string& settingsPath)
     : seams_(seams),
       settingsFile_(MakeSettingsFile(settingsPath)),
       settings_(settingsFile_.Read()),
-      serial_(relay_, seams.ui, seams.messages),
-      modem_(seams.ui, seams.messages),
-      engine_({serial_, &modem_, seams.timers, seams.messages, seams.indicator, seams.progress,
-               seams.status}),
+      link_(seams.serialLink, seams.modemLink),
+      engine_({link_, seams.timers, seams.messages, seams.indicator, seams.progress, seams.status}),
       handlers_(model_, engine_),
       lists_(engine_, model_),
       msic_(engine_, model_.Settings, seams.clock),
@@ -40,11 +38,8 @@ CMainFrame::CMainFrame(FrameSeams seams, const std::string& settingsPath)
       startupTimer_(seams.timers.CreateTimer()),
       firstSheet_(std::make_unique<FirstSheetChooser>()),
       sheetChooser_(firstSheet_.get()) {
-    relay_.SetTarget(&engine_);
     engine_.SetParams(LinkFromSettings());
     engine_.SetReplySink(&handlers_);
-    modem_.Attach(engine_, handlers_);
-    modem_.SetMessageCentre(settings_.messageCenter);
     ReplyPages pages = lists_.Replies();
     pages.msic = &msic_;
     pages.multiRelay = &multi_;
@@ -57,12 +52,13 @@ CMainFrame::CMainFrame(FrameSeams seams, const std::string& settingsPath)
 }
 
 CMainFrame::~CMainFrame() {
-    serial_.StopMonitor();
-    modem_.StopMonitor();
+    seams_.serialLink.Close();
+    seams_.modemLink.Close();
     if (settingsWritable_) SaveSettings();
 }
 
-LinkParams CMainFrame::LinkFromSettings() const {
+LinkParams CMainFrame::LinkFromSettings() {
+    link_.UseModem(settings_.useModem);
     LinkParams p;
     p.password = settings_.password;
     p.unitId = settings_.unitId;
@@ -75,6 +71,7 @@ LinkParams CMainFrame::LinkFromSettings() const {
     p.modemMode = settings_.useModem;
     p.tavrin = settings_.tavrinMode;
     p.unitPhone = settings_.unitPhoneNumber;
+    p.messageCentre = settings_.messageCenter;
     // The file may hold any number: a time-out below 1 s or beyond an hour is
     // a mistake, and seconds x 1000 must not overflow.
     p.replyTimeoutSec = std::clamp(settings_.expiredTime, 1, kMaxReplyTimeoutSec);
@@ -92,7 +89,6 @@ void CMainFrame::ApplyConnectionSettings(const ConnectionSettings& settings) {
     settings_ = settings;
     engine_.SetParams(LinkFromSettings());
     model_.UnitPhoneNumber = settings_.unitPhoneNumber;
-    modem_.SetMessageCentre(settings_.messageCenter);
     if (settingsWritable_) SaveSettings();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's logic without a window toolkit: the connection
-// settings, the unit model, the serial driver, the connection engine, the
-// reply handling and every page; the project file commands, the view
+// settings, the unit model, the connection engine on the link the settings
+// choose, the reply handling and every page; the project file commands, the view
 // switching, the start-up tick and the close question. The desktop window
 // and the command-line tool both drive one CMainFrame.
 #include <functional>
@@ -18,6 +18,7 @@
 #include "platform/clock.h"
 #include "platform/file_chooser.h"
 #include "platform/indicator.h"
+#include "platform/link.h"
 #include "platform/message_box.h"
 #include "platform/progress_bar.h"
 #include "platform/status_pane.h"
@@ -25,9 +26,8 @@
 #include "platform/ui_dispatcher.h"
 #include "protocol/connection_engine.h"
 #include "protocol/reply_handlers.h"
+#include "pages/link_switch.h"
 #include "sheet/exchange_dialogs.h"
-#include "transport/modem_mode.h"
-#include "transport/serial_port.h"
 
 namespace dorvik {
 
@@ -40,6 +40,10 @@ struct FrameSeams {
     Indicator& indicator;
     StatusPane& status;
     const Clock& clock;
+    // The links to the unit: a serial cable, and a modem that carries short
+    // messages. The frame closes both when it goes.
+    Link& serialLink;
+    Link& modemLink;
 };
 
 enum class FrameView { Setting = 1, Log = 2 };
@@ -128,8 +132,6 @@ public:
     UnitModel& Model() { return model_; }
     ConnectionEngine& Engine() { return engine_; }
     ReplyHandlers& Handlers() { return handlers_; }
-    CSerialPort& Serial() { return serial_; }
-    ModemMode& Modem() { return modem_; }
     CPhone& Phone() { return lists_.phone; }
     CSpecial& Special() { return lists_.special; }
     CAlarm& Alarm() { return lists_.alarm; }
@@ -141,7 +143,8 @@ public:
     bool IndicatorCreated() const { return indicatorCreated_; }
 
 private:
-    LinkParams LinkFromSettings() const;
+    // Also chooses the link the next connection opens.
+    LinkParams LinkFromSettings();
     SheetExchange Exchange();
     void AfterProjectLoaded();
 
@@ -150,9 +153,7 @@ private:
     ConnectionSettings settings_;
     std::string deviceOverride_;
     UnitModel model_;
-    ListenerRelay relay_;
-    CSerialPort serial_;
-    ModemMode modem_;
+    LinkSwitch link_;
     ConnectionEngine engine_;
     ReplyHandlers handlers_;
     ListPages lists_;

@@ -84,10 +84,10 @@ protected:
         Error(kDisconnectedMessage);
         return false;
     }
-    // Read-all commands are refused in modem mode.
+    // Read-all commands are refused where each frame costs money (modem mode).
     bool CheckReadAllAllowed() {
         if (!CheckConnected()) return false;
-        if (!engine_.ModemMode()) return true;
+        if (!engine_.PaysPerFrame()) return true;
         Info(kUnsupportedInModem);
         return false;
     }

@@ -10,7 +10,7 @@ void UploadRun::Start() {
     engine_.Progress().Show(0, std::max(slots_.SlotCount() - 1, 0));
     state_ = RunState{};
     stopRequested_ = false;
-    active_ = !engine_.ModemMode();
+    active_ = !engine_.PaysPerFrame();
     if (ResumeLeftover()) return;
     if (active_) engine_.Meter().Begin(CountPending());
     const int row = FindPending(0);
@@ -83,7 +83,7 @@ void UploadRun::SendFollowUp() {
 bool UploadRun::ResumeLeftover() {
     if (followUps_.empty()) return false;
     const bool due = LeftoverStillDue();
-    if (due && engine_.ModemMode()) {
+    if (due && engine_.PaysPerFrame()) {
         engine_.Progress().SetPos(current_);
         SendFollowUp();
         return true;

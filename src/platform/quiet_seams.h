@@ -1,45 +1,33 @@
 #pragma once
 // Seams for programs that drive the engine and the pages without a device or
-// a window (benchmarks, fuzz targets): a serial device that only keeps the
-// request it was given, timers that never fire, boxes answered Ok.
+// a window (benchmarks, fuzz targets): a link that sends nowhere, timers
+// that never fire, boxes answered Ok.
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "platform/message_box.h"
-#include "platform/serial_device.h"
+#include "platform/link.h"
 #include "platform/timer.h"
 
 namespace dorvik {
 
-class KeepingSerial : public SerialDevice {
+// A link that takes every frame and answers nothing by itself.
+class QuietLink : public Link {
 public:
-    bool OpenPort(const PortSettings&) override { return true; }
-    std::string LastOpenError() const override { return {}; }
-    bool IsOpen() const override { return true; }
-    bool StartMonitor() override { return true; }
-    void StopMonitor() override {}
-    bool Send(const std::string& t, int c, const std::string& a) override { return Keep(t, c, a); }
-    bool SendText(const std::string& t, int c, const std::string& a) override {
-        return Keep(t, c, a);
-    }
-    bool Resend(const std::string& t, int c, const std::string& a) override {
-        return Keep(t, c, a);
-    }
-    int RequestCode() const override { return code_; }
-    std::string ExpectedReply() const override { return ack_; }
-    std::string LastCommand() const override { return last_; }
-    int PortNumber() const override { return 1; }
+    explicit QuietLink(LinkKind kind = LinkKind::Serial) : kind_(kind) {}
+    LinkKind Kind() const override { return kind_; }
+    void SetListener(LinkListener* listener) override { listener_ = listener; }
+    bool Open(const LinkSettings&) override { return true; }
+    std::string OpenError() const override { return {}; }
+    void Close() override {}
+    bool Send(const std::string&, int, const std::string&) override { return true; }
+    // Where the link's notifications go (the engine), for feeding answers.
+    LinkListener* Listener() const { return listener_; }
 
 private:
-    bool Keep(const std::string& t, int c, const std::string& a) {
-        last_ = t;
-        code_ = c;
-        ack_ = a;
-        return true;
-    }
-    int code_ = 0;
-    std::string ack_, last_;
+    LinkKind kind_;
+    LinkListener* listener_ = nullptr;
 };
 
 class IdleTimer : public Timer {

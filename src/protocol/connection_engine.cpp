@@ -10,7 +10,40 @@ namespace {
 const char kDisconnected[] = "Disconnected from unit";
 const char kGaveUp[] = "Connect device fialed,Please check device!";
 
+// The frame of a catalogue request without the line end some formats carry:
+// the serial link adds its own.
+std::string BareFrame(const Request& r) {
+    return r.hasLineEnd ? r.frame.substr(0, r.frame.size() - 2) : r.frame;
+}
+
 }  // namespace
+
+// Where the unit behaves differently on the two links: one row per link.
+struct ConnectionEngine::Behaviour {
+    // A cable is usable once the port is open; a modem once it answered its
+    // test, while the pages show their modem controls.
+    bool upWhenOpened;
+    // Every frame is a short message that costs money: a silent command is
+    // not sent again, and the house count is not asked on connecting.
+    bool paysPerFrame;
+    // How long the unit gets to answer; 0: the configured reply time-out.
+    int replyTimeoutMs;
+    const char* disconnectQuestion;
+    // Shown when the unit stayed silent and the link was closed.
+    const char* silenceError;
+};
+
+const ConnectionEngine::Behaviour& ConnectionEngine::OnLink() const {
+    // Indexed by LinkKind.
+    static const Behaviour kRows[] = {
+        {true, false, kSerialReplyMs, "Disconnected from unit?", kDisconnected},
+        {false, true, 0, kDisconnected, "Didn't receive response message"},
+    };
+    static_assert(static_cast<int>(LinkKind::Serial) == 0 && static_cast<int>(LinkKind::Modem) == 1);
+    return kRows[static_cast<int>(seams_.link.Kind())];
+}
+
+bool ConnectionEngine::PaysPerFrame() const { return OnLink().paysPerFrame; }
 
 ConnectionEngine::ConnectionEngine(EngineSeams seams)
     : seams_(seams),
@@ -18,9 +51,11 @@ ConnectionEngine::ConnectionEngine(EngineSeams seams)
       readAllTimer_(seams.timers.CreateTimer()),
       blinkTimer_(seams.timers.CreateTimer()),
       flashTimer_(seams.timers.CreateTimer()),
-      meter_(seams.timers, seams.progress) {}
+      meter_(seams.timers, seams.progress) {
+    seams_.link.SetListener(this);
+}
 
-ConnectionEngine::~ConnectionEngine() = default;
+ConnectionEngine::~ConnectionEngine() { seams_.link.SetListener(nullptr); }
 
 void ConnectionEngine::RegisterPage(PageRole role, TabPage* page) {
     pages_[static_cast<int>(role)] = page;
@@ -44,8 +79,14 @@ void ConnectionEngine::ShowMessage(const std::string& text) {
     ForEachPage([&text](TabPage& p) { p.SetMessageText(text); });
 }
 
-void ConnectionEngine::OnCommandWritten(const std::string& text) {
+void ConnectionEngine::OnWritten(const std::string& text) {
     ForEachPage([&text](TabPage& p) { p.SetSendText(text); });
+}
+
+void ConnectionEngine::OnLinkError(const std::string& text) { seams_.messages.Error(text); }
+
+void ConnectionEngine::OnActivity(LinkActivity activity) {
+    SetIndicator(activity == LinkActivity::Idle ? LedState::Idle : LedState::Modem);
 }
 
 // --- Connect / disconnect -------------------------------------------------
@@ -64,54 +105,40 @@ bool ConnectionEngine::CheckConnectParams() {
 
 void ConnectionEngine::OnConnectCommand() {
     if (!CheckConnectParams()) return;
-    if (params_.modemMode)
-        ConnectModem();
+    if (linkActive_) {
+        AskToDisconnect();
+        return;
+    }
+    if (!seams_.link.Open(params_)) {
+        std::string text = "Cannot open COM" + std::to_string(params_.port.port);
+        std::string why = seams_.link.OpenError();
+        seams_.messages.Error(why.empty() ? text : text + "\n" + why);
+        return;
+    }
+    LinkOpened();
+}
+
+void ConnectionEngine::LinkOpened() {
+    if (OnLink().upWhenOpened)
+        StartLink(params_.unitId, true);
     else
-        ConnectSerial();
+        ForEachPage([](TabPage& p) { p.ShowModemControls(true); });
 }
 
-void ConnectionEngine::ConnectSerial() {
-    if (linkActive_) {
-        auto answer = seams_.messages.Show(std::string(kDisconnected) + "?", kCaption,
-                                           MsgIcon::Question, MsgButtons::YesNo);
-        if (answer == MsgAnswer::Yes) StartLink(params_.unitId, false);
+void ConnectionEngine::AskToDisconnect() {
+    const Behaviour& b = OnLink();
+    auto answer =
+        seams_.messages.Show(b.disconnectQuestion, kCaption, MsgIcon::Question, MsgButtons::YesNo);
+    if (answer != MsgAnswer::Yes) return;
+    if (b.upWhenOpened) {
+        StartLink(params_.unitId, false);
         return;
     }
-    if (!seams_.serial.OpenPort(params_.port)) {
-        std::string text = "Cannot open COM" + std::to_string(params_.port.port);
-        std::string why = seams_.serial.LastOpenError();
-        seams_.messages.Error(why.empty() ? text : text + "\n" + why);
-        return;
-    }
-    modemRoute_ = false;
-    seams_.serial.StartMonitor();
-    StartLink(params_.unitId, true);
+    SetConnected(false);
+    ForEachPage([](TabPage& p) { p.ShowModemControls(false); });
 }
 
-void ConnectionEngine::ConnectModem() {
-    if (!seams_.modem) return;
-    if (linkActive_) {
-        auto answer = seams_.messages.Show(kDisconnected, kCaption, MsgIcon::Question,
-                                           MsgButtons::YesNo);
-        if (answer == MsgAnswer::Yes) {
-            SetConnected(false);
-            ForEachPage([](TabPage& p) { p.ShowModemControls(false); });
-        }
-        return;
-    }
-    if (!seams_.modem->OpenPort(params_.port)) {
-        std::string text = "Cannot open COM" + std::to_string(params_.port.port);
-        std::string why = seams_.modem->LastOpenError();
-        seams_.messages.Error(why.empty() ? text : text + "\n" + why);
-        return;
-    }
-    modemRoute_ = true;
-    seams_.modem->StartMonitor();
-    seams_.modem->StartModemTest();
-    ForEachPage([](TabPage& p) { p.ShowModemControls(true); });
-}
-
-void ConnectionEngine::ModemReady() {
+void ConnectionEngine::OnLinkUp() {
     linkActive_ = true;
     SetIndicator(LedState::Idle);
     SetConnected(true);
@@ -123,8 +150,7 @@ void ConnectionEngine::StartLink(const std::string& unitId, bool on) {
         return;
     }
     ForEachPage([](TabPage& p) { p.ShowModemControls(false); });
-    const Request r = on ? ProgRf(params_.password, unitId) : ProgQuit(params_.password, unitId);
-    seams_.serial.Send(WithLineEnd(r), r.code, r.ack);
+    Send(on ? ProgRf(params_.password, unitId) : ProgQuit(params_.password, unitId));
     if (on) StartReplyTimer();
 }
 
@@ -133,7 +159,7 @@ void ConnectionEngine::SetConnected(bool on) {
     if (!on) {
         EndSupervision();
         EnableAllPages(false);
-        StopOpenDriver();
+        seams_.link.Close();
         SetIndicator(LedState::Off);
         seams_.status.SetConnectionText(kDisconnected);
         linkActive_ = false;
@@ -145,10 +171,8 @@ void ConnectionEngine::SetConnected(bool on) {
     EnableAllPages(true);
     SetIndicator(LedState::Idle);
     linkActive_ = true;
-    // Each short message costs money: the house count is asked on the cable only.
-    if (modemRoute_) return;
-    const Request r = HousesQuery(params_.password);
-    seams_.serial.Send(WithLineEnd(r), r.code, r.ack);
+    if (OnLink().paysPerFrame) return;
+    Send(HousesQuery(params_.password));
     StartReplyTimer();
 }
 
@@ -161,14 +185,6 @@ void ConnectionEngine::EndSupervision() {
     ForEachPage([](TabPage& p) { p.EndRun(); });
     meter_.End();
     seams_.progress.Hide();
-}
-
-void ConnectionEngine::StopOpenDriver() {
-    if (modemRoute_) {
-        if (seams_.modem) seams_.modem->StopMonitor();
-    } else {
-        seams_.serial.StopMonitor();
-    }
 }
 
 // --- Requests and supervision ---------------------------------------------
@@ -189,19 +205,23 @@ void ConnectionEngine::SetBusy(bool busy) {
 void ConnectionEngine::SendRequest(const std::string& frame, int requestCode,
                                    const std::string& ack) {
     dropReplies_ = false;
-    if (modemRoute_) {
-        if (seams_.modem) seams_.modem->SendUnitCommand(frame, requestCode, ack);
-        return;
-    }
-    seams_.serial.Send(frame + "\r\n", requestCode, ack);
+    if (seams_.link.Send(frame, requestCode, ack)) pending_ = {frame, requestCode, ack};
+}
+
+void ConnectionEngine::Send(const Request& r) {
+    const std::string frame = BareFrame(r);
+    if (seams_.link.Send(frame, r.code, r.ack)) pending_ = {frame, r.code, r.ack};
+}
+
+int ConnectionEngine::ReplyTimeoutMs() const {
+    if (int ms = OnLink().replyTimeoutMs) return ms;
+    return std::clamp(params_.replyTimeoutSec, kMinModemReplySec, kMaxModemReplySec) * 1000;
 }
 
 void ConnectionEngine::StartReplyTimer() {
     replySeen_ = false;
     retryCount_ = 0;
-    int modemSec = std::clamp(params_.replyTimeoutSec, kMinModemReplySec, kMaxModemReplySec);
-    int ms = modemRoute_ ? modemSec * 1000 : kSerialReplyMs;
-    replyTimer_->Start(ms, true, [this] { OnReplyTick(); });
+    replyTimer_->Start(ReplyTimeoutMs(), true, [this] { OnReplyTick(); });
 }
 
 void ConnectionEngine::BeginReadAll() {
@@ -243,11 +263,7 @@ bool ConnectionEngine::ResendSilent() {
         retryCount_ = 0;
         return false;
     }
-    // A silent short message is not sent again: each one costs money.
-    if (!modemRoute_) {
-        SerialDevice& s = seams_.serial;
-        s.Resend(s.LastCommand(), s.RequestCode(), s.ExpectedReply());
-    }
+    if (!OnLink().paysPerFrame) seams_.link.Send(pending_.frame, pending_.code, pending_.ack);
     return true;
 }
 
@@ -261,10 +277,10 @@ void ConnectionEngine::OnReplyTick() {
     replyTimer_->Stop();
     EnableAllPages(false);
     seams_.progress.Hide();
-    bool modem = modemRoute_;
+    const char* why = OnLink().silenceError;
     SetConnected(false);
     linkActive_ = false;
-    seams_.messages.Error(modem ? "Didn't receive response message" : kDisconnected);
+    seams_.messages.Error(why);
 }
 
 void ConnectionEngine::OnReadAllTick() {
@@ -285,15 +301,25 @@ void ConnectionEngine::OnReadAllTick() {
 
 // --- Receiving ------------------------------------------------------------
 
-void ConnectionEngine::OnSerialByte(unsigned char byte, int port) {
+void ConnectionEngine::OnReplyByte(unsigned char byte) {
     replySeen_ = true;
     retryCount_ = 0;
-    if (port != params_.port.port) return;
-    int code = seams_.serial.RequestCode();
+    const int code = pending_.code;
     if (dropReplies_ || code < 1 || code > 39 || !sink_ || !sink_->Collects(code)) return;
     if (byte == '\n' && meter_.CountsLines()) meter_.Step();
     sink_->OnByte(code, byte, receiveLine_);
     ShowReceived(receiveLine_);
+}
+
+// The answer counts as the one the reply timer waits for; the pages are
+// ready for the next command before reply handling looks at it.
+void ConnectionEngine::OnReplyMessage(const std::string& body) {
+    seams_.progress.Hide();
+    EnableAllPages(true);
+    SetIndicator(LedState::Idle);
+    ShowMessage(body);
+    MarkReplySeen();
+    if (sink_) sink_->DispatchMessageReply(body, pending_.code, pending_.ack);
 }
 
 // --- Activity LED -----------------------------------------------------------

@@ -1,7 +1,8 @@
 #pragma once
-// Opens and closes the link to the unit, sends one command at a time,
-// collects reply lines, supervises answers with two timers and drives the
-// pages' command buttons, the activity LED and the status-bar text.
+// Opens and closes the link to the unit, sends one command at a time and
+// keeps it as the pending request, collects reply lines, supervises answers
+// with two timers and drives the pages' command buttons, the activity LED
+// and the status-bar text.
 #include <array>
 #include <memory>
 #include <string>
@@ -9,14 +10,14 @@
 #include "platform/indicator.h"
 #include "platform/message_box.h"
 #include "platform/progress_bar.h"
-#include "platform/serial_device.h"
+#include "platform/link.h"
 #include "platform/status_pane.h"
 #include "platform/timer.h"
 #include "protocol/link_params.h"
-#include "protocol/modem_link.h"
 #include "protocol/page_ops.h"
+#include "protocol/request.h"
 #include "protocol/run_meter.h"
-#include "protocol/serial_reply_sink.h"
+#include "protocol/reply_sink.h"
 
 namespace dorvik {
 
@@ -27,8 +28,7 @@ inline constexpr int kPageRoleCount = 7;
 enum class LedState { Off = 0, Idle = 1, Busy = 2, Modem = 3 };
 
 struct EngineSeams {
-    SerialDevice& serial;
-    ModemLink* modem;  // may be null until modem mode exists
+    Link& link;
     TimerFactory& timers;
     MessageBox& messages;
     Indicator& indicator;
@@ -36,7 +36,14 @@ struct EngineSeams {
     StatusPane& status;
 };
 
-class ConnectionEngine : public SerialListener {
+// The one command the unit is expected to answer.
+struct PendingRequest {
+    std::string frame;  // without line end
+    int code = 0;       // RequestCode: selects the reply handler
+    std::string ack;    // the reply that confirms it; empty for queries
+};
+
+class ConnectionEngine : public LinkListener {
 public:
     static constexpr int kSerialReplyMs = 3000;
     static constexpr int kReadAllMs = 2000;
@@ -52,7 +59,7 @@ public:
 
     void SetParams(const LinkParams& params) { params_ = params; }
     const LinkParams& Params() const { return params_; }
-    void SetReplySink(SerialReplySink* sink) { sink_ = sink; }
+    void SetReplySink(ReplySink* sink) { sink_ = sink; }
     void RegisterPage(PageRole role, TabPage* page);
     TabPage* Page(PageRole role) const { return pages_[static_cast<int>(role)]; }
 
@@ -60,8 +67,8 @@ public:
     void OnConnectCommand();
     void StartLink(const std::string& unitId, bool on);
     void SetConnected(bool on);
-    // The modem answered its test: the link is up.
-    void ModemReady();
+    // Closes the link and nothing else (the unit refused the unit ID).
+    void CloseLink() { seams_.link.Close(); }
 
     void SetBusy(bool busy);
     void SendRequest(const std::string& frame, int requestCode, const std::string& ack);
@@ -82,13 +89,22 @@ public:
     // Every page's command buttons.
     void EnableAllPages(bool on);
 
-    // SerialListener: bytes and written texts of the open driver.
-    void OnSerialByte(unsigned char byte, int port) override;
-    void OnCommandWritten(const std::string& text) override;
+    // LinkListener: what the open link reports.
+    void OnReplyByte(unsigned char byte) override;
+    void OnReplyMessage(const std::string& body) override;
+    void OnLinkUp() override;
+    void OnWritten(const std::string& text) override;
+    void OnReceivedText(const std::string& text) override { ShowReceived(text); }
+    void OnMessageText(const std::string& text) override { ShowMessage(text); }
+    void OnLinkError(const std::string& text) override;
+    void OnActivity(LinkActivity activity) override;
 
     bool Connected() const { return connected_; }
     bool LinkActive() const { return linkActive_; }
     bool ModemMode() const { return params_.modemMode; }
+    // Every frame on the link is a short message that costs money: the
+    // pages send one slot per press and read no whole lists.
+    bool PaysPerFrame() const;
     const std::string& Password() const { return params_.password; }
     void SetPassword(const std::string& pw) { params_.password = pw; }
     bool FirstLineSeen() const { return firstLineSeen_; }
@@ -106,16 +122,21 @@ public:
     LedState Indicator() const { return led_; }
     ProgressBar& Progress() { return seams_.progress; }
     MessageBox& Messages() { return seams_.messages; }
-    SerialDevice& Serial() { return seams_.serial; }
+    // The command last sent, whose answer the reply handlers judge.
+    const PendingRequest& Pending() const { return pending_; }
     TimerFactory& Timers() { return seams_.timers; }
     // "n of m" and the time left of the running upload or read-all.
     RunMeter& Meter() { return meter_; }
 
 private:
+    struct Behaviour;
+    // How the unit behaves on the link in use.
+    const Behaviour& OnLink() const;
     bool CheckConnectParams();
-    void ConnectSerial();
-    void ConnectModem();
-    void StopOpenDriver();
+    void AskToDisconnect();
+    void LinkOpened();
+    void Send(const Request& request);
+    int ReplyTimeoutMs() const;
     void EndSupervision();
     void OnReplyTick();
     void OnReadAllTick();
@@ -127,7 +148,8 @@ private:
 
     EngineSeams seams_;
     LinkParams params_;
-    SerialReplySink* sink_ = nullptr;
+    ReplySink* sink_ = nullptr;
+    PendingRequest pending_;
     std::array<TabPage*, kPageRoleCount> pages_{};
     std::unique_ptr<Timer> replyTimer_, readAllTimer_, blinkTimer_, flashTimer_;
     RunMeter meter_;
@@ -136,7 +158,6 @@ private:
     bool linkActive_ = false;
     bool replySeen_ = false;
     bool firstLineSeen_ = false;
-    bool modemRoute_ = false;
     // A stopped read-all: its remaining lines are dropped until the next command.
     bool dropReplies_ = false;
     int retryCount_ = 0;

@@ -1,18 +1,17 @@
 #pragma once
-// The connection parameters the engine works with.
+// The connection parameters the engine works with: where the link goes,
+// and what the engine needs to talk to the unit.
 #include <string>
 
-#include "platform/serial_device.h"
+#include "platform/link.h"
 
 namespace dorvik {
 
-struct LinkParams {
+struct LinkParams : LinkSettings {
     std::string password;
     std::string unitId;
-    PortSettings port;
     bool modemMode = false;
     bool tavrin = false;
-    std::string unitPhone;
     int replyTimeoutSec = 30;  // modem mode reply time-out
 };
 

@@ -79,7 +79,7 @@ void ReplyHandlers::OnByte(int requestCode, unsigned char byte, std::string& lin
 
 void ReplyHandlers::OnSerialLine(int requestCode, const std::string& line) {
     const Entry* e = Find(requestCode);
-    if (e && e->serial) (this->*(e->serial))(line, engine_.Serial().ExpectedReply());
+    if (e && e->serial) (this->*(e->serial))(line, engine_.Pending().ack);
 }
 
 void ReplyHandlers::DispatchMessageReply(const std::string& body, int requestCode,

@@ -10,7 +10,7 @@
 #include "platform/timer.h"
 #include "protocol/connection_engine.h"
 #include "protocol/page_ops.h"
-#include "protocol/serial_reply_sink.h"
+#include "protocol/reply_sink.h"
 
 namespace dorvik {
 
@@ -25,7 +25,7 @@ struct ReplyPages {
     LogViewOps* log = nullptr;
 };
 
-class ReplyHandlers : public SerialReplySink {
+class ReplyHandlers : public ReplySink {
 public:
     static constexpr int kNextSlotMs = 200;
     static constexpr int kNextAlarmMs = 20;
@@ -38,7 +38,8 @@ public:
     void OnByte(int requestCode, unsigned char byte, std::string& line) override;
     // A short message body from the unit, answering the request sent under
     // requestCode with the acknowledgement text ack.
-    void DispatchMessageReply(const std::string& body, int requestCode, const std::string& ack);
+    void DispatchMessageReply(const std::string& body, int requestCode,
+                              const std::string& ack) override;
 
     // Evaluates one completed serial reply line (without its LF).
     void OnSerialLine(int requestCode, const std::string& line);

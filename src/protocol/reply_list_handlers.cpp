@@ -43,7 +43,7 @@ void ReplyHandlers::OnProgRf(const std::string& line, const std::string& ack) {
     if (!ack.empty() && line == ack)
         engine_.SetConnected(true);
     else
-        engine_.Serial().StopMonitor();
+        engine_.CloseLink();
 }
 
 void ReplyHandlers::OnProgQuit(const std::string&, const std::string&) {

@@ -34,8 +34,9 @@ GSMModem::GSMModem(SerialListener& listener, UiDispatcher& ui, MessageBox& box)
 GSMModem::~GSMModem() = default;
 
 bool GSMModem::Command(const std::string& text, ModemState state, const std::string& expected) {
-    bool sent = SendText(text, static_cast<int>(state), expected);
-    SetState(state);  // also when the port refused the text
+    bool sent = Write(text);
+    if (sent) expectedReply_ = expected;
+    state_ = state;  // also when the port refused the text
     return sent;
 }
 
@@ -120,11 +121,6 @@ int GSMModem::PopIndex() {
     int index = indices_.back();
     indices_.pop_back();
     return index;
-}
-
-void GSMModem::SetSmsRequest(int requestCode, const std::string& expectedReply) {
-    smsRequestCode_ = requestCode;
-    smsExpectedReply_ = expectedReply;
 }
 
 }  // namespace dorvik

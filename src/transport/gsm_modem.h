@@ -62,8 +62,11 @@ public:
     int PopIndex();
     std::size_t IndexCount() const { return indices_.size(); }
 
-    ModemState State() const { return static_cast<ModemState>(RequestCode()); }
-    void SetState(ModemState state) { SetRequestCode(static_cast<int>(state)); }
+    ModemState State() const { return state_; }
+    void SetState(ModemState state) { state_ = state; }
+    // The whole answer that confirms the last command written; empty when
+    // the answer is judged otherwise.
+    const std::string& ExpectedReply() const { return expectedReply_; }
     int MessageFormat() const { return format_; }
     const std::string& MessageText() const { return messageText_; }
     const std::string& DestinationNumber() const { return destination_; }
@@ -73,10 +76,6 @@ public:
     const std::string& MessageCentre() const { return messageCentre_; }
     void SetMessageCentre(const std::string& number) { messageCentre_ = number; }
 
-    // The unit command the message carries, kept for its answer.
-    void SetSmsRequest(int requestCode, const std::string& expectedReply);
-    int SmsRequestCode() const { return smsRequestCode_; }
-    const std::string& SmsExpectedReply() const { return smsExpectedReply_; }
     bool DeletingAll() const { return deletingAll_; }
     void SetDeletingAll(bool on) { deletingAll_ = on; }
 
@@ -91,8 +90,8 @@ private:
     std::string messageText_;
     std::string destination_;
     std::string messageCentre_ = kDefaultMessageCentre;
-    std::string smsExpectedReply_;
-    int smsRequestCode_ = 0;
+    std::string expectedReply_;
+    ModemState state_ = ModemState::Test;
     bool deletingAll_ = false;
     std::vector<int> indices_;
     int format_ = kTextFormat;

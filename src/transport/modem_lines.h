@@ -5,9 +5,10 @@
 #include <optional>
 #include <string_view>
 
-#include "protocol/text_scan.h"  // TrimLine
-
 namespace dorvik {
+
+// The line without blanks and control characters at both ends.
+std::string_view TrimModemLine(std::string_view line);
 
 // The modem repeating a command it received ("AT...").
 bool IsEchoLine(std::string_view line);

@@ -37,7 +37,7 @@ bool LooksLikeTime(std::string_view field) {
 }
 
 std::optional<std::vector<std::string>> HeaderFields(std::string_view header) {
-    header = TrimLine(header);
+    header = TrimModemLine(header);
     if (!header.starts_with(kReadHeader)) return std::nullopt;
     return SplitHeaderFields(header.substr(kReadHeader.size()));
 }
@@ -56,7 +56,7 @@ std::optional<std::size_t> ShownBodyLength(const std::vector<std::string>& field
 }
 
 std::string_view NumberDigits(std::string_view number) {
-    number = TrimLine(number);
+    number = TrimModemLine(number);
     if (!number.empty() && number.front() == '+') number.remove_prefix(1);
     return AllDigits(number) ? number : std::string_view();
 }
@@ -74,7 +74,7 @@ std::vector<std::string> SplitHeaderFields(std::string_view header) {
         else
             fields.back() += c;
     }
-    for (std::string& f : fields) f = std::string(TrimLine(f));
+    for (std::string& f : fields) f = std::string(TrimModemLine(f));
     return fields;
 }
 
@@ -89,14 +89,14 @@ std::optional<CSMSItem> ReadTextModeMessage(std::string_view header, const std::
         if (length && GbToUtf16(body).size() < *length) return std::nullopt;
     }
     item.body = body;
-    item.raw = std::string(TrimLine(header)) + "\r\n" + body;
+    item.raw = std::string(TrimModemLine(header)) + "\r\n" + body;
     return item;
 }
 
 std::optional<CSMSItem> ReadPduModeMessage(std::string_view header, std::string_view pduLine) {
     auto fields = HeaderFields(header);
     if (!fields) return std::nullopt;
-    std::string_view pdu = TrimLine(pduLine);
+    std::string_view pdu = TrimModemLine(pduLine);
     int length = CSMSPDU::TpduLength(pdu);
     auto claimed = FieldCount(fields->back());
     if (length < 0 || (claimed && std::size_t(length) < *claimed)) return std::nullopt;

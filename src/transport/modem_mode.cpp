@@ -7,66 +7,58 @@ ModemMode::ModemMode(UiDispatcher& ui, MessageBox& box)
 
 ModemMode::~ModemMode() = default;
 
-void ModemMode::Attach(ConnectionEngine& engine, ReplyHandlers& replies) {
-    engine_ = &engine;
-    replies_ = &replies;
-}
-
 void ModemMode::UsePduMode(bool on) { receiver_.UseMessageFormat(on ? kPduFormat : kTextFormat); }
 
-bool ModemMode::OpenPort(const PortSettings& settings) {
-    receiver_.Reset();
-    return modem_.OpenPort(settings);
+void ModemMode::Configure(const LinkSettings& settings) {
+    unitPhone_ = settings.unitPhone;
+    modem_.SetMessageCentre(settings.messageCentre);
 }
 
-void ModemMode::StopMonitor() {
+bool ModemMode::Open(const LinkSettings& settings) {
+    Configure(settings);
+    receiver_.Reset();
+    if (!modem_.OpenPort(settings.port)) return false;
+    modem_.StartMonitor();
+    receiver_.Start();
+    return true;
+}
+
+void ModemMode::Close() {
     modem_.StopMonitor();
     receiver_.Reset();
 }
 
-void ModemMode::SendUnitCommand(const std::string& frame, int requestCode,
-                                const std::string& ack) {
-    if (!engine_) return;
-    modem_.SetSmsRequest(requestCode, ack);
-    receiver_.SendMessage(engine_->Params().unitPhone, frame);
+bool ModemMode::Send(const std::string& frame, int, const std::string&) {
+    receiver_.SendMessage(unitPhone_, frame);
+    return true;
 }
 
 void ModemMode::ModemReady() {
-    if (engine_) engine_->ModemReady();
+    if (listener_) listener_->OnLinkUp();
 }
 
-void ModemMode::SetIndicator(LedState state) {
-    if (engine_) engine_->SetIndicator(state);
+void ModemMode::SetActivity(LinkActivity activity) {
+    if (listener_) listener_->OnActivity(activity);
 }
 
 void ModemMode::ShowReceived(const std::string& text) {
-    if (engine_) engine_->ShowReceived(text);
+    if (listener_) listener_->OnReceivedText(text);
 }
 
 void ModemMode::ShowMessage(const std::string& text) {
-    if (engine_) engine_->ShowMessage(text);
+    if (listener_) listener_->OnMessageText(text);
 }
 
 void ModemMode::ShowError(const std::string& text) {
-    if (engine_) engine_->Messages().Error(text);
+    if (listener_) listener_->OnLinkError(text);
 }
 
 void ModemMode::OnCommandWritten(const std::string& text) {
-    if (engine_) engine_->OnCommandWritten(text);
+    if (listener_) listener_->OnWritten(text);
 }
 
-// The answer counts as the one the reply timer waits for; the pages are
-// ready for the next command before reply handling looks at it.
 void ModemMode::OnUnitMessage(const std::string& body) {
-    if (!engine_ || !replies_) return;
-    engine_->Progress().Hide();
-    engine_->EnableAllPages(true);
-    engine_->SetIndicator(LedState::Idle);
-    engine_->ShowMessage(body);
-    engine_->MarkReplySeen();
-    replies_->DispatchMessageReply(body, modem_.SmsRequestCode(), modem_.SmsExpectedReply());
+    if (listener_) listener_->OnReplyMessage(body);
 }
-
-std::string ModemMode::UnitPhone() const { return engine_ ? engine_->Params().unitPhone : ""; }
 
 }  // namespace dorvik

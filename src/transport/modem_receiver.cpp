@@ -132,7 +132,7 @@ void ModemReceiver::Clear() {
 // to look.
 void ModemReceiver::Fail(const Row& row) {
     if (row.state == ModemState::Read) modem_.PopIndex();  // left on the SIM
-    if (row.idleOnFailure) host_.SetIndicator(LedState::Idle);
+    if (row.idleOnFailure) host_.SetActivity(LinkActivity::Idle);
     BecomeIdle();
     if (row.failure) host_.ShowError(row.failure);
 }
@@ -194,14 +194,14 @@ void ModemReceiver::OnPrompt(const std::string&) {
 }
 
 void ModemReceiver::OnMessageSent(const std::string&) {
-    host_.SetIndicator(LedState::Modem);
+    host_.SetActivity(LinkActivity::AwaitingAnswer);
     BecomeIdle();
 }
 
 void ModemReceiver::OnReadLine(const std::string& line) {
     std::size_t at = lines_.size() - 1;
     if (!header_) {
-        if (TrimLine(line).starts_with(kReadHeader))
+        if (TrimModemLine(line).starts_with(kReadHeader))
             header_ = at;
         else if (IsOkLine(line))
             FinishRead(std::nullopt);  // nothing stored at that index
@@ -255,7 +255,7 @@ std::vector<std::string> ModemReceiver::TakePayload() {
                                      lines_.end() - 1);
     std::vector<int> late;
     while (payload.size() > 1 &&
-           (TrimLine(payload.back()).empty() || IsUnsolicitedLine(payload.back()))) {
+           (TrimModemLine(payload.back()).empty() || IsUnsolicitedLine(payload.back()))) {
         if (auto index = NewMessageIndex(payload.back())) late.insert(late.begin(), *index);
         payload.pop_back();
     }

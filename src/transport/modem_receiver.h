@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/serial_device.h"
-#include "protocol/connection_engine.h"
+#include "platform/link.h"
 #include "transport/gsm_modem.h"
+#include "transport/serial_listener.h"
 #include "transport/sms_item.h"
 
 namespace dorvik {
@@ -21,7 +21,7 @@ public:
     virtual ~ModemHost() = default;
     // The modem answered its test: the link is up.
     virtual void ModemReady() = 0;
-    virtual void SetIndicator(LedState state) = 0;
+    virtual void SetActivity(LinkActivity activity) = 0;
     // Every page's Receive box: the modem's answer collected so far.
     virtual void ShowReceived(const std::string& text) = 0;
     // Every page's Message box.

@@ -2,7 +2,7 @@
 // Maps the COM port numbers the user picks onto device paths.
 #include <string>
 
-#include "platform/serial_device.h"
+#include "platform/link.h"
 
 namespace dorvik {
 

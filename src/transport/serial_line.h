@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/serial_device.h"
+#include "platform/link.h"
 
 namespace dorvik {
 

@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "platform/message_box.h"
-#include "platform/serial_device.h"
+#include "transport/serial_listener.h"
 #include "platform/ui_dispatcher.h"
 #include "transport/unique_fd.h"
 #include "transport/write_queue.h"

@@ -122,32 +122,12 @@ void CSerialPort::ReapMonitors() {
     std::erase_if(retired_, [](const auto& m) { return m->Finished(); });
 }
 
-bool CSerialPort::Send(const std::string& text, int requestCode,
-                       const std::string& expectedReply) {
-    if (!CanWrite(text)) return false;
-    lastCommand_ = text;
-    return Resend(text, requestCode, expectedReply);
-}
-
-bool CSerialPort::SendText(const std::string& text, int requestCode,
-                           const std::string& expectedReply) {
-    return Resend(text, requestCode, expectedReply);
-}
-
-bool CSerialPort::Resend(const std::string& text, int requestCode,
-                         const std::string& expectedReply) {
-    if (!CanWrite(text)) return false;
-    requestCode_ = requestCode;
-    expectedReply_ = expectedReply;
-    return QueueWrite(text);
-}
-
 bool CSerialPort::CanWrite(const std::string& text) const {
     return port_.Valid() && text.size() <= settings_.writeBufferSize &&
            !(monitor_ && monitor_->Lost());
 }
 
-bool CSerialPort::QueueWrite(const std::string& text) {
+bool CSerialPort::Write(const std::string& text) {
     if (!CanWrite(text)) return false;
     listener_.OnCommandWritten(text);
     writes_.Put(text);

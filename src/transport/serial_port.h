@@ -9,19 +9,20 @@
 #include <vector>
 
 #include "platform/message_box.h"
-#include "platform/serial_device.h"
+#include "platform/link.h"
 #include "platform/ui_dispatcher.h"
+#include "transport/serial_listener.h"
 #include "transport/serial_monitor.h"
 #include "transport/unique_fd.h"
 #include "transport/write_queue.h"
 
 namespace dorvik {
 
-// Open, send and stop are called on the window thread. Every send tells the
-// listener the text (OnCommandWritten) before it reaches the wire; received
-// bytes arrive through the dispatcher, in order. The driver must not be
-// destroyed from inside one of its own notifications.
-class CSerialPort : public SerialDevice {
+// Open, write and stop are called on the window thread. Every write tells
+// the listener the text (OnCommandWritten) before it reaches the wire;
+// received bytes arrive through the dispatcher, in order. The driver must
+// not be destroyed from inside one of its own notifications.
+class CSerialPort {
 public:
     CSerialPort(SerialListener& listener, UiDispatcher& ui, MessageBox& box);
     virtual ~CSerialPort();
@@ -31,38 +32,27 @@ public:
     // Opens the device exclusively in raw mode with the line settings.
     // False when it cannot be opened (LastOpenError says why). A line
     // setting the device refuses is shown as a warning; the port stays open.
-    bool OpenPort(const PortSettings& settings) override;
-    std::string LastOpenError() const override { return lastOpenError_; }
-    bool IsOpen() const override { return port_.Valid(); }
-    bool StartMonitor() override;
+    bool OpenPort(const PortSettings& settings);
+    std::string LastOpenError() const { return lastOpenError_; }
+    bool IsOpen() const { return port_.Valid(); }
+    bool StartMonitor();
     // Ends the monitoring thread, restores the device's settings and closes it.
-    void StopMonitor() override;
+    void StopMonitor();
 
-    bool Send(const std::string& text, int requestCode, const std::string& expectedReply) override;
-    bool SendText(const std::string& text, int requestCode,
-                  const std::string& expectedReply) override;
-    bool Resend(const std::string& text, int requestCode,
-                const std::string& expectedReply) override;
-
-    int RequestCode() const override { return requestCode_; }
-    std::string ExpectedReply() const override { return expectedReply_; }
-    std::string LastCommand() const override { return lastCommand_; }
-    int PortNumber() const override { return settings_.port; }
-
-protected:
+    // Tells the listener and queues text for the monitoring thread; false
+    // (nothing written, nobody told) when CanWrite is false.
+    bool Write(const std::string& text);
     // True when text can be written now: the port is open, the device has
     // not gone away and text fits the write buffer.
     bool CanWrite(const std::string& text) const;
-    // Tells the listener and queues text for the monitoring thread; false
-    // (nothing written, nobody told) when CanWrite is false.
-    bool QueueWrite(const std::string& text);
+    int PortNumber() const { return settings_.port; }
+
+protected:
     // Shows the warning for a failed step, with errno's text or with reason;
     // window thread only (the monitoring thread reports through the dispatcher).
     void ReportError(const std::string& stepName);
     void ReportError(const std::string& stepName, const std::string& reason);
     SerialListener& Listener() { return listener_; }
-    // Records the pending request code without writing anything.
-    void SetRequestCode(int requestCode) { requestCode_ = requestCode; }
 
 private:
     bool OpenDevice(const std::string& path);
@@ -80,9 +70,6 @@ private:
     termios savedLine_{};
     bool lineSaved_ = false;
     std::string lastOpenError_;
-    int requestCode_ = 0;
-    std::string expectedReply_;
-    std::string lastCommand_;
     WriteQueue writes_;
     std::unique_ptr<PortMonitor> monitor_;
     // Monitors stopped from inside a notification, joined once they end.

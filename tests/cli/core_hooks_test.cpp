@@ -41,8 +41,8 @@ TEST(CoreHooks, AReadAllIsNotSentAgainByTheReplyTimerOfTheCommandBefore) {
     rig.timers.FireAll(ConnectionEngine::kReadAllMs);
     rig.timers.FireAll(ConnectionEngine::kSerialReplyMs);
     rig.timers.FireAll(ConnectionEngine::kSerialReplyMs);
-    ASSERT_EQ(rig.serial.writes.size(), 1u) << "sent once, never again";
-    EXPECT_EQ(rig.serial.writes[0].text, "#PWD1234#ALARM=ALL?\r\n");
+    ASSERT_EQ(rig.link.writes.size(), 1u) << "sent once, never again";
+    EXPECT_EQ(rig.link.writes[0].text, "#PWD1234#ALARM=ALL?\r\n");
     EXPECT_TRUE(rig.Boxes().empty());
 }
 

@@ -20,13 +20,14 @@ std::string MakeTempDir() {
 
 FrameRig::FrameRig(const std::string& settingsPath, const std::string& device)
     : clock(Time(2024, 5, 6, 7, 8, 9)),
-      frame({loop, timers, boxes, files, progress, led, status, clock}, settingsPath) {
+      frame({loop, timers, boxes, files, progress, led, status, clock, links.serial, links.modem},
+            settingsPath) {
     frame.SetDeviceOverride(device);
 }
 
 FrameRig::~FrameRig() {
-    frame.Serial().StopMonitor();
-    frame.Modem().StopMonitor();
+    links.serial.Close();
+    links.modem.Close();
     loop.Shutdown();
 }
 
@@ -89,7 +90,7 @@ bool FrameFixture::ConnectModem() {
     const auto before = page.Revision();
     return RunUntil([&] {
         return page.Revision() > before && page.ReceiveText().ends_with("OK\r") &&
-               F().Modem().Receiver().Buffer().empty() && F().Engine().Connected();
+               Modem().Receiver().Buffer().empty() && F().Engine().Connected();
     });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// A whole main window (CMainFrame: settings file, model, serial driver,
-// modem mode, engine, reply handling and every page) on a plain event loop,
+// A whole main window (CMainFrame: settings file, model, serial link, modem
+// mode, engine, reply handling and every page) on a plain event loop,
 // driven as a user would drive it, against dorvik-unitsim started as a
 // child process. Timers run faster by a fixed factor.
 #include <gtest/gtest.h>
@@ -15,6 +15,7 @@
 #include "link_fixture.h"
 #include "loop/event_loop.h"
 #include "pages/main_frame.h"
+#include "transport/device_links.h"
 #include "unitsim_process.h"
 
 namespace dorvik::test {
@@ -38,6 +39,7 @@ struct FrameRig {
     RecordingIndicator led;
     StatusText status;
     FixedClock clock;  // the PC's clock reads 2024-05-06 07:08:09
+    DeviceLinks links{loop, boxes};
     CMainFrame frame;
 };
 
@@ -92,6 +94,7 @@ protected:
     void ClearJournal() const;
 
     CMainFrame& F() { return rig_->frame; }
+    ModemMode& Modem() { return rig_->links.modem; }
     FrameRig& Rig() { return *rig_; }
     const std::string& Dir() const { return dir_; }
     std::vector<std::string> BoxTexts() const { return rig_->boxes.Texts(); }

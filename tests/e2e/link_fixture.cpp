@@ -26,7 +26,6 @@ std::unique_ptr<Timer> ScaledTimers::CreateTimer() {
 }
 
 LinkFixture::LinkFixture() {
-    relay.SetTarget(&engine);
     engine.SetReplySink(&handlers);
     engine.RegisterPage(PageRole::Phone, &phone);
     engine.RegisterPage(PageRole::Special, &special);
@@ -38,7 +37,7 @@ LinkFixture::LinkFixture() {
 }
 
 LinkFixture::~LinkFixture() {
-    serial.StopMonitor();
+    serial.Close();
     loop.Shutdown();
 }
 

@@ -16,7 +16,7 @@
 #include "protocol/connection_engine.h"
 #include "protocol/reply_handlers.h"
 #include "protocol/request.h"
-#include "transport/serial_port.h"
+#include "transport/serial_link.h"
 #include "unitsim_process.h"
 
 namespace dorvik::test {
@@ -61,10 +61,9 @@ protected:
     RecordingIndicator led;
     RecordingProgressBar progress;
     StatusText status;
-    ListenerRelay relay;
-    CSerialPort serial{relay, loop, boxes};
+    SerialLink serial{loop, boxes};
     UnitModel model;
-    ConnectionEngine engine{{serial, nullptr, timers, boxes, led, progress, status}};
+    ConnectionEngine engine{{serial, timers, boxes, led, progress, status}};
     ReplyHandlers handlers{model, engine};
     RecordingPage phone, special, alarm, house;
     RecordingSettingsPage msic, multi;

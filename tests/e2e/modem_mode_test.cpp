@@ -22,7 +22,7 @@ protected:
         StartUnit(options);
         settings.modem = true;
         OpenFrame(settings);
-        F().Modem().UsePduMode(pdu);
+        Modem().UsePduMode(pdu);
         return ConnectModem();
     }
 
@@ -41,8 +41,8 @@ protected:
         });
     }
     bool ModemIdle() {
-        return F().Modem().Modem().State() == ModemState::Idle &&
-               F().Modem().Receiver().WaitingReads() == 0;
+        return Modem().Modem().State() == ModemState::Idle &&
+               Modem().Receiver().WaitingReads() == 0;
     }
 
     // Every message read from the SIM was deleted again.
@@ -161,7 +161,7 @@ TEST_P(ModemCmsErrorE2e, ShowsItsMessageAndTheSlotIsSentAgainNextTime) {
     F().Phone().OnDownloadAll();
     EXPECT_EQ(NextBox(), c.box);
     ASSERT_TRUE(RunUntil([&] { return F().Model().Phones.Status(4) == c.slotAfter; }));
-    EXPECT_EQ(F().Modem().Modem().State(), ModemState::Idle);
+    EXPECT_EQ(Modem().Modem().State(), ModemState::Idle);
     ASSERT_TRUE(F().Engine().Connected());
 
     if (c.slotAfter == RowStatus::Pending) {

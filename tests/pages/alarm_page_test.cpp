@@ -50,7 +50,7 @@ TEST_F(AlarmPageTest, UploadErasesWithElevenZerosFromTheFirstStep) {
     alarms().DeleteEntry(1);
     alarms().SetEntry("13900005555", "", 4, RowStatus::Pending);
     page.OnDownloadAll();
-    EXPECT_EQ(rig.serial.writes.back().ack, "ALARM02 SET TO 00000000000 OK");
+    EXPECT_EQ(rig.link.writes.back().ack, "ALARM02 SET TO 00000000000 OK");
     rig.Confirm();
     EXPECT_EQ(rig.timers.FireAll(ReplyHandlers::kNextAlarmMs), 1);
     rig.Confirm();

@@ -83,8 +83,8 @@ TEST_F(HousePageTest, UploadSendsDialOneThenDialTwo) {
     Set("6", "303", "", "3");
     houses().SetEntry("404", "", "", RowStatus::Pending, 6);
     page.OnDownloadAll();
-    EXPECT_EQ(rig.serial.writes.back().ack, "3");
-    EXPECT_EQ(rig.serial.writes.back().code, 37);
+    EXPECT_EQ(rig.link.writes.back().ack, "3");
+    EXPECT_EQ(rig.link.writes.back().code, 37);
     ConfirmAndPause();
     rig.Feed("OK\r\n");
     EXPECT_EQ(houses().Status(4), RowStatus::InUnit) << "InUnit after the first answer";
@@ -128,9 +128,9 @@ TEST_F(HousePageTest, ModemModeSendsOneCommandPerPressAndKeepsDialTwo) {
         m.pages.house.OnDownloadAll();
         m.SmsAnswer("OK");
     }
-    ASSERT_EQ(m.modem.sent.size(), 3u);
-    EXPECT_EQ(m.modem.sent[1].text, "#PWD1234#00101:DIAL2=2");
-    EXPECT_EQ(m.modem.sent[2].text, "#PWD1234#00202:DIAL1=3");
+    ASSERT_EQ(m.link.writes.size(), 3u);
+    EXPECT_EQ(m.link.writes[1].text, "#PWD1234#00101:DIAL2=2");
+    EXPECT_EQ(m.link.writes[2].text, "#PWD1234#00202:DIAL1=3");
     EXPECT_EQ(m.model.Houses.Status(0), RowStatus::InUnit);
     EXPECT_EQ(m.model.Houses.Status(1), RowStatus::InUnit);
 }

@@ -28,10 +28,10 @@ protected:
 
 TEST_F(LogPageTest, WholeLogIsAReadAllWithNamesFromTheLists) {
     logPage.OnGetEntireLog();
-    ASSERT_EQ(serial.writes.size(), 1u);
-    EXPECT_EQ(serial.writes[0].text, "#PWD1234#LOG=ALL?\r\n");
-    EXPECT_EQ(serial.writes[0].code, 21);
-    EXPECT_EQ(serial.writes[0].ack, "");
+    ASSERT_EQ(link.writes.size(), 1u);
+    EXPECT_EQ(link.writes[0].text, "#PWD1234#LOG=ALL?\r\n");
+    EXPECT_EQ(link.writes[0].code, 21);
+    EXPECT_EQ(link.writes[0].ack, "");
     EXPECT_FALSE(logPage.CommandsEnabled());
     EXPECT_FALSE(msic.CommandsEnabled());
     Feed("LOGW7:5550100:201612281345\nLOGS8:777:201612281400\nLOGW9:999:2016122815\nJUNK\n");
@@ -54,7 +54,7 @@ TEST_F(LogPageTest, LastEntriesTakeTheCountFromTheBox) {
         logPage.LastCountText() = text;
         logPage.OnGetLastEntries();
         EXPECT_EQ(LastFrame(), frame);
-        EXPECT_EQ(serial.writes.back().code, 22);
+        EXPECT_EQ(link.writes.back().code, 22);
     }
     logPage.LastCountText() = "10";
     logPage.OnGetLastEntries();
@@ -65,9 +65,7 @@ TEST_F(LogPageTest, LastEntriesTakeTheCountFromTheBox) {
 }
 
 TEST_F(LogPageTest, DownloadsAreRefusedWhenDisconnectedOrInModemMode) {
-    LinkParams p = engine.Params();
-    p.modemMode = true;
-    engine.SetParams(p);
+    link.kind = LinkKind::Modem;
     logPage.OnGetEntireLog();
     logPage.OnGetLastEntries();
     ASSERT_EQ(boxes.shown.size(), 2u);
@@ -76,12 +74,12 @@ TEST_F(LogPageTest, DownloadsAreRefusedWhenDisconnectedOrInModemMode) {
     EXPECT_EQ(boxes.shown[1].text, "Unsupported in modem mode");
 
     engine.SetConnected(false);
-    serial.writes.clear();
+    link.writes.clear();
     boxes.shown.clear();
     logPage.OnGetEntireLog();
     EXPECT_EQ(Boxes(), std::vector<std::string>{"You are disconnected from the unit"});
     EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Error);
-    EXPECT_TRUE(serial.writes.empty());
+    EXPECT_TRUE(link.writes.empty());
     EXPECT_FALSE(logPage.CommandsEnabled());
     EXPECT_EQ(engine.Page(PageRole::Log), &logPage);
 }
@@ -120,7 +118,7 @@ TEST_F(LogPageTest, DeleteLogAfterAWrapEmptiesEveryRow) {
     EXPECT_EQ(logView.SelectedRow(), 0);
     EXPECT_EQ(logView.TopRow(), 0);
     EXPECT_TRUE(model.Modified.IsSet());
-    EXPECT_TRUE(serial.writes.empty()) << "nothing is sent to the unit";
+    EXPECT_TRUE(link.writes.empty()) << "nothing is sent to the unit";
 }
 
 }  // namespace

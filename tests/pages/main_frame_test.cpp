@@ -7,6 +7,7 @@
 
 #include "fakes.h"
 #include "model/scratch_dir.h"
+#include "scripted_link.h"
 
 namespace dorvik {
 namespace {
@@ -23,7 +24,8 @@ class MainFrameTest : public ::testing::Test {
 protected:
     std::unique_ptr<CMainFrame> MakeFrame() {
         return std::make_unique<CMainFrame>(
-            FrameSeams{ui, timers, boxes, files, progress, led, status, clock}, SettingsPath());
+            FrameSeams{ui, timers, boxes, files, progress, led, status, clock, serial, modem},
+            SettingsPath());
     }
     std::string SettingsPath() const { return dir.File("DORVIK.ini"); }
     std::string Project(const std::string& name) const { return dir.File(name); }
@@ -43,6 +45,7 @@ protected:
     RecordingIndicator led;
     NullStatus status;
     SystemClock clock;
+    ScriptedLink serial, modem{LinkKind::Modem};
 };
 
 TEST_F(MainFrameTest, StartsDisconnectedOnTheSettingView) {

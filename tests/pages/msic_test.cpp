@@ -67,14 +67,14 @@ TEST_F(MsicTest, EveryCommandSendsItsFrameCodeAndAcknowledgement) {
     FillForm(msic);
     for (const CommandCase& c : cases) {
         SCOPED_TRACE(c.button);
-        serial.writes.clear();
+        link.writes.clear();
         engine.SetActiveSettingsPage(2);
         engine.SetBusy(false);
         c.press(msic);
-        ASSERT_EQ(serial.writes.size(), 1u);
-        EXPECT_EQ(serial.writes[0].text, std::string(c.frame) + "\r\n");
-        EXPECT_EQ(serial.writes[0].code, c.code);
-        EXPECT_EQ(serial.writes[0].ack, c.ack);
+        ASSERT_EQ(link.writes.size(), 1u);
+        EXPECT_EQ(link.writes[0].text, std::string(c.frame) + "\r\n");
+        EXPECT_EQ(link.writes[0].code, c.code);
+        EXPECT_EQ(link.writes[0].ack, c.ack);
         EXPECT_EQ(engine.ActiveSettingsPage(), 1);
         EXPECT_FALSE(msic.CommandsEnabled()) << "busy: the buttons wait for the answer";
         EXPECT_EQ(engine.Indicator(), LedState::Busy);
@@ -84,7 +84,7 @@ TEST_F(MsicTest, EveryCommandSendsItsFrameCodeAndAcknowledgement) {
 
 TEST_F(MsicTest, CommandsWhileDisconnectedSendNothing) {
     engine.SetConnected(false);
-    serial.writes.clear();
+    link.writes.clear();
     using Press = void (CMsic::*)();
     for (Press press : {Press(&CMsic::OnGetUnitName), Press(&CMsic::OnSetUnitTime),
                         Press(&CMsic::OnSetDelay), Press(&CMsic::OnSetAlarmMode),
@@ -96,7 +96,7 @@ TEST_F(MsicTest, CommandsWhileDisconnectedSendNothing) {
         EXPECT_EQ(boxes.shown[0].caption, "DORVIK");
         EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Error);
     }
-    EXPECT_TRUE(serial.writes.empty());
+    EXPECT_TRUE(link.writes.empty());
 }
 
 // Each step changes the form as a user would and the next press shows it;
@@ -128,7 +128,7 @@ TEST_F(MsicTest, FormStateBuildsTheFrames) {
         (msic.*press)();
         EXPECT_EQ(LastFrame(), frame);
         if (ack) {
-            EXPECT_EQ(serial.writes.back().ack, ack) << frame;
+            EXPECT_EQ(link.writes.back().ack, ack) << frame;
         }
     }
     EXPECT_TRUE(msic.Form().batteryEnabled);
@@ -153,7 +153,7 @@ TEST_F(MsicTest, AlarmToggleFollowsModeFlagAndRadiosBuildTheWords) {
     msic.Form().alarms[1].interval = "10";
     msic.OnSetAlarmMode();
     EXPECT_EQ(LastFrame(), "#PWD1234#ALARM-IN1=ON:SMS:30,ALARM-IN2=ON:PHONE:10");
-    EXPECT_EQ(serial.writes.back().ack, "ALARM-IN1=ON:SMS:30,ALARM-IN2=ON:PHONE:10");
+    EXPECT_EQ(link.writes.back().ack, "ALARM-IN1=ON:SMS:30,ALARM-IN2=ON:PHONE:10");
 }
 
 TEST_F(MsicTest, RelayOutputsSendWithoutBusyState) {
@@ -165,16 +165,16 @@ TEST_F(MsicTest, RelayOutputsSendWithoutBusyState) {
     for (auto [relay, on, frame, code, ack] : outputs) {
         msic.OnRelayOutput(relay, on);
         EXPECT_EQ(LastFrame(), frame);
-        EXPECT_EQ(serial.writes.back().code, code);
-        EXPECT_EQ(serial.writes.back().ack, ack);
+        EXPECT_EQ(link.writes.back().code, code);
+        EXPECT_EQ(link.writes.back().ack, ack);
         EXPECT_EQ(msic.Extra().relayOn[relay - 1], on);
         EXPECT_TRUE(msic.CommandsEnabled()) << "plain commands leave the buttons enabled";
     }
     engine.SetConnected(false);
-    serial.writes.clear();
+    link.writes.clear();
     msic.OnRelayOutput(2, true);
     EXPECT_TRUE(msic.Extra().relayOn[1]) << "the clicked radio keeps its check";
-    EXPECT_TRUE(serial.writes.empty());
+    EXPECT_TRUE(link.writes.empty());
     EXPECT_EQ(Boxes(), std::vector<std::string>{"You are disconnected from the unit"});
 }
 
@@ -194,7 +194,7 @@ TEST_F(MsicTest, PasswordChecksRunInOrderAndStopAtTheFirst) {
                            "New password is empty\r\nPlease Insert new password before  changing "
                            "password",
                            "Confirm password is error", "You are disconnected from the unit"}));
-    EXPECT_TRUE(serial.writes.empty());
+    EXPECT_TRUE(link.writes.empty());
     EXPECT_EQ(msic.PendingPassword(), "");
 }
 

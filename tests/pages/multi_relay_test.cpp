@@ -21,15 +21,15 @@ TEST_F(MultiRelayTest, RelaysStartOnAndRadiosSendNothing) {
     multi.OnRelayRadio(0, false);
     multi.OnRelayRadio(8, false);
     EXPECT_EQ(FormatRelayText(multi.Relays()), "1011111");
-    EXPECT_TRUE(serial.writes.empty());
+    EXPECT_TRUE(link.writes.empty());
 }
 
 TEST_F(MultiRelayTest, SetStatusSendsTheSevenDigitsAndIsConfirmedByTheEchoedFrame) {
     SetRelays("1010001");
     multi.OnSetRelayStatus();
     EXPECT_EQ(LastFrame(), "#PWD1234#OUT=1010001");
-    EXPECT_EQ(serial.writes.back().code, 31);
-    EXPECT_EQ(serial.writes.back().ack, "#PWD1234#OUT=1010001 OK");
+    EXPECT_EQ(link.writes.back().code, 31);
+    EXPECT_EQ(link.writes.back().ack, "#PWD1234#OUT=1010001 OK");
     EXPECT_EQ(model.MultiRelay.RelayStatus, "1010001") << "collected before sending";
     EXPECT_EQ(engine.ActiveSettingsPage(), 2);
     EXPECT_FALSE(multi.CommandsEnabled());
@@ -45,7 +45,7 @@ TEST_F(MultiRelayTest, SetStatusSendsTheSevenDigitsAndIsConfirmedByTheEchoedFram
 TEST_F(MultiRelayTest, GetStatusReadsTheRelays) {
     multi.OnGetRelayStatus();
     EXPECT_EQ(LastFrame(), "#PWD1234#OUT?");
-    EXPECT_EQ(serial.writes.back().code, 32);
+    EXPECT_EQ(link.writes.back().code, 32);
     Feed("OUT IS 0100000\n");
     EXPECT_EQ(FormatRelayText(multi.Relays()), "0100000");
     EXPECT_TRUE(multi.CommandsEnabled());
@@ -62,18 +62,18 @@ TEST_F(MultiRelayTest, DelayAndBatteryCommands) {
     multi.Form().delay = "300";
     multi.OnSetDelay();
     EXPECT_EQ(LastFrame(), "#PWD1234#GOT300");
-    EXPECT_EQ(serial.writes.back().ack, "DELAY TIME SET TO 300 MS");
+    EXPECT_EQ(link.writes.back().ack, "DELAY TIME SET TO 300 MS");
     multi.OnGetDelay();
     EXPECT_EQ(LastFrame(), "#PWD1234#GOT?");
 
     multi.Form().batteryValue = "15";
     multi.OnSetBattery();
     EXPECT_EQ(LastFrame(), "#PWD1234#BCPW=00");
-    EXPECT_EQ(serial.writes.back().ack, "BCPW=00");
+    EXPECT_EQ(link.writes.back().ack, "BCPW=00");
     multi.OnBatteryToggle();
     multi.OnSetBattery();
     EXPECT_EQ(LastFrame(), "#PWD1234#BCPW=15");
-    EXPECT_EQ(serial.writes.back().code, 27);
+    EXPECT_EQ(link.writes.back().code, 27);
     Feed("anything\n");
     EXPECT_EQ(Boxes(), std::vector<std::string>{"Set battery backup success"});
 }

@@ -1,5 +1,5 @@
 #pragma once
-// A connected engine on a recording serial device, the real reply
+// A connected engine on a scripted serial link, the real reply
 // handlers, the unit model, both settings pages and the log page.
 #include <gtest/gtest.h>
 
@@ -28,13 +28,13 @@ protected:
         engine.OnConnectCommand();
         Feed("HOUSE NUMBER IS 200\n");
         timers.FireAll(ConnectionEngine::kSerialReplyMs);
-        serial.writes.clear();
+        link.writes.clear();
         boxes.shown.clear();
     }
     // The last command written, without its line end.
     std::string LastFrame() const {
-        if (serial.writes.empty()) return {};
-        std::string t = serial.writes.back().text;
+        if (link.writes.empty()) return {};
+        std::string t = link.writes.back().text;
         return t.size() >= 2 ? t.substr(0, t.size() - 2) : t;
     }
     FixedClock clock;

@@ -146,7 +146,7 @@ TEST_F(SpecialPageTest, UploadFramesCarryTheRule) {
     page.Form().Amount = "";
     page.OnSet();
     page.OnDownloadAll();
-    EXPECT_EQ(rig.serial.writes.back().ack, "SHL001 SETUP TO 13900001111:12345(08:00-18:00) OK");
+    EXPECT_EQ(rig.link.writes.back().ack, "SHL001 SETUP TO 13900001111:12345(08:00-18:00) OK");
     for (int step = 0; step < 5; ++step) {
         rig.Confirm();
         rig.Pause();
@@ -155,7 +155,7 @@ TEST_F(SpecialPageTest, UploadFramesCarryTheRule) {
                                    "#PWD1234#SHL002=13900002222:1234567(08:00-18:00)\r\n",
                                    "#PWD1234#SHL003=00000000000\r\n", "#PWD1234#QHL001=777:25\r\n",
                                    "#PWD1234#QHL002=778:\r\n"}));
-    EXPECT_EQ(rig.serial.writes.back().code, 26);
+    EXPECT_EQ(rig.link.writes.back().code, 26);
     EXPECT_EQ(specials().Status(Row(SpecialSection::Q, 2)), RowStatus::InUnit);
     EXPECT_TRUE(page.CommandsEnabled());
 }

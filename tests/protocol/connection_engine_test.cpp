@@ -3,18 +3,18 @@
 #include <gtest/gtest.h>
 
 #include "fake_pages.h"
-#include "fake_serial.h"
 #include "fakes.h"
+#include "scripted_link.h"
 
 namespace dorvik {
 namespace {
 
-using test::FakeSerialDevice;
 using test::ManualTimerFactory;
 using test::RecordingIndicator;
 using test::RecordingMessageBox;
 using test::RecordingPage;
 using test::RecordingProgressBar;
+using test::ScriptedLink;
 
 class RecordingStatus : public StatusPane {
 public:
@@ -22,8 +22,9 @@ public:
     std::string text;
 };
 
-// Collects every byte of codes other than 18/19 and evaluates nothing.
-class LineSink : public SerialReplySink {
+// Collects every byte of codes other than 18/19 and every message, and
+// evaluates nothing.
+class LineSink : public ReplySink {
 public:
     bool Collects(int code) const override { return code != 18 && code != 19; }
     void OnByte(int, unsigned char b, std::string& line) override {
@@ -34,12 +35,15 @@ public:
             line += static_cast<char>(b);
         }
     }
+    void DispatchMessageReply(const std::string& body, int code, const std::string& ack) override {
+        lines.push_back(std::to_string(code) + " " + ack + ": " + body);
+    }
     std::vector<std::string> lines;
 };
 
 class EngineTest : public ::testing::Test {
 protected:
-    EngineTest() : engine({serial, nullptr, timers, boxes, led, progress, status}) {
+    EngineTest() : engine({link, timers, boxes, led, progress, status}) {
         LinkParams p;
         p.password = "1234";
         p.unitId = "0815";
@@ -49,17 +53,17 @@ protected:
         for (int i = 0; i < kPageRoleCount; ++i) engine.RegisterPage(static_cast<PageRole>(i), &pages[i]);
     }
     RecordingPage& page(PageRole r) { return pages[static_cast<int>(r)]; }
-    void Feed(const std::string& s, int port = 3) {
-        for (unsigned char c : s) engine.OnSerialByte(c, port);
-    }
+    void Feed(const std::string& s) { link.Feed(s); }
+    // Opens the link; a modem is up once it answered its test.
     void Connect() {
         engine.OnConnectCommand();
+        if (link.kind == LinkKind::Modem) link.Up();
         ASSERT_TRUE(engine.Connected());
-        serial.writes.clear();
+        link.writes.clear();
     }
     int Tick(int ms) { return timers.FireAll(ms); }
 
-    FakeSerialDevice serial;
+    ScriptedLink link;
     ManualTimerFactory timers;
     RecordingMessageBox boxes;
     RecordingIndicator led;
@@ -85,11 +89,11 @@ TEST_F(EngineTest, ConnectChecksParametersInOrder) {
                                                        "Please select COM port"}));
     EXPECT_EQ(boxes.shown[0].caption, "DORVIK");
     EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Error);
-    EXPECT_EQ(serial.opens, 0);
+    EXPECT_EQ(link.opens, 0);
 }
 
 TEST_F(EngineTest, PortThatCannotOpenIsReportedWithItsNumber) {
-    serial.openSucceeds = false;
+    link.openSucceeds = false;
     engine.OnConnectCommand();
     EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Cannot open COM3"}));
     EXPECT_FALSE(engine.Connected());
@@ -101,10 +105,10 @@ TEST_F(EngineTest, ConnectShowsIdAsksHouseCountAndEnablesPages) {
     EXPECT_TRUE(engine.LinkActive());
     EXPECT_EQ(status.text, "ID:0815 is connected...");
     for (auto& p : pages) EXPECT_TRUE(p.enabled);
-    ASSERT_EQ(serial.writes.size(), 1u);
-    EXPECT_EQ(serial.writes[0].text, "#PWD1234#NUMBER?\r\n");
-    EXPECT_EQ(serial.writes[0].code, 38);
-    EXPECT_EQ(serial.writes[0].ack, "");
+    ASSERT_EQ(link.writes.size(), 1u);
+    EXPECT_EQ(link.writes[0].text, "#PWD1234#NUMBER?\r\n");
+    EXPECT_EQ(link.writes[0].code, 38);
+    EXPECT_EQ(link.writes[0].ack, "");
     EXPECT_EQ(engine.Indicator(), LedState::Idle);
     ASSERT_FALSE(timers.timers().empty());
     EXPECT_EQ(Tick(3000), 1);
@@ -117,13 +121,13 @@ TEST_F(EngineTest, DisconnectQuestionNoKeepsLinkYesCloses) {
     EXPECT_EQ(boxes.shown.back().text, "Disconnected from unit?");
     EXPECT_EQ(boxes.shown.back().buttons, MsgButtons::YesNo);
     EXPECT_TRUE(engine.Connected());
-    EXPECT_EQ(serial.stops, 0);
+    EXPECT_EQ(link.closes, 0);
 
     boxes.Script(MsgAnswer::Yes);
     engine.OnConnectCommand();
     EXPECT_FALSE(engine.Connected());
     EXPECT_FALSE(engine.LinkActive());
-    EXPECT_EQ(serial.stops, 1);
+    EXPECT_EQ(link.closes, 1);
     EXPECT_EQ(status.text, "Disconnected from unit");
     for (auto& p : pages) EXPECT_FALSE(p.enabled);
     EXPECT_EQ(engine.Indicator(), LedState::Off);
@@ -135,37 +139,45 @@ TEST_F(EngineTest, TavrinConnectWaitsForProgRf) {
     engine.SetParams(p);
     engine.OnConnectCommand();
     EXPECT_FALSE(engine.Connected());
-    ASSERT_EQ(serial.writes.size(), 1u);
-    EXPECT_EQ(serial.writes[0].text, "#PWD1234#PROG-RF-0815\r\n");
-    EXPECT_EQ(serial.writes[0].code, 33);
-    EXPECT_EQ(serial.writes[0].ack, "PROG-RF-0815 OK");
+    ASSERT_EQ(link.writes.size(), 1u);
+    EXPECT_EQ(link.writes[0].text, "#PWD1234#PROG-RF-0815\r\n");
+    EXPECT_EQ(link.writes[0].code, 33);
+    EXPECT_EQ(link.writes[0].ack, "PROG-RF-0815 OK");
     engine.StartLink("0815", false);
-    EXPECT_EQ(serial.writes[1].text, "#PWD1234#PROG-QUIT-0815\r\n");
-    EXPECT_EQ(serial.writes[1].code, 34);
+    EXPECT_EQ(link.writes[1].text, "#PWD1234#PROG-QUIT-0815\r\n");
+    EXPECT_EQ(link.writes[1].code, 34);
 }
 
+// A command on the cable goes out again at each silent tick; a short message
+// costs money and goes once, with the configured seconds to be answered.
 TEST_F(EngineTest, FourSilentTicksGiveUpWithMessagesInOrder) {
-    Connect();
-    engine.SendRequest("#PWD1234#MODE?", 12, "");
-    engine.SetBusy(true);
-    for (int i = 0; i < 3; ++i) Tick(3000);
-    ASSERT_EQ(serial.writes.size(), 4u);
-    for (int i = 1; i < 4; ++i) {
-        EXPECT_EQ(serial.writes[i].kind, "resend");
-        EXPECT_EQ(serial.writes[i].text, "#PWD1234#MODE?\r\n");
-        EXPECT_EQ(serial.writes[i].code, 12);
+    struct Case { LinkKind kind; int tickMs; std::size_t copies; const char *wire, *error; };
+    for (const Case& c : {Case{LinkKind::Serial, 3000, 4, "#PWD1234#MODE?\r\n", "Disconnected from unit"},
+                          Case{LinkKind::Modem, 30000, 1, "#PWD1234#MODE?",
+                               "Didn't receive response message"}}) {
+        link.kind = c.kind;
+        boxes.shown.clear();
+        Connect();
+        engine.SendRequest("#PWD1234#MODE?", 12, "");
+        engine.SetBusy(true);
+        for (int i = 0; i < 3; ++i) Tick(c.tickMs);
+        ASSERT_EQ(link.writes.size(), c.copies);
+        for (const auto& w : link.writes) {
+            EXPECT_EQ(w.text, c.wire);
+            EXPECT_EQ(w.code, 12);
+        }
+        EXPECT_TRUE(engine.Connected());
+        Tick(c.tickMs);
+        ASSERT_EQ(boxes.shown.size(), 2u);
+        EXPECT_EQ(boxes.shown[0].text, "Connect device fialed,Please check device!");
+        EXPECT_EQ(boxes.shown[0].caption, "");
+        EXPECT_EQ(boxes.shown[0].icon, MsgIcon::None);
+        EXPECT_EQ(boxes.shown[1].text, c.error);
+        EXPECT_EQ(boxes.shown[1].icon, MsgIcon::Error);
+        EXPECT_FALSE(engine.Connected());
+        EXPECT_EQ(engine.RetryCount(), 0);
+        EXPECT_EQ(Tick(c.tickMs), 0);
     }
-    EXPECT_TRUE(engine.Connected());
-    Tick(3000);
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[0].text, "Connect device fialed,Please check device!");
-    EXPECT_EQ(boxes.shown[0].caption, "");
-    EXPECT_EQ(boxes.shown[0].icon, MsgIcon::None);
-    EXPECT_EQ(boxes.shown[1].text, "Disconnected from unit");
-    EXPECT_EQ(boxes.shown[1].icon, MsgIcon::Error);
-    EXPECT_FALSE(engine.Connected());
-    EXPECT_EQ(engine.RetryCount(), 0);
-    EXPECT_EQ(Tick(3000), 0);
 }
 
 TEST_F(EngineTest, AnswerAfterThreeSilentTicksKeepsTheLink) {
@@ -203,14 +215,11 @@ TEST_F(EngineTest, ReadAllEndsAtFirstTickAfterDataAndGivesUpWhenSilent) {
     EXPECT_FALSE(engine.Connected());
 }
 
-TEST_F(EngineTest, ReceivedBytesAreRoutedByPortAndCode) {
+TEST_F(EngineTest, ReceivedBytesAreRoutedByCode) {
     Connect();
     engine.SendRequest("#PWD1234#MODE?", 12, "");
-    Feed("RELAY\r", 4);  // another port: seen, not collected
-    EXPECT_TRUE(engine.ReplySeen());
-    EXPECT_TRUE(sink.lines.empty());
-    EXPECT_EQ(page(PageRole::Phone).receiveText, "");
     Feed("RELAY IS MODE1\r\n");
+    EXPECT_TRUE(engine.ReplySeen());
     EXPECT_EQ(sink.lines, std::vector<std::string>{"RELAY IS MODE1\r"});
     EXPECT_EQ(page(PageRole::Msic).receiveText, "RELAY IS MODE1\r") << "last non-empty line shown";
 
@@ -218,6 +227,13 @@ TEST_F(EngineTest, ReceivedBytesAreRoutedByPortAndCode) {
     Feed("OUT1=ON OK\n");
     EXPECT_EQ(sink.lines.size(), 1u) << "output answers are not evaluated";
     EXPECT_EQ(page(PageRole::Msic).receiveText, "RELAY IS MODE1\r") << "nor shown";
+    // A short message answers the pending command whole, and frees the pages.
+    engine.SetBusy(true);
+    link.Message("OUT1=ON OK");
+    EXPECT_EQ(sink.lines.back(), "18 OUT1=ON OK: OUT1=ON OK");
+    EXPECT_EQ(page(PageRole::Msic).messageText, "OUT1=ON OK");
+    EXPECT_TRUE(page(PageRole::Phone).enabled);
+    EXPECT_EQ(engine.Indicator(), LedState::Idle);
 }
 
 TEST_F(EngineTest, BusyLeavesHouseDialPageAlone) {
@@ -232,7 +248,7 @@ TEST_F(EngineTest, BusyLeavesHouseDialPageAlone) {
 }
 
 TEST_F(EngineTest, WrittenTextIsShownInEverySendBox) {
-    engine.OnCommandWritten("#PWD1234#BAND?\r\n");
+    engine.OnWritten("#PWD1234#BAND?\r\n");
     for (auto& p : pages) EXPECT_EQ(p.sendText, "#PWD1234#BAND?\r\n");
 }
 

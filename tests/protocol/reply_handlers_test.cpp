@@ -25,7 +25,7 @@ protected:
         engine.RegisterPage(PageRole::Msic, &msic);
         handlers.SetPages({&phone, &special, &alarm, &house, &msic, &multi, &log});
         engine.OnConnectCommand();
-        serial.writes.clear();
+        link.writes.clear();
     }
     // Sends a request as a page would and feeds the unit's answer.
     void Answer(const Request& r, const std::string& reply) {

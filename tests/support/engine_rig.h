@@ -1,15 +1,15 @@
 #pragma once
-// A connection engine on a recording serial device, with the real reply
+// A connection engine on a scripted serial link, with the real reply
 // handlers and the unit model: the common ground of the protocol and page
 // tests. Port 1, password "1234", unit ID "1".
 #include <string>
 #include <vector>
 
-#include "fake_serial.h"
 #include "fakes.h"
 #include "model/unit_model.h"
 #include "protocol/connection_engine.h"
 #include "protocol/reply_handlers.h"
+#include "scripted_link.h"
 
 namespace dorvik::test {
 
@@ -32,20 +32,18 @@ struct EngineRig {
         engine.SetParams(TestLinkParams());
         engine.SetReplySink(&handlers);
     }
-    // Bytes from the unit on the configured port.
-    void Feed(const std::string& s) {
-        for (unsigned char c : s) engine.OnSerialByte(c, 1);
-    }
+    // Bytes from the unit.
+    void Feed(const std::string& s) { link.Feed(s); }
     std::vector<std::string> Boxes() const { return boxes.Texts(); }
 
     UnitModel model;
-    FakeSerialDevice serial;
+    ScriptedLink link;
     ManualTimerFactory timers;
     RecordingMessageBox boxes;
     RecordingIndicator led;
     RecordingProgressBar progress;
     RecordingStatusPane status;
-    ConnectionEngine engine{{serial, nullptr, timers, boxes, led, progress, status}};
+    ConnectionEngine engine{{link, timers, boxes, led, progress, status}};
     ReplyHandlers handlers{model, engine};
 };
 

@@ -41,7 +41,7 @@ std::vector<StateCase> StateCases() {
         {"prompt", ModemState::Prompt, "AT+CMGS=\"13900002222\"\r\r\n> ",
          {{sent}, {}, {}, {kCommand}, {}, ModemState::Body, 0}},
         {"body", ModemState::Body, sent + "\r\n+CMGS: 7\r\n\r\nOK\r\n",
-         {{}, {}, {}, {}, {LedState::Modem}, ModemState::Idle, 0}},
+         {{}, {}, {}, {}, {LinkActivity::AwaitingAnswer}, ModemState::Idle, 0}},
         {"idle", ModemState::Idle, "\r\n+CMTI: \"SM\",12\r\n",
          {{"AT+CMGR=12\r\n"}, {}, {}, {}, {}, ModemState::Read, 0}},
         {"read", ModemState::Read, TextRead(12, "+8613900002222", kAnswer),
@@ -96,7 +96,7 @@ TEST(ModemReceiver, ErrorAnswerOfEachStateShowsItsMessageAndGoesIdle) {
             rig.Feed(std::string(c.echo) + "\r\n" + error + "\r\n");
             Outcome want;
             if (c.box) want.errors = {c.box};
-            if (c.ledIdle) want.leds = {LedState::Idle};
+            if (c.ledIdle) want.leds = {LinkActivity::Idle};
             want.state = c.next;
             EXPECT_EQ(rig.Result(), want) << error << " in state " << int(c.state) << c.echo;
             EXPECT_EQ(rig.receiver.Buffer(), "");

@@ -20,7 +20,7 @@ inline const std::string kStamp = "\"16/12/28,13:45:01+32\"";
 class RecordingHost : public ModemHost {
 public:
     void ModemReady() override { ++ready; }
-    void SetIndicator(LedState s) override { leds.push_back(s); }
+    void SetActivity(LinkActivity a) override { leds.push_back(a); }
     void ShowReceived(const std::string& t) override { received = t; }
     void ShowMessage(const std::string& t) override { messages.push_back(t); }
     void ShowError(const std::string& t) override { errors.push_back(t); }
@@ -30,7 +30,7 @@ public:
 
     std::string unitPhone = kUnitPhone;
     int ready = 0;
-    std::vector<LedState> leds;
+    std::vector<LinkActivity> leds;
     std::string received;
     std::vector<std::string> messages, errors, written, bodies;
 };
@@ -38,7 +38,7 @@ public:
 // What a stretch of received bytes led to.
 struct Outcome {
     std::vector<std::string> written, errors, bodies, messages;
-    std::vector<LedState> leds;
+    std::vector<LinkActivity> leds;
     ModemState state = ModemState::Test;
     int ready = 0;
     bool operator==(const Outcome&) const = default;

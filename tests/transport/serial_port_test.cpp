@@ -58,58 +58,40 @@ std::string AllByteValues() {
 
 TEST_F(SerialPortTest, CarriesTextAndEveryByteValueBothWaysIntactAndInOrder) {
     OpenAndMonitor(Settings());
-    ASSERT_TRUE(port.Send("#PWD1234#NUMBER?\r\n", 38, ""));
+    ASSERT_TRUE(port.Write("#PWD1234#NUMBER?\r\n"));
     EXPECT_EQ(master.Read(18), "#PWD1234#NUMBER?\r\n");
 
     const std::string all = AllByteValues();
     ASSERT_TRUE(master.Write(all + all));
     EXPECT_EQ(listener.WaitForBytes(512), all + all);
     EXPECT_EQ(listener.Ports(), std::vector<int>(512, 3));
-    ASSERT_TRUE(port.Send(all, 1, ""));
+    ASSERT_TRUE(port.Write(all));
     EXPECT_EQ(master.Read(256), all);
 }
 
-// Send, Resend and SendText each notify before the wire; only Send keeps
-// the command, and Resend and SendText update the request context.
-TEST_F(SerialPortTest, NotifiesEachTextBeforeTheWireAndKeepsTheRequestContext) {
-    EXPECT_EQ(port.RequestCode(), 0);
-    EXPECT_EQ(port.LastCommand(), "");
+// Every write tells the listener before the text reaches the wire.
+TEST_F(SerialPortTest, NotifiesEachTextBeforeTheWire) {
     OpenAndMonitor(Settings());
     std::vector<bool> onWireEarly;
     listener.onWritten = [&](const std::string&) { onWireEarly.push_back(master.Readable()); };
-
-    ASSERT_TRUE(port.Send("first\r\n", 2, "WHL0001 SET TO 5 OK"));
-    EXPECT_EQ(master.Read(7), "first\r\n");
-    EXPECT_EQ(port.LastCommand(), "first\r\n");
-    EXPECT_EQ(port.RequestCode(), 2);
-    EXPECT_EQ(port.ExpectedReply(), "WHL0001 SET TO 5 OK");
-
-    ASSERT_TRUE(port.Resend("retry\r\n", 4, "again"));
-    EXPECT_EQ(master.Read(7), "retry\r\n");
-    EXPECT_EQ(port.RequestCode(), 4);
-    EXPECT_EQ(port.ExpectedReply(), "again");
-    ASSERT_TRUE(port.SendText("AT\r", 7, ""));
-    EXPECT_EQ(master.Read(3), "AT\r");
-    EXPECT_EQ(port.LastCommand(), "first\r\n");
-    EXPECT_EQ(port.RequestCode(), 7);
-    EXPECT_EQ(port.ExpectedReply(), "");
-
+    for (const char* text : {"first\r\n", "retry\r\n", "AT\r"}) {
+        ASSERT_TRUE(port.Write(text));
+        EXPECT_EQ(master.Read(std::string(text).size()), text);
+    }
     EXPECT_EQ(listener.Written(), (std::vector<std::string>{"first\r\n", "retry\r\n", "AT\r"}));
     EXPECT_EQ(onWireEarly, (std::vector<bool>{false, false, false}));
 }
 
 TEST_F(SerialPortTest, RefusesATextLongerThanTheWriteBuffer) {
     OpenAndMonitor(Settings());
-    ASSERT_TRUE(port.Send("keep\r\n", 5, "kept"));
+    ASSERT_TRUE(port.Write("keep\r\n"));
 
-    EXPECT_FALSE(port.Send(std::string(5000, 'x'), 9, "no"));
-    EXPECT_FALSE(port.Resend(std::string(1025, 'x'), 9, "no"));
+    EXPECT_FALSE(port.Write(std::string(5000, 'x')));
+    EXPECT_FALSE(port.Write(std::string(1025, 'x')));
     EXPECT_EQ(listener.Written(), std::vector<std::string>{"keep\r\n"});
-    EXPECT_EQ(port.LastCommand(), "keep\r\n");
-    EXPECT_EQ(port.RequestCode(), 5);
 
     const std::string full(1024, 'f');
-    ASSERT_TRUE(port.Send(full, 6, ""));
+    ASSERT_TRUE(port.Write(full));
     EXPECT_EQ(master.Read(6 + 1024), "keep\r\n" + full);
 }
 
@@ -119,7 +101,7 @@ TEST_F(SerialPortTest, WritesATextLargerThanTheDeviceBufferCompletely) {
     OpenAndMonitor(s);
     std::string big;
     for (std::size_t i = 0; i < s.writeBufferSize; ++i) big.push_back(static_cast<char>(i * 7));
-    ASSERT_TRUE(port.Send(big, 1, ""));
+    ASSERT_TRUE(port.Write(big));
     EXPECT_EQ(master.Read(big.size()), big);
 }
 
@@ -132,7 +114,7 @@ TEST_F(SerialPortTest, DiscardsUnreadInputBeforeWriting) {
     pollfd p{probe, POLLIN, 0};
     ASSERT_EQ(::poll(&p, 1, 20000), 1);
 
-    ASSERT_TRUE(port.Send("cmd\r\n", 2, ""));
+    ASSERT_TRUE(port.Write("cmd\r\n"));
     ASSERT_TRUE(port.StartMonitor());
     EXPECT_EQ(master.Read(5), "cmd\r\n");
     ASSERT_TRUE(master.Write("reply\n"));
@@ -142,18 +124,18 @@ TEST_F(SerialPortTest, DiscardsUnreadInputBeforeWriting) {
 }
 
 TEST_F(SerialPortTest, SendsNothingWhenClosedStopsPromptlyAndOpensAgain) {
-    EXPECT_FALSE(port.Send("x", 1, ""));
+    EXPECT_FALSE(port.Write("x"));
     EXPECT_FALSE(port.StartMonitor());
     EXPECT_TRUE(listener.Written().empty());
     OpenAndMonitor(Settings());
     port.StopMonitor();  // the thread is blocked waiting
     EXPECT_FALSE(port.IsOpen());
-    EXPECT_FALSE(port.Send("x", 1, ""));
+    EXPECT_FALSE(port.Write("x"));
 
     OpenAndMonitor(Settings());
     ASSERT_TRUE(master.Write("again"));
     EXPECT_EQ(listener.WaitForBytes(5), "again");
-    ASSERT_TRUE(port.Send("ok", 1, ""));
+    ASSERT_TRUE(port.Write("ok"));
     EXPECT_EQ(master.Read(2), "ok");
 }
 
@@ -201,7 +183,7 @@ TEST_F(SerialPortTest, OpensADeviceOnlyOnce) {
     EXPECT_NE(second.LastOpenError().find(master.SlavePath()), std::string::npos);
     EXPECT_FALSE(second.IsOpen());
 
-    ASSERT_TRUE(port.Send("still", 1, ""));
+    ASSERT_TRUE(port.Write("still"));
     EXPECT_EQ(master.Read(5), "still");
 }
 
@@ -214,7 +196,7 @@ TEST_F(SerialPortTest, ReportsAVanishedDeviceOnceAndStopsWatchingIt) {
     EXPECT_EQ(boxes[0].caption, "DORVIK");
     EXPECT_EQ(boxes[0].icon, MsgIcon::Error);
 
-    EXPECT_FALSE(port.Send("x", 1, ""));
+    EXPECT_FALSE(port.Write("x"));
     port.StopMonitor();
     EXPECT_EQ(box.Shown().size(), 1u);
 }

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "platform/message_box.h"
-#include "platform/serial_device.h"
 #include "platform/ui_dispatcher.h"
+#include "transport/serial_listener.h"
 
 namespace dorvik::test {
 
