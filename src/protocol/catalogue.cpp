@@ -53,10 +53,10 @@ constexpr ReplyRule ShowsNumber(std::string_view form, void (SettingsPage::*set)
     return rule;
 }
 
-constexpr ReplyRule ShowsText(std::string_view form, void (SettingsPage::*set)(const std::string&),
-                              std::string_view head = "") {
+constexpr ReplyRule ShowsText(std::string_view form,
+                              void (SettingsPage::*set)(const std::string&)) {
     ReplyRule rule;
-    rule.answer = {form, head, false, nullptr, set};
+    rule.answer = {form, "", false, nullptr, set};
     return rule;
 }
 
@@ -113,7 +113,7 @@ constexpr CommandRow kCommands[] = {
     {C::ReceptionQuery, rc::kQueryReception, "#PWD%s#CSQ?", "", K::Request, false,
      ShowsNumber("CSQ IS %d", &SettingsPage::SetReception)},
     {C::BandQuery, rc::kQueryBand, "#PWD%s#BAND?", "", K::Request, false,
-     ShowsText("BAND IS %s", &SettingsPage::SetBandText, "BAND")},
+     ShowsText("BAND IS %s", &SettingsPage::SetBandText)},
     {C::SetBand, rc::kSetBand, "#PWD%s#BAND=%s", "BAND SET TO %s OK", K::Request, false,
      Info("Set band  success")},
     {C::SetAlarmInputs, rc::kSetAlarmInputs, "#PWD%s#ALARM-IN1=%s,ALARM-IN2=%s",
