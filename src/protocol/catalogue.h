@@ -1,7 +1,8 @@
 #pragma once
 // The unit's command catalogue: one function per command that builds the
 // frame, the request code and the acknowledgement text from typed
-// parameters. The password is always the first parameter. Texts are sent
+// parameters, and the reply rule that tells the reply handlers what the
+// answer does. The password is always the first parameter. Texts are sent
 // exactly as given (no escaping), as the unit expects.
 #include <array>
 #include <optional>
@@ -30,7 +31,8 @@ bool IsSerialOnly(int code);
 enum class SlotList { None, Phone, Special, Alarm, House };
 
 // How an info text follows the answer and when the page buttons come back
-// (release). The message family always waits for an equal answer.
+// (release). By short message the text always waits for an equal answer,
+// and the two "Always" rules release first.
 enum class InfoRule {
     ReleaseThenIfEqual,  // release, then the text when the answer is equal
     IfEqualThenRelease,  // the text when the answer is equal, then release

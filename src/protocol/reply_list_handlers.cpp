@@ -24,6 +24,15 @@ SpecialTexts TextsOf(const SpecialListLine& l) {
     return t;
 }
 
+// The first stored line of a read-all replaces what the list held from
+// the unit; Pending slots stay.
+template <class List>
+void ClearBeforeFirstLine(ConnectionEngine& engine, List& list) {
+    if (engine.FirstLineSeen()) return;
+    list.ClearInUnitRows();
+    engine.SetFirstLineSeen(true);
+}
+
 template <class List>
 void MarkInUnit(List& list, int row) {
     list.SetRowStatus(row, RowStatus::InUnit);
@@ -125,10 +134,7 @@ void ReplyHandlers::OnProgQuit(const std::string&, const std::string&) {
 void ReplyHandlers::OnPhoneLine(const std::string& line, const std::string&) {
     auto l = ParsePhoneListLine(line);
     if (!l || l->listEmpty || l->index <= 0) return;
-    if (!engine_.FirstLineSeen()) {
-        model_.Phones.ClearInUnitRows();
-        engine_.SetFirstLineSeen(true);
-    }
+    ClearBeforeFirstLine(engine_, model_.Phones);
     model_.Phones.SetEntry(l->number, "", l->index - 1, RowStatus::InUnit);
     model_.Phones.SelectRow(l->index - 1);
     ShowUsed(pages_.phone);
@@ -144,10 +150,7 @@ void ReplyHandlers::OnSpecialLine(const std::string& line, const std::string&) {
     // A slot number beyond its own section is refused: it never lands in another.
     int row = model_.Specials.RowOf(*section, l->index);
     if (row < 0) return;
-    if (!engine_.FirstLineSeen()) {
-        model_.Specials.ClearInUnitRows();
-        engine_.SetFirstLineSeen(true);
-    }
+    ClearBeforeFirstLine(engine_, model_.Specials);
     model_.Specials.SetEntry(TextsOf(*l), row, RowStatus::InUnit, std::string(1, l->group));
     model_.Specials.SelectRow(row);
     ShowUsed(pages_.special);
@@ -170,10 +173,7 @@ void ReplyHandlers::OnHouseLine(const std::string& line, const std::string&) {
     engine_.SetIndicator(LedState::Idle);
     auto l = ParseHouseListLine(line);
     if (!l) return;
-    if (!engine_.FirstLineSeen()) {
-        model_.Houses.ClearInUnitRows();
-        engine_.SetFirstLineSeen(true);
-    }
+    ClearBeforeFirstLine(engine_, model_.Houses);
     const std::string dial1 = l->dial == 1 ? l->number : "";
     const std::string dial2 = l->dial == 1 ? "" : l->number;
     int slot = model_.Houses.FindNumber(l->house);
