@@ -29,70 +29,110 @@ struct CommandRow {
     std::string_view ack;     // acknowledgement format; empty: the reply is parsed
     CommandKind kind;
     bool serialOnly;
+    ReplyRule reply;  // empty: the answer has a handler of its own
 };
+
+constexpr ReplyRule Marks(SlotList list) {
+    ReplyRule rule;
+    rule.marks = list;
+    return rule;
+}
+
+constexpr ReplyRule Info(std::string_view text, InfoRule when = InfoRule::ReleaseThenIfEqual) {
+    ReplyRule rule;
+    rule.info = {text, when};
+    return rule;
+}
+
+enum Unread : bool { kSkipWhenUnread = false, kZeroWhenUnread = true };
+
+constexpr ReplyRule ShowsNumber(std::string_view form, void (SettingsPage::*set)(int),
+                                Unread unread = kSkipWhenUnread, std::string_view head = "") {
+    ReplyRule rule;
+    rule.answer = {form, head, unread, set, nullptr};
+    return rule;
+}
+
+constexpr ReplyRule ShowsText(std::string_view form,
+                              void (SettingsPage::*set)(const std::string&)) {
+    ReplyRule rule;
+    rule.answer = {form, "", false, nullptr, set};
+    return rule;
+}
 
 using K = CommandKind;
 using C = Command;
 namespace rc = code;
 
 constexpr CommandRow kCommands[] = {
-    {C::HousesQuery, rc::kQueryHouses, "#PWD%s#NUMBER?", "", K::Connect, false},
-    {C::ProgRf, rc::kEnterTavrin, "#PWD%s#PROG-RF-%s\r\n", "PROG-RF-%s OK", K::Connect, true},
+    {C::HousesQuery, rc::kQueryHouses, "#PWD%s#NUMBER?", "", K::Connect, false, {}},
+    {C::ProgRf, rc::kEnterTavrin, "#PWD%s#PROG-RF-%s\r\n", "PROG-RF-%s OK", K::Connect, true, {}},
     {C::ProgQuit, rc::kLeaveTavrin, "#PWD%s#PROG-QUIT-%s\r\n", "PROG-QUIT-%s OK", K::Connect,
-     true},
-    {C::ReadPhoneList, rc::kReadPhoneList, "#PWD%s#WHL=ALL?", "", K::ReadAll, true},
+     true, {}},
+    {C::ReadPhoneList, rc::kReadPhoneList, "#PWD%s#WHL=ALL?", "", K::ReadAll, true, {}},
     {C::WritePhoneSlot, rc::kWritePhoneSlot, "#PWD%s#WHL%04d=%s", "WHL%04d SET TO %s OK",
-     K::Sequence, false},
-    {C::ReadSpecialList, rc::kReadSpecialList, "#PWD%s#SHL=ALL?", "", K::ReadAll, true},
+     K::Sequence, false, Marks(SlotList::Phone)},
+    {C::ReadSpecialList, rc::kReadSpecialList, "#PWD%s#SHL=ALL?", "", K::ReadAll, true, {}},
     {C::WriteSpecialSlot, rc::kWriteSpecialSlot, "#PWD%s#%s=%s:%s", "%s SETUP TO %s:%s OK",
-     K::Sequence, false},
+     K::Sequence, false, Marks(SlotList::Special)},
     {C::ClearSpecialSlot, rc::kWriteSpecialSlot, "#PWD%s#%s=00000000000",
-     "%s SETUP TO 00000000000 OK", K::Sequence, false},
-    {C::ReadAlarmList, rc::kReadAlarmList, "#PWD%s#ALARM=ALL?", "", K::ReadAll, true},
+     "%s SETUP TO 00000000000 OK", K::Sequence, false, Marks(SlotList::Special)},
+    {C::ReadAlarmList, rc::kReadAlarmList, "#PWD%s#ALARM=ALL?", "", K::ReadAll, true, {}},
     {C::WriteAlarmSlot, rc::kWriteAlarmSlot, "#PWD%s#ALARM%02d=%s", "ALARM%02d SET TO %s OK",
-     K::Sequence, false},
-    {C::ReadHouseList, rc::kReadHouseList, "#PWD%s#DIAL=ALL?", "", K::ReadAll, true},
-    {C::WriteHouseDial1, rc::kWriteHouseDial, "#PWD%s#%s:DIAL1=%s", "%d", K::Sequence, false},
-    {C::WriteHouseDial2, rc::kWriteHouseDial, "#PWD%s#%s:DIAL2=%s", "%d", K::Sequence, false},
-    {C::ReadLog, rc::kReadLog, "#PWD%s#LOG=ALL?", "", K::ReadAll, true},
-    {C::ReadLogEntries, rc::kReadLogEntries, "#PWD%s#LOG=%d?", "", K::ReadAll, true},
-    {C::DeviceNameQuery, rc::kQueryDeviceName, "#PWD%s#DEVICE?", "", K::Request, false},
+     K::Sequence, false, Marks(SlotList::Alarm)},
+    {C::ReadHouseList, rc::kReadHouseList, "#PWD%s#DIAL=ALL?", "", K::ReadAll, true, {}},
+    {C::WriteHouseDial1, rc::kWriteHouseDial, "#PWD%s#%s:DIAL1=%s", "%d", K::Sequence, false,
+     Marks(SlotList::House)},
+    {C::WriteHouseDial2, rc::kWriteHouseDial, "#PWD%s#%s:DIAL2=%s", "%d", K::Sequence, false,
+     Marks(SlotList::House)},
+    {C::ReadLog, rc::kReadLog, "#PWD%s#LOG=ALL?", "", K::ReadAll, true, {}},
+    {C::ReadLogEntries, rc::kReadLogEntries, "#PWD%s#LOG=%d?", "", K::ReadAll, true, {}},
+    {C::DeviceNameQuery, rc::kQueryDeviceName, "#PWD%s#DEVICE?", "", K::Request, false, {}},
     {C::SetDeviceName, rc::kSetDeviceName, "#PWD%s#DEVICE:%s:%s", "DEVICE NAME IS %s:%s",
-     K::Request, false},
-    {C::ClockQuery, rc::kQueryClock, "#PWD%s#TIMER?", "", K::Request, false},
+     K::Request, false, Info("Set unit name success")},
+    {C::ClockQuery, rc::kQueryClock, "#PWD%s#TIMER?", "", K::Request, false, {}},
     {C::SetClock, rc::kSetClock, "#PWD%s#TIMER:%s", "DEVICE TIMER IS SET TO %s", K::Request,
-     false},
+     false, Info("Set unit time success")},
     {C::ChangePassword, rc::kChangePassword, "#PWD%s#CAP%s#CAP%s", "PWD SETUP OK", K::Request,
-     false},
-    {C::DelayQuery, rc::kQueryDelay, "#PWD%s#GOT?", "", K::Request, false},
+     false, {}},
+    {C::DelayQuery, rc::kQueryDelay, "#PWD%s#GOT?", "", K::Request, false,
+     ShowsNumber("DELAY TIME IS %d", &SettingsPage::SetDelay, kZeroWhenUnread)},
     {C::SetDelay, rc::kSetDelay, "#PWD%s#GOT%s:%s", "DELAY TIME SET TO %s MS", K::Request,
-     false},
+     false, Info("Set delay time success", InfoRule::ReleaseThenAlways)},
     {C::SetDelayMulti, rc::kSetDelay, "#PWD%s#GOT%s", "DELAY TIME SET TO %s MS", K::Request,
-     false},
-    {C::RelayModeQuery, rc::kQueryRelayMode, "#PWD%s#MODE?", "", K::Request, false},
+     false, Info("Set delay time success", InfoRule::ReleaseThenAlways)},
+    {C::RelayModeQuery, rc::kQueryRelayMode, "#PWD%s#MODE?", "", K::Request, false,
+     ShowsNumber("RELAY IS MODE%d", &SettingsPage::SetRelayMode, kZeroWhenUnread, "RELAY")},
     {C::SetRelayMode, rc::kSetRelayMode, "#PWD%s#MODE%d", "RELAY SET TO MODE%d", K::Request,
-     false},
-    {C::ClockUpdateQuery, rc::kQueryClockUpdate, "#PWD%s#TIMER-UPDATE?", "", K::Request, false},
+     false, {}},
+    {C::ClockUpdateQuery, rc::kQueryClockUpdate, "#PWD%s#TIMER-UPDATE?", "", K::Request, false, {}},
     {C::SetClockUpdate, rc::kSetClockUpdate, "#PWD%s#TIMER-UPDATE:%s", "TIMER-UPDATE:%s OK",
-     K::Request, false},
+     K::Request, false, Info("Set time update success")},
     {C::DisableClockUpdate, rc::kSetClockUpdate, "#PWD%s#TIMER-UPDATE:NO",
-     "TIMER-UPDATE:NO OK", K::Request, false},
-    {C::ReceptionQuery, rc::kQueryReception, "#PWD%s#CSQ?", "", K::Request, false},
-    {C::BandQuery, rc::kQueryBand, "#PWD%s#BAND?", "", K::Request, false},
-    {C::SetBand, rc::kSetBand, "#PWD%s#BAND=%s", "BAND SET TO %s OK", K::Request, false},
+     "TIMER-UPDATE:NO OK", K::Request, false, Info("Set time update success")},
+    {C::ReceptionQuery, rc::kQueryReception, "#PWD%s#CSQ?", "", K::Request, false,
+     ShowsNumber("CSQ IS %d", &SettingsPage::SetReception)},
+    {C::BandQuery, rc::kQueryBand, "#PWD%s#BAND?", "", K::Request, false,
+     ShowsText("BAND IS %s", &SettingsPage::SetBandText)},
+    {C::SetBand, rc::kSetBand, "#PWD%s#BAND=%s", "BAND SET TO %s OK", K::Request, false,
+     Info("Set band  success")},
     {C::SetAlarmInputs, rc::kSetAlarmInputs, "#PWD%s#ALARM-IN1=%s,ALARM-IN2=%s",
-     "ALARM-IN1=%s,ALARM-IN2=%s", K::Request, false},
-    {C::AlarmContentQuery, rc::kQueryAlarmContent, "#PWD%s#UDI?", "", K::Request, false},
+     "ALARM-IN1=%s,ALARM-IN2=%s", K::Request, false,
+     Info("Set alarm mode success", InfoRule::IfEqualThenRelease)},
+    {C::AlarmContentQuery, rc::kQueryAlarmContent, "#PWD%s#UDI?", "", K::Request, false, {}},
     {C::SetAlarmContent, rc::kSetAlarmContent, "#PWD%s#UDI1:%s, UDI2:%s",
-     "UDI1:%s, UDI2:%s OKEY", K::Request, false},
+     "UDI1:%s, UDI2:%s OKEY", K::Request, false,
+     Info("Set alarm content success", InfoRule::IfEqualThenRelease)},
     {C::SetBatteryBackup, rc::kSetBattery, "#PWD%s#POWER-CHANGE-ALARM:%s,BCPW-LOW-ALARM:%s:%s",
-     "BCPW=%s", K::Request, false},
-    {C::SetBatteryMulti, rc::kSetBattery, "#PWD%s#BCPW=%s", "BCPW=%s", K::Request, false},
-    {C::StatusQuery, rc::kQueryStatus, "#PWD%s#STATUS?", "", K::Request, false},
-    {C::OutputOn, rc::kOutputOn, "#PWD%s#OUT%d=ON", "OUT%d=ON OK", K::Plain, false},
-    {C::OutputOff, rc::kOutputOff, "#PWD%s#OUT%d=OFF", "OUT%d=OFF OK", K::Plain, false},
-    {C::OutputsQuery, rc::kQueryOutputs, "#PWD%s#OUT?", "", K::Request, false},
-    {C::SetOutputs, rc::kSetOutputs, "#PWD%s#OUT=%s", "#PWD%s#OUT=%s OK", K::Request, false},
+     "BCPW=%s", K::Request, false, Info("Set battery backup success", InfoRule::AlwaysThenRelease)},
+    {C::SetBatteryMulti, rc::kSetBattery, "#PWD%s#BCPW=%s", "BCPW=%s", K::Request, false,
+     Info("Set battery backup success", InfoRule::AlwaysThenRelease)},
+    {C::StatusQuery, rc::kQueryStatus, "#PWD%s#STATUS?", "", K::Request, false, {}},
+    {C::OutputOn, rc::kOutputOn, "#PWD%s#OUT%d=ON", "OUT%d=ON OK", K::Plain, false, {}},
+    {C::OutputOff, rc::kOutputOff, "#PWD%s#OUT%d=OFF", "OUT%d=OFF OK", K::Plain, false, {}},
+    {C::OutputsQuery, rc::kQueryOutputs, "#PWD%s#OUT?", "", K::Request, false, {}},
+    {C::SetOutputs, rc::kSetOutputs, "#PWD%s#OUT=%s", "#PWD%s#OUT=%s OK", K::Request, false,
+     Info("Set out  success")},
 };
 
 static_assert(std::size(kCommands) == static_cast<std::size_t>(Command::Count));
@@ -104,6 +144,25 @@ constexpr bool RowsInOrder() {
     return true;
 }
 static_assert(RowsInOrder(), "kCommands rows must follow the order of Command");
+
+// The handlers find a reply rule by request code alone. Page operations
+// are virtual, so their pointers can only be told apart from null here.
+constexpr bool SameRule(const ReplyRule& a, const ReplyRule& b) {
+    const PageAnswer& x = a.answer;
+    const PageAnswer& y = b.answer;
+    return a.marks == b.marks && a.info == b.info && x.form == y.form && x.head == y.head &&
+           x.zeroWhenUnread == y.zeroWhenUnread && !x.number == !y.number && !x.text == !y.text;
+}
+
+constexpr bool CodesShareTheirRule() {
+    for (const CommandRow& a : kCommands) {
+        for (const CommandRow& b : kCommands) {
+            if (a.code == b.code && !SameRule(a.reply, b.reply)) return false;
+        }
+    }
+    return true;
+}
+static_assert(CodesShareTheirRule());
 
 const CommandRow& RowOf(Command command) {
     return kCommands[static_cast<std::size_t>(command)];
@@ -142,6 +201,11 @@ CommandKind KindOf(int requestCode) {
 bool IsSerialOnly(int requestCode) {
     const CommandRow* row = FirstRowOfCode(requestCode);
     return row && row->serialOnly;
+}
+
+const ReplyRule* ReplyRuleOf(int requestCode) {
+    const CommandRow* row = FirstRowOfCode(requestCode);
+    return row && row->reply.IsSet() ? &row->reply : nullptr;
 }
 
 Request HousesQuery(std::string_view pw) { return Build(C::HousesQuery, {pw}); }

@@ -1,13 +1,15 @@
 #pragma once
 // The unit's command catalogue: one function per command that builds the
 // frame, the request code and the acknowledgement text from typed
-// parameters. The password is always the first parameter. Texts are sent
+// parameters, and the reply rule that tells the reply handlers what the
+// answer does. The password is always the first parameter. Texts are sent
 // exactly as given (no escaping), as the unit expects.
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "protocol/page_ops.h"
 #include "protocol/request.h"
 
 namespace dorvik {
@@ -22,6 +24,52 @@ inline constexpr std::string_view kErasedNumber = "0000";
 CommandKind KindOf(int code);
 // True for the codes that are sent on the serial link only.
 bool IsSerialOnly(int code);
+
+// --- Reply handling carried by a command's row ---
+
+// The list whose slot a confirmed slot command marks InUnit.
+enum class SlotList { None, Phone, Special, Alarm, House };
+
+// How an info text follows the answer and when the page buttons come back
+// (release). By short message the text always waits for an equal answer,
+// and the two "Always" rules release first.
+enum class InfoRule {
+    ReleaseThenIfEqual,  // release, then the text when the answer is equal
+    IfEqualThenRelease,  // the text when the answer is equal, then release
+    ReleaseThenAlways,   // serial: release, then the text whatever the line
+    AlwaysThenRelease,   // serial: the text whatever the line, then release
+};
+
+struct InfoReply {
+    std::string_view text;  // empty: the command shows no info text
+    InfoRule rule = InfoRule::ReleaseThenIfEqual;
+    bool operator==(const InfoReply&) const = default;
+};
+
+// A query whose answer fills one field of the active settings page, after
+// the release. Exactly one of number and text is set.
+struct PageAnswer {
+    std::string_view form;        // scan form of the answer, "CSQ IS %d" or "BAND IS %s"
+    std::string_view head;        // the answer must start with it; empty: any answer
+    bool zeroWhenUnread = false;  // a number that does not read is shown as 0
+    void (SettingsPage::*number)(int) = nullptr;
+    void (SettingsPage::*text)(const std::string&) = nullptr;
+};
+
+// What the reply handlers do with the answer to a command, when plain data
+// says it all. Commands sharing a request code share their rule.
+struct ReplyRule {
+    SlotList marks = SlotList::None;
+    InfoReply info;
+    PageAnswer answer;
+    constexpr bool IsSet() const {
+        return marks != SlotList::None || !info.text.empty() || answer.number || answer.text;
+    }
+};
+
+// The reply rule of the commands sent under a request code; nullptr when
+// their answers need a handler of their own.
+const ReplyRule* ReplyRuleOf(int code);
 
 // Connecting.
 Request HousesQuery(std::string_view pw);

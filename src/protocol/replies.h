@@ -114,11 +114,6 @@ struct UnitClock {
 };
 std::optional<UnitClock> ParseClockReply(std::string_view reply);
 
-// "DELAY TIME IS %d".
-std::optional<int> ParseDelayReply(std::string_view reply);
-// "RELAY IS MODE%d".
-std::optional<int> ParseRelayModeReply(std::string_view reply);
-
 // "TIMER-UPDATE:NO" (disabled) or "TIMER-UPDATE:%s" (enabled, number).
 struct ClockUpdateReply {
     bool enabled = false;
@@ -126,10 +121,6 @@ struct ClockUpdateReply {
 };
 std::optional<ClockUpdateReply> ParseClockUpdateReply(std::string_view reply);
 
-// "CSQ IS %d".
-std::optional<int> ParseReceptionReply(std::string_view reply);
-// "BAND IS %s": the band text up to its first blank.
-std::optional<std::string> ParseBandReply(std::string_view reply);
 // "OUT IS %s": seven one-digit relay states, relay 1 first.
 std::optional<std::array<bool, 7>> ParseOutputsReply(std::string_view reply);
 // Seven one-digit relay states read with "%01d" seven times.

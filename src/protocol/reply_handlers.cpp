@@ -9,39 +9,21 @@ namespace dorvik {
 const ReplyHandlers::Entry ReplyHandlers::kTable[] = {
     // code, serial line handler, message body handler (null: body only shown)
     {code::kReadPhoneList, &ReplyHandlers::OnPhoneLine, nullptr},
-    {code::kWritePhoneSlot, &ReplyHandlers::OnPhoneConfirmed, &ReplyHandlers::OnPhoneMessage},
     {code::kChangePassword, &ReplyHandlers::OnPassword, &ReplyHandlers::OnPassword},
-    {code::kSetDeviceName, &ReplyHandlers::OnSetName, &ReplyHandlers::OnSetName},
     {code::kQueryDeviceName, &ReplyHandlers::OnQueryName, &ReplyHandlers::OnQueryName},
-    {code::kSetDelay, &ReplyHandlers::OnSetDelay, &ReplyHandlers::OnSetDelayMessage},
-    {code::kQueryDelay, &ReplyHandlers::OnQueryDelay, &ReplyHandlers::OnQueryDelay},
     {code::kSetRelayMode, &ReplyHandlers::OnSetRelayMode, &ReplyHandlers::OnSetRelayMode},
-    {code::kQueryRelayMode, &ReplyHandlers::OnQueryRelayMode, &ReplyHandlers::OnQueryRelayMode},
-    {code::kSetClock, &ReplyHandlers::OnSetClock, &ReplyHandlers::OnSetClock},
     {code::kQueryClock, &ReplyHandlers::OnQueryClock, &ReplyHandlers::OnQueryClock},
-    {code::kSetClockUpdate, &ReplyHandlers::OnSetClockUpdate, &ReplyHandlers::OnSetClockUpdate},
     {code::kQueryClockUpdate, &ReplyHandlers::OnQueryClockUpdate,
      &ReplyHandlers::OnQueryClockUpdate},
-    {code::kQueryReception, &ReplyHandlers::OnReception, &ReplyHandlers::OnReception},
     {code::kReadSpecialList, &ReplyHandlers::OnSpecialLine, nullptr},
     {code::kReadLog, &ReplyHandlers::OnLogLine, nullptr},
     {code::kReadLogEntries, &ReplyHandlers::OnLogLine, nullptr},
     {code::kReadAlarmList, &ReplyHandlers::OnAlarmLine, nullptr},
-    {code::kWriteAlarmSlot, &ReplyHandlers::OnAlarmConfirmed, &ReplyHandlers::OnAlarmMessage},
-    {code::kSetAlarmInputs, &ReplyHandlers::OnAlarmInputs, &ReplyHandlers::OnAlarmInputs},
-    {code::kWriteSpecialSlot, &ReplyHandlers::OnSpecialConfirmed,
-     &ReplyHandlers::OnSpecialMessage},
-    {code::kSetBattery, &ReplyHandlers::OnBattery, &ReplyHandlers::OnBatteryMessage},
-    {code::kSetAlarmContent, &ReplyHandlers::OnAlarmContent, &ReplyHandlers::OnAlarmContent},
-    {code::kSetBand, &ReplyHandlers::OnSetBand, &ReplyHandlers::OnSetBand},
-    {code::kQueryBand, &ReplyHandlers::OnQueryBand, &ReplyHandlers::OnQueryBand},
-    {code::kSetOutputs, &ReplyHandlers::OnSetOutputs, &ReplyHandlers::OnSetOutputs},
     {code::kQueryOutputs, &ReplyHandlers::OnQueryOutputs, &ReplyHandlers::OnQueryOutputs},
     {code::kEnterTavrin, &ReplyHandlers::OnProgRf, nullptr},
     {code::kLeaveTavrin, &ReplyHandlers::OnProgQuit, nullptr},
     {code::kQueryStatus, &ReplyHandlers::OnStatus, &ReplyHandlers::OnStatusMessage},
     {code::kReadHouseList, &ReplyHandlers::OnHouseLine, nullptr},
-    {code::kWriteHouseDial, &ReplyHandlers::OnHouseConfirmed, &ReplyHandlers::OnHouseMessage},
     {code::kQueryHouses, &ReplyHandlers::OnHouses, nullptr},
     {code::kQueryAlarmContent, &ReplyHandlers::OnQueryAlarmContent,
      &ReplyHandlers::OnQueryAlarmContent},
@@ -58,7 +40,7 @@ const ReplyHandlers::Entry* ReplyHandlers::Find(int code) {
 
 bool ReplyHandlers::Collects(int requestCode) const {
     const Entry* e = Find(requestCode);
-    return e && e->serial;
+    return e ? e->serial != nullptr : ReplyRuleOf(requestCode) != nullptr;
 }
 
 void ReplyHandlers::OnByte(int requestCode, unsigned char byte, std::string& line) {
@@ -78,14 +60,22 @@ void ReplyHandlers::OnByte(int requestCode, unsigned char byte, std::string& lin
 }
 
 void ReplyHandlers::OnSerialLine(int requestCode, const std::string& line) {
-    const Entry* e = Find(requestCode);
-    if (e && e->serial) (this->*(e->serial))(line, engine_.Pending().ack);
+    Dispatch(requestCode, line, engine_.Pending().ack, Via::Serial);
 }
 
 void ReplyHandlers::DispatchMessageReply(const std::string& body, int requestCode,
                                          const std::string& ack) {
-    const Entry* e = Find(requestCode);
-    if (e && e->message) (this->*(e->message))(body, ack);
+    Dispatch(requestCode, body, ack, Via::Message);
+}
+
+void ReplyHandlers::Dispatch(int code, const std::string& reply, const std::string& ack,
+                             Via via) {
+    if (const Entry* e = Find(code)) {
+        LineHandler handler = via == Via::Serial ? e->serial : e->message;
+        if (handler) (this->*handler)(reply, ack);
+    } else if (const ReplyRule* rule = ReplyRuleOf(code)) {
+        OnRuleReply(*rule, code, reply, ack, via);
+    }
 }
 
 bool ReplyHandlers::EmptyListAnnounced(int code, const std::string& line) {
@@ -114,12 +104,7 @@ SettingsPage* ReplyHandlers::ActivePage() const {
 
 void ReplyHandlers::Release() { engine_.SetBusy(false); }
 
-void ReplyHandlers::Info(const char* text) { engine_.Messages().Info(text); }
-
-void ReplyHandlers::InfoWhenConfirmed(int code, const std::string& reply, const std::string& ack,
-                                      const char* text) {
-    if (IsConfirmation(code, reply, ack)) Info(text);
-}
+void ReplyHandlers::Info(std::string_view text) { engine_.Messages().Info(std::string(text)); }
 
 // Continues an upload run after a short pause, without blocking the window.
 // A pause that outlives its link sends nothing: on a new link the slot would
@@ -130,6 +115,42 @@ void ReplyHandlers::ContinueAfter(int ms, ListPage* page) {
     continueTimer_->Start(ms, false, [this, page, link] {
         if (engine_.LinkGeneration() == link) page->DownloadNext();
     });
+}
+
+// --- Answers described by their command's reply rule -------------------
+
+void ReplyHandlers::OnRuleReply(const ReplyRule& rule, int code, const std::string& reply,
+                                const std::string& ack, Via via) {
+    if (rule.marks != SlotList::None) OnSlotReply(rule.marks, code, reply, ack, via);
+    if (!rule.info.text.empty()) OnInfoReply(rule.info, code, reply, ack, via);
+    if (rule.answer.number || rule.answer.text) OnPageAnswer(rule.answer, reply);
+}
+
+// A message answer is always compared with the acknowledgement; only the
+// serial link has the rules that show the text whatever the line says.
+void ReplyHandlers::OnInfoReply(const InfoReply& info, int code, const std::string& reply,
+                                const std::string& ack, Via via) {
+    const bool serial = via == Via::Serial;
+    const bool always = serial && (info.rule == InfoRule::ReleaseThenAlways ||
+                                   info.rule == InfoRule::AlwaysThenRelease);
+    const bool textFirst = info.rule == InfoRule::IfEqualThenRelease ||
+                           (serial && info.rule == InfoRule::AlwaysThenRelease);
+    if (!textFirst) Release();
+    if (always || IsConfirmation(code, reply, ack)) Info(info.text);
+    if (textFirst) Release();
+}
+
+void ReplyHandlers::OnPageAnswer(const PageAnswer& answer, const std::string& reply) {
+    Release();
+    SettingsPage* page = ActivePage();
+    if (!page || !StartsWith(reply, answer.head)) return;
+    if (answer.number) {
+        std::optional<int> value = ScanInt(reply, answer.form);
+        if (!value && answer.zeroWhenUnread) value = 0;
+        if (value) (page->*answer.number)(*value);
+    } else if (std::optional<std::string> word = ScanWord(reply, answer.form)) {
+        (page->*answer.text)(*word);
+    }
 }
 
 }  // namespace dorvik

@@ -5,9 +5,11 @@
 // message bodies from the modem receive path.
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "model/unit_model.h"
 #include "platform/timer.h"
+#include "protocol/catalogue.h"
 #include "protocol/connection_engine.h"
 #include "protocol/page_ops.h"
 #include "protocol/reply_sink.h"
@@ -45,7 +47,10 @@ public:
     void OnSerialLine(int requestCode, const std::string& line);
 
 private:
+    enum class Via { Serial, Message };
     using LineHandler = void (ReplyHandlers::*)(const std::string& line, const std::string& ack);
+    // A code whose answers need code of their own; the others follow the
+    // reply rule of their command's row.
     struct Entry {
         int code;
         LineHandler serial;
@@ -54,57 +59,38 @@ private:
     static const Entry* Find(int code);
     static const Entry kTable[];
 
+    void Dispatch(int code, const std::string& reply, const std::string& ack, Via via);
     bool EmptyListAnnounced(int code, const std::string& line);
     SettingsPage* ActivePage() const;
     void Release();
-    void Info(const char* text);
+    void Info(std::string_view text);
     void ContinueAfter(int ms, ListPage* page);
-    void InfoWhenConfirmed(int code, const std::string& reply, const std::string& ack,
-                           const char* text);
 
-    // Connection and lists.
+    // Answers described by a reply rule.
+    void OnRuleReply(const ReplyRule& rule, int code, const std::string& reply,
+                     const std::string& ack, Via via);
+    void OnSlotReply(SlotList list, int code, const std::string& reply, const std::string& ack,
+                     Via via);
+    void OnInfoReply(const InfoReply& info, int code, const std::string& reply,
+                     const std::string& ack, Via via);
+    void OnPageAnswer(const PageAnswer& answer, const std::string& reply);
+
+    // Connection, list reads and the log.
     void OnHouses(const std::string& line, const std::string& ack);
     void OnProgRf(const std::string& line, const std::string& ack);
     void OnProgQuit(const std::string& line, const std::string& ack);
     void OnPhoneLine(const std::string& line, const std::string& ack);
-    void OnPhoneConfirmed(const std::string& line, const std::string& ack);
-    void OnPhoneMessage(const std::string& body, const std::string& ack);
     void OnSpecialLine(const std::string& line, const std::string& ack);
-    void OnSpecialConfirmed(const std::string& line, const std::string& ack);
-    void OnSpecialMessage(const std::string& body, const std::string& ack);
     void OnAlarmLine(const std::string& line, const std::string& ack);
-    void OnAlarmConfirmed(const std::string& line, const std::string& ack);
-    void OnAlarmMessage(const std::string& body, const std::string& ack);
     void OnHouseLine(const std::string& line, const std::string& ack);
-    void OnHouseConfirmed(const std::string& line, const std::string& ack);
-    void OnHouseMessage(const std::string& body, const std::string& ack);
     void OnLogLine(const std::string& line, const std::string& ack);
-    bool MarkPhone(const std::string& reply, const std::string& ack);
-    bool MarkSpecial(const std::string& reply, const std::string& ack);
-    bool MarkAlarm(const std::string& reply, const std::string& ack);
-    bool MarkHouse(const std::string& ack);
 
-    // Settings.
+    // Settings answers that are more than one value.
     void OnPassword(const std::string& line, const std::string& ack);
-    void OnSetName(const std::string& line, const std::string& ack);
     void OnQueryName(const std::string& line, const std::string& ack);
-    void OnSetDelay(const std::string& line, const std::string& ack);
-    void OnSetDelayMessage(const std::string& body, const std::string& ack);
-    void OnQueryDelay(const std::string& line, const std::string& ack);
     void OnSetRelayMode(const std::string& line, const std::string& ack);
-    void OnQueryRelayMode(const std::string& line, const std::string& ack);
-    void OnSetClock(const std::string& line, const std::string& ack);
     void OnQueryClock(const std::string& line, const std::string& ack);
-    void OnSetClockUpdate(const std::string& line, const std::string& ack);
     void OnQueryClockUpdate(const std::string& line, const std::string& ack);
-    void OnReception(const std::string& line, const std::string& ack);
-    void OnAlarmInputs(const std::string& line, const std::string& ack);
-    void OnBattery(const std::string& line, const std::string& ack);
-    void OnBatteryMessage(const std::string& body, const std::string& ack);
-    void OnAlarmContent(const std::string& line, const std::string& ack);
-    void OnSetBand(const std::string& line, const std::string& ack);
-    void OnQueryBand(const std::string& line, const std::string& ack);
-    void OnSetOutputs(const std::string& line, const std::string& ack);
     void OnQueryOutputs(const std::string& line, const std::string& ack);
     void OnStatus(const std::string& line, const std::string& ack);
     void OnStatusMessage(const std::string& body, const std::string& ack);

@@ -24,7 +24,86 @@ SpecialTexts TextsOf(const SpecialListLine& l) {
     return t;
 }
 
+// The first stored line of a read-all replaces what the list held from
+// the unit; Pending slots stay.
+template <class List>
+void ClearBeforeFirstLine(ConnectionEngine& engine, List& list) {
+    if (engine.FirstLineSeen()) return;
+    list.ClearInUnitRows();
+    engine.SetFirstLineSeen(true);
+}
+
+template <class List>
+void MarkInUnit(List& list, int row) {
+    list.SetRowStatus(row, RowStatus::InUnit);
+    list.SelectRow(row);
+}
+
+// The row of a 1-based slot index read from an acknowledgement.
+std::optional<int> RowOfIndex(std::optional<int> index) {
+    if (!index) return std::nullopt;
+    return *index - 1;
+}
+
+std::optional<int> SpecialRowOfAck(const UnitModel& model, std::string_view ack) {
+    auto slot = ReadSpecialAckSlot(ack);
+    auto section = slot ? SectionFromLetter(slot->group) : std::nullopt;
+    if (!section) return std::nullopt;
+    // A slot number beyond its own section marks nothing.
+    int row = model.Specials.RowOf(*section, slot->index);
+    if (row < 0) return std::nullopt;
+    return row;
+}
+
+// How a confirmed slot command of each list is read and marked.
+struct ListReply {
+    SlotList list;
+    int pauseMs;       // before the next slot of a serial upload run
+    bool checksReply;  // false: the acknowledgement alone names the slot
+    ListPage* ReplyPages::*page;
+    std::optional<int> (*rowOf)(const UnitModel& model, std::string_view ack);
+    void (*mark)(UnitModel& model, int row);
+};
+
+constexpr ListReply kListReplies[] = {
+    {SlotList::Phone, ReplyHandlers::kNextSlotMs, true, &ReplyPages::phone,
+     [](const UnitModel&, std::string_view ack) { return RowOfIndex(ReadPhoneAckIndex(ack)); },
+     [](UnitModel& model, int row) { MarkInUnit(model.Phones, row); }},
+    {SlotList::Special, ReplyHandlers::kNextSlotMs, true, &ReplyPages::special, SpecialRowOfAck,
+     [](UnitModel& model, int row) { MarkInUnit(model.Specials, row); }},
+    {SlotList::Alarm, ReplyHandlers::kNextAlarmMs, true, &ReplyPages::alarm,
+     [](const UnitModel&, std::string_view ack) { return RowOfIndex(ReadAlarmAckIndex(ack)); },
+     [](UnitModel& model, int row) { MarkInUnit(model.Alarms, row); }},
+    {SlotList::House, ReplyHandlers::kNextSlotMs, false, &ReplyPages::house,
+     [](const UnitModel&, std::string_view ack) { return RowOfIndex(ReadHouseAckSlot(ack)); },
+     [](UnitModel& model, int row) { MarkInUnit(model.Houses, row); }},
+};
+
+const ListReply* FindListReply(SlotList list) {
+    for (const ListReply& l : kListReplies) {
+        if (l.list == list) return &l;
+    }
+    return nullptr;
+}
+
 }  // namespace
+
+// A confirmed slot is marked InUnit and selected; on the serial link the
+// upload run goes on after a pause. By message the run waits for the user,
+// and an unconfirmed answer is shown as an error.
+void ReplyHandlers::OnSlotReply(SlotList list, int code, const std::string& reply,
+                                const std::string& ack, Via via) {
+    const ListReply* l = FindListReply(list);
+    if (!l) return;
+    std::optional<int> row;
+    if (!l->checksReply || IsConfirmation(code, reply, ack)) row = l->rowOf(model_, ack);
+    if (row) {
+        l->mark(model_, *row);
+        if (via == Via::Serial) ContinueAfter(l->pauseMs, pages_.*(l->page));
+    } else if (via == Via::Message && l->checksReply) {
+        engine_.Messages().Error("Error Response, " + reply);
+    }
+}
 
 void ReplyHandlers::OnHouses(const std::string& line, const std::string&) {
     auto houses = ParseHousesReply(line);
@@ -55,30 +134,10 @@ void ReplyHandlers::OnProgQuit(const std::string&, const std::string&) {
 void ReplyHandlers::OnPhoneLine(const std::string& line, const std::string&) {
     auto l = ParsePhoneListLine(line);
     if (!l || l->listEmpty || l->index <= 0) return;
-    if (!engine_.FirstLineSeen()) {
-        model_.Phones.ClearInUnitRows();
-        engine_.SetFirstLineSeen(true);
-    }
+    ClearBeforeFirstLine(engine_, model_.Phones);
     model_.Phones.SetEntry(l->number, "", l->index - 1, RowStatus::InUnit);
     model_.Phones.SelectRow(l->index - 1);
     ShowUsed(pages_.phone);
-}
-
-bool ReplyHandlers::MarkPhone(const std::string& reply, const std::string& ack) {
-    if (!IsConfirmation(code::kWritePhoneSlot, reply, ack)) return false;
-    auto index = ReadPhoneAckIndex(ack);
-    if (!index) return false;
-    model_.Phones.SetRowStatus(*index - 1, RowStatus::InUnit);
-    model_.Phones.SelectRow(*index - 1);
-    return true;
-}
-
-void ReplyHandlers::OnPhoneConfirmed(const std::string& line, const std::string& ack) {
-    if (MarkPhone(line, ack)) ContinueAfter(kNextSlotMs, pages_.phone);
-}
-
-void ReplyHandlers::OnPhoneMessage(const std::string& body, const std::string& ack) {
-    if (!MarkPhone(body, ack)) engine_.Messages().Error("Error Response, " + body);
 }
 
 // --- Special list ---
@@ -91,33 +150,10 @@ void ReplyHandlers::OnSpecialLine(const std::string& line, const std::string&) {
     // A slot number beyond its own section is refused: it never lands in another.
     int row = model_.Specials.RowOf(*section, l->index);
     if (row < 0) return;
-    if (!engine_.FirstLineSeen()) {
-        model_.Specials.ClearInUnitRows();
-        engine_.SetFirstLineSeen(true);
-    }
+    ClearBeforeFirstLine(engine_, model_.Specials);
     model_.Specials.SetEntry(TextsOf(*l), row, RowStatus::InUnit, std::string(1, l->group));
     model_.Specials.SelectRow(row);
     ShowUsed(pages_.special);
-}
-
-bool ReplyHandlers::MarkSpecial(const std::string& reply, const std::string& ack) {
-    if (!IsConfirmation(code::kWriteSpecialSlot, reply, ack)) return false;
-    auto slot = ReadSpecialAckSlot(ack);
-    auto section = slot ? SectionFromLetter(slot->group) : std::nullopt;
-    if (!section) return false;
-    int row = model_.Specials.RowOf(*section, slot->index);
-    if (row < 0) return false;
-    model_.Specials.SetRowStatus(row, RowStatus::InUnit);
-    model_.Specials.SelectRow(row);
-    return true;
-}
-
-void ReplyHandlers::OnSpecialConfirmed(const std::string& line, const std::string& ack) {
-    if (MarkSpecial(line, ack)) ContinueAfter(kNextSlotMs, pages_.special);
-}
-
-void ReplyHandlers::OnSpecialMessage(const std::string& body, const std::string& ack) {
-    if (!MarkSpecial(body, ack)) engine_.Messages().Error("Error Response, " + body);
 }
 
 // --- Alarm list ---
@@ -130,23 +166,6 @@ void ReplyHandlers::OnAlarmLine(const std::string& line, const std::string&) {
     ShowUsed(pages_.alarm);
 }
 
-bool ReplyHandlers::MarkAlarm(const std::string& reply, const std::string& ack) {
-    if (!IsConfirmation(code::kWriteAlarmSlot, reply, ack)) return false;
-    auto index = ReadAlarmAckIndex(ack);
-    if (!index) return false;
-    model_.Alarms.SetRowStatus(*index - 1, RowStatus::InUnit);
-    model_.Alarms.SelectRow(*index - 1);
-    return true;
-}
-
-void ReplyHandlers::OnAlarmConfirmed(const std::string& line, const std::string& ack) {
-    if (MarkAlarm(line, ack)) ContinueAfter(kNextAlarmMs, pages_.alarm);
-}
-
-void ReplyHandlers::OnAlarmMessage(const std::string& body, const std::string& ack) {
-    if (!MarkAlarm(body, ack)) engine_.Messages().Error("Error Response, " + body);
-}
-
 // --- House dial list ---
 
 void ReplyHandlers::OnHouseLine(const std::string& line, const std::string&) {
@@ -154,10 +173,7 @@ void ReplyHandlers::OnHouseLine(const std::string& line, const std::string&) {
     engine_.SetIndicator(LedState::Idle);
     auto l = ParseHouseListLine(line);
     if (!l) return;
-    if (!engine_.FirstLineSeen()) {
-        model_.Houses.ClearInUnitRows();
-        engine_.SetFirstLineSeen(true);
-    }
+    ClearBeforeFirstLine(engine_, model_.Houses);
     const std::string dial1 = l->dial == 1 ? l->number : "";
     const std::string dial2 = l->dial == 1 ? "" : l->number;
     int slot = model_.Houses.FindNumber(l->house);
@@ -169,21 +185,6 @@ void ReplyHandlers::OnHouseLine(const std::string& line, const std::string&) {
     }
     ShowUsed(pages_.house);
 }
-
-bool ReplyHandlers::MarkHouse(const std::string& ack) {
-    auto slot = ReadHouseAckSlot(ack);
-    if (!slot) return false;
-    model_.Houses.SetRowStatus(*slot - 1, RowStatus::InUnit);
-    model_.Houses.SelectRow(*slot - 1);
-    return true;
-}
-
-void ReplyHandlers::OnHouseConfirmed(const std::string&, const std::string& ack) {
-    if (MarkHouse(ack)) ContinueAfter(kNextSlotMs, pages_.house);
-}
-
-// A house dial answer by short message marks its slot like any upload.
-void ReplyHandlers::OnHouseMessage(const std::string&, const std::string& ack) { MarkHouse(ack); }
 
 // --- Caller log ---
 

@@ -88,27 +88,11 @@ std::optional<UnitClock> ParseClockReply(std::string_view reply) {
     return ReadClockDigits(reply, s + 2, colon + 1);
 }
 
-std::optional<int> ParseDelayReply(std::string_view reply) {
-    return ScanInt(reply, "DELAY TIME IS %d");
-}
-
-std::optional<int> ParseRelayModeReply(std::string_view reply) {
-    return ScanInt(reply, "RELAY IS MODE%d");
-}
-
 std::optional<ClockUpdateReply> ParseClockUpdateReply(std::string_view reply) {
     std::optional<std::string> number = ScanWord(reply, "TIMER-UPDATE:%s");
     if (!number) return std::nullopt;
     if (*number == "NO") return ClockUpdateReply{false, {}};
     return ClockUpdateReply{true, *number};
-}
-
-std::optional<int> ParseReceptionReply(std::string_view reply) {
-    return ScanInt(reply, "CSQ IS %d");
-}
-
-std::optional<std::string> ParseBandReply(std::string_view reply) {
-    return ScanWord(reply, "BAND IS %s");
 }
 
 std::optional<std::array<bool, 7>> ParseOutputsReply(std::string_view reply) {

@@ -101,7 +101,6 @@ std::vector<CommandCase> AllCommands() {
          "BCPW=00"},
         {"status", StatusQuery("1234"), "#PWD1234#STATUS?", 35, ""},
         {"out1 on", SwitchOutput("1234", 1, true), "#PWD1234#OUT1=ON", 18, "OUT1=ON OK"},
-        {"out2 on", SwitchOutput("1234", 2, true), "#PWD1234#OUT2=ON", 18, "OUT2=ON OK"},
         {"out1 off", SwitchOutput("1234", 1, false), "#PWD1234#OUT1=OFF", 19, "OUT1=OFF OK"},
         {"out2 off", SwitchOutput("1234", 2, false), "#PWD1234#OUT2=OFF", 19, "OUT2=OFF OK"},
         {"outputs query", OutputsQuery("1234"), "#PWD1234#OUT?", 32, ""},
@@ -121,12 +120,6 @@ TEST(CatalogueCommands, FramesCodesAndAcknowledgements) {
         EXPECT_EQ(WithLineEnd(c.got), tavrin ? c.frame : c.frame + kCrLf);
         EXPECT_NE(KindOf(c.code), CommandKind::None);
     }
-}
-
-TEST(CatalogueCommands, BandQueryOnEachTransport) {
-    Request band = BandQuery("");
-    EXPECT_EQ(band.frame, "#PWD#BAND?");  // the short-message text, nothing appended
-    EXPECT_EQ(WithLineEnd(band), "#PWD#BAND?\r\n");
 }
 
 TEST(CatalogueCommands, ParametersAreSentAsTypedWhateverTheirLength) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "engine_rig.h"
 #include "fake_pages.h"
 #include "protocol/catalogue.h"
@@ -73,20 +75,6 @@ TEST_F(ReplyTest, EmptyPhoneListAnswerClearsAndEndsTheReadAll) {
     EXPECT_EQ(timers.FireAll(2000), 0) << "read-all ended";
 }
 
-TEST_F(ReplyTest, ConfirmedPhoneSlotContinuesTheRunAfterAPause) {
-    model.Phones.SetEntry("13955550101", "", 6, RowStatus::Pending);
-    Answer(WritePhoneSlot("1234", 7, "13955550101"), "WHL0007 SET TO 13955550101 OK \r\n");
-    EXPECT_EQ(model.Phones.Row(6).Status, RowStatus::InUnit);
-    EXPECT_EQ(phone.downloadNext, 0);
-    timers.FireAll(200);
-    EXPECT_EQ(phone.downloadNext, 1);
-
-    model.Phones.SetEntry("1", "", 7, RowStatus::Pending);
-    Answer(WritePhoneSlot("1234", 8, "1"), "WHL0008 SET TO 2 OK\n");
-    EXPECT_EQ(model.Phones.Row(7).Status, RowStatus::Pending);
-    EXPECT_EQ(timers.FireAll(200), 0);
-}
-
 TEST_F(ReplyTest, SpecialLinesFillTheirOwnSectionOnly) {
     Answer(ReadSpecialList("1234"), "SHL251 IS 1:17(08:00-18:00)\nSHL21 IS 2:5\n");
     EXPECT_EQ(model.Specials.Used(), 0) << "beyond the section: ignored";
@@ -110,24 +98,10 @@ TEST_F(ReplyTest, SpecialLinesFillTheirOwnSectionOnly) {
     EXPECT_EQ(model.Specials.Row(q).Status, RowStatus::InUnit);
 }
 
-TEST_F(ReplyTest, ConfirmedSpecialSlotIsMarkedInItsSection) {
-    int row = model.Specials.RowOf(SpecialSection::P, 7);
-    model.Specials.SetEntry(Special("555"), row, RowStatus::Pending, "P");
-    Answer(WriteSpecialSlot("1234", "PHL007", "555", "25"), "PHL007 SETUP TO 555:25 OK\r\n");
-    EXPECT_EQ(model.Specials.Row(row).Status, RowStatus::InUnit);
-    timers.FireAll(200);
-    EXPECT_EQ(special.downloadNext, 1);
-}
-
-TEST_F(ReplyTest, AlarmListAndAlarmConfirmation) {
+TEST_F(ReplyTest, AlarmListFillsTheFiveSlots) {
     Answer(ReadAlarmList("1234"), "ALARM IS 111:222:333:444:555\n");
     EXPECT_EQ(model.Alarms.Row(3).Number, "444");
     EXPECT_EQ(model.Alarms.Row(4).Number, "") << "no closing colon: empty";
-    model.Alarms.SetEntry("777", "", 1, RowStatus::Pending);
-    Answer(WriteAlarmSlot("1234", 2, "777"), "ALARM02 SET TO 777 OK\n");
-    EXPECT_EQ(model.Alarms.Row(1).Status, RowStatus::InUnit);
-    timers.FireAll(20);
-    EXPECT_EQ(alarm.downloadNext, 1);
 }
 
 TEST_F(ReplyTest, HouseLinesUpdateKnownHousesAndAppendNewOnes) {
@@ -140,17 +114,65 @@ TEST_F(ReplyTest, HouseLinesUpdateKnownHousesAndAppendNewOnes) {
     EXPECT_EQ(model.Houses.Row(0).Dial1, "13900002222");
     Feed("7:XYZ:42\n");
     EXPECT_EQ(model.Houses.Row(1).Dial2, "42") << "without DIAL1 it is the second number";
+}
 
-    Answer(WriteHouseDial("1234", "12", 1, "111", 3), "anything\n");
-    EXPECT_EQ(model.Houses.Row(2).Status, RowStatus::InUnit);
-    timers.FireAll(200);
-    EXPECT_EQ(house.downloadNext, 1);
+TEST_F(ReplyTest, ConfirmedSlotsAreMarkedAndOnlyTheSerialRunGoesOn) {
+    const int p7 = model.Specials.RowOf(SpecialSection::P, 7);
+    auto pending = [&] {
+        model.Phones.SetEntry("555", "", 6, RowStatus::Pending);
+        model.Specials.SetEntry(Special("555"), p7, RowStatus::Pending, "P");
+        model.Alarms.SetEntry("555", "", 1, RowStatus::Pending);
+        model.Houses.SetEntry("12", "555", "", RowStatus::Pending, 2);
+    };
+    const struct {
+        Request request;
+        std::string answer;  // confirms; with "X" appended it does not
+        std::function<RowStatus()> status;
+        RecordingPage& page;
+        int pauseMs;
+        bool checksAnswer;  // false: the acknowledgement alone names the slot
+    } cases[] = {
+        {WritePhoneSlot("1", 7, "555"), " WHL0007 SET TO 555 OK \r",
+         [&] { return model.Phones.Status(6); }, phone, 200, true},
+        {WriteSpecialSlot("1", "PHL007", "555", "25"), "PHL007 SETUP TO 555:25 OK\r",
+         [&] { return model.Specials.Status(p7); }, special, 200, true},
+        {WriteAlarmSlot("1", 2, "555"), "ALARM02 SET TO 555 OK",
+         [&] { return model.Alarms.Status(1); }, alarm, 20, true},
+        {WriteHouseDial("1", "12", 1, "555", 3), "anything",
+         [&] { return model.Houses.Status(2); }, house, 200, false},
+    };
+    const RowStatus unconfirmed[] = {RowStatus::InUnit, RowStatus::Pending};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer);
+        const Request& r = c.request;
+        pending();
+        Answer(r, c.answer + "X\n");
+        EXPECT_EQ(c.status(), unconfirmed[c.checksAnswer]);
+        timers.FireAll(c.pauseMs);
+        pending();
+        c.page.downloadNext = 0;
+        Answer(r, c.answer + "\n");
+        EXPECT_EQ(c.status(), RowStatus::InUnit);
+        EXPECT_EQ(c.page.downloadNext, 0);
+        timers.FireAll(c.pauseMs);
+        EXPECT_EQ(c.page.downloadNext, 1);
+
+        pending();
+        handlers.DispatchMessageReply(c.answer + "X", r.code, r.ack);
+        EXPECT_EQ(c.status(), unconfirmed[c.checksAnswer]);
+        if (c.checksAnswer) {
+            EXPECT_EQ(Boxes().back(), "Error Response, " + c.answer + "X");
+        }
+        pending();
+        handlers.DispatchMessageReply(c.answer, r.code, r.ack);
+        EXPECT_EQ(c.status(), RowStatus::InUnit);
+        EXPECT_EQ(timers.FireAll(c.pauseMs), 0) << "by message the run waits for the user";
+    }
 }
 
 TEST_F(ReplyTest, LogLinesTakeCallerNamesFromTheirList) {
     model.Phones.SetEntry("13900002222", "Ann", 0, RowStatus::Pending);
-    model.Specials.SetEntry(Special("555", "Sam"), 0, RowStatus::Pending,
-                            "S");
+    model.Specials.SetEntry(Special("555", "Sam"), 0, RowStatus::Pending, "S");
     Answer(ReadLog("1234"), "LOGW12:13900002222:201612281345\nLOGS3:555:201701011200\n");
     ASSERT_EQ(log.added.size(), 2u);
     EXPECT_EQ(log.added[0].name, "Ann");
@@ -179,8 +201,6 @@ TEST_F(ReplyTest, SettingsQueriesUpdateTheActivePage) {
     Answer(ClockQuery("1234"), "TIMER IS 2016122:134501\n");
     EXPECT_EQ(msic.timeSet, 1) << "S and colon not 10 apart: ignored";
 
-    Answer(DelayQuery("1234"), "DELAY TIME IS x\n");
-    EXPECT_EQ(msic.delay, 0);
     Answer(DeviceNameQuery("1234"), "DEVICE NAME IS Gate:V2.1\n");
     EXPECT_EQ(msic.name, "Gate");
     EXPECT_EQ(msic.version, "V2.1");
@@ -194,16 +214,72 @@ TEST_F(ReplyTest, SettingsQueriesUpdateTheActivePage) {
     EXPECT_EQ(msic.alarmContent, "") << "alarm contents go to the single-relay page only";
 }
 
-TEST_F(ReplyTest, ConfirmationsShowTheirInfoMessage) {
-    Answer(SetRelayMode("1234", 1), "RELAY SET TO MODE1\n");
-    EXPECT_EQ(model.Settings.UnitMode, 1);
+TEST_F(ReplyTest, ValueAnswersFillTheActivePageOnBothTransports) {
+    using P = RecordingSettingsPage;
+    const struct {
+        Request request;
+        std::string answer;
+        int P::*field;
+        int want;  // -1: the page is left alone
+    } cases[] = {
+        {DelayQuery("1"), "DELAY TIME IS -5\r", &P::delay, -5},
+        {DelayQuery("1"), "DELAY TIME IS ms", &P::delay, 0},
+        {RelayModeQuery("1"), "RELAY IS MODE1", &P::relayMode, 1},
+        {RelayModeQuery("1"), "RELAY SET TO MODE1", &P::relayMode, 0},
+        {RelayModeQuery("1"), "MODE1", &P::relayMode, -1},
+        {ReceptionQuery("1"), "CSQ IS  +7", &P::reception, 7},
+        {ReceptionQuery("1"), "CSQ 23", &P::reception, -1},
+        {ReceptionQuery("1"), "CSQ IS -", &P::reception, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer);
+        msic = P();
+        Answer(c.request, c.answer + "\n");
+        EXPECT_EQ(msic.*c.field, c.want);
+        EXPECT_TRUE(msic.enabled);
+        msic = P();
+        handlers.DispatchMessageReply(c.answer, c.request.code, c.request.ack);
+        EXPECT_EQ(msic.*c.field, c.want);
+    }
+}
+
+TEST_F(ReplyTest, SettingCommandsShowTheirInfoText) {
+    const struct {
+        Request request;
+        std::string text;
+        bool anySerialLine;  // shown whatever the serial line says
+    } cases[] = {
+        {SetDeviceName("1", "GATE", "V2"), "Set unit name success", false},
+        {SetClock("1", "20160701:080509"), "Set unit time success", false},
+        {SetDelay("1", "3", "SECOND"), "Set delay time success", true},
+        {SetClockUpdate("1", "139"), "Set time update success", false},
+        {SetAlarmInputs("1", "OFF", "OFF"), "Set alarm mode success", false},
+        {SetBatteryBackup("1", true, "80"), "Set battery backup success", true},
+        {SetAlarmContent("1", "a", "b"), "Set alarm content success", false},
+        {SetBand("1", "GSM 850, PCS 1900"), "Set band  success", false},
+        {SetOutputs("1", "1010001"), "Set out  success", false},
+        {SetRelayMode("1", 1), "Set Relay mode succes", false},
+    };
+    auto shownBy = [&](auto send) {
+        boxes.shown.clear();
+        send();
+        return Boxes();
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const Request& r = c.request;
+        const std::vector<std::string> shown{c.text}, none;
+        EXPECT_EQ(shownBy([&] { Answer(r, r.ack + "\n"); }), shown);
+        EXPECT_TRUE(msic.enabled);
+        EXPECT_EQ(shownBy([&] { Answer(r, r.ack + "X\n"); }), c.anySerialLine ? shown : none);
+        auto message = [&](const std::string& body) {
+            return shownBy([&] { handlers.DispatchMessageReply(body, r.code, r.ack); });
+        };
+        EXPECT_EQ(message(r.ack + "X"), none) << "by message only an equal answer counts";
+        EXPECT_EQ(message(r.ack), shown);
+    }
+    EXPECT_EQ(boxes.shown.back().icon, MsgIcon::Information);
     EXPECT_EQ(model.MultiRelay.UnitMode, 1);
-    Answer(SetBand("1234", "GSM 850, PCS 1900"), "BAND SET TO GSM 850, PCS 1900 OK\n");
-    Answer(SetDelay("1234", "300", "MILLISECOND"), "whatever\n");
-    Answer(SetBand("1234", "X"), "BAND SET TO Y OK\n");
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Set Relay mode succes", "Set band  success",
-                                                 "Set delay time success"}));
-    EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Information);
 }
 
 TEST_F(ReplyTest, LateAnswerIsReadByTheNewerCommandsHandler) {
@@ -212,22 +288,6 @@ TEST_F(ReplyTest, LateAnswerIsReadByTheNewerCommandsHandler) {
     Feed("RELAY IS MODE1\n");
     EXPECT_EQ(msic.relayMode, -1);
     EXPECT_EQ(msic.reception, -1);
-}
-
-TEST_F(ReplyTest, MessageRepliesMarkSlotsWithoutContinuing) {
-    model.Phones.SetEntry("555", "", 4, RowStatus::Pending);
-    Request r = WritePhoneSlot("1234", 5, "555");
-    handlers.DispatchMessageReply("WHL0005 SET TO 556 OK", r.code, r.ack);
-    EXPECT_EQ(Boxes().back(), "Error Response, WHL0005 SET TO 556 OK");
-    handlers.DispatchMessageReply("WHL0005 SET TO 555 OK", r.code, r.ack);
-    EXPECT_EQ(model.Phones.Row(4).Status, RowStatus::InUnit);
-    EXPECT_EQ(timers.FireAll(200), 0);
-
-    Request d = SetDelay("1234", "3", "SECOND");
-    handlers.DispatchMessageReply("DELAY TIME SET TO 4 MS", d.code, d.ack);
-    EXPECT_NE(Boxes().back(), "Set delay time success") << "by message only an equal answer counts";
-    handlers.DispatchMessageReply(d.ack, d.code, d.ack);
-    EXPECT_EQ(Boxes().back(), "Set delay time success");
 }
 
 }  // namespace
