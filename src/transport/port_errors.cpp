@@ -48,4 +48,21 @@ std::string DescribeOpenError(const std::string& path, int err) {
     return text;
 }
 
+namespace {
+
+constexpr char kModemInUseHelp[] =
+    ". Stop that program or tell it to leave this modem alone (see \"Modems used by the "
+    "system\" in README.md), then connect again.";
+
+}  // namespace
+
+std::string DescribeModemInUse(const std::string& path) {
+    return path + ": " + kModemInUseText + kModemInUseHelp;
+}
+
+std::string DescribeSilentModem(const std::string& path) {
+    return path + ": the modem does not answer AT; most often " + kModemInUseText +
+           kModemInUseHelp;
+}
+
 }  // namespace dorvik

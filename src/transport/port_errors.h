@@ -23,4 +23,13 @@ void ShowPortError(MessageBox& box, const std::string& stepName, const std::stri
 // permission adds how to get it.
 std::string DescribeOpenError(const std::string& path, int err);
 
+// The usual reason why a modem's port is busy or the modem stays silent.
+inline constexpr const char* kModemInUseText =
+    "the modem is in use by another program, for example ModemManager";
+
+// Why the modem at path cannot be used (its port is busy) and what to do.
+std::string DescribeModemInUse(const std::string& path);
+// The modem at path did not answer "AT": most often it is in use.
+std::string DescribeSilentModem(const std::string& path);
+
 }  // namespace dorvik

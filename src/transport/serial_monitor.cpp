@@ -146,7 +146,11 @@ bool PortMonitor::WriteAll(const std::string& text) {
         if (n >= 0) {
             done += static_cast<std::size_t>(n);
         } else if (errno == EAGAIN) {
-            if (!WaitWritable()) return false;
+            if (!WaitWritable()) {
+                // Stopped: whoever closes the port writes the rest.
+                writes_.PutBack(text.substr(done));
+                return false;
+            }
         } else if (errno != EINTR) {
             return WriteFailed(errno);
         }

@@ -4,6 +4,8 @@
 // to the listener on the window thread and writes the texts sent.
 #include <termios.h>
 
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,8 +37,12 @@ public:
     std::string LastOpenError() const override { return lastOpenError_; }
     bool IsOpen() const override { return port_.Valid(); }
     bool StartMonitor() override;
-    // Ends the monitoring thread, restores the device's settings and closes it.
+    // Ends the monitoring thread, writes out what is still queued (for at
+    // most kDrainLimit), restores the device's settings and closes it.
     void StopMonitor() override;
+
+    // How long closing may take to let queued texts out and their answers in.
+    static constexpr std::chrono::milliseconds kDrainLimit{2000};
 
     bool Send(const std::string& text, int requestCode, const std::string& expectedReply) override;
     bool SendText(const std::string& text, int requestCode,
@@ -63,6 +69,13 @@ protected:
     SerialListener& Listener() { return listener_; }
     // Records the pending request code without writing anything.
     void SetRequestCode(int requestCode) { requestCode_ = requestCode; }
+    // errno of the last failed open; 0 when it did not fail that way.
+    int LastOpenErrno() const { return lastOpenErrno_; }
+    void SetLastOpenError(const std::string& text) { lastOpenError_ = text; }
+    // Closes as StopMonitor does, but first hands the bytes that arrive to
+    // the listener, on this thread, until settled() holds or the limit has
+    // passed. Called from inside a notification it only writes the queue.
+    void CloseDrained(const std::function<bool()>& settled, std::chrono::milliseconds limit);
 
 private:
     bool OpenDevice(const std::string& path);
@@ -70,6 +83,7 @@ private:
     void ConfigureLine();
     void RaiseRts();
     void ClosePort();
+    void Drain(const std::function<bool()>& settled, std::chrono::steady_clock::time_point until);
     void ReapMonitors();
 
     SerialListener& listener_;
@@ -80,6 +94,7 @@ private:
     termios savedLine_{};
     bool lineSaved_ = false;
     std::string lastOpenError_;
+    int lastOpenErrno_ = 0;
     int requestCode_ = 0;
     std::string expectedReply_;
     std::string lastCommand_;

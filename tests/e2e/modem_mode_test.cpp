@@ -124,6 +124,10 @@ INSTANTIATE_TEST_SUITE_P(
                       std::vector<std::string>{"--sender-prefix", "+86", "--cmgr-alias"},
                       std::vector<std::string>{"--cmgr-extra", "--cmti-nospace"},
                       std::vector<std::string>{"--cmti-storage", "ME", "--pdu", "--ucs2"},
+                      std::vector<std::string>{"--cmti-storage", "MT"},
+                      std::vector<std::string>{"--prompt", "bare"},
+                      std::vector<std::string>{"--prompt", "bare", "--pdu"},
+                      std::vector<std::string>{"--prompt", "line", "--cmti-storage", "ME"},
                       std::vector<std::string>{"--slow-ms", "30", "--urc", "--foreign-sms"}),
     [](const auto& info) {
         std::string name = info.param.empty() ? "text" : "";
@@ -134,6 +138,28 @@ INSTANTIATE_TEST_SUITE_P(
         }
         return name;
     });
+
+TEST_F(ModemModeE2e, ASimFullOfOldAnswersIsEmptiedAtConnect) {
+    ASSERT_TRUE(StartAndConnect({"--sim-full"}));
+    EXPECT_EQ(JournalWith("AT+CMGD=").size(), 30u);
+    TypePhone(5, "13900005555");
+    ASSERT_TRUE(UploadSlot(5)) << "the answer finds room on the SIM";
+}
+
+// The prompt never comes: once the link gives up, Esc ends the modem's
+// text entry, so that the next connection's commands are commands again.
+TEST_F(ModemModeE2e, GivingUpInTextEntrySendsEsc) {
+    FrameSettings settings;
+    settings.modemReplySec = 2;
+    ASSERT_TRUE(StartAndConnect({"--prompt", "none"}, false, settings));
+    TypePhone(5, "13900005555");
+    F().Phone().OnDownloadAll();
+    EXPECT_EQ(NextBox(), "Connect device fialed,Please check device!");
+    EXPECT_EQ(NextBox(), "Didn't receive response message");
+    ASSERT_TRUE(RunUntil([&] { return !JournalWith("<ESC>").empty(); }));
+    ASSERT_TRUE(ConnectModem());
+    EXPECT_EQ(JournalWith("AT+CNMI").size(), 2u);
+}
 
 TEST_F(ModemModeE2e, AForeignMessageIsDeletedAndNotHandedOn) {
     ASSERT_TRUE(StartAndConnect({"--foreign-sms"}));
