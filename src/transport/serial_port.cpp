@@ -42,7 +42,9 @@ bool CSerialPort::OpenPort(const PortSettings& settings) {
     }
     if (!OpenDevice(path)) return false;
     ConfigureLine();
-    ::tcflush(port_.Get(), TCIOFLUSH);
+    // Stale input goes; output is not thrown away: what the last close
+    // wrote (a deletion, an Esc) may still be on its way to the device.
+    ::tcflush(port_.Get(), TCIFLUSH);
     return true;
 }
 
@@ -100,7 +102,7 @@ bool CSerialPort::StartMonitor() {
     if (monitor_) return true;
     ReapMonitors();
     // Start from a clean line; whatever arrives from now on is delivered.
-    ::tcflush(port_.Get(), TCIOFLUSH);
+    ::tcflush(port_.Get(), TCIFLUSH);
     monitor_ = std::make_unique<PortMonitor>(port_.Get(), settings_.port, writes_,
                                              MonitorSeams{listener_, ui_, box_});
     if (monitor_->Start()) return true;

@@ -4,15 +4,26 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 namespace dorvik::test {
 
 namespace {
+
+// The test this process runs, as CTest names it on the command line.
+std::string TestFilter() {
+    std::ifstream in("/proc/self/cmdline");
+    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string key = "--gtest_filter=";
+    auto at = all.find(key);
+    if (at == std::string::npos) return {};
+    return all.substr(at + key.size(), all.find('\0', at) - at - key.size());
+}
 
 // With DORVIK_WIRE_DIR set, every simulated unit that keeps no journal of its
 // own writes one named after the running test, so that the lines a whole
@@ -20,10 +31,9 @@ namespace {
 std::vector<std::string> WithWireJournal(std::vector<std::string> args) {
     const char* dir = std::getenv("DORVIK_WIRE_DIR");
     if (!dir || std::find(args.begin(), args.end(), "--journal") != args.end()) return args;
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    if (!info) return args;
+    std::string name = TestFilter();
+    if (name.empty()) return args;
     static int serial = 0;
-    std::string name = std::string(info->test_suite_name()) + "." + info->name();
     std::replace(name.begin(), name.end(), '/', '_');
     args.push_back("--journal");
     args.push_back(std::string(dir) + "/" + name + "." + std::to_string(serial++) + ".log");

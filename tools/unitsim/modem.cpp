@@ -236,7 +236,7 @@ std::string SimModem::List(std::string_view rest) {
     if (textMode_ != rest.starts_with('"')) return CmsError(302);
     std::string lines;
     for (auto& [index, message] : ReadStore().Messages())
-        lines += ListAnswer(index, message, {!textMode_, options_.ucs2, false, false}) + "\r\n";
+        lines += "\r\n" + ListAnswer(index, message, {!textMode_, options_.ucs2, false, false});
     return lines + "\r\nOK\r\n";
 }
 
