@@ -115,13 +115,25 @@ void CSerialPort::StopMonitor() { CloseDrained(nullptr, kDrainLimit); }
 void CSerialPort::CloseDrained(const std::function<bool()>& settled,
                                std::chrono::milliseconds limit) {
     const auto until = std::chrono::steady_clock::now() + limit;
-    bool lost = monitor_ && monitor_->Lost();
-    bool inside = monitor_ && !monitor_->Stop();
-    if (inside) retired_.push_back(std::move(monitor_));
+    bool lost = false;
+    bool inside = false;
+    std::string early;  // read by the monitor, not yet handed over
+    if (monitor_) {
+        lost = monitor_->Lost();
+        inside = monitor_->Notifying();
+        PortMonitor* stopped = monitor_.get();
+        if (!monitor_->Stop()) retired_.push_back(std::move(monitor_));
+        early = stopped->TakeUndelivered();
+    }
     monitor_.reset();
     // The monitoring thread no longer touches the port: this thread may.
     // Inside a notification the listener is busy and gets no more bytes.
-    if (port_.Valid() && !lost) Drain(inside ? nullptr : settled, until);
+    if (port_.Valid() && !lost) {
+        const bool answers = settled && !inside;
+        if (answers)
+            for (char c : early) listener_.OnSerialByte(static_cast<unsigned char>(c), settings_.port);
+        Drain(answers ? settled : nullptr, until);
+    }
     ClosePort();
 }
 
