@@ -36,6 +36,7 @@ FrameFixture::FrameFixture()
 FrameFixture::~FrameFixture() {
     rig_.reset();
     unit.reset();
+    KeepWireJournal(journal_);
     std::error_code ec;
     std::filesystem::remove_all(dir_, ec);
 }
@@ -111,6 +112,9 @@ std::vector<std::string> FrameFixture::JournalWith(const std::string& part) cons
     return out;
 }
 
-void FrameFixture::ClearJournal() const { std::ofstream(journal_, std::ios::trunc); }
+void FrameFixture::ClearJournal() const {
+    KeepWireJournal(journal_);
+    std::ofstream(journal_, std::ios::trunc);
+}
 
 }  // namespace dorvik::test

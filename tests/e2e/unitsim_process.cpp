@@ -42,6 +42,15 @@ std::vector<std::string> WithWireJournal(std::vector<std::string> args) {
 
 }  // namespace
 
+void KeepWireJournal(const std::string& journalPath) {
+    const char* dir = std::getenv("DORVIK_WIRE_DIR");
+    std::string name = TestFilter();
+    if (!dir || name.empty()) return;
+    std::replace(name.begin(), name.end(), '/', '_');
+    std::ifstream in(journalPath, std::ios::binary);
+    std::ofstream(std::string(dir) + "/" + name + ".kept.log", std::ios::app | std::ios::binary) << in.rdbuf();
+}
+
 UnitSimProcess::UnitSimProcess(const std::vector<std::string>& argsIn) {
     const std::vector<std::string> args = WithWireJournal(argsIn);
     int out[2];

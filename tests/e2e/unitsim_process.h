@@ -27,4 +27,8 @@ private:
     std::string device_;
 };
 
+// With DORVIK_WIRE_DIR set, appends a journal the test keeps itself to the
+// running test's wire record (before the test clears or deletes it).
+void KeepWireJournal(const std::string& journalPath);
+
 }  // namespace dorvik::test
