@@ -26,7 +26,8 @@ constexpr std::size_t kMaxStorageName = 4;
 // count, or something that could not be sent back in a command).
 std::optional<std::string> StorageName(std::string_view field) {
     field = TrimLine(field);
-    if (field.size() >= 2 && field.front() == '"' && field.back() == '"')
+    const bool quoted = field.size() >= 2 && field.front() == field.back() && field.front() == '"';
+    if (quoted)
         field = field.substr(1, field.size() - 2);
     if (field.empty() || field.size() > kMaxStorageName ||
         !std::all_of(field.begin(), field.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))

@@ -48,21 +48,12 @@ std::string DescribeOpenError(const std::string& path, int err) {
     return text;
 }
 
-namespace {
-
-constexpr char kModemInUseHelp[] =
-    ". Stop that program or tell it to leave this modem alone (see \"Modems used by the "
-    "system\" in README.md), then connect again.";
-
-}  // namespace
-
 std::string DescribeModemInUse(const std::string& path) {
-    return path + ": " + kModemInUseText + kModemInUseHelp;
+    return path + ": " + std::strerror(EBUSY) + "\n" + kModemInUseText;
 }
 
 std::string DescribeSilentModem(const std::string& path) {
-    return path + ": the modem does not answer AT; most often " + kModemInUseText +
-           kModemInUseHelp;
+    return path + ": no answer to AT\n" + kModemInUseText;
 }
 
 }  // namespace dorvik

@@ -297,7 +297,7 @@ TEST_F(CliModem, AModemInUseElsewhereIsNamedAsSuch) {
         const CliResult r = CliBare({"--device", device, "--password", kPassword, "--unit-id",
                                      "0815", "--modem", "--unit-phone", "13900002222", "connect"});
         EXPECT_EQ(r.status, 1) << device;
-        EXPECT_NE(r.err.find("the modem is in use by another program, for example ModemManager"),
+        EXPECT_NE(r.err.find("The modem is in use by another program, for example ModemManager"),
                   std::string::npos)
             << r.err;
     }
