@@ -10,15 +10,17 @@ namespace {
 
 using namespace dorvik;
 
-constexpr ModemState kStates[] = {ModemState::Test,       ModemState::Format, ModemState::Prompt,
-                                  ModemState::Body,       ModemState::Delete,
-                                  ModemState::Indication, ModemState::Read,   ModemState::Idle};
+constexpr ModemState kStates[] = {
+    ModemState::Test, ModemState::Format,     ModemState::Prompt,   ModemState::Body,
+    ModemState::Delete, ModemState::Indication, ModemState::Read,     ModemState::Idle,
+    ModemState::Storages, ModemState::Select,   ModemState::List};
 
 // Leaves the modem where the command leading to state leaves it.
 void Enter(GSMModem& modem, ModemState state) {
     if (state == ModemState::Prompt || state == ModemState::Body)
         modem.SendShortMessage(fuzz::kUnitPhone, "#PWD1234#WHL0001=13911112222");
-    if (state == ModemState::Read || state == ModemState::Delete) modem.PushIndex(12);
+    if (state == ModemState::Read || state == ModemState::Delete || state == ModemState::Select)
+        modem.PushIndex(12);
     modem.SetState(state);
 }
 
@@ -34,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rig.modem.UsePduMode(mode & 1);
     rig.modem.Modem().SetMessageFormat(mode & 1 ? kPduFormat : kTextFormat);
     rig.engine.SendRequest("#PWD1234#", in.code, in.ack);
-    Enter(rig.modem.Modem(), kStates[(mode >> 1) % 8]);
+    Enter(rig.modem.Modem(), kStates[(mode >> 1) % std::size(kStates)]);
     for (unsigned char c : in.bytes) rig.modem.Receiver().OnSerialByte(c, 5);
     return 0;
 }

@@ -1362,5 +1362,9 @@ with the given filename extension.</source>
         <source>%1 holds %2 entries beyond what the lists and the log can keep; they are not loaded, and saving over the file would lose them.</source>
         <translation>%1 中有 %2 条记录超出了列表和记录所能保存的数量；这些记录未被载入，覆盖保存该文件会使它们丢失。</translation>
     </message>
+    <message>
+        <source>The modem is in use by another program, for example ModemManager. Stop that program or tell it to leave the modem alone (see &quot;Modems used by the system&quot; in README.md), then connect again.</source>
+        <translation>调制解调器正被其他程序占用，例如 ModemManager。请停止该程序，或设置它不再使用这个调制解调器（见 README.md 中的“Modems used by the system”），然后重新连接。</translation>
+    </message>
 </context>
 </TS>

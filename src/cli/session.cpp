@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "model/project_file.h"
+#include "transport/port_errors.h"
 #include "transport/port_names.h"
 
 namespace dorvik::cli {
@@ -114,13 +115,25 @@ bool Session::Connect() {
     const std::size_t errors = boxes_.Errors().size();
     frame_->OnConnect();
     if (boxes_.Errors().size() > errors) return false;
-    // The modem is ready once it answered its set-up; the cable once the
-    // unit answered the house count (or, on TAVRIN, refused the unit ID).
+    // The modem is ready once it answered its set-up and the unit's old
+    // answers are deleted; the cable once the unit answered the house count
+    // (or, on TAVRIN, refused the unit ID).
+    ModemMode& modem = links_.modem;
+    const auto testSent = SteadyClock::now();
+    const auto silentModem = [&] {
+        return modem.Modem().State() == ModemState::Test && ElapsedMs(testSent) >= kModemAnswerMs;
+    };
     const auto linked = [&] {
-        if (engine.ModemMode()) return engine.Connected();
+        if (engine.ModemMode())
+            return (engine.Connected() && modem.Receiver().Initialised()) || silentModem();
         return engine.ReplySeen() && QuietFor(kSettleMs);
     };
     if (Wait(linked) != WaitEnd::Done) return false;
+    if (engine.ModemMode() && silentModem()) {
+        boxes_.Show(DescribeSilentModem(DevicePathFor(engine.Params().port)), kCaption,
+                    MsgIcon::Error, MsgButtons::Ok);
+        return false;
+    }
     if (!engine.Connected())
         boxes_.Show("The unit did not accept the unit ID", kCaption, MsgIcon::Error,
                     MsgButtons::Ok);
@@ -130,6 +143,8 @@ bool Session::Connect() {
 
 void Session::Disconnect() {
     ConnectionEngine& engine = frame_->Engine();
+    // Closing the modem lets the deletion of the last answer reach it.
+    if (engine.Connected() && engine.ModemMode()) return engine.SetConnected(false);
     if (!engine.Connected() || engine.ModemMode() || !engine.Params().tavrin) return;
     engine.StartLink(engine.Params().unitId, false);
     loop_.RunUntil([&] { return !engine.Connected(); },

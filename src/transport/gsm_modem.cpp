@@ -1,8 +1,11 @@
 #include "transport/gsm_modem.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "model/text_codec.h"
+#include "transport/port_errors.h"
+#include "transport/port_names.h"
 #include "transport/sms_pdu.h"
 
 namespace dorvik {
@@ -33,6 +36,27 @@ GSMModem::GSMModem(SerialListener& listener, UiDispatcher& ui, MessageBox& box)
 
 GSMModem::~GSMModem() = default;
 
+bool GSMModem::OpenPort(const PortSettings& settings) {
+    readStorage_.clear();
+    if (CSerialPort::OpenPort(settings)) return true;
+    if (LastOpenErrno() == EBUSY) SetLastOpenError(DescribeModemInUse(DevicePathFor(settings)));
+    return false;
+}
+
+void GSMModem::StopMonitor() {
+    if (!IsOpen()) return CSerialPort::StopMonitor();
+    closing_ = true;
+    // Waiting for the prompt: the modem may sit in text entry and would
+    // take the next connection's commands for message text.
+    if (State() == ModemState::Prompt) {
+        CancelText();
+        SetState(ModemState::Idle);
+    }
+    sendBuffer_.clear();
+    CloseDrained([this] { return State() != ModemState::Delete; }, kDrainLimit);
+    closing_ = false;
+}
+
 bool GSMModem::Command(const std::string& text, ModemState state, const std::string& expected) {
     bool sent = Write(text);
     if (sent) expectedReply_ = expected;
@@ -61,6 +85,19 @@ bool GSMModem::DeleteMessage(int index) {
     if (index < 0) return false;
     return Command("AT+CMGD=" + std::to_string(index) + "\r\n", ModemState::Delete);
 }
+
+bool GSMModem::QueryStorages() { return Command("AT+CPMS?\r\n", ModemState::Storages); }
+
+bool GSMModem::SelectReadStorage(const std::string& storage) {
+    return Command("AT+CPMS=\"" + storage + "\"\r\n", ModemState::Select);
+}
+
+bool GSMModem::ListMessages() {
+    return Command(format_ == kTextFormat ? "AT+CMGL=\"ALL\"\r\n" : "AT+CMGL=4\r\n",
+                   ModemState::List);
+}
+
+bool GSMModem::CancelText() { return Write(std::string(1, kEscape)); }
 
 bool GSMModem::FitsOneMessage(const std::string& text) {
     std::size_t units = GbToUtf16(text).size();

@@ -20,6 +20,9 @@ enum class ModemState : int {
     Indication = 6,  // "AT+CNMI"
     Read = 7,        // "AT+CMGR"
     Idle = 8,        // waiting for new-message notifications
+    Storages = 9,    // "AT+CPMS?"
+    Select = 10,     // "AT+CPMS=<storage>"
+    List = 11,       // "AT+CMGL"
 };
 
 // Message formats of AT+CMGF.
@@ -36,12 +39,32 @@ public:
     GSMModem(SerialListener& listener, UiDispatcher& ui, MessageBox& box);
     ~GSMModem() override;
 
+    // A busy port says that another program (ModemManager) holds the modem.
+    bool OpenPort(const PortSettings& settings) override;
+    // Closes the link without losing what was asked of the modem: a modem
+    // left in text entry is sent Esc, queued commands go out, and a
+    // deletion still running is waited for (at most kDrainLimit).
+    void StopMonitor() override;
+    // True while StopMonitor runs: no new exchange may start.
+    bool Closing() const { return closing_; }
+
     bool TestModem();
     // Stores the format (kTextFormat or kPduFormat) and selects it on the modem.
     bool SetMessageFormat(int format);
     bool EnableNewMessageIndication();
     bool ReadMessage(int index);
     bool DeleteMessage(int index);
+    // Asks which message storages are in use.
+    bool QueryStorages();
+    // Selects storage ("SM", "ME", ...) for reading and deleting.
+    bool SelectReadStorage(const std::string& storage);
+    // Lists every message of the read storage, in the stored format.
+    bool ListMessages();
+    // Ends text entry without sending (Esc); the state is left as it is.
+    bool CancelText();
+    // The storage reads and deletions use, as far as known; empty: unknown.
+    const std::string& ReadStorage() const { return readStorage_; }
+    void SetReadStorage(const std::string& storage) { readStorage_ = storage; }
 
     // Prepares the message for number in the stored format and asks for the
     // prompt. The state becomes Prompt even when the message is refused
@@ -95,6 +118,8 @@ private:
     bool deletingAll_ = false;
     std::vector<int> indices_;
     int format_ = kTextFormat;
+    std::string readStorage_;
+    bool closing_ = false;
 };
 
 }  // namespace dorvik

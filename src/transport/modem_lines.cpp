@@ -18,6 +18,23 @@ constexpr std::size_t kMaxIndexDigits = 6;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+constexpr std::string_view kStorages = "+CPMS:";
+// Storage names are short upper-case words ("SM", "ME", "MT", "SR").
+constexpr std::size_t kMaxStorageName = 4;
+
+// The storage of a field such as ` "ME"`; nullopt when it is none (a
+// count, or something that could not be sent back in a command).
+std::optional<std::string> StorageName(std::string_view field) {
+    field = TrimModemLine(field);
+    const bool quoted = field.size() >= 2 && field.front() == field.back() && field.front() == '"';
+    if (quoted)
+        field = field.substr(1, field.size() - 2);
+    if (field.empty() || field.size() > kMaxStorageName ||
+        !std::all_of(field.begin(), field.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
+        return std::nullopt;
+    return std::string(field);
+}
+
 }  // namespace
 
 std::string_view TrimModemLine(std::string_view line) {
@@ -48,6 +65,12 @@ bool IsUnsolicitedLine(std::string_view line) {
 }
 
 std::optional<int> NewMessageIndex(std::string_view line) {
+    auto message = ParseNewMessage(line);
+    if (!message) return std::nullopt;
+    return message->index;
+}
+
+std::optional<NewMessage> ParseNewMessage(std::string_view line) {
     std::size_t at = line.find(kNewMessage);
     if (at == std::string_view::npos) return std::nullopt;
     std::size_t comma = line.find(',', at + kNewMessage.size());
@@ -56,9 +79,18 @@ std::optional<int> NewMessageIndex(std::string_view line) {
     if (digits.empty() || digits.size() > kMaxIndexDigits ||
         !std::all_of(digits.begin(), digits.end(), IsDigit))
         return std::nullopt;
-    int index = 0;
-    for (char c : digits) index = index * 10 + (c - '0');
-    return index;
+    NewMessage message;
+    for (char c : digits) message.index = message.index * 10 + (c - '0');
+    std::string_view storage = line.substr(at + kNewMessage.size(), comma - at - kNewMessage.size());
+    message.storage = StorageName(storage).value_or("");
+    return message;
+}
+
+std::optional<std::string> ReadStorageOf(std::string_view line) {
+    line = TrimModemLine(line);
+    if (!line.starts_with(kStorages)) return std::nullopt;
+    line.remove_prefix(kStorages.size());
+    return StorageName(line.substr(0, line.find(',')));
 }
 
 }  // namespace dorvik

@@ -3,6 +3,7 @@
 // results, errors and unsolicited notifications. Lines come without their
 // line end.
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace dorvik {
@@ -22,5 +23,14 @@ bool IsUnsolicitedLine(std::string_view line);
 // The SIM index of a new-message notification ("+CMTI: "SM",12", any
 // storage, blanks optional); nullopt for any other line.
 std::optional<int> NewMessageIndex(std::string_view line);
+
+struct NewMessage {
+    std::string storage;  // "SM", "ME", ...; empty when the line names none
+    int index = 0;
+};
+// Storage and index of a new-message notification.
+std::optional<NewMessage> ParseNewMessage(std::string_view line);
+// The first storage of a "+CPMS:" line, the one reads and deletions use.
+std::optional<std::string> ReadStorageOf(std::string_view line);
 
 }  // namespace dorvik

@@ -105,6 +105,29 @@ std::optional<CSMSItem> ReadPduModeMessage(std::string_view header, std::string_
     return item;
 }
 
+// Text mode: index, status, sender, alias, time. PDU mode: index, status,
+// alias, length; the sender is in the PDU.
+std::optional<ListedMessage> ReadListedMessage(std::string_view header, std::string_view line,
+                                               bool pdu) {
+    constexpr std::string_view kListHeader = "+CMGL:";
+    header = TrimModemLine(header);
+    if (!header.starts_with(kListHeader)) return std::nullopt;
+    std::vector<std::string> fields = SplitHeaderFields(header.substr(kListHeader.size()));
+    auto index = FieldCount(fields[0]);
+    if (!index) return std::nullopt;
+    ListedMessage listed;
+    listed.index = static_cast<int>(*index);
+    if (pdu) {
+        CSMSItem item;
+        if (!CSMSPDU::DecodePdu(item, TrimModemLine(line))) return std::nullopt;
+        listed.sender = item.sender;
+    } else {
+        if (fields.size() < 3 || fields[2].empty()) return std::nullopt;
+        listed.sender = fields[2];
+    }
+    return listed;
+}
+
 bool IsUnitSender(std::string_view sender, std::string_view unitPhone) {
     std::string_view a = NumberDigits(sender);
     std::string_view b = NumberDigits(unitPhone);

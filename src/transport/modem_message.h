@@ -25,6 +25,17 @@ std::optional<CSMSItem> ReadTextModeMessage(std::string_view header, const std::
 // octets, is shorter than the header says, or does not decode.
 std::optional<CSMSItem> ReadPduModeMessage(std::string_view header, std::string_view pduLine);
 
+// One message of a listing (AT+CMGL): its index and its sender.
+struct ListedMessage {
+    int index = 0;
+    std::string sender;
+};
+// header is the "+CMGL:" line, line the one after it: the text in text mode,
+// the PDU in PDU mode. Fails when the header has no index or no sender can
+// be read.
+std::optional<ListedMessage> ReadListedMessage(std::string_view header, std::string_view line,
+                                               bool pdu);
+
 // True when sender and unitPhone are the same number, one of them maybe
 // with a longer (international) prefix: the digits of one end with all the
 // digits of the other, and the shorter has at least kMinMatchDigits digits.

@@ -1,13 +1,12 @@
 #include "transport/modem_receiver.h"
 
-#include "transport/modem_lines.h"
 #include "transport/modem_message.h"
 
 namespace dorvik {
 namespace {
 
 constexpr std::string_view kReadHeader = "+CMGR:";
-constexpr std::string_view kPrompt = "> ";
+constexpr std::string_view kListHeader = "+CMGL:";
 
 std::string Join(const std::vector<std::string>& lines) {
     std::string out;
@@ -23,13 +22,19 @@ const ModemReceiver::Row ModemReceiver::kRows[] = {
      "Modem test error"},
     {ModemState::Format, Trigger::AnyLine, &ModemReceiver::OnFormatLine, true, false,
      "Message format setting error"},
-    {ModemState::Indication, Trigger::AnyLine, &ModemReceiver::OnIdleLine, false, false,
+    // The rest of the set-up goes on whatever the modem says to it.
+    {ModemState::Indication, Trigger::AnyLine, &ModemReceiver::OnIndicationLine, false, false,
      nullptr},
+    {ModemState::Storages, Trigger::AnyLine, &ModemReceiver::OnStorageLine, false, false,
+     nullptr},
+    {ModemState::List, Trigger::AnyLine, &ModemReceiver::OnListLine, false, false, nullptr},
     {ModemState::Prompt, Trigger::Prompt, &ModemReceiver::OnPrompt, true, false,
      "Ready to send message error"},
     {ModemState::Body, Trigger::Ok, &ModemReceiver::OnMessageSent, true, true,
      "Send message error"},
     {ModemState::Idle, Trigger::AnyLine, &ModemReceiver::OnIdleLine, true, true, nullptr},
+    {ModemState::Select, Trigger::Ok, &ModemReceiver::OnStorageSelected, true, true,
+     "Read message error"},
     {ModemState::Read, Trigger::AnyLine, &ModemReceiver::OnReadLine, true, true,
      "Read message error"},
     {ModemState::Delete, Trigger::Ok, &ModemReceiver::OnMessageDeleted, true, true,
@@ -48,6 +53,10 @@ void ModemReceiver::Reset() {
     Clear();
     announced_.clear();
     outgoing_.reset();
+    selecting_.reset();
+    listHeader_.reset();
+    oldAnswers_.clear();
+    ready_ = false;
 }
 
 void ModemReceiver::Start() {
@@ -71,7 +80,10 @@ void ModemReceiver::SendNow(const std::string& number, const std::string& text) 
     RunWaiting();
 }
 
-void ModemReceiver::OnCommandWritten(const std::string& text) { host_.OnCommandWritten(text); }
+// While the link closes nothing more reaches the pages.
+void ModemReceiver::OnCommandWritten(const std::string& text) {
+    if (!modem_.Closing()) host_.OnCommandWritten(text);
+}
 
 // --- Bytes and lines --------------------------------------------------------
 
@@ -84,10 +96,10 @@ void ModemReceiver::OnSerialByte(unsigned char byte, int) {
         OnLine(line);
     } else if (PromptSeen()) {
         const Row* row = RowOf(modem_.State());
-        if (row && row->trigger == Trigger::Prompt) (this->*(row->action))(std::string(kPrompt));
+        if (row && row->trigger == Trigger::Prompt) (this->*(row->action))(">");
     }
     if (buffer_.size() > kMaxBuffer) Clear();
-    if (!buffer_.empty()) host_.ShowReceived(buffer_);
+    if (!buffer_.empty() && !modem_.Closing()) host_.ShowReceived(buffer_);
 }
 
 // Echoes, notifications and errors are sorted out here; the state's row
@@ -100,26 +112,27 @@ void ModemReceiver::OnLine(const std::string& line) {
     if (!payload && IsEchoLine(line)) return;
     if (!payload && row->checksErrors && IsErrorLine(line)) return Fail(*row);
     if (!payload && !IsIdle()) {
-        if (auto index = NewMessageIndex(line)) return Announce(*index);
+        if (auto message = ParseNewMessage(line)) return Announce(*message);
     }
     bool fires = row->trigger == Trigger::AnyLine || (row->trigger == Trigger::Ok && IsOkLine(line));
     if (fires) (this->*(row->action))(line);
 }
 
-// The prompt stands alone at the start of a line, without a line end.
+// The prompt stands at the start of a line: ">" with or without a blank
+// after it, with or without a line end (modems differ).
 bool ModemReceiver::PromptSeen() const {
-    return buffer_.size() - lineStart_ == kPrompt.size() && buffer_.ends_with(kPrompt);
+    std::string_view rest = std::string_view(buffer_).substr(lineStart_);
+    return rest == ">";
 }
 
-// The lines after a "+CMGR:" header are the message, whatever they say.
+// The lines after a "+CMGR:" header are the message, whatever they say; so
+// is the line after each "+CMGL:" header of a listing.
 bool ModemReceiver::InsideReadPayload() const {
+    if (modem_.State() == ModemState::List) return listHeader_.has_value();
     return modem_.State() == ModemState::Read && header_ && lines_.size() - 1 > *header_;
 }
 
-bool ModemReceiver::IsIdle() const {
-    ModemState s = modem_.State();
-    return s == ModemState::Idle || s == ModemState::Indication;
-}
+bool ModemReceiver::IsIdle() const { return modem_.State() == ModemState::Idle; }
 
 void ModemReceiver::Clear() {
     buffer_.clear();
@@ -131,46 +144,70 @@ void ModemReceiver::Clear() {
 // The error box comes last: the state is settled before the user is asked
 // to look.
 void ModemReceiver::Fail(const Row& row) {
-    if (row.state == ModemState::Read) modem_.PopIndex();  // left on the SIM
-    if (row.idleOnFailure) host_.SetActivity(LinkActivity::Idle);
+    // The message is left in its storage.
+    if (row.state == ModemState::Read || row.state == ModemState::Select) modem_.PopIndex();
+    selecting_.reset();
+    if (modem_.DeletingAll()) {
+        while (modem_.PopIndex() >= 0) {
+        }
+        modem_.SetDeletingAll(false);
+    }
+    bool closing = modem_.Closing();
+    if (row.idleOnFailure && !closing) host_.SetActivity(LinkActivity::Idle);
     BecomeIdle();
-    if (row.failure) host_.ShowError(row.failure);
+    if (row.failure && !closing) host_.ShowError(row.failure);
 }
 
 void ModemReceiver::BecomeIdle() {
     modem_.SetState(ModemState::Idle);
+    ready_ = true;
     Clear();
     RunWaiting();
 }
 
 // A message waiting to go out comes first, then the announced messages.
+// Nothing new starts while the link closes.
 void ModemReceiver::RunWaiting() {
+    if (modem_.Closing()) return;
     if (outgoing_) {
         Outgoing out = *outgoing_;
         outgoing_.reset();
         return SendNow(out.number, out.text);
     }
     while (!announced_.empty()) {
-        int index = announced_.front();
+        NewMessage message = announced_.front();
         announced_.pop_front();
-        // A full index stack leaves the message on the SIM rather than
-        // losing track of what to delete.
-        if (!modem_.PushIndex(index)) continue;
-        Clear();
-        modem_.ReadMessage(index);
-        return;
+        if (ReadAnnounced(message)) return;
     }
 }
 
-void ModemReceiver::Announce(int index) {
-    if (announced_.size() < GSMModem::kMaxIndices) announced_.push_back(index);
+// Reads from the storage the notification named, selecting it first when
+// reads are known to go elsewhere (a modem that did not tell its storages
+// would not take a selection either). False when the index stack is full:
+// the message is left in its storage rather than losing track of what to
+// delete.
+bool ModemReceiver::ReadAnnounced(const NewMessage& message) {
+    if (!modem_.PushIndex(message.index)) return false;
+    Clear();
+    const std::string& current = modem_.ReadStorage();
+    if (!message.storage.empty() && !current.empty() && message.storage != current) {
+        selecting_ = message;
+        modem_.SelectReadStorage(message.storage);
+    } else {
+        modem_.ReadMessage(message.index);
+    }
+    return true;
+}
+
+void ModemReceiver::Announce(const NewMessage& message) {
+    if (announced_.size() < GSMModem::kMaxIndices) announced_.push_back(message);
 }
 
 // --- State actions ------------------------------------------------------------
 
 void ModemReceiver::OnTestAnswered(const std::string&) {
     Clear();
-    host_.ModemReady();
+    if (!modem_.Closing()) host_.ModemReady();
     modem_.SetMessageFormat(format_);
 }
 
@@ -179,22 +216,78 @@ void ModemReceiver::OnFormatLine(const std::string& line) {
     if (IsOkLine(line)) modem_.EnableNewMessageIndication();
 }
 
+void ModemReceiver::OnIndicationLine(const std::string& line) {
+    Clear();
+    if (IsOkLine(line) || IsErrorLine(line)) modem_.QueryStorages();
+}
+
+// "+CPMS: "SM",3,30,..." names the storage reads and deletions use.
+void ModemReceiver::OnStorageLine(const std::string& line) {
+    Clear();
+    if (auto storage = ReadStorageOf(line)) modem_.SetReadStorage(*storage);
+    if (!IsOkLine(line) && !IsErrorLine(line)) return;
+    listHeader_.reset();
+    oldAnswers_.clear();
+    modem_.ListMessages();
+}
+
+// Answers of the unit left from an earlier run would fill the storage until
+// no new answer fits: they are found in the listing and deleted.
+void ModemReceiver::OnListLine(const std::string& line) {
+    Clear();
+    if (listHeader_) {
+        std::string header = *listHeader_;
+        listHeader_.reset();
+        auto listed = ReadListedMessage(header, line, modem_.MessageFormat() == kPduFormat);
+        if (listed && IsUnitSender(listed->sender, host_.UnitPhone()))
+            oldAnswers_.push_back(listed->index);
+    } else if (TrimModemLine(line).starts_with(kListHeader)) {
+        listHeader_ = line;
+    } else if (IsOkLine(line)) {
+        DeleteOldAnswers();
+    } else if (IsErrorLine(line)) {
+        oldAnswers_.clear();
+        BecomeIdle();
+    }
+}
+
+void ModemReceiver::DeleteOldAnswers() {
+    for (auto it = oldAnswers_.rbegin(); it != oldAnswers_.rend(); ++it) modem_.PushIndex(*it);
+    oldAnswers_.clear();
+    int first = modem_.PopIndex();
+    if (first < 0) return BecomeIdle();
+    modem_.SetDeletingAll(true);
+    modem_.DeleteMessage(first);
+}
+
+void ModemReceiver::OnStorageSelected(const std::string&) {
+    Clear();
+    if (!selecting_) return BecomeIdle();
+    NewMessage message = *selecting_;
+    selecting_.reset();
+    modem_.SetReadStorage(message.storage);
+    modem_.ReadMessage(message.index);
+}
+
 void ModemReceiver::OnIdleLine(const std::string& line) {
     Clear();
-    auto index = NewMessageIndex(line);
-    if (index) Announce(*index);
-    bool answered = IsOkLine(line) || IsErrorLine(line);
-    if (index || modem_.State() == ModemState::Idle || answered) RunWaiting();
+    if (auto message = ParseNewMessage(line)) {
+        Announce(*message);
+        RunWaiting();
+    } else if (modem_.State() == ModemState::Idle) {
+        RunWaiting();
+    }
 }
 
 void ModemReceiver::OnPrompt(const std::string&) {
+    if (modem_.Closing()) return;
     host_.ShowMessage(modem_.MessageText());
     Clear();
     modem_.SendBody();
 }
 
 void ModemReceiver::OnMessageSent(const std::string&) {
-    host_.SetActivity(LinkActivity::AwaitingAnswer);
+    if (!modem_.Closing()) host_.SetActivity(LinkActivity::AwaitingAnswer);
     BecomeIdle();
 }
 
@@ -227,7 +320,7 @@ void ModemReceiver::OnMessageDeleted(const std::string&) {
 // --- Reading a message --------------------------------------------------------
 
 // Every message read is deleted, the unit's answer and any other alike, so
-// the SIM never fills up. The state is settled before the answer goes on.
+// the storage never fills up. The state is settled before the answer goes on.
 void ModemReceiver::FinishRead(const std::optional<CSMSItem>& item) {
     bool fromUnit = item && IsUnitSender(item->sender, host_.UnitPhone());
     Clear();
@@ -236,7 +329,7 @@ void ModemReceiver::FinishRead(const std::optional<CSMSItem>& item) {
         modem_.DeleteMessage(index);
     else
         BecomeIdle();
-    if (fromUnit) host_.OnUnitMessage(item->body);
+    if (fromUnit && !modem_.Closing()) host_.OnUnitMessage(item->body);
 }
 
 std::optional<CSMSItem> ModemReceiver::ReadItem() {
@@ -253,13 +346,13 @@ std::optional<CSMSItem> ModemReceiver::ReadItem() {
 std::vector<std::string> ModemReceiver::TakePayload() {
     std::vector<std::string> payload(lines_.begin() + std::ptrdiff_t(*header_ + 1),
                                      lines_.end() - 1);
-    std::vector<int> late;
+    std::vector<NewMessage> late;
     while (payload.size() > 1 &&
            (TrimModemLine(payload.back()).empty() || IsUnsolicitedLine(payload.back()))) {
-        if (auto index = NewMessageIndex(payload.back())) late.insert(late.begin(), *index);
+        if (auto message = ParseNewMessage(payload.back())) late.insert(late.begin(), *message);
         payload.pop_back();
     }
-    for (int index : late) Announce(index);
+    for (const NewMessage& message : late) Announce(message);
     return payload;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/link.h"
 #include "transport/gsm_modem.h"
 #include "transport/serial_listener.h"
+#include "transport/modem_lines.h"
 #include "transport/sms_item.h"
 
 namespace dorvik {
@@ -61,6 +62,9 @@ public:
     const std::string& Buffer() const { return buffer_; }
     // Announced messages waiting to be read.
     std::size_t WaitingReads() const { return announced_.size(); }
+    // The set-up after the modem test has finished: storages read, the
+    // unit's old answers deleted from the read storage.
+    bool Initialised() const { return ready_; }
 
 private:
     // Which received text runs a state's action.
@@ -86,10 +90,16 @@ private:
     void BecomeIdle();
     void RunWaiting();
     void SendNow(const std::string& number, const std::string& text);
-    void Announce(int index);
+    void Announce(const NewMessage& message);
 
     void OnTestAnswered(const std::string& line);
     void OnFormatLine(const std::string& line);
+    void OnIndicationLine(const std::string& line);
+    void OnStorageLine(const std::string& line);
+    void OnStorageSelected(const std::string& line);
+    void OnListLine(const std::string& line);
+    void DeleteOldAnswers();
+    bool ReadAnnounced(const NewMessage& message);
     void OnIdleLine(const std::string& line);
     void OnPrompt(const std::string& line);
     void OnMessageSent(const std::string& line);
@@ -109,7 +119,14 @@ private:
     std::vector<std::string> lines_;
     // Position of the "+CMGR:" line in lines_ while a message is read.
     std::optional<std::size_t> header_;
-    std::deque<int> announced_;
+    std::deque<NewMessage> announced_;
+    // The message to read once its storage is selected.
+    std::optional<NewMessage> selecting_;
+    // The listing at connect: the header of the message whose line comes
+    // next, and the unit's messages found so far.
+    std::optional<std::string> listHeader_;
+    std::vector<int> oldAnswers_;
+    bool ready_ = false;
     struct Outgoing {
         std::string number, text;
     };

@@ -48,4 +48,12 @@ std::string DescribeOpenError(const std::string& path, int err) {
     return text;
 }
 
+std::string DescribeModemInUse(const std::string& path) {
+    return path + ": " + std::strerror(EBUSY) + "\n" + kModemInUseText;
+}
+
+std::string DescribeSilentModem(const std::string& path) {
+    return path + ": no answer to AT\n" + kModemInUseText;
+}
+
 }  // namespace dorvik

@@ -23,4 +23,16 @@ void ShowPortError(MessageBox& box, const std::string& stepName, const std::stri
 // permission adds how to get it.
 std::string DescribeOpenError(const std::string& path, int err);
 
+// The usual reason why a modem's port is busy or the modem stays silent,
+// and what to do about it.
+inline constexpr const char* kModemInUseText =
+    "The modem is in use by another program, for example ModemManager. Stop that program or "
+    "tell it to leave the modem alone (see \"Modems used by the system\" in README.md), then "
+    "connect again.";
+
+// Why the modem at path cannot be used (its port is busy) and what to do.
+std::string DescribeModemInUse(const std::string& path);
+// The modem at path did not answer "AT": most often it is in use.
+std::string DescribeSilentModem(const std::string& path);
+
 }  // namespace dorvik

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <system_error>
+#include <utility>
 
 #include "transport/port_errors.h"
 
@@ -117,10 +118,11 @@ bool PortMonitor::ReadAvailable(bool hangup) {
     unsigned char chunk[256];
     ssize_t n = ::read(fd_, chunk, sizeof chunk);
     if (n > 0) {
-        return Deliver([&] {
-            for (ssize_t i = 0; i < n && !StopRequested(); ++i)
-                seams_.listener.OnSerialByte(chunk[i], port_);
-        });
+        {
+            std::lock_guard lock(mutex_);
+            undelivered_.append(reinterpret_cast<const char*>(chunk), static_cast<std::size_t>(n));
+        }
+        return Deliver([this] { DeliverBytes(); });
     }
     int err = n == 0 ? EIO : errno;  // end of file: the line hung up
     bool nothingYet = err == EAGAIN || err == EINTR;
@@ -146,7 +148,11 @@ bool PortMonitor::WriteAll(const std::string& text) {
         if (n >= 0) {
             done += static_cast<std::size_t>(n);
         } else if (errno == EAGAIN) {
-            if (!WaitWritable()) return false;
+            if (!WaitWritable()) {
+                // Stopped: whoever closes the port writes the rest.
+                writes_.PutBack(text.substr(done));
+                return false;
+            }
         } else if (errno != EINTR) {
             return WriteFailed(errno);
         }
@@ -173,6 +179,26 @@ bool PortMonitor::DeviceLost() {
     return Deliver([&] { seams_.box.Error(kDisconnectText); });
 }
 
+// Window thread: hands the bytes read over one by one until a stop; those
+// left are kept for TakeUndelivered.
+void PortMonitor::DeliverBytes() {
+    for (;;) {
+        unsigned char byte;
+        {
+            std::lock_guard lock(mutex_);
+            if (stopRequested_ || undelivered_.empty()) return;
+            byte = static_cast<unsigned char>(undelivered_.front());
+            undelivered_.erase(0, 1);
+        }
+        seams_.listener.OnSerialByte(byte, port_);
+    }
+}
+
+std::string PortMonitor::TakeUndelivered() {
+    std::lock_guard lock(mutex_);
+    return std::exchange(undelivered_, {});
+}
+
 // Runs fn on the window thread unless a stop was requested; false when the
 // thread must end.
 bool PortMonitor::Deliver(const std::function<void()>& fn) {
@@ -182,7 +208,10 @@ bool PortMonitor::Deliver(const std::function<void()>& fn) {
         delivering_ = true;
     }
     seams_.ui.Invoke([&] {
-        if (!StopRequested()) fn();
+        if (StopRequested()) return;
+        notifying_ = true;
+        fn();
+        notifying_ = false;
     });
     std::lock_guard lock(mutex_);
     delivering_ = false;

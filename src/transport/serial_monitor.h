@@ -44,6 +44,11 @@ public:
     bool Finished() const;
     // True once the device went away; the port is no longer watched.
     bool Lost() const { return lost_; }
+    // True on the window thread while it runs one of this monitor's
+    // notifications.
+    bool Notifying() const { return notifying_; }
+    // Bytes read but not handed over because of a stop.
+    std::string TakeUndelivered();
 
 private:
     enum class Wake { Stop, Port, PortHangup, Write };
@@ -58,6 +63,7 @@ private:
     bool WriteFailed(int err);
     bool DeviceLost();
     bool Deliver(const std::function<void()>& fn);
+    void DeliverBytes();
     bool StopRequested() const;
 
     int fd_;
@@ -70,6 +76,8 @@ private:
     bool delivering_ = false;
     bool finished_ = false;
     std::atomic<bool> lost_{false};
+    std::atomic<bool> notifying_{false};
+    std::string undelivered_;  // guarded by mutex_
     std::thread thread_;
 };
 

@@ -1,6 +1,7 @@
 #include "transport/serial_port.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 
@@ -33,6 +34,7 @@ bool CSerialPort::OpenPort(const PortSettings& settings) {
     StopMonitor();
     settings_ = settings;
     lastOpenError_.clear();
+    lastOpenErrno_ = 0;
     std::string path = DevicePathFor(settings);
     if (path.empty()) {
         lastOpenError_ = "No COM port is selected";
@@ -40,13 +42,16 @@ bool CSerialPort::OpenPort(const PortSettings& settings) {
     }
     if (!OpenDevice(path)) return false;
     ConfigureLine();
-    ::tcflush(port_.Get(), TCIOFLUSH);
+    // Stale input goes; output is not thrown away: what the last close
+    // wrote (a deletion, an Esc) may still be on its way to the device.
+    ::tcflush(port_.Get(), TCIFLUSH);
     return true;
 }
 
 bool CSerialPort::OpenDevice(const std::string& path) {
     UniqueFd fd(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
     if (!fd.Valid()) {
+        lastOpenErrno_ = errno;
         lastOpenError_ = DescribeOpenError(path, errno);
         return false;
     }
@@ -64,7 +69,8 @@ bool CSerialPort::OpenDevice(const std::string& path) {
 // lock holds even for the superuser, whom TIOCEXCL does not stop.
 bool CSerialPort::ClaimDevice(const std::string& path) {
     if (::flock(port_.Get(), LOCK_EX | LOCK_NB) != 0) {
-        lastOpenError_ = DescribeOpenError(path, errno == EWOULDBLOCK ? EBUSY : errno);
+        lastOpenErrno_ = errno == EWOULDBLOCK ? EBUSY : errno;
+        lastOpenError_ = DescribeOpenError(path, lastOpenErrno_);
         return false;
     }
     ::ioctl(port_.Get(), TIOCEXCL);
@@ -96,7 +102,7 @@ bool CSerialPort::StartMonitor() {
     if (monitor_) return true;
     ReapMonitors();
     // Start from a clean line; whatever arrives from now on is delivered.
-    ::tcflush(port_.Get(), TCIOFLUSH);
+    ::tcflush(port_.Get(), TCIFLUSH);
     monitor_ = std::make_unique<PortMonitor>(port_.Get(), settings_.port, writes_,
                                              MonitorSeams{listener_, ui_, box_});
     if (monitor_->Start()) return true;
@@ -104,10 +110,66 @@ bool CSerialPort::StartMonitor() {
     return false;
 }
 
-void CSerialPort::StopMonitor() {
-    if (monitor_ && !monitor_->Stop()) retired_.push_back(std::move(monitor_));
+void CSerialPort::StopMonitor() { CloseDrained(nullptr, kDrainLimit); }
+
+void CSerialPort::CloseDrained(const std::function<bool()>& settled,
+                               std::chrono::milliseconds limit) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    bool lost = false;
+    bool inside = false;
+    std::string early;  // read by the monitor, not yet handed over
+    if (monitor_) {
+        lost = monitor_->Lost();
+        inside = monitor_->Notifying();
+        PortMonitor* stopped = monitor_.get();
+        if (!monitor_->Stop()) retired_.push_back(std::move(monitor_));
+        early = stopped->TakeUndelivered();
+    }
     monitor_.reset();
+    // The monitoring thread no longer touches the port: this thread may.
+    // Inside a notification the listener is busy and gets no more bytes.
+    if (port_.Valid() && !lost) {
+        const bool answers = settled && !inside;
+        if (answers)
+            for (char c : early) listener_.OnSerialByte(static_cast<unsigned char>(c), settings_.port);
+        Drain(answers ? settled : nullptr, until);
+    }
     ClosePort();
+}
+
+// Writes the queued texts and, while settled() says an answer is due,
+// reads and delivers bytes; texts the listener queues meanwhile go out
+// too. Ends at the time limit or when the device fails.
+void CSerialPort::Drain(const std::function<bool()>& settled,
+                        std::chrono::steady_clock::time_point until) {
+    std::string out;
+    for (;;) {
+        if (auto more = writes_.Take()) out += *more;
+        const bool answerDue = settled && !settled();
+        if (out.empty() && !answerDue) return;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            until - std::chrono::steady_clock::now());
+        if (left.count() <= 0) return;
+        pollfd fd{port_.Get(), static_cast<short>((out.empty() ? 0 : POLLOUT) |
+                                                  (answerDue ? POLLIN : 0)),
+                  0};
+        const int n = ::poll(&fd, 1, static_cast<int>(left.count()));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0 || (fd.revents & (POLLERR | POLLNVAL))) return;
+        if (fd.revents & POLLOUT) {
+            const ssize_t w = ::write(port_.Get(), out.data(), out.size());
+            if (w > 0) out.erase(0, static_cast<std::size_t>(w));
+            if (w < 0 && errno != EAGAIN && errno != EINTR) return;
+        }
+        if (fd.revents & POLLIN) {
+            unsigned char chunk[256];
+            const ssize_t r = ::read(port_.Get(), chunk, sizeof chunk);
+            if (r == 0 || (r < 0 && errno != EAGAIN && errno != EINTR)) return;
+            for (ssize_t i = 0; i < r; ++i) listener_.OnSerialByte(chunk[i], settings_.port);
+        } else if (fd.revents & POLLHUP) {
+            return;
+        }
+    }
 }
 
 void CSerialPort::ClosePort() {

@@ -4,6 +4,8 @@
 // to the listener on the window thread and writes the texts sent.
 #include <termios.h>
 
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,12 +34,16 @@ public:
     // Opens the device exclusively in raw mode with the line settings.
     // False when it cannot be opened (LastOpenError says why). A line
     // setting the device refuses is shown as a warning; the port stays open.
-    bool OpenPort(const PortSettings& settings);
+    virtual bool OpenPort(const PortSettings& settings);
     std::string LastOpenError() const { return lastOpenError_; }
     bool IsOpen() const { return port_.Valid(); }
     bool StartMonitor();
-    // Ends the monitoring thread, restores the device's settings and closes it.
-    void StopMonitor();
+    // Ends the monitoring thread, writes out what is still queued (for at
+    // most kDrainLimit), restores the device's settings and closes it.
+    virtual void StopMonitor();
+
+    // How long closing may take to let queued texts out and their answers in.
+    static constexpr std::chrono::milliseconds kDrainLimit{2000};
 
     // Tells the listener and queues text for the monitoring thread; false
     // (nothing written, nobody told) when CanWrite is false.
@@ -53,6 +59,13 @@ protected:
     void ReportError(const std::string& stepName);
     void ReportError(const std::string& stepName, const std::string& reason);
     SerialListener& Listener() { return listener_; }
+    // errno of the last failed open; 0 when it did not fail that way.
+    int LastOpenErrno() const { return lastOpenErrno_; }
+    void SetLastOpenError(const std::string& text) { lastOpenError_ = text; }
+    // Closes as StopMonitor does, but first hands the bytes that arrive to
+    // the listener, on this thread, until settled() holds or the limit has
+    // passed. Called from inside a notification it only writes the queue.
+    void CloseDrained(const std::function<bool()>& settled, std::chrono::milliseconds limit);
 
 private:
     bool OpenDevice(const std::string& path);
@@ -60,6 +73,7 @@ private:
     void ConfigureLine();
     void RaiseRts();
     void ClosePort();
+    void Drain(const std::function<bool()>& settled, std::chrono::steady_clock::time_point until);
     void ReapMonitors();
 
     SerialListener& listener_;
@@ -70,6 +84,7 @@ private:
     termios savedLine_{};
     bool lineSaved_ = false;
     std::string lastOpenError_;
+    int lastOpenErrno_ = 0;
     WriteQueue writes_;
     std::unique_ptr<PortMonitor> monitor_;
     // Monitors stopped from inside a notification, joined once they end.

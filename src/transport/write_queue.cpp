@@ -26,6 +26,13 @@ std::optional<std::string> WriteQueue::Take() {
     return std::exchange(pending_, {});
 }
 
+void WriteQueue::PutBack(const std::string& rest) {
+    if (rest.empty()) return;
+    std::lock_guard lock(mutex_);
+    pending_.insert(0, rest);
+    hasPending_ = true;
+}
+
 void WriteQueue::Clear() {
     std::lock_guard lock(mutex_);
     DrainEvent();

@@ -20,6 +20,9 @@ public:
     void Put(const std::string& text);
     // Everything put so far, or nothing; consumes the wake-up.
     std::optional<std::string> Take();
+    // Puts back the part of a taken text that was not written, before
+    // anything put since.
+    void PutBack(const std::string& rest);
     void Clear();
 
 private:

@@ -4,8 +4,13 @@
 #include <sstream>
 #include <thread>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include "cli_fixture.h"
 #include "model/project_file.h"
+#include "serial_test_support.h"
 
 namespace dorvik::test {
 namespace {
@@ -261,6 +266,42 @@ TEST_F(CliModem, ConnectsUploadsAndSetsByShortMessage) {
     const CliResult read = Cli({"read", "phones"});
     EXPECT_EQ(read.status, 1);
     EXPECT_NE(read.err.find("Unsupported in modem mode"), std::string::npos);
+}
+
+// The unit's answer leaves the SIM before dorvik-cli ends, every time; a
+// SIM left full of old answers is emptied at connect.
+TEST_F(CliModem, AnswersLeaveTheSimBeforeTheCommandEnds) {
+    constexpr int kOldAnswers = 30;  // a full SIM
+    const std::string journal = dir.File("journal");
+    StartUnit({"--modem", "--sim-full", "--journal", journal});
+    extraLink = {"--modem", "--unit-phone", "13900002222", "--reply-timeout", "10"};
+    const CliResult connected = Cli({"connect"});
+    ASSERT_EQ(connected.status, 0) << connected.err;
+    EXPECT_EQ(CountLines(journal, "AT+CMGD="), kOldAnswers);
+    for (int run = 1; run <= 50; ++run) {
+        const CliResult sent = Cli({"send", "BAND?"});
+        ASSERT_EQ(sent.status, 0) << "run " << run << ": " << sent.err;
+        ASSERT_EQ(sent.out.rfind("BAND IS ", 0), 0u) << sent.out;
+        ASSERT_EQ(CountLines(journal, "AT+CMGR="), run);
+        ASSERT_EQ(CountLines(journal, "AT+CMGD="), kOldAnswers + run) << "run " << run;
+    }
+}
+
+// A modem another program holds: its port is busy, or it does not answer.
+TEST_F(CliModem, AModemInUseElsewhereIsNamedAsSuch) {
+    StartUnit({"--modem"});
+    const int held = ::open(unit->Device().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+    PtyMaster silent;
+    for (const std::string& device : {unit->Device(), silent.SlavePath()}) {
+        const CliResult r = CliBare({"--device", device, "--password", kPassword, "--unit-id",
+                                     "0815", "--modem", "--unit-phone", "13900002222", "connect"});
+        EXPECT_EQ(r.status, 1) << device;
+        EXPECT_NE(r.err.find("The modem is in use by another program, for example ModemManager"),
+                  std::string::npos)
+            << r.err;
+    }
+    ::close(held);
 }
 
 }  // namespace

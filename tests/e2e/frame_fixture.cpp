@@ -80,17 +80,12 @@ bool FrameFixture::Connect(int houses) {
     });
 }
 
-// The last command of the initialisation is the new-message indication;
-// its "OK" has been judged once the receive buffer is empty again.
+// The set-up ends with the unit's old answers deleted.
 bool FrameFixture::ConnectModem() {
     F().OnConnect();
-    const auto& page = F().Phone();
-    if (!RunUntil([&] { return page.SendText().find("AT+CNMI") != std::string::npos; }))
-        return false;
-    const auto before = page.Revision();
     return RunUntil([&] {
-        return page.Revision() > before && page.ReceiveText().ends_with("OK\r") &&
-               Modem().Receiver().Buffer().empty() && F().Engine().Connected();
+        return F().Engine().Connected() && Modem().Receiver().Initialised() &&
+               Modem().Receiver().Buffer().empty();
     });
 }
 

@@ -124,6 +124,10 @@ INSTANTIATE_TEST_SUITE_P(
                       std::vector<std::string>{"--sender-prefix", "+86", "--cmgr-alias"},
                       std::vector<std::string>{"--cmgr-extra", "--cmti-nospace"},
                       std::vector<std::string>{"--cmti-storage", "ME", "--pdu", "--ucs2"},
+                      std::vector<std::string>{"--cmti-storage", "MT"},
+                      std::vector<std::string>{"--prompt", "bare"},
+                      std::vector<std::string>{"--prompt", "bare", "--pdu"},
+                      std::vector<std::string>{"--prompt", "line", "--cmti-storage", "ME"},
                       std::vector<std::string>{"--slow-ms", "30", "--urc", "--foreign-sms"}),
     [](const auto& info) {
         std::string name = info.param.empty() ? "text" : "";
@@ -134,6 +138,31 @@ INSTANTIATE_TEST_SUITE_P(
         }
         return name;
     });
+
+TEST_F(ModemModeE2e, ASimFullOfOldAnswersIsEmptiedAtConnect) {
+    ASSERT_TRUE(StartAndConnect({"--sim-full"}));
+    EXPECT_EQ(JournalWith("AT+CMGD=").size(), 30u);
+    TypePhone(5, "13900005555");
+    ASSERT_TRUE(UploadSlot(5)) << "the answer finds room on the SIM";
+}
+
+// The prompt never comes: once the link gives up, Esc ends the modem's
+// text entry, so that the next connection's commands are commands again.
+TEST_F(ModemModeE2e, GivingUpInTextEntrySendsEsc) {
+    FrameSettings settings;
+    settings.modemReplySec = 2;
+    ASSERT_TRUE(StartAndConnect({"--prompt", "none"}, false, settings));
+    TypePhone(5, "13900005555");
+    F().Phone().OnDownloadAll();
+    EXPECT_EQ(NextBox(), "Connect device fialed,Please check device!");
+    EXPECT_EQ(NextBox(), "Didn't receive response message");
+    ASSERT_TRUE(ConnectModem()) << "the modem takes commands again";
+    const std::vector<std::string> lines = JournalLines();
+    const auto esc = std::find(lines.begin(), lines.end(), "<ESC>");
+    ASSERT_NE(esc, lines.end());
+    EXPECT_EQ(*std::prev(esc), "AT+CMGS=\"13900002222\"");
+    EXPECT_EQ(std::count(esc, lines.end(), "AT"), 1);
+}
 
 TEST_F(ModemModeE2e, AForeignMessageIsDeletedAndNotHandedOn) {
     ASSERT_TRUE(StartAndConnect({"--foreign-sms"}));
@@ -147,7 +176,7 @@ TEST_F(ModemModeE2e, AForeignMessageIsDeletedAndNotHandedOn) {
 
 // "+CMS ERROR" at one step of sending a slot and reading its answer.
 struct CmsCase {
-    int step;  // 1 to 3 initialise the modem
+    int step;  // 1 to 5 initialise the modem
     const char* box;
     RowStatus slotAfter;
 };
@@ -174,10 +203,10 @@ TEST_P(ModemCmsErrorE2e, ShowsItsMessageAndTheSlotIsSentAgainNextTime) {
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, ModemCmsErrorE2e,
-    ::testing::Values(CmsCase{4, "Ready to send message error", RowStatus::Pending},
-                      CmsCase{5, "Send message error", RowStatus::Pending},
-                      CmsCase{6, "Read message error", RowStatus::Pending},
-                      CmsCase{7, "Delete message error", RowStatus::InUnit}),
+    ::testing::Values(CmsCase{6, "Ready to send message error", RowStatus::Pending},
+                      CmsCase{7, "Send message error", RowStatus::Pending},
+                      CmsCase{8, "Read message error", RowStatus::Pending},
+                      CmsCase{9, "Delete message error", RowStatus::InUnit}),
     [](const auto& info) { return "Step" + std::to_string(info.param.step); });
 
 }  // namespace

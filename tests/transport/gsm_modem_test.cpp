@@ -48,6 +48,10 @@ TEST_F(GsmModemTest, CommandsWriteTheirTextAndSetTheState) {
          ModemState::Indication, ""},
         {[&] { return modem.ReadMessage(12); }, "AT+CMGR=12\r\n", ModemState::Read, ""},
         {[&] { return modem.DeleteMessage(3); }, "AT+CMGD=3\r\n", ModemState::Delete, ""},
+        {[&] { return modem.QueryStorages(); }, "AT+CPMS?\r\n", ModemState::Storages, ""},
+        {[&] { return modem.SelectReadStorage("ME"); }, "AT+CPMS=\"ME\"\r\n",
+         ModemState::Select, ""},
+        {[&] { return modem.ListMessages(); }, "AT+CMGL=4\r\n", ModemState::List, ""},
     };
     for (const Step& s : steps) {
         EXPECT_TRUE(s.run()) << s.text;

@@ -27,6 +27,14 @@ struct StateCase {
     Outcome expected;
 };
 
+// A listing: an old answer of the unit (its text "OK"), a message from
+// another number, another old answer.
+std::string OldAnswers() {
+    return "AT+CMGL=\"ALL\"\r\r\n+CMGL: 2,\"REC READ\",\"+8613900002222\",," + kStamp +
+           "\r\nOK\r\n+CMGL: 4,\"REC READ\",\"10086\",," + kStamp + "\r\nbalance\r\n" +
+           "+CMGL: 9,\"REC UNREAD\",\"13900002222\",," + kStamp + "\r\nAT last\r\n\r\nOK\r\n";
+}
+
 // Each state with the answer that moves it on: the step fires exactly when
 // the answer is complete, however the bytes are split.
 std::vector<StateCase> StateCases() {
@@ -37,8 +45,14 @@ std::vector<StateCase> StateCases() {
         {"format", ModemState::Format, "AT+CMGF=1\r\r\nOK\r\n",
          {{"AT+CNMI=1,1,0,0,0\r\n"}, {}, {}, {}, {}, ModemState::Indication, 0}},
         {"indication", ModemState::Indication, "AT+CNMI=1,1,0,0,0\r\r\nOK\r\n",
-         {{}, {}, {}, {}, {}, ModemState::Indication, 0}},
-        {"prompt", ModemState::Prompt, "AT+CMGS=\"13900002222\"\r\r\n> ",
+         {{"AT+CPMS?\r\n"}, {}, {}, {}, {}, ModemState::Storages, 0}},
+        {"storages", ModemState::Storages,
+         "AT+CPMS?\r\r\n+CPMS: \"SM\",3,30,\"SM\",3,30,\"SM\",3,30\r\n\r\nOK\r\n",
+         {{"AT+CMGL=\"ALL\"\r\n"}, {}, {}, {}, {}, ModemState::List, 0}},
+        // The unit's old answers are deleted, whatever they say; others stay.
+        {"list", ModemState::List, OldAnswers(),
+         {{"AT+CMGD=2\r\n"}, {}, {}, {}, {}, ModemState::Delete, 0}},
+        {"prompt", ModemState::Prompt, "AT+CMGS=\"13900002222\"\r\r\n>",
          {{sent}, {}, {}, {kCommand}, {}, ModemState::Body, 0}},
         {"body", ModemState::Body, sent + "\r\n+CMGS: 7\r\n\r\nOK\r\n",
          {{}, {}, {}, {}, {LinkActivity::AwaitingAnswer}, ModemState::Idle, 0}},
@@ -72,15 +86,20 @@ struct ErrorCase {
     const char* box;   // null: none
     bool ledIdle;
     ModemState next = ModemState::Idle;
+    const char* writes = nullptr;  // the next step of the set-up
 };
 
-// An error ends each step with its message, except after the indication
-// request, which is not judged.
+// An error ends each step with its message, except in the set-up after the
+// message format, which goes on without what the modem refused.
 const ErrorCase kErrorCases[] = {
     {ModemState::Test, "", "Modem test error", false},
     {ModemState::Format, "", "Message format setting error", false},
     {ModemState::Format, "AT+CMGF=1\r\r\n", "Message format setting error", false},
-    {ModemState::Indication, "AT+CNMI=1,1,0,0,0\r\r\n", nullptr, false, ModemState::Indication},
+    {ModemState::Indication, "AT+CNMI=1,1,0,0,0\r\r\n", nullptr, false, ModemState::Storages,
+     "AT+CPMS?\r\n"},
+    {ModemState::Storages, "", nullptr, false, ModemState::List, "AT+CMGL=\"ALL\"\r\n"},
+    {ModemState::List, "", nullptr, false},
+    {ModemState::Select, "", "Read message error", true},
     {ModemState::Prompt, "", "Ready to send message error", false},
     {ModemState::Body, "", "Send message error", true},
     {ModemState::Idle, "", nullptr, true},
@@ -97,9 +116,11 @@ TEST(ModemReceiver, ErrorAnswerOfEachStateShowsItsMessageAndGoesIdle) {
             Outcome want;
             if (c.box) want.errors = {c.box};
             if (c.ledIdle) want.leds = {LinkActivity::Idle};
+            if (c.writes) want.written = {c.writes};
             want.state = c.next;
             EXPECT_EQ(rig.Result(), want) << error << " in state " << int(c.state) << c.echo;
             EXPECT_EQ(rig.receiver.Buffer(), "");
+            EXPECT_EQ(rig.modem.IndexCount(), 0u) << "nothing left to delete";
         }
     }
 }
@@ -229,8 +250,64 @@ TEST(ModemReceiver, MessageAskedForWhileBusyWaitsUntilIdle) {
     init.Enter(ModemState::Format);
     init.receiver.SendMessage(kUnitPhone, kCommand);
     EXPECT_EQ(init.Exchange("AT+CMGF=1\r\r\nOK\r\n"), Strings{"AT+CNMI=1,1,0,0,0\r\n"});
-    EXPECT_EQ(init.Exchange("AT+CNMI=1,1,0,0,0\r\r\nOK\r\n"),
-              Strings{"AT+CMGS=\"13900002222\"\r\n"});
+    EXPECT_EQ(init.Exchange("AT+CNMI=1,1,0,0,0\r\r\nOK\r\n"), Strings{"AT+CPMS?\r\n"});
+    EXPECT_EQ(init.Exchange("ERROR\r\n"), Strings{"AT+CMGL=\"ALL\"\r\n"});
+    EXPECT_FALSE(init.receiver.Initialised());
+    EXPECT_EQ(init.Exchange("OK\r\n"), Strings{"AT+CMGS=\"13900002222\"\r\n"});
+    EXPECT_TRUE(init.receiver.Initialised());
+}
+
+// Modems prompt with or without a blank and a line end, in either format.
+TEST(ModemReceiver, PromptWithOrWithoutBlankSendsTheBodyOnce) {
+    for (int format : {kTextFormat, kPduFormat}) {
+        for (const char* prompt : {"\r\n> ", "\r\n>", "\r\n>\r\n", "\r\n\r\n>\r\n"}) {
+            ModemRig rig(format);
+            rig.Enter(ModemState::Prompt);
+            const Strings sent = rig.Exchange(std::string("AT+CMGS=12\r") + prompt);
+            ASSERT_EQ(sent.size(), 1u) << prompt;
+            EXPECT_TRUE(sent[0].ends_with("\x1A")) << prompt;
+            EXPECT_EQ(rig.Exchange("\r\n+CMGS: 7\r\n\r\nOK\r\n"), Strings{}) << prompt;
+            EXPECT_EQ(rig.modem.State(), ModemState::Idle) << prompt;
+        }
+    }
+}
+
+// "+CMTI:" names the storage; reads and the deletion after them use it,
+// selected only when the modem reads elsewhere.
+TEST(ModemReceiver, AnnouncedStorageIsSelectedForReadingAndDeleting) {
+    ModemRig rig;
+    rig.modem.SetReadStorage("SM");
+    rig.Enter(ModemState::Idle);
+    EXPECT_EQ(rig.Exchange("+CMTI: \"ME\",67\r\n"), Strings{"AT+CPMS=\"ME\"\r\n"});
+    EXPECT_EQ(rig.Exchange("+CPMS: 1,50,1,50,1,50\r\n\r\nOK\r\n"), Strings{"AT+CMGR=67\r\n"});
+    EXPECT_EQ(rig.Exchange(TextRead(67, kUnitPhone, kAnswer)), Strings{"AT+CMGD=67\r\n"});
+    EXPECT_EQ(rig.Exchange("OK\r\n+CMTI: \"ME\",68\r\n"), Strings{"AT+CMGR=68\r\n"});
+    EXPECT_EQ(rig.Exchange(TextRead(68, kUnitPhone, "second")), Strings{"AT+CMGD=68\r\n"});
+    EXPECT_EQ(rig.Exchange("OK\r\n+CMTI: \"SM\",3\r\n"), Strings{"AT+CPMS=\"SM\"\r\n"});
+    EXPECT_EQ(rig.host.bodies, (Strings{kAnswer, "second"}));
+    EXPECT_EQ(rig.modem.ReadStorage(), "ME");
+}
+
+// Closing lets the queued deletion out and waits for its answer; a modem
+// waiting for message text gets Esc. Neither reaches the pages.
+TEST(ModemReceiver, ClosingFinishesTheDeletionAndCancelsTextEntry) {
+    ModemRig rig;
+    rig.Enter(ModemState::Delete);
+    rig.receiver.SendMessage(kUnitPhone, kCommand);
+    ASSERT_TRUE(rig.master.Write("AT+CMGD=12\r\r\nOK\r\n"));
+    rig.modem.StopMonitor();
+    EXPECT_EQ(rig.modem.State(), ModemState::Idle);
+    EXPECT_TRUE(rig.host.written.empty()) << "no new message while closing";
+    const std::string deleted = "AT+CMGF=1\r\nAT+CMGD=12\r\n";
+    EXPECT_EQ(rig.master.Read(deleted.size()), deleted);
+
+    ModemRig entry;
+    entry.Enter(ModemState::Prompt);
+    entry.modem.StopMonitor();
+    const std::string cancelled = "AT+CMGF=1\r\nAT+CMGS=\"13900002222\"\r\n\x1B";
+    EXPECT_EQ(entry.master.Read(cancelled.size()), cancelled);
+    EXPECT_TRUE(entry.host.written.empty());
+    EXPECT_FALSE(entry.modem.IsOpen());
 }
 
 TEST(ModemReceiver, RefusedMessageLeavesTheModemIdleForAnnouncements) {

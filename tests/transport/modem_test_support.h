@@ -85,6 +85,12 @@ public:
                 break;
             case ModemState::Delete: modem.DeleteMessage(12); break;
             case ModemState::Idle: modem.SetState(ModemState::Idle); break;
+            case ModemState::Storages: modem.QueryStorages(); break;
+            case ModemState::Select:
+                modem.PushIndex(12);
+                modem.SelectReadStorage("ME");
+                break;
+            case ModemState::List: modem.ListMessages(); break;
         }
         Forget();
     }

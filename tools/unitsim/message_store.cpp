@@ -77,6 +77,14 @@ std::string ReadAnswer(ShortMessage& message, const ReadLayout& layout) {
     return answer;
 }
 
+std::string ListAnswer(int index, ShortMessage& message, const ReadLayout& layout) {
+    std::string answer = ReadAnswer(message, layout);
+    const std::size_t fields = answer.find(' ') + 1;
+    // The index in front of the fields +CMGR shows, then the same lines; the
+    // status is the one from before this read.
+    return "+CMGL: " + std::to_string(index) + "," + answer.substr(fields);
+}
+
 std::vector<std::string> SplitForSms(std::string_view body, bool forceUcs2) {
     const std::u16string text = LocalToUtf16(body);
     const auto septets = forceUcs2 ? std::nullopt : ToSeptets(text);

@@ -32,6 +32,7 @@ public:
     std::optional<int> Add(ShortMessage message);
     ShortMessage* Find(int index);
     bool Erase(int index);
+    std::map<int, ShortMessage>& Messages() { return slots_; }
 
 private:
     std::map<int, ShortMessage> slots_;
@@ -40,6 +41,10 @@ private:
 // The "+CMGR:" line and what follows it up to (not including) the last line
 // end before "OK"; marks the message read.
 std::string ReadAnswer(ShortMessage& message, const ReadLayout& layout);
+
+// One message of the answer to AT+CMGL: its "+CMGL:" line and, after a
+// line end, its text or PDU; marks the message read.
+std::string ListAnswer(int index, ShortMessage& message, const ReadLayout& layout);
 
 // The messages a reply line goes out as: the line itself when it fits one
 // message, else parts of at most 160 septets (70 UCS2 units when it needs

@@ -90,11 +90,21 @@ const SimModem::Row SimModem::kRows[] = {
     {"AT+CMGS", true, [](SimModem& m, std::string_view r) { return m.StartSend(r); }},
     {"AT+CMGR", false, [](SimModem& m, std::string_view r) { return m.Read(r); }},
     {"AT+CMGD", true, [](SimModem& m, std::string_view r) { return m.Delete(r); }},
+    {"AT+CMGL", true, [](SimModem& m, std::string_view r) { return m.List(r); }},
+    {"AT+CPMS", true, [](SimModem& m, std::string_view r) { return m.Storages(r); }},
 };
 
 SimModem::SimModem(const ModemOptions& options, SimUnit& unit, FaultPlan& faults, std::ostream* journal, Now now)
     : options_(options), unit_(unit), faults_(faults), journal_(journal), now_(std::move(now)),
-      echo_(!options.echoOff), textMode_(!options.pdu), extra_(options.cmgrExtra) {}
+      echo_(!options.echoOff), textMode_(!options.pdu), extra_(options.cmgrExtra) {
+    if (!options.simFull) return;
+    const std::time_t earlier = now_() - 86400;
+    for (int slot = 1; slot <= MessageStore::kSlots; ++slot) {
+        const std::string body = "WHL" + std::to_string(1000 + slot).substr(1) + " SET TO 1390000" +
+                                 std::to_string(1000 + slot).substr(1) + " OK";
+        stores_["SM"].Add({options.senderPrefix + options.unitPhone, body, earlier, true});
+    }
+}
 
 Outputs SimModem::Receive(std::string_view bytes) {
     Outputs out;
@@ -119,7 +129,7 @@ Outputs SimModem::OnQuiet() {
 void SimModem::OnCommandByte(char c, Outputs& out) {
     if (c == '\r' || c == '\n') {
         if (!line_.empty()) RunCommand(std::exchange(line_, std::string()), out);
-    } else if (c != '\0' && line_.size() < kMaxLine) {
+    } else if (c != '\0' && c != kEscape && line_.size() < kMaxLine) {
         line_ += c;
     }
 }
@@ -127,6 +137,7 @@ void SimModem::OnCommandByte(char c, Outputs& out) {
 void SimModem::OnBodyByte(char c, Outputs& out) {
     if (c == kCtrlZ) return Answer(EndBody(), true, out);
     if (c == kEscape) {
+        if (journal_) *journal_ << "<ESC>\n" << std::flush;
         inBody_ = false;
         body_.clear();
         return Answer(Ok(), true, out);
@@ -166,7 +177,13 @@ std::string SimModem::StartSend(std::string_view rest) {
     destination_ = textMode_ ? std::string(rest.substr(1, close - 1)) : "";
     pduLength_ = textMode_ ? 0 : static_cast<int>(*length);
     inBody_ = true;
-    return "\r\n> ";
+    switch (options_.prompt) {
+        case PromptForm::Blank: return "\r\n> ";
+        case PromptForm::Bare: return "\r\n>";
+        case PromptForm::Line: return "\r\n>\r\n";
+        case PromptForm::None: break;
+    }
+    return "";
 }
 
 std::string SimModem::EndBody() {
@@ -200,7 +217,7 @@ void SimModem::Carry(const std::string& command) {
 
 std::string SimModem::Read(std::string_view rest) {
     const auto index = IndexArgument(rest);
-    ShortMessage* message = index ? store_.Find(*index) : nullptr;
+    ShortMessage* message = index ? ReadStore().Find(*index) : nullptr;
     if (!message) return index ? CmsError(321) : Error();
     return Ok(ReadAnswer(*message, {!textMode_, options_.ucs2, options_.cmgrAlias, extra_}));
 }
@@ -208,11 +225,41 @@ std::string SimModem::Read(std::string_view rest) {
 std::string SimModem::Delete(std::string_view rest) {
     const auto index = IndexArgument(rest);
     if (!index) return Error();
-    return store_.Erase(*index) ? Ok() : CmsError(321);
+    return ReadStore().Erase(*index) ? Ok() : CmsError(321);
+}
+
+// Text mode lists with a status word ("ALL" and the others alike), PDU mode
+// with a status number.
+std::string SimModem::List(std::string_view rest) {
+    if (!rest.starts_with('=')) return Error();
+    rest.remove_prefix(1);
+    if (textMode_ != rest.starts_with('"')) return CmsError(302);
+    std::string lines;
+    for (auto& [index, message] : ReadStore().Messages())
+        lines += "\r\n" + ListAnswer(index, message, {!textMode_, options_.ucs2, false, false});
+    return lines + "\r\nOK\r\n";
+}
+
+std::string SimModem::Storages(std::string_view rest) {
+    const auto shown = [this](const std::string& name) {
+        return "\"" + name + "\"," + std::to_string(stores_[name].Messages().size()) + "," +
+               std::to_string(MessageStore::kSlots);
+    };
+    if (rest == "?")
+        return Ok("+CPMS: " + shown(readStorage_) + "," + shown(readStorage_) + "," +
+                  shown(options_.cmtiStorage));
+    if (!rest.starts_with("=\"")) return Error();
+    const std::string name(rest.substr(2, rest.find('"', 2) - 2));
+    if (name != "SM" && name != "ME" && name != "MT" && name != options_.cmtiStorage)
+        return CmsError(302);
+    readStorage_ = name;
+    const std::string used = std::to_string(ReadStore().Messages().size()) + "," +
+                             std::to_string(MessageStore::kSlots);
+    return Ok("+CPMS: " + used + "," + used + "," + used);
 }
 
 std::string SimModem::Announce() {
-    const auto index = waiting_.empty() ? std::nullopt : store_.Add(waiting_.front());
+    const auto index = waiting_.empty() ? std::nullopt : stores_[options_.cmtiStorage].Add(waiting_.front());
     if (!index) return "";
     waiting_.pop_front();
     return "\r\n+CMTI:" + std::string(options_.cmtiNoSpace ? "" : " ") + "\"" + options_.cmtiStorage + "\"," +

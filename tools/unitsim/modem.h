@@ -5,6 +5,7 @@
 #include <ctime>
 #include <deque>
 #include <functional>
+#include <map>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -16,6 +17,9 @@
 
 namespace dorvik::unitsim {
 
+// How the modem prompts for the message text after AT+CMGS.
+enum class PromptForm { Blank, Bare, Line, None };
+
 struct ModemOptions {
     std::string unitPhone = "13900002222";
     std::string senderPrefix{};  // put before unitPhone as the sender of the unit's messages
@@ -26,7 +30,9 @@ struct ModemOptions {
     bool foreignSms = false;   // a message from another number arrives before the unit's first answer
     bool urc = false;          // an unsolicited line before every final answer
     int slowMs = 0;            // pause before every answer (not before the echo)
-    std::string cmtiStorage = "SM";
+    std::string cmtiStorage = "SM";  // where new messages are stored
+    PromptForm prompt = PromptForm::Blank;
+    bool simFull = false;  // the SIM starts full of the unit's old answers
     bool cmtiNoSpace = false;  // "+CMTI:\"SM\",3"
     bool cmgrAlias = false;    // the alias field of "+CMGR:" filled
     bool cmgrExtra = false;    // text-mode parameters in "+CMGR:", as after AT+CSDH=1
@@ -72,6 +78,9 @@ private:
     void Carry(const std::string& command);
     std::string Read(std::string_view rest);
     std::string Delete(std::string_view rest);
+    std::string List(std::string_view rest);
+    std::string Storages(std::string_view rest);
+    MessageStore& ReadStore() { return stores_[readStorage_]; }
     std::string Announce();
     std::string Urc();
 
@@ -80,7 +89,8 @@ private:
     FaultPlan& faults_;
     std::ostream* journal_;
     Now now_;
-    MessageStore store_;
+    std::map<std::string, MessageStore> stores_;  // by storage name
+    std::string readStorage_ = "SM";  // the one AT+CMGR, AT+CMGD and AT+CMGL use
     std::deque<ShortMessage> waiting_;  // sent by the network, not yet on the SIM
     std::string line_;
     std::string body_;

@@ -33,6 +33,15 @@ bool Storage(std::string& target, const std::string& text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
+bool Prompt(PromptForm& target, const std::string& text) {
+    constexpr std::pair<std::string_view, PromptForm> kForms[] = {
+        {"blank", PromptForm::Blank}, {"bare", PromptForm::Bare},
+        {"line", PromptForm::Line},   {"none", PromptForm::None}};
+    for (const auto& [name, form] : kForms)
+        if (text == name) return target = form, true;
+    return false;
+}
+
 struct Flag {
     std::string_view name;
     bool takesValue;
@@ -68,6 +77,8 @@ constexpr std::array kFlags{
     Flag{"--urc", false, [](Options& o, V) { return o.modemOptions.urc = true; }},
     Flag{"--slow-ms", true, [](Options& o, V v) { return Number(o.modemOptions.slowMs, v, 0, kMax); }},
     Flag{"--cmti-storage", true, [](Options& o, V v) { return Storage(o.modemOptions.cmtiStorage, v); }},
+    Flag{"--prompt", true, [](Options& o, V v) { return Prompt(o.modemOptions.prompt, v); }},
+    Flag{"--sim-full", false, [](Options& o, V) { return o.modemOptions.simFull = true; }},
     Flag{"--cmti-nospace", false, [](Options& o, V) { return o.modemOptions.cmtiNoSpace = true; }},
     Flag{"--cmgr-alias", false, [](Options& o, V) { return o.modemOptions.cmgrAlias = true; }},
     Flag{"--cmgr-extra", false, [](Options& o, V) { return o.modemOptions.cmgrExtra = true; }},
@@ -114,7 +125,11 @@ const char kUsage[] =
     "                       command line and every message body, from 1\n"
     "  --foreign-sms        a message from 10086 arrives before the unit's first answer\n"
     "  --urc                RING, +CREG: 1, +CSQ: 20,0 in turn before each final answer\n"
-    "  --cmti-storage S     storage named in +CMTI (default SM)\n"
+    "  --cmti-storage S     storage new messages go to and +CMTI names (default SM;\n"
+    "                       reads and deletions use the one AT+CPMS selects, SM first)\n"
+    "  --prompt FORM        the prompt after AT+CMGS: blank \"> \" (default), bare \">\",\n"
+    "                       line \">\" and CR LF, or none (text entry without prompt)\n"
+    "  --sim-full           the SIM starts full of the unit's old answers\n"
     "  --cmti-nospace       no blank after \"+CMTI:\"\n"
     "  --cmgr-alias         fill the alias field of +CMGR\n"
     "  --cmgr-extra         text-mode parameters in +CMGR, as after AT+CSDH=1\n"
