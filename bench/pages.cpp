@@ -8,7 +8,7 @@
 
 #include "platform/null_seams.h"
 #include "platform/quiet_seams.h"
-#include "pages/list_pages.h"
+#include "pages/list_page_set.h"
 #include "protocol/catalogue.h"
 
 namespace dorvik {
@@ -41,7 +41,7 @@ struct Bench {
     NullStatusPane status;
     ConnectionEngine engine;
     ReplyHandlers handlers;
-    ListPages pages;
+    ListPageSet pages;
 };
 
 // Runs `work` once and prints its whole cost and its cost per operation.
@@ -69,7 +69,7 @@ void SetAll(Bench& b) {
 void SearchLastName(Bench& b, int searches) {
     CPhone& page = b.pages.phone;
     for (int i = 0; i < searches; ++i) {
-        page.Form().Name = "User " + std::to_string(kSlots);
+        page.Form().name = "User " + std::to_string(kSlots);
         page.OnSearchName();
     }
 }

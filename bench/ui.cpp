@@ -109,7 +109,7 @@ bool MeasureUpload(PrintedMessages& messages) {
     download->click();
     const bool done = WaitUntil(
         [&] {
-            return frame.Model().Phones.Status(kSlots - 1) == RowStatus::InUnit &&
+            return frame.Model().phones.Status(kSlots - 1) == RowStatus::InUnit &&
                    frame.Phone().CommandsEnabled();
         },
         kUploadLimitMs);

@@ -60,20 +60,20 @@ int main(int argc, char** argv) {
     frame.ApplyConnectionSettings(s);
     frame.SetDeviceOverride(unit.Device());
     frame.OnConnect();
-    if (!loop.RunUntil([&] { return frame.Model().Phones.Size() == 2000; }, std::chrono::seconds(10)))
+    if (!loop.RunUntil([&] { return frame.Model().phones.Size() == 2000; }, std::chrono::seconds(10)))
         return 1;
 
     std::size_t frameBytes = 0;
     for (int i = 0; i < slots; ++i) {
         std::string number = "1390000" + std::to_string(1000 + i);
-        frame.Model().Phones.SetEntry(number, "", i, RowStatus::Pending);
+        frame.Model().phones.SetEntry(number, "", i, RowStatus::Pending);
         frameBytes += WithLineEnd(WritePhoneSlot(s.password, i + 1, number)).size();
     }
     loop.ResetStall();
     auto start = std::chrono::steady_clock::now();
     frame.Phone().OnDownloadAll();
     bool done = loop.RunUntil(
-        [&] { return frame.Model().Phones.Status(slots - 1) == RowStatus::InUnit; },
+        [&] { return frame.Model().phones.Status(slots - 1) == RowStatus::InUnit; },
         std::chrono::seconds(slots));
     double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     double floor = slots * 0.2 + frameBytes * 10.0 / s.baud;

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "pages/link_switch.h"
-#include "pages/list_pages.h"
+#include "pages/list_page_set.h"
 #include "pages/log_view.h"
 #include "pages/msic.h"
 #include "pages/multi_relay.h"
@@ -89,10 +89,10 @@ struct UnitRig {
     LinkSwitch link{serial, modem};
     ConnectionEngine engine{{link, timers, boxes, led, progress, status}};
     ReplyHandlers handlers{model, engine};
-    ListPages lists{engine, model};
-    CMsic msic{engine, model.Settings, clock};
-    CMultiRelay multi{engine, model.MultiRelay, clock};
-    CLogView logView{model.Log};
+    ListPageSet lists{engine, model};
+    CMsic msic{engine, model.settings, clock};
+    CMultiRelay multi{engine, model.multiRelay, clock};
+    CLogView logView{model.log};
 };
 
 }  // namespace dorvik::fuzz

@@ -16,9 +16,9 @@ NumberPageWidget::NumberPageWidget(NumberPage& page, std::unique_ptr<GridSource>
                                    bool spreadsheet, QWidget* parent)
     : ListTabWidget(page, std::move(list), listName, parent), page_(page) {
     NumberForm& form = page.Form();
-    index_ = AddField(0, QStringLiteral("Index"), form.Index, [this] { page_.OnSearchIndex(); });
-    number_ = AddField(1, numberLabel, form.Number, [this] { page_.OnSearchNumber(); });
-    name_ = AddField(2, QStringLiteral("User name"), form.Name, [this] { page_.OnSearchName(); });
+    index_ = AddField(0, QStringLiteral("Index"), form.index, [this] { page_.OnSearchIndex(); });
+    number_ = AddField(1, numberLabel, form.number, [this] { page_.OnSearchNumber(); });
+    name_ = AddField(2, QStringLiteral("User name"), form.name, [this] { page_.OnSearchName(); });
     Place(
         QStringLiteral("User Details"), nullptr, spreadsheet, [this] { page_.OnSet(); },
         [this] { page_.OnDelete(); });
@@ -27,9 +27,9 @@ NumberPageWidget::NumberPageWidget(NumberPage& page, std::unique_ptr<GridSource>
 }
 
 void NumberPageWidget::RedrawFields() {
-    ShowText(index_, page_.Form().Index);
-    ShowText(number_, page_.Form().Number);
-    ShowText(name_, page_.Form().Name);
+    ShowText(index_, page_.Form().index);
+    ShowText(number_, page_.Form().number);
+    ShowText(name_, page_.Form().name);
 }
 
 HousePageWidget::HousePageWidget(CHouse& page, QWidget* parent)
@@ -37,11 +37,11 @@ HousePageWidget::HousePageWidget(CHouse& page, QWidget* parent)
                     QStringLiteral("House Dial Numbers"), parent),
       page_(page) {
     HouseForm& form = page.Form();
-    index_ = AddField(0, QStringLiteral("Index"), form.Index, [this] { page_.OnSearchIndex(); });
-    house_ = AddField(1, QStringLiteral("House Number"), form.HouseNumber,
+    index_ = AddField(0, QStringLiteral("Index"), form.index, [this] { page_.OnSearchIndex(); });
+    house_ = AddField(1, QStringLiteral("House Number"), form.houseNumber,
                       [this] { page_.OnSearchHouse(); });
-    dial1_ = AddField(2, QStringLiteral("Dial1:"), form.Dial1);
-    dial2_ = AddField(3, QStringLiteral("Dial2:"), form.Dial2);
+    dial1_ = AddField(2, QStringLiteral("Dial1:"), form.dial1);
+    dial2_ = AddField(3, QStringLiteral("Dial2:"), form.dial2);
     Place(
         QStringLiteral("User Details"), nullptr, true, [this] { page_.OnSet(); },
         [this] { page_.OnDelete(); });
@@ -50,10 +50,10 @@ HousePageWidget::HousePageWidget(CHouse& page, QWidget* parent)
 }
 
 void HousePageWidget::RedrawFields() {
-    ShowText(index_, page_.Form().Index);
-    ShowText(house_, page_.Form().HouseNumber);
-    ShowText(dial1_, page_.Form().Dial1);
-    ShowText(dial2_, page_.Form().Dial2);
+    ShowText(index_, page_.Form().index);
+    ShowText(house_, page_.Form().houseNumber);
+    ShowText(dial1_, page_.Form().dial1);
+    ShowText(dial2_, page_.Form().dial2);
 }
 
 }  // namespace dorvik

@@ -7,7 +7,7 @@
 
 #include "app/grid_table_model.h"
 #include "app/page_controls.h"
-#include "pages/list_page.h"
+#include "pages/list_page_base.h"
 
 class QGridLayout;
 class QLabel;

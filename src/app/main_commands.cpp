@@ -7,32 +7,32 @@ namespace {
 
 constexpr const char* kNoKey = "";
 
-const std::array<CommandSpec, kCommandCount> kSpecs = {{
-    {Command::ChooseView, "&New\tCtrl+N", "Choose Setting or Log", " Setting or Log",
+const std::array<CommandSpec, kMenuCommandCount> kSpecs = {{
+    {MenuCommand::ChooseView, "&New\tCtrl+N", "Choose Setting or Log", " Setting or Log",
      IconKind::ChooseView, "Ctrl+N", false},
-    {Command::Open, "&Open...\tCtrl+O", "Open an existing *.gto", "Open", IconKind::Open,
+    {MenuCommand::Open, "&Open...\tCtrl+O", "Open an existing *.gto", "Open", IconKind::Open,
      "Ctrl+O", false},
-    {Command::Save, "&Save\tCtrl+S", "Save the active document ", "Save", IconKind::Save,
+    {MenuCommand::Save, "&Save\tCtrl+S", "Save the active document ", "Save", IconKind::Save,
      "Ctrl+S", false},
-    {Command::SaveAs, "Save &As...", "Save the active document with a new name", "Save As",
+    {MenuCommand::SaveAs, "Save &As...", "Save the active document with a new name", "Save As",
      IconKind::SaveAs, "Ctrl+Shift+S", false},
-    {Command::AutoOpen, "Auto open last file", "", "", std::nullopt, kNoKey, true},
-    {Command::Communication, "Communication Selection", "Set serial port param", "Communciation",
+    {MenuCommand::AutoOpen, "Auto open last file", "", "", std::nullopt, kNoKey, true},
+    {MenuCommand::Communication, "Communication Selection", "Set serial port param", "Communciation",
      IconKind::Communication, kNoKey, false},
-    {Command::Exit, "E&xit", "", "", std::nullopt, "Ctrl+Q", false},
-    {Command::ShowToolbar, "&Toolbar", "", "", std::nullopt, kNoKey, true},
-    {Command::ShowStatusBar, "&Status Bar", "", "", std::nullopt, kNoKey, true},
-    {Command::SettingView, "1", "", "", std::nullopt, kNoKey, true},
-    {Command::LogView, "2", "", "", std::nullopt, kNoKey, true},
-    {Command::About, "&About DORVIK...", "", "", std::nullopt, kNoKey, false},
-    {Command::Connect, "Connect/Disconnect", "Connect/Disconnect to Unit", "Connect/Disconnect",
+    {MenuCommand::Exit, "E&xit", "", "", std::nullopt, "Ctrl+Q", false},
+    {MenuCommand::ShowToolbar, "&Toolbar", "", "", std::nullopt, kNoKey, true},
+    {MenuCommand::ShowStatusBar, "&Status Bar", "", "", std::nullopt, kNoKey, true},
+    {MenuCommand::SettingView, "1", "", "", std::nullopt, kNoKey, true},
+    {MenuCommand::LogView, "2", "", "", std::nullopt, kNoKey, true},
+    {MenuCommand::About, "&About DORVIK...", "", "", std::nullopt, kNoKey, false},
+    {MenuCommand::Connect, "Connect/Disconnect", "Connect/Disconnect to Unit", "Connect/Disconnect",
      IconKind::Connect, kNoKey, false},
-    {Command::Language, "Language", "Set Language", "Language", IconKind::Language, kNoKey, false},
-    {Command::Stop, "Stop", "Stop the running upload or read", "Stop", std::nullopt,
+    {MenuCommand::Language, "Language", "Set Language", "Language", IconKind::Language, kNoKey, false},
+    {MenuCommand::Stop, "Stop", "Stop the running upload or read", "Stop", std::nullopt,
      "Esc", false},
 }};
 
-using C = Command;
+using C = MenuCommand;
 const std::array<MenuSpec, 3> kMenus = {{
     {"&File",
      {C::ChooseView, C::Open, C::Save, C::SaveAs, C::AutoOpen, std::nullopt, C::Communication,
@@ -42,13 +42,13 @@ const std::array<MenuSpec, 3> kMenus = {{
     {"&Help", {C::About}, 1},
 }};
 
-const std::array<std::optional<Command>, 11> kMainToolbar = {
+const std::array<std::optional<MenuCommand>, 11> kMainToolbar = {
     C::ChooseView, C::Open,    C::Save,      C::SaveAs,       std::nullopt, C::Communication,
     std::nullopt,  C::Connect, C::Stop,      std::nullopt,    C::Language};
 
 }  // namespace
 
-const CommandSpec& SpecOf(Command id) {
+const CommandSpec& SpecOf(MenuCommand id) {
     return kSpecs[static_cast<std::size_t>(id)];
 }
 
@@ -56,11 +56,11 @@ const std::array<MenuSpec, 3>& MenuSpecs() {
     return kMenus;
 }
 
-const std::array<std::optional<Command>, 11>& MainToolbarSpec() {
+const std::array<std::optional<MenuCommand>, 11>& MainToolbarSpec() {
     return kMainToolbar;
 }
 
-QAction* MakeAction(Command id, QObject* parent) {
+QAction* MakeAction(MenuCommand id, QObject* parent) {
     const CommandSpec& spec = SpecOf(id);
     auto* action = new QAction(Tr(spec.label), parent);
     action->setStatusTip(*spec.prompt ? Tr(spec.prompt) : QString());

@@ -11,7 +11,7 @@
 
 namespace dorvik {
 
-enum class Command {
+enum class MenuCommand {
     ChooseView,
     Open,
     Save,
@@ -28,10 +28,10 @@ enum class Command {
     Language,
     Stop,
 };
-inline constexpr int kCommandCount = 15;
+inline constexpr int kMenuCommandCount = 15;
 
 struct CommandSpec {
-    Command id;
+    MenuCommand id;
     const char* label;   // as the menu shows it; toolbar-only commands: their name
     const char* prompt;  // status bar text while the pointer is on it; may be empty
     const char* tip;     // tool tip; may be empty
@@ -40,19 +40,19 @@ struct CommandSpec {
     bool checkable;
 };
 
-const CommandSpec& SpecOf(Command id);
+const CommandSpec& SpecOf(MenuCommand id);
 
 // The menus: title, then the items (nullopt: a separator).
 struct MenuSpec {
     const char* title;
-    std::array<std::optional<Command>, 9> items;
+    std::array<std::optional<MenuCommand>, 9> items;
     int count;
 };
 const std::array<MenuSpec, 3>& MenuSpecs();
 // The main toolbar in order (nullopt: a separator).
-const std::array<std::optional<Command>, 11>& MainToolbarSpec();
+const std::array<std::optional<MenuCommand>, 11>& MainToolbarSpec();
 
 // An action for the command: label, prompt, tool tip, picture, shortcut.
-QAction* MakeAction(Command id, QObject* parent);
+QAction* MakeAction(MenuCommand id, QObject* parent);
 
 }  // namespace dorvik

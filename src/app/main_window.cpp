@@ -20,7 +20,7 @@
 #include "app/settings_page_widgets.h"
 #include "app/sheet_select_dialog.h"
 #include "app/ui_text.h"
-#include "app/restricted_page_widget.h"
+#include "app/special_page_widget.h"
 #include "model/config_dir.h"
 
 namespace dorvik {
@@ -76,12 +76,12 @@ MessageBox& CMainWindow::Messages() {
 }
 
 void CMainWindow::CreateActions() {
-    for (int i = 0; i < kCommandCount; ++i) actions_[i] = MakeAction(static_cast<Command>(i), this);
-    Action(Command::AutoOpen)->setChecked(frame_->AutoOpen());
-    Action(Command::ShowToolbar)->setChecked(true);
-    Action(Command::ShowStatusBar)->setChecked(true);
-    Action(Command::Stop)->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
-    Action(Command::Stop)->setEnabled(false);
+    for (int i = 0; i < kMenuCommandCount; ++i) actions_[i] = MakeAction(static_cast<MenuCommand>(i), this);
+    Action(MenuCommand::AutoOpen)->setChecked(frame_->AutoOpen());
+    Action(MenuCommand::ShowToolbar)->setChecked(true);
+    Action(MenuCommand::ShowStatusBar)->setChecked(true);
+    Action(MenuCommand::Stop)->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
+    Action(MenuCommand::Stop)->setEnabled(false);
 }
 
 void CMainWindow::CreateMenus() {
@@ -108,7 +108,7 @@ void CMainWindow::CreateToolBars() {
         }
     }
     // The View menu's check follows the toolbar also when it is closed otherwise.
-    connect(mainBar_, &QToolBar::visibilityChanged, Action(Command::ShowToolbar),
+    connect(mainBar_, &QToolBar::visibilityChanged, Action(MenuCommand::ShowToolbar),
             &QAction::setChecked);
     CreateViewToolBar();
 }
@@ -119,9 +119,9 @@ void CMainWindow::CreateViewToolBar() {
     viewBar_->setObjectName(QStringLiteral("viewToolBar"));
     viewBar_->setIconSize(QSize(32, 32));
     viewBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    const std::tuple<Command, IconKind, const char*> buttons[] = {
-        {Command::SettingView, IconKind::SettingView, "Setting"},
-        {Command::LogView, IconKind::LogView, " Log"}};
+    const std::tuple<MenuCommand, IconKind, const char*> buttons[] = {
+        {MenuCommand::SettingView, IconKind::SettingView, "Setting"},
+        {MenuCommand::LogView, IconKind::LogView, " Log"}};
     for (auto [id, icon, text] : buttons) {
         auto* action = new QAction(PaintedIcon(icon), Tr(text), this);
         action->setCheckable(true);
@@ -190,40 +190,40 @@ void CMainWindow::WireSpreadsheets(const std::vector<std::pair<PageWidget*, int>
 }
 
 void CMainWindow::BindCommands() {
-    auto on = [this](Command id, auto fn) { connect(Action(id), &QAction::triggered, this, fn); };
-    on(Command::ChooseView, [this] {
+    auto on = [this](MenuCommand id, auto fn) { connect(Action(id), &QAction::triggered, this, fn); };
+    on(MenuCommand::ChooseView, [this] {
         frame_->ChooseSettingOrLog();
         ShowCurrentView();
     });
-    on(Command::SettingView, [this] {
+    on(MenuCommand::SettingView, [this] {
         frame_->ShowSettingView();
         ShowCurrentView();
     });
-    on(Command::LogView, [this] {
+    on(MenuCommand::LogView, [this] {
         frame_->ShowLogView();
         ShowCurrentView();
     });
-    on(Command::Open, [this] { frame_->OnOpen(); });
-    on(Command::Save, [this] { frame_->OnSave(); });
-    on(Command::SaveAs, [this] { frame_->OnSaveAs(); });
-    on(Command::AutoOpen, [this] {
+    on(MenuCommand::Open, [this] { frame_->OnOpen(); });
+    on(MenuCommand::Save, [this] { frame_->OnSave(); });
+    on(MenuCommand::SaveAs, [this] { frame_->OnSaveAs(); });
+    on(MenuCommand::AutoOpen, [this] {
         frame_->ToggleAutoOpen();
-        Action(Command::AutoOpen)->setChecked(frame_->AutoOpen());
+        Action(MenuCommand::AutoOpen)->setChecked(frame_->AutoOpen());
     });
-    on(Command::Communication, [this] { RunCommunication(); });
-    on(Command::Exit, [this] { close(); });
-    on(Command::ShowToolbar, [this](bool on) { mainBar_->setVisible(on); });
-    on(Command::ShowStatusBar, [this](bool on) { status_->setVisible(on); });
-    on(Command::About, [this] { RunAbout(); });
-    on(Command::Connect, [this] { frame_->OnConnect(); });
-    on(Command::Language, [this] { RunLanguage(); });
-    on(Command::Stop, [this] { frame_->OnStop(); });
+    on(MenuCommand::Communication, [this] { RunCommunication(); });
+    on(MenuCommand::Exit, [this] { close(); });
+    on(MenuCommand::ShowToolbar, [this](bool on) { mainBar_->setVisible(on); });
+    on(MenuCommand::ShowStatusBar, [this](bool on) { status_->setVisible(on); });
+    on(MenuCommand::About, [this] { RunAbout(); });
+    on(MenuCommand::Connect, [this] { frame_->OnConnect(); });
+    on(MenuCommand::Language, [this] { RunLanguage(); });
+    on(MenuCommand::Stop, [this] { frame_->OnStop(); });
 }
 
 // Every run starts and ends with a change of the pages (their command
 // buttons), so Stop is enabled or disabled when they redraw.
 void CMainWindow::FollowRuns() {
-    const auto follow = [this] { Action(Command::Stop)->setEnabled(frame_->RunActive()); };
+    const auto follow = [this] { Action(MenuCommand::Stop)->setEnabled(frame_->RunActive()); };
     for (PageWidget* page : pages_) page->onRedrawn = follow;
     logView_->onRedrawn = follow;
 }
@@ -231,8 +231,8 @@ void CMainWindow::FollowRuns() {
 void CMainWindow::ShowCurrentView() {
     const bool log = frame_->CurrentView() == FrameView::Log;
     views_->setCurrentIndex(log ? 1 : 0);
-    Action(Command::SettingView)->setChecked(!log);
-    Action(Command::LogView)->setChecked(log);
+    Action(MenuCommand::SettingView)->setChecked(!log);
+    Action(MenuCommand::LogView)->setChecked(log);
 }
 
 void CMainWindow::RefreshPages() {
@@ -242,7 +242,7 @@ void CMainWindow::RefreshPages() {
 
 void CMainWindow::OnStartupTick() {
     status_->CreateLed();
-    Action(Command::AutoOpen)->setChecked(frame_->AutoOpen());
+    Action(MenuCommand::AutoOpen)->setChecked(frame_->AutoOpen());
     ShowCurrentView();
     if (options_.downloadStartPicture)
         startPicture_.Start(StartPictureAddress(), options_.dataDir.toStdString());
@@ -252,7 +252,7 @@ void CMainWindow::ShowWithSavedLayout() {
     const QSettings saved(QString::fromStdString(WindowStatePath()), QSettings::IniFormat);
     const bool known = restoreGeometry(saved.value(QStringLiteral("geometry")).toByteArray());
     restoreState(saved.value(QStringLiteral("toolbars")).toByteArray(), kLayoutVersion);
-    Action(Command::ShowToolbar)->setChecked(!mainBar_->isHidden());
+    Action(MenuCommand::ShowToolbar)->setChecked(!mainBar_->isHidden());
     if (known) {
         show();
     } else {

@@ -50,7 +50,7 @@ public:
     ~CMainWindow() override;
 
     CMainFrame& Frame() { return *frame_; }
-    QAction* Action(Command id) const { return actions_[static_cast<std::size_t>(id)]; }
+    QAction* Action(MenuCommand id) const { return actions_[static_cast<std::size_t>(id)]; }
     QToolBar* MainToolBar() const { return mainBar_; }
     QToolBar* ViewToolBar() const { return viewBar_; }
     CStatusBarWithProgress* Status() const { return status_; }
@@ -103,7 +103,7 @@ private:
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<SheetChooser> sheetDialog_;
     StartPictureWorker startPicture_;
-    std::array<QAction*, kCommandCount> actions_{};
+    std::array<QAction*, kMenuCommandCount> actions_{};
     QToolBar* mainBar_ = nullptr;
     QToolBar* viewBar_ = nullptr;
     QStackedWidget* views_ = nullptr;

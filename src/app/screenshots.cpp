@@ -75,11 +75,11 @@ void AddLocalEntries(CMainFrame& frame) {
     phone = {"42", "13800138000", Utf8ToGb("张伟")};
     frame.Phone().OnSet();
     SpecialForm& special = frame.Special().Form();
-    special.Index = "S001";
-    special.Number = "13700001111";
-    special.Name = Utf8ToGb("李娜 (cleaner)");
-    special.Days = {false, true, true, true, true, true, false};
-    special.ToTime.hour = 18;
+    special.index = "S001";
+    special.number = "13700001111";
+    special.name = Utf8ToGb("李娜 (cleaner)");
+    special.days = {false, true, true, true, true, true, false};
+    special.toTime.hour = 18;
     frame.Special().OnSet();
     HouseForm& house = frame.House().Form();
     house = {"1", "101", "5550101", "5550102"};

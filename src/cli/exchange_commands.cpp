@@ -67,7 +67,7 @@ int RunExport(CommandContext& c) {
     UnitModel model;
     if (const std::optional<int> status = ReadArguments(c, true, &kind, model)) return *status;
     const std::vector<std::string>& w = c.options.words;
-    const auto why = w[1] == "log" ? ExportCallLog(model.Log, w[3]) : ExportList(model, kind, w[3]);
+    const auto why = w[1] == "log" ? ExportCallLog(model.log, w[3]) : ExportList(model, kind, w[3]);
     if (why) return c.Failure(*why);
     return Done(c, w[2], w[3]);
 }

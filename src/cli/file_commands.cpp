@@ -65,7 +65,7 @@ int Show(CommandContext& c, const std::string& path) {
         c.out.Lines(ListLines(model, kind));
     }
     c.out.Line("[log]");
-    c.out.Lines(LogLines(model.Log));
+    c.out.Lines(LogLines(model.log));
     Json json = c.Result();
     json["project"] = ProjectJson(model);
     c.out.Object(json);

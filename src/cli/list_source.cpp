@@ -75,9 +75,9 @@ ExchangeResult Import(UnitModel& model, ListKind kind, const std::string& path,
                       const std::string& sheet, MessageBox& box) {
     NullProgressBar progress;
     if (kind == ListKind::Special)
-        return ImportSpecialList(model.Specials, path, sheet, progress, box);
-    if (kind == ListKind::House) return ImportHouseList(model.Houses, path, sheet, progress, box);
-    return ImportPhoneList(model.Phones, path, sheet, progress, box);
+        return ImportSpecialList(model.specials, path, sheet, progress, box);
+    if (kind == ListKind::House) return ImportHouseList(model.houses, path, sheet, progress, box);
+    return ImportPhoneList(model.phones, path, sheet, progress, box);
 }
 
 // Why no sheet was chosen: the workbook cannot be read, or lacks the list's sheet.
@@ -145,10 +145,10 @@ std::optional<std::string> ExportList(const UnitModel& model, ListKind kind,
     if (kind == ListKind::Alarm) return std::string("the alarm list is not kept in spreadsheets");
     if (auto why = UnknownKind(path)) return why;
     if (kind == ListKind::Special)
-        return ExportOutcome(ExportSpecialList(model.Specials, path, progress), path);
+        return ExportOutcome(ExportSpecialList(model.specials, path, progress), path);
     if (kind == ListKind::House)
-        return ExportOutcome(ExportHouseList(model.Houses, path, progress), path);
-    return ExportOutcome(ExportPhoneList(model.Phones, path, progress), path);
+        return ExportOutcome(ExportHouseList(model.houses, path, progress), path);
+    return ExportOutcome(ExportPhoneList(model.phones, path, progress), path);
 }
 
 std::optional<std::string> ExportCallLog(const CallLog& log, const std::string& path) {

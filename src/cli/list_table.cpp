@@ -27,13 +27,13 @@ template <class Model, class Fn>
 decltype(auto) WithList(Model& model, ListKind kind, Fn&& fn) {
     switch (kind) {
         case ListKind::Special:
-            return fn(model.Specials);
+            return fn(model.specials);
         case ListKind::Alarm:
-            return fn(model.Alarms);
+            return fn(model.alarms);
         case ListKind::House:
-            return fn(model.Houses);
+            return fn(model.houses);
         default:
-            return fn(model.Phones);
+            return fn(model.phones);
     }
 }
 
@@ -43,21 +43,21 @@ std::string IndexText(int row) {
 
 std::vector<std::string> CellsOf(const NumberList& list, int row) {
     const NumberEntry& e = list.Row(row);
-    return {IndexText(row), e.Number, e.Name, StatusName(e.Status)};
+    return {IndexText(row), e.number, e.name, StatusName(e.status)};
 }
 
 std::vector<std::string> CellsOf(const SpecialList& list, int row) {
     const SpecialEntry& e = list.Row(row);
     std::vector<std::string> cells = {
-        list.Label(row), std::string(1, e.Type), e.Number, e.Name, e.FromTime, e.ToTime};
-    cells.insert(cells.end(), e.Days.begin(), e.Days.end());
-    cells.insert(cells.end(), {e.FromDate, e.ToDate, e.Amount, StatusName(e.Status)});
+        list.Label(row), std::string(1, e.type), e.number, e.name, e.fromTime, e.toTime};
+    cells.insert(cells.end(), e.days.begin(), e.days.end());
+    cells.insert(cells.end(), {e.fromDate, e.toDate, e.amount, StatusName(e.status)});
     return cells;
 }
 
 std::vector<std::string> CellsOf(const HouseList& list, int row) {
     const HouseEntry& e = list.Row(row);
-    return {IndexText(row), e.HouseNumber, e.Dial1, e.Dial2, StatusName(e.Status)};
+    return {IndexText(row), e.houseNumber, e.dial1, e.dial2, StatusName(e.status)};
 }
 
 // The 0-based row an index cell names; -1 for none.

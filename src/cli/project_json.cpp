@@ -51,17 +51,17 @@ std::optional<std::string> ReadLog(const Json* rows, CallLog& log) {
 
 Json ProjectJson(const UnitModel& model) {
     Json json = Json::object();
-    json["UnitInfo"] = RecordJson(model.Settings);
-    json["MultiRelay"] = RecordJson(model.MultiRelay);
+    json["UnitInfo"] = RecordJson(model.settings);
+    json["MultiRelay"] = RecordJson(model.multiRelay);
     for (ListKind kind : kProjectLists) json[ListName(kind)] = SlotsJson(model, kind);
-    json["log"] = LogJson(model.Log);
+    json["log"] = LogJson(model.log);
     return json;
 }
 
 std::optional<std::string> ReadProject(const Json& document, UnitModel& model) {
     if (!document.is_object()) return std::string("the document is no object");
-    ReadRecord(JsonMember(document, "UnitInfo"), model.Settings);
-    ReadRecord(JsonMember(document, "MultiRelay"), model.MultiRelay);
+    ReadRecord(JsonMember(document, "UnitInfo"), model.settings);
+    ReadRecord(JsonMember(document, "MultiRelay"), model.multiRelay);
     for (ListKind kind : kProjectLists) {
         const Json* slots = JsonMember(document, ListName(kind));
         if (!slots) continue;
@@ -69,14 +69,14 @@ std::optional<std::string> ReadProject(const Json& document, UnitModel& model) {
         for (const Json& slot : *slots)
             if (auto why = ReadSlot(slot, kind, model)) return why;
     }
-    return ReadLog(JsonMember(document, "log"), model.Log);
+    return ReadLog(JsonMember(document, "log"), model.log);
 }
 
 std::vector<std::string> RecordLines(const UnitModel& model) {
     std::vector<std::string> lines;
-    for (const auto& [field, text] : SettingsFieldTexts(model.Settings))
+    for (const auto& [field, text] : SettingsFieldTexts(model.settings))
         lines.push_back("UnitInfo." + field + "=" + GbToUtf8(text));
-    for (const auto& [field, text] : SettingsFieldTexts(model.MultiRelay))
+    for (const auto& [field, text] : SettingsFieldTexts(model.multiRelay))
         lines.push_back("MultiRelay." + field + "=" + GbToUtf8(text));
     return lines;
 }

@@ -175,11 +175,11 @@ void Session::OpenProject() {
 // unit's house count rebuilt the list: saving would lose them.
 void Session::GuardDroppedSlots() {
     if (!checked_) return;
-    const int dropped = checked_->Phones.Used() - frame_->Model().Phones.Used();
+    const int dropped = checked_->phones.Used() - frame_->Model().phones.Used();
     if (dropped <= 0 || !saveBlocked_.empty()) return;
     saveBlocked_ = options_.project + " is not saved: " + std::to_string(dropped) +
                    " of its phone slots lie beyond the unit's " +
-                   std::to_string(frame_->Model().Phones.Size()) + " slots";
+                   std::to_string(frame_->Model().phones.Size()) + " slots";
     boxes_.Show(saveBlocked_, kCaption, MsgIcon::Warning, MsgButtons::Ok);
 }
 
@@ -202,8 +202,8 @@ std::uint64_t Session::Activity() {
     const UnitModel& m = f.Model();
     return f.Phone().Revision() + f.Special().Revision() + f.Alarm().Revision() +
            f.House().Revision() + f.Msic().Revision() + f.MultiRelay().Revision() +
-           f.LogPage().Revision() + f.LogView().Revision() + m.Phones.Revision() +
-           m.Specials.Revision() + m.Alarms.Revision() + m.Houses.Revision();
+           f.LogPage().Revision() + f.LogView().Revision() + m.phones.Revision() +
+           m.specials.Revision() + m.alarms.Revision() + m.houses.Revision();
 }
 
 bool Session::QuietFor(int ms) {

@@ -107,7 +107,7 @@ int DownloadLog(CommandContext& c) {
     if (page.CommandsEnabled()) return c.Refused(*s);
     const auto read = [&] { return page.CommandsEnabled() && s->QuietFor(Session::kReadQuietMs); };
     if (const WaitEnd end = s->Wait(read); end != WaitEnd::Done) return c.WaitFailure(end);
-    const CallLog& log = s->Frame().Model().Log;
+    const CallLog& log = s->Frame().Model().log;
     if (!c.options.exportPath.empty()) {
         if (auto why = ExportCallLog(log, c.options.exportPath)) return c.Failure(*why);
     }

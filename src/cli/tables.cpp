@@ -8,7 +8,7 @@ namespace {
 const std::vector<std::string> kLogColumnNames = {"index", "time", "number", "name"};
 
 std::vector<std::string> LogCells(const LogEntry& e) {
-    return {e.Index, e.Time, e.Number, e.Name};
+    return {e.index, e.time, e.number, e.name};
 }
 
 Json RowJson(const std::vector<std::string>& names, const std::vector<std::string>& gbCells) {

@@ -123,7 +123,7 @@ int Upload(CommandContext& c, Session& s, ListKind kind) {
 RowCheck SlotOfIndex(const UnitModel& model, ListKind kind, const std::string& index) {
     if (kind != ListKind::Special)
         return ReadIndexField(index, ListSize(model, kind), EmptyIndex::Zero);
-    const LabelCheck label = ReadLabelField(index, model.Specials);
+    const LabelCheck label = ReadLabelField(index, model.specials);
     if (label.error) return {-1, label.error};
     if (!label.section) return {-1, "the label names no slot (S, P or Q and a number)"};
     return {label.row, nullptr};
@@ -131,10 +131,10 @@ RowCheck SlotOfIndex(const UnitModel& model, ListKind kind, const std::string& i
 
 void MarkInUnit(UnitModel& model, ListKind kind, int row) {
     switch (kind) {
-        case ListKind::Phones: return model.Phones.SetRowStatus(row, RowStatus::InUnit);
-        case ListKind::Special: return model.Specials.SetRowStatus(row, RowStatus::InUnit);
-        case ListKind::Alarm: return model.Alarms.SetRowStatus(row, RowStatus::InUnit);
-        case ListKind::House: return model.Houses.SetRowStatus(row, RowStatus::InUnit);
+        case ListKind::Phones: return model.phones.SetRowStatus(row, RowStatus::InUnit);
+        case ListKind::Special: return model.specials.SetRowStatus(row, RowStatus::InUnit);
+        case ListKind::Alarm: return model.alarms.SetRowStatus(row, RowStatus::InUnit);
+        case ListKind::House: return model.houses.SetRowStatus(row, RowStatus::InUnit);
     }
 }
 
@@ -144,10 +144,10 @@ void DeleteSlot(CMainFrame& frame, ListKind kind, const std::string& index, int 
     if (SlotStatus(frame.Model(), kind, row) == RowStatus::Empty)
         MarkInUnit(frame.Model(), kind, row);
     switch (kind) {
-        case ListKind::Special: frame.Special().Form().Index = index; return frame.Special().OnDelete();
-        case ListKind::House: frame.House().Form().Index = index; return frame.House().OnDelete();
-        case ListKind::Alarm: frame.Alarm().Form().Index = index; return frame.Alarm().OnDelete();
-        case ListKind::Phones: frame.Phone().Form().Index = index; return frame.Phone().OnDelete();
+        case ListKind::Special: frame.Special().Form().index = index; return frame.Special().OnDelete();
+        case ListKind::House: frame.House().Form().index = index; return frame.House().OnDelete();
+        case ListKind::Alarm: frame.Alarm().Form().index = index; return frame.Alarm().OnDelete();
+        case ListKind::Phones: frame.Phone().Form().index = index; return frame.Phone().OnDelete();
     }
 }
 
@@ -179,7 +179,7 @@ int RunConnect(CommandContext& c) {
     if (!s) return c.Failure(problem);
     CMainFrame& f = s->Frame();
     const bool modem = f.Engine().ModemMode();
-    const int houses = f.Model().Houses.Size();
+    const int houses = f.Model().houses.Size();
     c.out.Line(modem ? "connected through the modem"
                      : "connected, " + std::to_string(houses) + " houses");
     Json json = c.Result();

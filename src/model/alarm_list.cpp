@@ -3,7 +3,7 @@
 namespace dorvik {
 
 int AlarmList::FindName(std::string_view name) const {
-    return FindText(&NumberEntry::Name, name, SearchScope::PendingOnly);
+    return FindText(&NumberEntry::name, name, SearchScope::PendingOnly);
 }
 
 }  // namespace dorvik

@@ -13,10 +13,10 @@
 namespace dorvik {
 
 struct LogEntry {
-    std::string Index;   // the log index as the unit reported it
-    std::string Time;
-    std::string Number;  // caller's number
-    std::string Name;    // caller's name
+    std::string index;   // the log index as the unit reported it
+    std::string time;
+    std::string number;  // caller's number
+    std::string name;    // caller's name
 };
 
 // "201612281345" -> "2016/12/28 13:45". A separator is only put where a

@@ -6,9 +6,9 @@ bool HouseList::SetEntry(const std::string& houseNumber, const std::string& dial
                          const std::string& dial2, RowStatus status, int row) {
     if (houseNumber.empty() && dial1.empty() && dial2.empty()) return false;
     return Store(row, status, [&](HouseEntry& entry) {
-        entry.HouseNumber = houseNumber;
-        if (!dial1.empty()) entry.Dial1 = dial1;
-        if (!dial2.empty()) entry.Dial2 = dial2;
+        entry.houseNumber = houseNumber;
+        if (!dial1.empty()) entry.dial1 = dial1;
+        if (!dial2.empty()) entry.dial2 = dial2;
     });
 }
 
@@ -21,9 +21,9 @@ bool HouseList::AppendEntry(const std::string& houseNumber, const std::string& d
 
 void HouseList::DeleteEntry(int row) {
     EraseRow(row, [](HouseEntry& entry) {
-        entry.Dial1 = "0000";
-        entry.Dial2 = "0000";
-        entry.Status = RowStatus::Pending;
+        entry.dial1 = "0000";
+        entry.dial2 = "0000";
+        entry.status = RowStatus::Pending;
     });
 }
 
@@ -36,15 +36,15 @@ bool HouseList::GetEntry(int row, std::string& houseNumber, std::string& dial1,
                          std::string& dial2) const {
     if (!InRange(row)) return false;
     const HouseEntry& entry = Row(row);
-    const bool found = !entry.HouseNumber.empty();
-    houseNumber = found ? entry.HouseNumber : std::string();
-    dial1 = found ? entry.Dial1 : std::string();
-    dial2 = found ? entry.Dial2 : std::string();
+    const bool found = !entry.houseNumber.empty();
+    houseNumber = found ? entry.houseNumber : std::string();
+    dial1 = found ? entry.dial1 : std::string();
+    dial2 = found ? entry.dial2 : std::string();
     return found;
 }
 
 int HouseList::FindNumber(std::string_view houseNumber) const {
-    return FindText(&HouseEntry::HouseNumber, houseNumber, SearchScope::NotEmpty);
+    return FindText(&HouseEntry::houseNumber, houseNumber, SearchScope::NotEmpty);
 }
 
 bool HouseList::RebuildRows(int houses) {

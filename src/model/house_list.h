@@ -10,16 +10,16 @@
 namespace dorvik {
 
 struct HouseEntry {
-    std::string HouseNumber;
-    std::string Dial1;
-    std::string Dial2;
-    RowStatus Status = RowStatus::Empty;
+    std::string houseNumber;
+    std::string dial1;
+    std::string dial2;
+    RowStatus status = RowStatus::Empty;
 
-    bool IsUsed() const { return !HouseNumber.empty() || !Dial1.empty() || !Dial2.empty(); }
+    bool IsUsed() const { return !houseNumber.empty() || !dial1.empty() || !dial2.empty(); }
     void Clear() {
-        HouseNumber.clear();
-        Dial1.clear();
-        Dial2.clear();
+        houseNumber.clear();
+        dial1.clear();
+        dial2.clear();
     }
 };
 

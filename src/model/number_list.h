@@ -9,14 +9,14 @@
 namespace dorvik {
 
 struct NumberEntry {
-    std::string Number;
-    std::string Name;
-    RowStatus Status = RowStatus::Empty;
+    std::string number;
+    std::string name;
+    RowStatus status = RowStatus::Empty;
 
-    bool IsUsed() const { return !Number.empty() || !Name.empty(); }
+    bool IsUsed() const { return !number.empty() || !name.empty(); }
     void Clear() {
-        Number.clear();
-        Name.clear();
+        number.clear();
+        name.clear();
     }
 };
 

@@ -3,12 +3,12 @@
 namespace dorvik {
 
 int PhoneList::FindName(std::string_view name) const {
-    return FindText(&NumberEntry::Name, name, SearchScope::NotEmpty);
+    return FindText(&NumberEntry::name, name, SearchScope::NotEmpty);
 }
 
 std::string PhoneList::GetNameByNumber(std::string_view number) const {
     const int index = FindNumber(number);
-    return index == 0 ? std::string() : Row(index - 1).Name;
+    return index == 0 ? std::string() : Row(index - 1).name;
 }
 
 void PhoneList::ClearInUnitRows() { ClearInUnit(0, Size()); }

@@ -128,17 +128,17 @@ void ReadSettings(const XmlNode& section, SettingsFields<Relay>& settings) {
 }
 
 bool WriteUnitInfo(XmlNode& section, const UnitModel& model) {
-    return WriteSettings(section, model.Settings, model.UnitPassword);
+    return WriteSettings(section, model.settings, model.unitPassword);
 }
 bool WriteMultiRelay(XmlNode& section, const UnitModel& model) {
-    return WriteSettings(section, model.MultiRelay, model.UnitPassword);
+    return WriteSettings(section, model.multiRelay, model.unitPassword);
 }
 int ReadUnitInfo(const XmlNode& section, UnitModel& model) {
-    ReadSettings(section, model.Settings);
+    ReadSettings(section, model.settings);
     return 0;
 }
 int ReadMultiRelay(const XmlNode& section, UnitModel& model) {
-    ReadSettings(section, model.MultiRelay);
+    ReadSettings(section, model.multiRelay);
     return 0;
 }
 
@@ -174,16 +174,16 @@ int ReadNumbers(const XmlNode& section, const char* element, NumberList& list) {
 }
 
 bool WritePhones(XmlNode& section, const UnitModel& model) {
-    return WriteNumbers(section, "Normal", model.Phones);
+    return WriteNumbers(section, "Normal", model.phones);
 }
 bool WriteAlarms(XmlNode& section, const UnitModel& model) {
-    return WriteNumbers(section, "Alarm", model.Alarms);
+    return WriteNumbers(section, "Alarm", model.alarms);
 }
 int ReadPhones(const XmlNode& section, UnitModel& model) {
-    return ReadNumbers(section, "Normal", model.Phones);
+    return ReadNumbers(section, "Normal", model.phones);
 }
 int ReadAlarms(const XmlNode& section, UnitModel& model) {
-    return ReadNumbers(section, "Alarm", model.Alarms);
+    return ReadNumbers(section, "Alarm", model.alarms);
 }
 
 // ---- Special list ----------------------------------------------------------
@@ -201,13 +201,13 @@ Record SpecialRecord(const SpecialList& list, int row) {
     for (std::size_t i = 0; i < values.size(); ++i)
         fields.emplace_back(kSpecialTextNames[i], values[i]);
     fields.emplace_back("Status", StatusText(list.Status(row)));
-    fields.emplace_back("Type", std::string(1, list.Row(row).Type));
+    fields.emplace_back("Type", std::string(1, list.Row(row).type));
     return fields;
 }
 
 bool WriteSpecials(XmlNode& section, const UnitModel& model) {
-    for (int row = 0; row < model.Specials.Size(); ++row) {
-        if (!AddRecord(section, "Special", SpecialRecord(model.Specials, row))) return false;
+    for (int row = 0; row < model.specials.Size(); ++row) {
+        if (!AddRecord(section, "Special", SpecialRecord(model.specials, row))) return false;
     }
     return true;
 }
@@ -220,7 +220,7 @@ int ReadSpecials(const XmlNode& section, UnitModel& model) {
         std::array<std::string, kSpecialTextCount> values;
         for (std::size_t i = 0; i < values.size(); ++i)
             values[i] = TextOf(record, kSpecialTextNames[i]);
-        if (!model.Specials.SetEntry(SpecialTexts::FromArray(values), RowOf(record),
+        if (!model.specials.SetEntry(SpecialTexts::FromArray(values), RowOf(record),
                                      StatusOf(record), TextOf(record, "Type")) &&
             !values[0].empty())
             ++dropped;
@@ -233,12 +233,12 @@ int ReadSpecials(const XmlNode& section, UnitModel& model) {
 // Every row holding an entry, also after the entry counter wrapped.
 bool WriteLog(XmlNode& section, const UnitModel& model) {
     LogEntry entry;
-    for (int row = 0; row < model.Log.RowCount(); ++row) {
-        model.Log.GetEntry(row, entry);
-        const Record fields{{"Index", entry.Index},
-                            {"Time", entry.Time},
-                            {"Phone", entry.Number},
-                            {"Name", entry.Name}};
+    for (int row = 0; row < model.log.RowCount(); ++row) {
+        model.log.GetEntry(row, entry);
+        const Record fields{{"Index", entry.index},
+                            {"Time", entry.time},
+                            {"Phone", entry.number},
+                            {"Name", entry.name}};
         if (!AddRecord(section, "Log", fields)) return false;
     }
     return true;
@@ -248,10 +248,10 @@ bool WriteLog(XmlNode& section, const UnitModel& model) {
 int ReadLog(const XmlNode& section, UnitModel& model) {
     std::vector<XmlNode> records;
     section.GetChildren("Log", records);
-    const std::size_t rows = std::min(records.size(), static_cast<std::size_t>(model.Log.Size()));
+    const std::size_t rows = std::min(records.size(), static_cast<std::size_t>(model.log.Size()));
     for (std::size_t k = 0; k < rows; ++k) {
         const XmlNode& record = records[k];
-        model.Log.SetEntry(TextOf(record, "Index"), TextOf(record, "Time"), TextOf(record, "Phone"),
+        model.log.SetEntry(TextOf(record, "Index"), TextOf(record, "Time"), TextOf(record, "Phone"),
                            TextOf(record, "Name"), static_cast<int>(k));
     }
     return static_cast<int>(records.size() - rows);

@@ -24,22 +24,22 @@ bool TakeInt(std::string_view& text, int& value) {
 }  // namespace
 
 std::string FormatFlagText(const FlagText& value) {
-    return std::to_string(value.Flag) + ',' + value.Text;
+    return std::to_string(value.flag) + ',' + value.text;
 }
 
 FlagText ParseFlagText(std::string_view text) {
     FlagText value;
-    if (TakeInt(text, value.Flag)) value.Text = text;
+    if (TakeInt(text, value.flag)) value.text = text;
     return value;
 }
 
 std::string FormatAlarmMode(const AlarmModeText& value) {
-    return std::to_string(value.Enabled) + ',' + std::to_string(value.Mode) + ',' + value.Interval;
+    return std::to_string(value.enabled) + ',' + std::to_string(value.mode) + ',' + value.interval;
 }
 
 AlarmModeText ParseAlarmMode(std::string_view text) {
     AlarmModeText value;
-    if (TakeInt(text, value.Enabled) && TakeInt(text, value.Mode)) value.Interval = text;
+    if (TakeInt(text, value.enabled) && TakeInt(text, value.mode)) value.interval = text;
     return value;
 }
 

@@ -9,17 +9,17 @@ namespace dorvik {
 
 // "%d,%s": Battery and ClockUpdate.
 struct FlagText {
-    int Flag = 0;
-    std::string Text;
+    int flag = 0;
+    std::string text;
 };
 std::string FormatFlagText(const FlagText& value);
 FlagText ParseFlagText(std::string_view text);
 
 // "%d,%d,%s": AlarmMode1 and AlarmMode2.
 struct AlarmModeText {
-    int Enabled = 0;
-    int Mode = 0;  // 0 SMS, 1 PHONE
-    std::string Interval;
+    int enabled = 0;
+    int mode = 0;  // 0 SMS, 1 PHONE
+    std::string interval;
 };
 std::string FormatAlarmMode(const AlarmModeText& value);
 AlarmModeText ParseAlarmMode(std::string_view text);

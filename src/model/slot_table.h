@@ -34,7 +34,7 @@ public:
     int Used() const { return used_; }
     bool InRange(int row) const { return row >= 0 && row < Size(); }
     // Empty for a row outside the list.
-    RowStatus Status(int row) const { return InRange(row) ? rows_[row].Status : RowStatus::Empty; }
+    RowStatus Status(int row) const { return InRange(row) ? rows_[row].status : RowStatus::Empty; }
     // The slot for display; a blank entry for a row outside the list.
     const Entry& Row(int row) const {
         static const Entry kBlank{};
@@ -44,7 +44,7 @@ public:
     // Sets the status only (texts, counter and Modified stay).
     void SetRowStatus(int row, RowStatus status) {
         if (!InRange(row) || !IsValidRowStatus(status)) return;
-        rows_[row].Status = status;
+        rows_[row].status = status;
         Changed();
     }
 
@@ -86,7 +86,7 @@ protected:
         if (!InRange(row) || !IsValidRowStatus(status)) return false;
         Edit(row, [&](Entry& entry) {
             std::forward<Write>(write)(entry);
-            entry.Status = status;
+            entry.status = status;
         });
         MarkModified();
         return true;
@@ -97,17 +97,17 @@ protected:
     template <class Erase>
     void EraseRow(int row, Erase&& erase) {
         if (!InRange(row)) return;
-        if (rows_[row].Status != RowStatus::Empty) Edit(row, std::forward<Erase>(erase));
+        if (rows_[row].status != RowStatus::Empty) Edit(row, std::forward<Erase>(erase));
         MarkModified();
     }
 
     // Empties every InUnit slot of rows first..end-1.
     void ClearInUnit(int first, int end) {
         for (int row = std::max(first, 0); row < std::min(end, Size()); ++row) {
-            if (rows_[row].Status != RowStatus::InUnit) continue;
+            if (rows_[row].status != RowStatus::InUnit) continue;
             Edit(row, [](Entry& entry) {
                 entry.Clear();
-                entry.Status = RowStatus::Empty;
+                entry.status = RowStatus::Empty;
             });
         }
         MarkModified();
@@ -118,7 +118,7 @@ protected:
     int FindText(std::string Entry::*field, std::string_view text, SearchScope scope) const {
         for (int row = 0; row < Size(); ++row) {
             const Entry& entry = rows_[row];
-            if (InScope(entry.Status, scope) && entry.*field == text) return row + 1;
+            if (InScope(entry.status, scope) && entry.*field == text) return row + 1;
         }
         return 0;
     }

@@ -2,10 +2,10 @@
 
 namespace dorvik {
 
-bool UnitModel::RebuildForHouses(int houses) {
-    if (!IsValidHouseCount(houses)) return false;
-    Houses.RebuildRows(houses);
-    Phones.RebuildRows(houses);
+bool UnitModel::RebuildForHouses(int houseCount) {
+    if (!IsValidHouseCount(houseCount)) return false;
+    houses.RebuildRows(houseCount);
+    phones.RebuildRows(houseCount);
     return true;
 }
 

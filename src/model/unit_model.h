@@ -8,7 +8,7 @@
 #include "model/house_list.h"
 #include "model/modified_flag.h"
 #include "model/phone_list.h"
-#include "model/restricted_list.h"
+#include "model/special_list.h"
 #include "model/unit_settings.h"
 
 namespace dorvik {
@@ -22,18 +22,18 @@ struct UnitModel {
     // slots and the phone list twice as many; slots that fit keep what they
     // hold. A count outside kMinHouseCount..kMaxHouseCount changes neither
     // list (false).
-    bool RebuildForHouses(int houses);
+    bool RebuildForHouses(int houseCount);
 
     ModifiedFlag Modified;  // declared first: the lists below refer to it
-    PhoneList Phones{Modified};
-    SpecialList Specials{Modified};
-    AlarmList Alarms{Modified};
-    HouseList Houses{Modified};
-    CallLog Log{Modified};
-    UnitSettings Settings;
-    MultiRelaySettings MultiRelay;
-    std::string UnitPassword;
-    std::string UnitPhoneNumber;  // the unit's SIM number, destination in modem mode
+    PhoneList phones{Modified};
+    SpecialList specials{Modified};
+    AlarmList alarms{Modified};
+    HouseList houses{Modified};
+    CallLog log{Modified};
+    UnitSettings settings;
+    MultiRelaySettings multiRelay;
+    std::string unitPassword;
+    std::string unitPhoneNumber;  // the unit's SIM number, destination in modem mode
     std::string ProjectPath;      // empty until a project is saved or opened
 };
 

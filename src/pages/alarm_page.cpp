@@ -5,9 +5,9 @@
 namespace dorvik {
 
 CAlarm::CAlarm(ConnectionEngine& engine, UnitModel& model)
-    : NumberPage(engine, model.Alarms, {false, nullptr}),
-      alarms_(model.Alarms),
-      grid_(model.Alarms) {
+    : NumberPage(engine, model.alarms, {false, nullptr}),
+      alarms_(model.alarms),
+      grid_(model.alarms) {
     ShowUsed();
 }
 
@@ -17,7 +17,7 @@ Request CAlarm::ReadAllRequest() const { return ReadAlarmList(Password()); }
 
 // An erased slot is sent as "00000000000" in every step of a run.
 std::vector<Request> CAlarm::SlotRequests(int row, RunState&) const {
-    return {WriteAlarmSlot(Password(), row + 1, Slot(row).Number)};
+    return {WriteAlarmSlot(Password(), row + 1, Slot(row).number)};
 }
 
 }  // namespace dorvik

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "model/restricted_list.h"
+#include "model/special_list.h"
 
 namespace dorvik {
 

@@ -16,17 +16,17 @@ std::string FiveDigitHouseNumber(std::string_view text) {
 }
 
 CHouse::CHouse(ConnectionEngine& engine, UnitModel& model)
-    : ListPageBase(engine), houses_(model.Houses), specials_(model.Specials), grid_(model.Houses) {
+    : ListPageBase(engine), houses_(model.houses), specials_(model.specials), grid_(model.houses) {
     FollowList(houses_);
     ShowUsed();
 }
 
 void CHouse::OnSet() {
-    const std::string house = FiveDigitHouseNumber(form_.HouseNumber);
+    const std::string house = FiveDigitHouseNumber(form_.houseNumber);
     if (!CheckDigits(house)) return;
-    const auto row = CheckedRow(form_.Index, EmptyIndex::NotEntered);
+    const auto row = CheckedRow(form_.index, EmptyIndex::NotEntered);
     if (!row || !CheckHouseFree(house, *row)) return;
-    if (houses_.SetEntry(house, form_.Dial1, form_.Dial2, RowStatus::Pending, *row)) ShowUsed();
+    if (houses_.SetEntry(house, form_.dial1, form_.dial2, RowStatus::Pending, *row)) ShowUsed();
 }
 
 // The house number may have no other slot, and may not be a special number.
@@ -34,7 +34,7 @@ bool CHouse::CheckHouseFree(const std::string& house, int row) {
     const int found = houses_.FindNumber(house);
     if (found != 0 && found != row + 1) {
         houses_.SelectRow(found - 1);
-        form_.Index = std::to_string(found);
+        form_.index = std::to_string(found);
         Touch();
         return Passes(kNumberExists);
     }
@@ -42,31 +42,31 @@ bool CHouse::CheckHouseFree(const std::string& house, int row) {
 }
 
 void CHouse::OnDelete() {
-    const auto row = CheckedRow(form_.Index, EmptyIndex::Zero);
+    const auto row = CheckedRow(form_.index, EmptyIndex::Zero);
     if (!row) return;
     houses_.DeleteEntry(*row);
     ShowUsed();
 }
 
 void CHouse::OnSearchIndex() {
-    const auto row = CheckedRow(form_.Index, EmptyIndex::NotEntered);
+    const auto row = CheckedRow(form_.index, EmptyIndex::NotEntered);
     if (!row) return;
     houses_.SelectRow(*row);
-    form_.HouseNumber = houses_.Row(*row).HouseNumber;
+    form_.houseNumber = houses_.Row(*row).houseNumber;
     ShowDials(*row);
 }
 
 // The typed text as it stands (not brought to five digits).
 void CHouse::OnSearchHouse() {
-    if (!CheckDigits(form_.HouseNumber)) return;
-    const int found = houses_.FindNumber(form_.HouseNumber);
+    if (!CheckDigits(form_.houseNumber)) return;
+    const int found = houses_.FindNumber(form_.houseNumber);
     if (found != 0) {
-        form_.Index = std::to_string(found);
+        form_.index = std::to_string(found);
         houses_.SelectRow(found - 1);
         Touch();
         return;
     }
-    Error(specials_.FindNumber(form_.HouseNumber) != 0 ? kInSpecialList : kNumberNotExists);
+    Error(specials_.FindNumber(form_.houseNumber) != 0 ? kInSpecialList : kNumberNotExists);
 }
 
 void CHouse::OnRowClicked(int row) {
@@ -76,14 +76,14 @@ void CHouse::OnRowClicked(int row) {
 
 void CHouse::FillFields(int row) {
     if (!houses_.InRange(row)) return;
-    form_.Index = std::to_string(row + 1);
-    form_.HouseNumber = houses_.Row(row).HouseNumber;
+    form_.index = std::to_string(row + 1);
+    form_.houseNumber = houses_.Row(row).houseNumber;
     ShowDials(row);
 }
 
 void CHouse::ShowDials(int row) {
-    form_.Dial1 = houses_.Row(row).Dial1;
-    form_.Dial2 = houses_.Row(row).Dial2;
+    form_.dial1 = houses_.Row(row).dial1;
+    form_.dial2 = houses_.Row(row).dial2;
     Touch();
 }
 
@@ -91,17 +91,17 @@ Request CHouse::ReadAllRequest() const { return ReadHouseList(Password()); }
 
 bool CHouse::HasCommands(int row) const {
     const HouseEntry& slot = houses_.Row(row);
-    return !slot.Dial1.empty() || !slot.Dial2.empty();
+    return !slot.dial1.empty() || !slot.dial2.empty();
 }
 
 // Dial1, then Dial2; a slot with only Dial2 sends only that one.
 std::vector<Request> CHouse::SlotRequests(int row, RunState&) const {
     const HouseEntry& slot = houses_.Row(row);
     std::vector<Request> requests;
-    if (!slot.Dial1.empty())
-        requests.push_back(WriteHouseDial(Password(), slot.HouseNumber, 1, slot.Dial1, row + 1));
-    if (!slot.Dial2.empty())
-        requests.push_back(WriteHouseDial(Password(), slot.HouseNumber, 2, slot.Dial2, row + 1));
+    if (!slot.dial1.empty())
+        requests.push_back(WriteHouseDial(Password(), slot.houseNumber, 1, slot.dial1, row + 1));
+    if (!slot.dial2.empty())
+        requests.push_back(WriteHouseDial(Password(), slot.houseNumber, 2, slot.dial2, row + 1));
     return requests;
 }
 

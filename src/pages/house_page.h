@@ -5,15 +5,15 @@
 
 #include "model/unit_model.h"
 #include "pages/list_grids.h"
-#include "pages/list_page.h"
+#include "pages/list_page_base.h"
 
 namespace dorvik {
 
 struct HouseForm {
-    std::string Index;
-    std::string HouseNumber;
-    std::string Dial1;
-    std::string Dial2;
+    std::string index;
+    std::string houseNumber;
+    std::string dial1;
+    std::string dial2;
 };
 
 // The house number as stored: its last five characters, or padded on the

@@ -18,7 +18,7 @@ std::string FieldText(const List& list, int row) {
 
 template <int Day>
 std::string DayText(const SpecialList& list, int row) {
-    return list.Row(row).Days[Day];
+    return list.Row(row).days[Day];
 }
 
 std::string LabelText(const SpecialList& list, int row) { return list.Label(row); }
@@ -29,17 +29,17 @@ using Columns = typename SlotGrid<List>::Column;
 template <class List>
 constexpr Columns<List> kNumberColumns[] = {
     {"Index", 100, &IndexText<List>},
-    {"Phone Number", 100, &FieldText<List, &NumberEntry::Number>},
-    {"User Name", 200, &FieldText<List, &NumberEntry::Name>},
+    {"Phone Number", 100, &FieldText<List, &NumberEntry::number>},
+    {"User Name", 200, &FieldText<List, &NumberEntry::name>},
 };
 
 using SL = SpecialList;
 constexpr Columns<SL> kSpecialColumns[] = {
     {"Index", 50, &LabelText},
-    {"Phone Number", 100, &FieldText<SL, &SpecialEntry::Number>},
-    {"User Name", 80, &FieldText<SL, &SpecialEntry::Name>},
-    {"From Time", 80, &FieldText<SL, &SpecialEntry::FromTime>},
-    {"To Time", 60, &FieldText<SL, &SpecialEntry::ToTime>},
+    {"Phone Number", 100, &FieldText<SL, &SpecialEntry::number>},
+    {"User Name", 80, &FieldText<SL, &SpecialEntry::name>},
+    {"From Time", 80, &FieldText<SL, &SpecialEntry::fromTime>},
+    {"To Time", 60, &FieldText<SL, &SpecialEntry::toTime>},
     {"Sun", 40, &DayText<0>},
     {"Mon", 40, &DayText<1>},
     {"Tue", 40, &DayText<2>},
@@ -47,17 +47,17 @@ constexpr Columns<SL> kSpecialColumns[] = {
     {"Thu", 40, &DayText<4>},
     {"Fri", 40, &DayText<5>},
     {"Sat", 40, &DayText<6>},
-    {"From Date", 80, &FieldText<SL, &SpecialEntry::FromDate>},
-    {"To Date", 80, &FieldText<SL, &SpecialEntry::ToDate>},
-    {"Entires Amount", 100, &FieldText<SL, &SpecialEntry::Amount>},
+    {"From Date", 80, &FieldText<SL, &SpecialEntry::fromDate>},
+    {"To Date", 80, &FieldText<SL, &SpecialEntry::toDate>},
+    {"Entires Amount", 100, &FieldText<SL, &SpecialEntry::amount>},
 };
 
 using HL = HouseList;
 constexpr Columns<HL> kHouseColumns[] = {
     {"Index", 100, &IndexText<HL>},
-    {"House Number", 200, &FieldText<HL, &HouseEntry::HouseNumber>},
-    {"Dial1", 200, &FieldText<HL, &HouseEntry::Dial1>},
-    {"Dial2", 200, &FieldText<HL, &HouseEntry::Dial2>},
+    {"House Number", 200, &FieldText<HL, &HouseEntry::houseNumber>},
+    {"Dial1", 200, &FieldText<HL, &HouseEntry::dial1>},
+    {"Dial2", 200, &FieldText<HL, &HouseEntry::dial2>},
 };
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include "model/alarm_list.h"
 #include "model/house_list.h"
 #include "model/phone_list.h"
-#include "model/restricted_list.h"
+#include "model/special_list.h"
 #include "pages/slot_grid.h"
 
 namespace dorvik {

@@ -37,10 +37,10 @@ const std::string& CLogView::Cell(int row, int column) const {
     static const std::string kEmpty;
     const LogEntry& entry = log_.Row(row);
     switch (column) {
-        case 0: return entry.Index;
-        case 1: return entry.Time;
-        case 2: return entry.Number;
-        case 3: return entry.Name;
+        case 0: return entry.index;
+        case 1: return entry.time;
+        case 2: return entry.number;
+        case 3: return entry.name;
         default: return kEmpty;
     }
 }

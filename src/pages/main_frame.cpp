@@ -31,9 +31,9 @@ CMainFrame::CMainFrame(FrameSeams seams, const std::string& settingsPath)
       engine_({link_, seams.timers, seams.messages, seams.indicator, seams.progress, seams.status}),
       handlers_(model_, engine_),
       lists_(engine_, model_),
-      msic_(engine_, model_.Settings, seams.clock),
-      multi_(engine_, model_.MultiRelay, seams.clock),
-      logView_(model_.Log),
+      msic_(engine_, model_.settings, seams.clock),
+      multi_(engine_, model_.multiRelay, seams.clock),
+      logView_(model_.log),
       logPage_(engine_, logView_),
       startupTimer_(seams.timers.CreateTimer()),
       firstSheet_(std::make_unique<FirstSheetChooser>()),
@@ -46,8 +46,8 @@ CMainFrame::CMainFrame(FrameSeams seams, const std::string& settingsPath)
     pages.log = &logView_;
     handlers_.SetPages(pages);
     model_.ProjectPath = settings_.projectPath;
-    model_.UnitPassword = settings_.password;
-    model_.UnitPhoneNumber = settings_.unitPhoneNumber;
+    model_.unitPassword = settings_.password;
+    model_.unitPhoneNumber = settings_.unitPhoneNumber;
     seams_.status.SetConnectionText("Disconnected from unit");
 }
 
@@ -88,7 +88,7 @@ void CMainFrame::SetDeviceOverride(const std::string& path) {
 void CMainFrame::ApplyConnectionSettings(const ConnectionSettings& settings) {
     settings_ = settings;
     engine_.SetParams(LinkFromSettings());
-    model_.UnitPhoneNumber = settings_.unitPhoneNumber;
+    model_.unitPhoneNumber = settings_.unitPhoneNumber;
     if (settingsWritable_) SaveSettings();
 }
 
@@ -154,7 +154,7 @@ bool CMainFrame::OpenProject(const std::string& path) {
 bool CMainFrame::SaveProjectTo(const std::string& path) {
     // The password in use now: typed in the connection dialog, given on the
     // command line or confirmed by the unit since the start.
-    model_.UnitPassword = engine_.Password();
+    model_.unitPassword = engine_.Password();
     msic_.CollectSettings();
     multi_.CollectSettings();
     ProjectResult r = SaveProject(model_, path);
@@ -192,25 +192,25 @@ SheetExchange CMainFrame::Exchange() {
 ExchangeResult CMainFrame::OnExportToExcel(SheetList list) {
     SheetExchange exchange = Exchange();
     switch (list) {
-        case SheetList::Phones: return exchange.ExportPhones(model_.Phones);
-        case SheetList::Specials: return exchange.ExportSpecials(model_.Specials);
-        case SheetList::Houses: return exchange.ExportHouses(model_.Houses);
+        case SheetList::Phones: return exchange.ExportPhones(model_.phones);
+        case SheetList::Specials: return exchange.ExportSpecials(model_.specials);
+        case SheetList::Houses: return exchange.ExportHouses(model_.houses);
     }
     return {};
 }
 
 ExchangeResult CMainFrame::OnImportFromExcel(SheetList list) {
     SheetExchange exchange = Exchange();
-    ExchangeResult r = list == SheetList::Phones     ? exchange.ImportPhones(model_.Phones)
-                       : list == SheetList::Specials ? exchange.ImportSpecials(model_.Specials)
-                                                     : exchange.ImportHouses(model_.Houses);
+    ExchangeResult r = list == SheetList::Phones     ? exchange.ImportPhones(model_.phones)
+                       : list == SheetList::Specials ? exchange.ImportSpecials(model_.specials)
+                                                     : exchange.ImportHouses(model_.houses);
     lists_.phone.ShowUsed();
     lists_.special.ShowUsed();
     lists_.house.ShowUsed();
     return r;
 }
 
-ExchangeResult CMainFrame::OnExportLog() { return Exchange().ExportLog(model_.Log); }
+ExchangeResult CMainFrame::OnExportLog() { return Exchange().ExportLog(model_.log); }
 
 bool CMainFrame::RunActive() const {
     return lists_.phone.Uploading() || lists_.special.Uploading() || lists_.alarm.Uploading() ||

@@ -11,7 +11,7 @@
 #include "model/settings_file.h"
 #include "model/unit_model.h"
 #include "pages/dialog_log.h"
-#include "pages/list_pages.h"
+#include "pages/list_page_set.h"
 #include "pages/log_view.h"
 #include "pages/msic.h"
 #include "pages/multi_relay.h"
@@ -27,7 +27,7 @@
 #include "protocol/connection_engine.h"
 #include "protocol/reply_handlers.h"
 #include "pages/link_switch.h"
-#include "sheet/exchange_dialogs.h"
+#include "sheet/sheet_exchange.h"
 
 namespace dorvik {
 
@@ -156,7 +156,7 @@ private:
     LinkSwitch link_;
     ConnectionEngine engine_;
     ReplyHandlers handlers_;
-    ListPages lists_;
+    ListPageSet lists_;
     CMsic msic_;
     CMultiRelay multi_;
     CLogView logView_;

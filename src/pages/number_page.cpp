@@ -10,61 +10,61 @@ NumberPage::NumberPage(ConnectionEngine& engine, NumberList& list, NumberPageRul
 }
 
 void NumberPage::OnSet() {
-    if (!CheckDigits(form_.Number)) return;
-    const auto row = CheckedRow(form_.Index, EmptyIndex::NotEntered);
+    if (!CheckDigits(form_.number)) return;
+    const auto row = CheckedRow(form_.index, EmptyIndex::NotEntered);
     if (!row || !CheckNotElsewhere(*row)) return;
-    if (list_.SetEntry(form_.Number, form_.Name, *row, RowStatus::Pending)) ShowUsed();
+    if (list_.SetEntry(form_.number, form_.name, *row, RowStatus::Pending)) ShowUsed();
 }
 
 // The number may have no other slot of this list, nor a special slot.
 bool NumberPage::CheckNotElsewhere(int row) {
-    const int found = list_.FindNumber(form_.Number);
+    const int found = list_.FindNumber(form_.number);
     if (found != 0 && found != row + 1) {
         ShowFound(found, rules_.showsOtherSlot);
         if (rules_.showsOtherSlot) Select(found - 1);
         return Passes(kNumberExists);
     }
-    const bool special = rules_.specials && rules_.specials->FindNumber(form_.Number) != 0;
+    const bool special = rules_.specials && rules_.specials->FindNumber(form_.number) != 0;
     return Passes(special ? kInSpecialList : nullptr);
 }
 
 void NumberPage::OnDelete() {
-    const auto row = CheckedRow(form_.Index, EmptyIndex::Zero);
+    const auto row = CheckedRow(form_.index, EmptyIndex::Zero);
     if (!row) return;
     list_.DeleteEntry(*row);
     ShowUsed();
 }
 
 void NumberPage::OnSearchIndex() {
-    const auto row = CheckedRow(form_.Index, EmptyIndex::NotEntered);
+    const auto row = CheckedRow(form_.index, EmptyIndex::NotEntered);
     if (!row) return;
     Select(*row);
-    form_.Number = Slot(*row).Number;
-    form_.Name = Slot(*row).Name;
+    form_.number = Slot(*row).number;
+    form_.name = Slot(*row).name;
 }
 
 void NumberPage::OnSearchNumber() {
-    if (!CheckDigits(form_.Number)) return;
-    const int found = list_.FindNumber(form_.Number);
+    if (!CheckDigits(form_.number)) return;
+    const int found = list_.FindNumber(form_.number);
     if (found != 0) {
         ShowFound(found, true);
         Select(found - 1);
         Error(kNumberExists);
         return;
     }
-    const bool special = rules_.specials && rules_.specials->FindNumber(form_.Number) != 0;
+    const bool special = rules_.specials && rules_.specials->FindNumber(form_.number) != 0;
     Error(special ? kInSpecialList : kNumberNotExists);
 }
 
 void NumberPage::OnSearchName() {
-    const int found = FindName(form_.Name);
+    const int found = FindName(form_.name);
     if (found == 0) {
         Error(kNameNotExists);
         return;
     }
     Select(found - 1);
-    form_.Number = Slot(found - 1).Number;
-    form_.Index = std::to_string(found);
+    form_.number = Slot(found - 1).number;
+    form_.index = std::to_string(found);
 }
 
 void NumberPage::OnRowClicked(int row) {
@@ -74,16 +74,16 @@ void NumberPage::OnRowClicked(int row) {
 
 void NumberPage::FillFields(int row) {
     if (!list_.InRange(row)) return;
-    form_.Index = std::to_string(row + 1);
-    form_.Number = Slot(row).Number;
-    form_.Name = Slot(row).Name;
+    form_.index = std::to_string(row + 1);
+    form_.number = Slot(row).number;
+    form_.name = Slot(row).name;
     Touch();
 }
 
 // Index shows the slot found; with its name when asked.
 void NumberPage::ShowFound(int index, bool withName) {
-    form_.Index = std::to_string(index);
-    if (withName) form_.Name = Slot(index - 1).Name;
+    form_.index = std::to_string(index);
+    if (withName) form_.name = Slot(index - 1).name;
     Touch();
 }
 

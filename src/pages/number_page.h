@@ -5,15 +5,15 @@
 #include <string_view>
 
 #include "model/number_list.h"
-#include "model/restricted_list.h"
-#include "pages/list_page.h"
+#include "model/special_list.h"
+#include "pages/list_page_base.h"
 
 namespace dorvik {
 
 struct NumberForm {
-    std::string Index;
-    std::string Number;
-    std::string Name;
+    std::string index;
+    std::string number;
+    std::string name;
 };
 
 // Where the phone and alarm pages differ.

@@ -5,9 +5,9 @@
 namespace dorvik {
 
 CPhone::CPhone(ConnectionEngine& engine, UnitModel& model)
-    : NumberPage(engine, model.Phones, {true, &model.Specials}),
-      phones_(model.Phones),
-      grid_(model.Phones) {
+    : NumberPage(engine, model.phones, {true, &model.specials}),
+      phones_(model.phones),
+      grid_(model.phones) {
     ShowUsed();
 }
 
@@ -18,7 +18,7 @@ Request CPhone::ReadAllRequest() const { return ReadPhoneList(Password()); }
 // A slot without a number is erased in the unit: the slot the press finds
 // sends "0000", the slots the confirmations send after it "00000000000".
 std::vector<Request> CPhone::SlotRequests(int row, RunState& run) const {
-    std::string_view number = Slot(row).Number;
+    std::string_view number = Slot(row).number;
     if (number.empty()) number = run.slotsSent == 0 ? kErasedNumber : kNoNumber;
     return {WritePhoneSlot(Password(), row + 1, number)};
 }

@@ -246,10 +246,10 @@ void SettingsPageBase<Record>::ApplyAlarmModes() {
     for (std::size_t n = 0; n < fields.size(); ++n) {
         const AlarmModeText mode = ParseAlarmMode(*fields[n]);
         AlarmInputForm& a = form_.alarms[n];
-        a.mode = mode.Mode;
-        a.enabled = mode.Enabled != 0;
-        a.phoneChecked = mode.Mode == 1;
-        a.interval = mode.Interval;
+        a.mode = mode.mode;
+        a.enabled = mode.enabled != 0;
+        a.phoneChecked = mode.mode == 1;
+        a.interval = mode.interval;
     }
     Touch();
 }
@@ -288,11 +288,11 @@ void SettingsPageBase<Record>::ApplySettings() {
     form_.band = record_.UintBand;
     form_.reception = record_.UnitReception;
     const FlagText battery = ParseFlagText(record_.Battery);
-    form_.batteryEnabled = battery.Flag != 0;
-    form_.batteryValue = SkipBlanks(battery.Text);
+    form_.batteryEnabled = battery.flag != 0;
+    form_.batteryValue = SkipBlanks(battery.text);
     const FlagText clockUpdate = ParseFlagText(record_.ClockUpdate);
-    form_.clockUpdateEnabled = clockUpdate.Flag != 0;
-    form_.unitPhone = clockUpdate.Text;
+    form_.clockUpdateEnabled = clockUpdate.flag != 0;
+    form_.unitPhone = clockUpdate.text;
     ApplyAlarmInput(record_.AlarmMode1, form_.alarms[0]);
     ApplyAlarmInput(record_.AlarmMode2, form_.alarms[1]);
     form_.alarmTexts = {record_.Alarm1, record_.Alarm2};
@@ -304,10 +304,10 @@ void SettingsPageBase<Record>::ApplySettings() {
 template <class Record>
 void SettingsPageBase<Record>::ApplyAlarmInput(const std::string& field, AlarmInputForm& input) {
     const AlarmModeText mode = ParseAlarmMode(field);
-    input.enabled = mode.Enabled != 0;
+    input.enabled = mode.enabled != 0;
     if (!input.enabled) return;
-    input.phoneChecked = mode.Mode == 1;
-    input.interval = mode.Interval;
+    input.phoneChecked = mode.mode == 1;
+    input.interval = mode.interval;
 }
 
 template class SettingsPageBase<UnitSettings>;

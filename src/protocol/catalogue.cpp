@@ -8,7 +8,7 @@ namespace dorvik {
 namespace {
 
 // Every command the unit understands, one per row of kCommands.
-enum class Command {
+enum class UnitCommand {
     HousesQuery, ProgRf, ProgQuit,
     ReadPhoneList, WritePhoneSlot, ReadSpecialList, WriteSpecialSlot, ClearSpecialSlot,
     ReadAlarmList, WriteAlarmSlot, ReadHouseList, WriteHouseDial1, WriteHouseDial2,
@@ -23,7 +23,7 @@ enum class Command {
 };
 
 struct CommandRow {
-    Command command;
+    UnitCommand command;
     int code;
     std::string_view format;  // frame; the password fills the first "%s"
     std::string_view ack;     // acknowledgement format; empty: the reply is parsed
@@ -61,7 +61,7 @@ constexpr ReplyRule ShowsText(std::string_view form,
 }
 
 using K = CommandKind;
-using C = Command;
+using C = UnitCommand;
 namespace rc = code;
 
 constexpr CommandRow kCommands[] = {
@@ -135,15 +135,15 @@ constexpr CommandRow kCommands[] = {
      Info("Set out  success")},
 };
 
-static_assert(std::size(kCommands) == static_cast<std::size_t>(Command::Count));
+static_assert(std::size(kCommands) == static_cast<std::size_t>(UnitCommand::Count));
 
 constexpr bool RowsInOrder() {
     for (std::size_t i = 0; i < std::size(kCommands); ++i) {
-        if (kCommands[i].command != static_cast<Command>(i)) return false;
+        if (kCommands[i].command != static_cast<UnitCommand>(i)) return false;
     }
     return true;
 }
-static_assert(RowsInOrder(), "kCommands rows must follow the order of Command");
+static_assert(RowsInOrder(), "kCommands rows must follow the order of UnitCommand");
 
 // The handlers find a reply rule by request code alone. Page operations
 // are virtual, so their pointers can only be told apart from null here.
@@ -164,7 +164,7 @@ constexpr bool CodesShareTheirRule() {
 }
 static_assert(CodesShareTheirRule());
 
-const CommandRow& RowOf(Command command) {
+const CommandRow& RowOf(UnitCommand command) {
     return kCommands[static_cast<std::size_t>(command)];
 }
 
@@ -176,7 +176,7 @@ const CommandRow* FirstRowOfCode(int requestCode) {
 }
 
 // Formats the frame (password first) and the acknowledgement text of a command.
-Request Build(Command command, std::initializer_list<FormatArg> frameArgs,
+Request Build(UnitCommand command, std::initializer_list<FormatArg> frameArgs,
               std::initializer_list<FormatArg> ackArgs = {}) {
     const CommandRow& row = RowOf(command);
     Request request;
@@ -247,7 +247,7 @@ Request ReadHouseList(std::string_view pw) { return Build(C::ReadHouseList, {pw}
 
 Request WriteHouseDial(std::string_view pw, std::string_view houseNumber, int dial,
                        std::string_view number, int slotNumber) {
-    Command command = dial == 1 ? C::WriteHouseDial1 : C::WriteHouseDial2;
+    UnitCommand command = dial == 1 ? C::WriteHouseDial1 : C::WriteHouseDial2;
     return Build(command, {pw, houseNumber, number}, {slotNumber});
 }
 

@@ -55,7 +55,7 @@ std::optional<SpecialListLine> ParseSpecialSlotLine(const SpecialGroup& g,
     std::optional<IndexedWord> head = ScanIndexedWord(line.substr(0, colon), g.pattern);
     if (!head || head->index < 1 || head->index > g.maxIndex) return std::nullopt;
     std::string_view rule = line.substr(colon + 1);
-    std::optional<SpecialRule> fields = DecodeRestrictionRule(rule);
+    std::optional<SpecialRule> fields = DecodeSpecialRule(rule);
     if (!fields) return std::nullopt;
     return SpecialListLine{false, g.letter, head->index, head->word, std::string(rule), *fields};
 }

@@ -24,7 +24,7 @@ public:
 };
 
 // A page that owns a slot list and uploads it slot by slot.
-class ListPage : public TabPage {
+class ListPageOps : public TabPage {
 public:
     // Shows "Used n/N" after the list changed.
     virtual void ShowUsed() = 0;

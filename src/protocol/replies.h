@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "protocol/restriction_rule.h"
+#include "protocol/special_rule.h"
 
 namespace dorvik {
 

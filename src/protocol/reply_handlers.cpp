@@ -80,16 +80,16 @@ void ReplyHandlers::Dispatch(int code, const std::string& reply, const std::stri
 
 bool ReplyHandlers::EmptyListAnnounced(int code, const std::string& line) {
     if (code == code::kReadPhoneList && line == kEmptyPhoneList) {
-        model_.Phones.ClearInUnitRows();
+        model_.phones.ClearInUnitRows();
         if (pages_.phone) pages_.phone->ShowUsed();
         engine_.EndReadAll();
         return true;
     }
     if (code != code::kReadSpecialList) return false;
     if (line == kEmptySpecialGroupP)
-        model_.Specials.ClearInUnitRows(SpecialSection::P);
+        model_.specials.ClearInUnitRows(SpecialSection::P);
     else if (line == kEmptySpecialGroupQ)
-        model_.Specials.ClearInUnitRows(SpecialSection::Q);
+        model_.specials.ClearInUnitRows(SpecialSection::Q);
     else
         return false;
     if (pages_.special) pages_.special->ShowUsed();
@@ -109,7 +109,7 @@ void ReplyHandlers::Info(std::string_view text) { engine_.Messages().Info(std::s
 // Continues an upload run after a short pause, without blocking the window.
 // A pause that outlives its link sends nothing: on a new link the slot would
 // replace the connect-time house count query.
-void ReplyHandlers::ContinueAfter(int ms, ListPage* page) {
+void ReplyHandlers::ContinueAfter(int ms, ListPageOps* page) {
     if (!page) return;
     const int link = engine_.LinkGeneration();
     continueTimer_->Start(ms, false, [this, page, link] {

@@ -18,10 +18,10 @@ namespace dorvik {
 
 // The pages a reply may update; any may be null.
 struct ReplyPages {
-    ListPage* phone = nullptr;
-    ListPage* special = nullptr;
-    ListPage* alarm = nullptr;
-    ListPage* house = nullptr;
+    ListPageOps* phone = nullptr;
+    ListPageOps* special = nullptr;
+    ListPageOps* alarm = nullptr;
+    ListPageOps* house = nullptr;
     SettingsPage* msic = nullptr;
     SettingsPage* multiRelay = nullptr;
     LogViewOps* log = nullptr;
@@ -64,7 +64,7 @@ private:
     SettingsPage* ActivePage() const;
     void Release();
     void Info(std::string_view text);
-    void ContinueAfter(int ms, ListPage* page);
+    void ContinueAfter(int ms, ListPageOps* page);
 
     // Answers described by a reply rule.
     void OnRuleReply(const ReplyRule& rule, int code, const std::string& reply,

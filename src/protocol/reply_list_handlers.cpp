@@ -6,21 +6,21 @@
 namespace dorvik {
 namespace {
 
-void ShowUsed(ListPage* page) {
+void ShowUsed(ListPageOps* page) {
     if (page) page->ShowUsed();
 }
 
 SpecialTexts TextsOf(const SpecialListLine& l) {
     SpecialTexts t;
-    t.Number = l.number;
-    t.FromTime = l.fields.fromTime;
-    t.ToTime = l.fields.toTime;
+    t.number = l.number;
+    t.fromTime = l.fields.fromTime;
+    t.toTime = l.fields.toTime;
     // An allowed week day is marked "V"; the others stay empty.
     for (int d = 0; d < kWeekDayCount; ++d)
-        if (l.fields.days[d]) t.Days[d].assign(1, 'V');
-    t.FromDate = l.fields.fromDate;
-    t.ToDate = l.fields.toDate;
-    t.Amount = l.fields.amount;
+        if (l.fields.days[d]) t.days[d].assign(1, 'V');
+    t.fromDate = l.fields.fromDate;
+    t.toDate = l.fields.toDate;
+    t.amount = l.fields.amount;
     return t;
 }
 
@@ -50,7 +50,7 @@ std::optional<int> SpecialRowOfAck(const UnitModel& model, std::string_view ack)
     auto section = slot ? SectionFromLetter(slot->group) : std::nullopt;
     if (!section) return std::nullopt;
     // A slot number beyond its own section marks nothing.
-    int row = model.Specials.RowOf(*section, slot->index);
+    int row = model.specials.RowOf(*section, slot->index);
     if (row < 0) return std::nullopt;
     return row;
 }
@@ -60,7 +60,7 @@ struct ListReply {
     SlotList list;
     int pauseMs;       // before the next slot of a serial upload run
     bool checksReply;  // false: the acknowledgement alone names the slot
-    ListPage* ReplyPages::*page;
+    ListPageOps* ReplyPages::*page;
     std::optional<int> (*rowOf)(const UnitModel& model, std::string_view ack);
     void (*mark)(UnitModel& model, int row);
 };
@@ -68,15 +68,15 @@ struct ListReply {
 constexpr ListReply kListReplies[] = {
     {SlotList::Phone, ReplyHandlers::kNextSlotMs, true, &ReplyPages::phone,
      [](const UnitModel&, std::string_view ack) { return RowOfIndex(ReadPhoneAckIndex(ack)); },
-     [](UnitModel& model, int row) { MarkInUnit(model.Phones, row); }},
+     [](UnitModel& model, int row) { MarkInUnit(model.phones, row); }},
     {SlotList::Special, ReplyHandlers::kNextSlotMs, true, &ReplyPages::special, SpecialRowOfAck,
-     [](UnitModel& model, int row) { MarkInUnit(model.Specials, row); }},
+     [](UnitModel& model, int row) { MarkInUnit(model.specials, row); }},
     {SlotList::Alarm, ReplyHandlers::kNextAlarmMs, true, &ReplyPages::alarm,
      [](const UnitModel&, std::string_view ack) { return RowOfIndex(ReadAlarmAckIndex(ack)); },
-     [](UnitModel& model, int row) { MarkInUnit(model.Alarms, row); }},
+     [](UnitModel& model, int row) { MarkInUnit(model.alarms, row); }},
     {SlotList::House, ReplyHandlers::kNextSlotMs, false, &ReplyPages::house,
      [](const UnitModel&, std::string_view ack) { return RowOfIndex(ReadHouseAckSlot(ack)); },
-     [](UnitModel& model, int row) { MarkInUnit(model.Houses, row); }},
+     [](UnitModel& model, int row) { MarkInUnit(model.houses, row); }},
 };
 
 const ListReply* FindListReply(SlotList list) {
@@ -109,11 +109,11 @@ void ReplyHandlers::OnHouses(const std::string& line, const std::string&) {
     auto houses = ParseHousesReply(line);
     if (!houses || !model_.RebuildForHouses(*houses)) return;
     if (pages_.house) {
-        pages_.house->SetSlotCount(model_.Houses.Size());
+        pages_.house->SetSlotCount(model_.houses.Size());
         pages_.house->ShowUsed();
     }
     if (pages_.phone) {
-        pages_.phone->SetSlotCount(model_.Phones.Size());
+        pages_.phone->SetSlotCount(model_.phones.Size());
         pages_.phone->ShowUsed();
     }
 }
@@ -134,9 +134,9 @@ void ReplyHandlers::OnProgQuit(const std::string&, const std::string&) {
 void ReplyHandlers::OnPhoneLine(const std::string& line, const std::string&) {
     auto l = ParsePhoneListLine(line);
     if (!l || l->listEmpty || l->index <= 0) return;
-    ClearBeforeFirstLine(engine_, model_.Phones);
-    model_.Phones.SetEntry(l->number, "", l->index - 1, RowStatus::InUnit);
-    model_.Phones.SelectRow(l->index - 1);
+    ClearBeforeFirstLine(engine_, model_.phones);
+    model_.phones.SetEntry(l->number, "", l->index - 1, RowStatus::InUnit);
+    model_.phones.SelectRow(l->index - 1);
     ShowUsed(pages_.phone);
 }
 
@@ -148,11 +148,11 @@ void ReplyHandlers::OnSpecialLine(const std::string& line, const std::string&) {
     auto section = SectionFromLetter(l->group);
     if (!section) return;
     // A slot number beyond its own section is refused: it never lands in another.
-    int row = model_.Specials.RowOf(*section, l->index);
+    int row = model_.specials.RowOf(*section, l->index);
     if (row < 0) return;
-    ClearBeforeFirstLine(engine_, model_.Specials);
-    model_.Specials.SetEntry(TextsOf(*l), row, RowStatus::InUnit, std::string(1, l->group));
-    model_.Specials.SelectRow(row);
+    ClearBeforeFirstLine(engine_, model_.specials);
+    model_.specials.SetEntry(TextsOf(*l), row, RowStatus::InUnit, std::string(1, l->group));
+    model_.specials.SelectRow(row);
     ShowUsed(pages_.special);
 }
 
@@ -162,7 +162,7 @@ void ReplyHandlers::OnAlarmLine(const std::string& line, const std::string&) {
     auto reply = ParseAlarmListReply(line);
     if (!reply) return;
     for (int slot = 0; slot < 5; ++slot)
-        model_.Alarms.SetEntry(reply->numbers[slot], "", slot, RowStatus::InUnit);
+        model_.alarms.SetEntry(reply->numbers[slot], "", slot, RowStatus::InUnit);
     ShowUsed(pages_.alarm);
 }
 
@@ -173,15 +173,15 @@ void ReplyHandlers::OnHouseLine(const std::string& line, const std::string&) {
     engine_.SetIndicator(LedState::Idle);
     auto l = ParseHouseListLine(line);
     if (!l) return;
-    ClearBeforeFirstLine(engine_, model_.Houses);
+    ClearBeforeFirstLine(engine_, model_.houses);
     const std::string dial1 = l->dial == 1 ? l->number : "";
     const std::string dial2 = l->dial == 1 ? "" : l->number;
-    int slot = model_.Houses.FindNumber(l->house);
+    int slot = model_.houses.FindNumber(l->house);
     if (slot > 0) {
-        model_.Houses.SelectRow(slot - 1);
-        model_.Houses.SetEntry(l->house, dial1, dial2, RowStatus::InUnit, slot - 1);
+        model_.houses.SelectRow(slot - 1);
+        model_.houses.SetEntry(l->house, dial1, dial2, RowStatus::InUnit, slot - 1);
     } else {
-        model_.Houses.AppendEntry(l->house, dial1, dial2, RowStatus::InUnit);
+        model_.houses.AppendEntry(l->house, dial1, dial2, RowStatus::InUnit);
     }
     ShowUsed(pages_.house);
 }
@@ -191,12 +191,12 @@ void ReplyHandlers::OnHouseLine(const std::string& line, const std::string&) {
 void ReplyHandlers::OnLogLine(const std::string& line, const std::string&) {
     auto l = ParseLogLine(line);
     if (!l) return;
-    std::string name = l->source == 'W' ? model_.Phones.GetNameByNumber(l->number)
-                                        : model_.Specials.GetNameByNumber(l->number);
+    std::string name = l->source == 'W' ? model_.phones.GetNameByNumber(l->number)
+                                        : model_.specials.GetNameByNumber(l->number);
     if (pages_.log)
         pages_.log->AddLogEntry(l->time, l->number, name, l->index);
     else
-        model_.Log.AddEntry(l->time, l->number, name, l->index);
+        model_.log.AddEntry(l->time, l->number, name, l->index);
 }
 
 }  // namespace dorvik

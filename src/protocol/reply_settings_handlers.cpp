@@ -14,7 +14,7 @@ void ReplyHandlers::OnPassword(const std::string& line, const std::string& ack) 
     }
     if (SettingsPage* page = ActivePage()) {
         engine_.SetPassword(page->PendingPassword());
-        model_.UnitPassword = page->PendingPassword();
+        model_.unitPassword = page->PendingPassword();
     }
     Info("Set password success");
 }
@@ -30,8 +30,8 @@ void ReplyHandlers::OnSetRelayMode(const std::string& line, const std::string& a
     Release();
     if (!IsConfirmation(code::kSetRelayMode, line, ack)) return;
     int mode = ReadRelayModeAck(line).value_or(0);
-    model_.Settings.UnitMode = mode;
-    model_.MultiRelay.UnitMode = mode;
+    model_.settings.UnitMode = mode;
+    model_.multiRelay.UnitMode = mode;
     Info("Set Relay mode succes");
 }
 

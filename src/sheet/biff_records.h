@@ -61,16 +61,16 @@ struct Record {
     uint16_t id = 0;
     size_t offset = 0;  // stream offset of the record header
     std::vector<std::string_view> segments;
-    std::string_view data() const { return segments.front(); }
+    std::string_view Data() const { return segments.front(); }
 };
 
 class RecordReader {
 public:
     RecordReader(std::string_view stream, size_t offset) : stream_(stream), pos_(offset) {}
     // Reads the next record; false at the end of the stream or when a
-    // record runs past it (then damaged() is true).
+    // record runs past it (then Damaged() is true).
     bool Next(Record& r);
-    bool damaged() const { return damaged_; }
+    bool Damaged() const { return damaged_; }
 
 private:
     bool Header(uint16_t& id, std::string_view& data);
@@ -109,8 +109,8 @@ private:
 class RecordWriter {
 public:
     void Add(uint16_t id, std::string_view data);
-    std::string& bytes() { return out_; }
-    size_t size() const { return out_.size(); }
+    std::string& Bytes() { return out_; }
+    size_t Size() const { return out_.size(); }
 
 private:
     void Header(uint16_t id, size_t length);

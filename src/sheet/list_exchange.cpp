@@ -77,22 +77,22 @@ ExportRows UsedSlots(const List& list, Cells cellsOf) {
 
 SpecialTexts SpecialTextsOf(const SheetCells& cells) {
     SpecialTexts texts;
-    texts.Number = CellAt(cells, kNumber);
-    texts.Name = CellAt(cells, kName);
-    texts.FromTime = CellAt(cells, kFromTime);
-    texts.ToTime = CellAt(cells, kToTime);
-    texts.Amount = CellAt(cells, kAmount);
-    for (size_t day = 0; day < texts.Days.size(); ++day)
-        texts.Days[day] = CellAt(cells, kSun + day);
-    texts.FromDate = CellAt(cells, kFromDate);
-    texts.ToDate = CellAt(cells, kToDate);
+    texts.number = CellAt(cells, kNumber);
+    texts.name = CellAt(cells, kName);
+    texts.fromTime = CellAt(cells, kFromTime);
+    texts.toTime = CellAt(cells, kToTime);
+    texts.amount = CellAt(cells, kAmount);
+    for (size_t day = 0; day < texts.days.size(); ++day)
+        texts.days[day] = CellAt(cells, kSun + day);
+    texts.fromDate = CellAt(cells, kFromDate);
+    texts.toDate = CellAt(cells, kToDate);
     return texts;
 }
 
 SheetCells SpecialCells(const std::string& label, const SpecialEntry& e) {
-    SheetCells cells = {label, e.Number, e.Name, e.FromTime, e.ToTime, e.Amount};
-    cells.insert(cells.end(), e.Days.begin(), e.Days.end());
-    cells.insert(cells.end(), {e.FromDate, e.ToDate, kInUnitCell});
+    SheetCells cells = {label, e.number, e.name, e.fromTime, e.toTime, e.amount};
+    cells.insert(cells.end(), e.days.begin(), e.days.end());
+    cells.insert(cells.end(), {e.fromDate, e.toDate, kInUnitCell});
     return cells;
 }
 
@@ -101,9 +101,9 @@ SheetCells SpecialCells(const std::string& label, const SpecialEntry& e) {
 // row without limit cells keeps its kind.
 char LimitLetter(const SpecialTexts& texts, const std::string& label) {
     char letter = 'X';
-    if (!texts.FromTime.empty()) letter = 'S';
-    if (!texts.Amount.empty()) letter = 'Q';
-    if (!texts.FromDate.empty()) letter = 'P';
+    if (!texts.fromTime.empty()) letter = 'S';
+    if (!texts.amount.empty()) letter = 'Q';
+    if (!texts.fromDate.empty()) letter = 'P';
     if (letter == 'X' && label.starts_with('Q')) letter = 'Q';
     return letter;
 }
@@ -149,7 +149,7 @@ RowOutcome StoreHouseRow(HouseList& list, const SheetCells& cells) {
 ExchangeResult ExportPhoneList(const PhoneList& list, const std::string& path,
                                ProgressBar& progress) {
     auto cells = [](int r, const PhoneEntry& e) {
-        return SheetCells{std::to_string(r + 1), e.Number, e.Name, kInUnitCell};
+        return SheetCells{std::to_string(r + 1), e.number, e.name, kInUnitCell};
     };
     return WriteListSheet(path, kPhoneLayout, UsedSlots(list, cells), progress);
 }
@@ -163,7 +163,7 @@ ExchangeResult ExportSpecialList(const SpecialList& list, const std::string& pat
 ExchangeResult ExportHouseList(const HouseList& list, const std::string& path,
                                ProgressBar& progress) {
     auto cells = [](int r, const HouseEntry& e) {
-        return SheetCells{std::to_string(r + 1), e.HouseNumber, e.Dial1, e.Dial2};
+        return SheetCells{std::to_string(r + 1), e.houseNumber, e.dial1, e.dial2};
     };
     return WriteListSheet(path, kHouseLayout, UsedSlots(list, cells), progress);
 }
@@ -171,7 +171,7 @@ ExchangeResult ExportHouseList(const HouseList& list, const std::string& path,
 ExchangeResult ExportLog(const CallLog& log, const std::string& path, ProgressBar& progress) {
     ExportRows rows{log.RowCount(), ProgressEnd(log.Size()), [&log](int i, SheetCells& cells) {
                         const LogEntry& e = log.Row(i);
-                        cells = {e.Index, e.Time, e.Number, e.Name};
+                        cells = {e.index, e.time, e.number, e.name};
                         return true;
                     }};
     return WriteListSheet(path, kLogLayout, rows, progress);

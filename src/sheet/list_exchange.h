@@ -3,7 +3,7 @@
 // special and house lists and of the caller log as one sheet of a workbook
 // (.xlsx, .ods, .xls) or a text table, and import of the three lists back
 // as Pending slots. These take the path (and, for an import, the sheet) directly, so a
-// command-line tool can call them; SheetExchange (exchange_dialogs.h) adds
+// command-line tool can call them; SheetExchange (sheet_exchange.h) adds
 // the file and sheet dialogs of the pages.
 //
 // An export replaces the sheet's contents with the header row and one row
@@ -16,7 +16,7 @@
 #include "model/call_log.h"
 #include "model/house_list.h"
 #include "model/phone_list.h"
-#include "model/restricted_list.h"
+#include "model/special_list.h"
 #include "platform/message_box.h"
 #include "platform/progress_bar.h"
 

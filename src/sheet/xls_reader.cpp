@@ -34,11 +34,11 @@ struct SheetState {
 // ---- globals ----
 
 ReadStatus OnBoundSheet(const Record& r, Globals& g) {
-    if (r.data().size() < 8) return ReadStatus::Damaged;
+    if (r.Data().size() < 8) return ReadStatus::Damaged;
     SheetEntry e;
-    e.offset = Get32(r.data().data());
-    e.sheet.visibility = static_cast<uint8_t>(r.data()[4]);
-    e.sheet.type = r.data()[5] == 0 ? SheetType::Worksheet : SheetType::Other;
+    e.offset = Get32(r.Data().data());
+    e.sheet.visibility = static_cast<uint8_t>(r.Data()[4]);
+    e.sheet.type = r.Data()[5] == 0 ? SheetType::Worksheet : SheetType::Other;
     SegmentCursor c(r, 6);
     if (!c.String(true, e.sheet.name)) return ReadStatus::Damaged;
     g.entries.push_back(std::move(e));
@@ -72,9 +72,9 @@ constexpr struct {
 };
 
 bool IsBiff8Bof(const Record& r, uint16_t* type) {
-    if (r.id != rec::kBof || r.data().size() < 4) return false;
-    *type = Get16(r.data().data() + 2);
-    return Get16(r.data().data()) == kBiff8;
+    if (r.id != rec::kBof || r.Data().size() < 4) return false;
+    *type = Get16(r.Data().data() + 2);
+    return Get16(r.Data().data()) == kBiff8;
 }
 
 ReadStatus ReadGlobals(std::string_view stream, Globals& g) {
@@ -132,12 +132,12 @@ double RkValue(uint32_t rk) {
     return (rk & 0x01) ? v / 100 : v;
 }
 
-uint16_t RowOf(const Record& r) { return Get16(r.data().data()); }
-uint16_t ColOf(const Record& r) { return Get16(r.data().data() + 2); }
+uint16_t RowOf(const Record& r) { return Get16(r.Data().data()); }
+uint16_t ColOf(const Record& r) { return Get16(r.Data().data() + 2); }
 
 bool OnLabelSst(const Record& r, SheetState& s) {
-    if (r.data().size() < 10) return false;
-    uint32_t index = Get32(r.data().data() + 6);
+    if (r.Data().size() < 10) return false;
+    uint32_t index = Get32(r.Data().data() + 6);
     if (index >= s.sst.size()) return false;
     PutText(s, RowOf(r), ColOf(r), s.sst[index]);
     return true;
@@ -146,25 +146,25 @@ bool OnLabelSst(const Record& r, SheetState& s) {
 bool OnLabel(const Record& r, SheetState& s) {
     std::u16string text;
     SegmentCursor c(r, 6);
-    if (r.data().size() < 6 || !c.String(false, text)) return false;
+    if (r.Data().size() < 6 || !c.String(false, text)) return false;
     PutText(s, RowOf(r), ColOf(r), std::move(text));
     return true;
 }
 
 bool OnNumber(const Record& r, SheetState& s) {
-    if (r.data().size() < 14) return false;
-    PutNumber(s, RowOf(r), ColOf(r), CellKind::Number, GetDouble(r.data().data() + 6));
+    if (r.Data().size() < 14) return false;
+    PutNumber(s, RowOf(r), ColOf(r), CellKind::Number, GetDouble(r.Data().data() + 6));
     return true;
 }
 
 bool OnRk(const Record& r, SheetState& s) {
-    if (r.data().size() < 10) return false;
-    PutNumber(s, RowOf(r), ColOf(r), CellKind::Number, RkValue(Get32(r.data().data() + 6)));
+    if (r.Data().size() < 10) return false;
+    PutNumber(s, RowOf(r), ColOf(r), CellKind::Number, RkValue(Get32(r.Data().data() + 6)));
     return true;
 }
 
 bool OnMulRk(const Record& r, SheetState& s) {
-    std::string_view d = r.data();
+    std::string_view d = r.Data();
     if (d.size() < 6) return false;
     size_t count = (d.size() - 6) / 6;
     for (size_t i = 0; i < count; ++i) {
@@ -175,15 +175,15 @@ bool OnMulRk(const Record& r, SheetState& s) {
 }
 
 bool OnBoolErr(const Record& r, SheetState& s) {
-    if (r.data().size() < 8) return false;
-    CellKind kind = r.data()[7] ? CellKind::Error : CellKind::Boolean;
-    PutNumber(s, RowOf(r), ColOf(r), kind, static_cast<uint8_t>(r.data()[6]));
+    if (r.Data().size() < 8) return false;
+    CellKind kind = r.Data()[7] ? CellKind::Error : CellKind::Boolean;
+    PutNumber(s, RowOf(r), ColOf(r), kind, static_cast<uint8_t>(r.Data()[6]));
     return true;
 }
 
 // A formula keeps its cached result; a text result follows in a STRING record.
 bool OnFormula(const Record& r, SheetState& s) {
-    std::string_view d = r.data();
+    std::string_view d = r.Data();
     if (d.size() < 20) return false;
     uint16_t row = RowOf(r), col = ColOf(r);
     if (Get16(d.data() + 12) != kCachedNonNumber) {

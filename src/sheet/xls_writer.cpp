@@ -118,7 +118,7 @@ void WriteSst(RecordWriter& w, const StringTable& t) {
     }
     std::vector<size_t> segStart;
     for (const std::string& seg : sst.segments()) {
-        segStart.push_back(w.size());
+        segStart.push_back(w.Size());
         w.Add(segStart.size() == 1 ? rec::kSst : rec::kContinue, seg);
     }
     std::string ext;
@@ -176,7 +176,7 @@ std::vector<size_t> WriteGlobals(RecordWriter& w, const Workbook& wb, const Stri
         for (int i = 0; i < f.count; ++i) w.Add(f.id, f.data);
     std::vector<size_t> positions;
     for (const Sheet& s : wb.sheets) {
-        positions.push_back(w.size() + 4);
+        positions.push_back(w.Size() + 4);
         w.Add(rec::kBoundSheet, BoundSheet(s));
     }
     WriteSst(w, t);
@@ -276,11 +276,11 @@ WriteStatus BuildWorkbook(const Workbook& wb, std::string& stream, std::u16strin
     std::vector<size_t> positions = WriteGlobals(w, wb, strings);
     size_t active = ActiveSheet(wb);
     for (size_t i = 0; i < wb.sheets.size(); ++i) {
-        Set32(w.bytes(), positions[i], static_cast<uint32_t>(w.size()));
+        Set32(w.Bytes(), positions[i], static_cast<uint32_t>(w.Size()));
         WriteSheet(w, wb.sheets[i], strings, i == active);
     }
-    if (w.size() < kMinStreamSize) w.bytes().resize(kMinStreamSize, '\0');
-    stream = std::move(w.bytes());
+    if (w.Size() < kMinStreamSize) w.Bytes().resize(kMinStreamSize, '\0');
+    stream = std::move(w.Bytes());
     return WriteStatus::Ok;
 }
 

@@ -14,7 +14,7 @@
 #include "platform/link.h"
 #include "platform/ui_dispatcher.h"
 #include "transport/serial_listener.h"
-#include "transport/serial_monitor.h"
+#include "transport/port_monitor.h"
 #include "transport/unique_fd.h"
 #include "transport/write_queue.h"
 

@@ -96,13 +96,13 @@ void DemoModeTest::cleanup() {
 }
 
 bool DemoModeTest::Connect() {
-    window_->Action(Command::Connect)->trigger();
+    window_->Action(MenuCommand::Connect)->trigger();
     CMainFrame& frame = window_->Frame();
     // Connected, the house count in, and the start-up tick has made the LED.
     return QTest::qWaitFor(
         [&] {
             return frame.Engine().Connected() && frame.Engine().ReplySeen() &&
-                   frame.Phone().CommandsEnabled() && frame.Model().Houses.Size() == 200 &&
+                   frame.Phone().CommandsEnabled() && frame.Model().houses.Size() == 200 &&
                    window_->Status()->Led();
         },
         kLimitMs);
@@ -122,7 +122,7 @@ void DemoModeTest::connectsAndUploadsFromThePhoneTab() {
     auto* phone = static_cast<NumberPageWidget*>(window_->Pages()[0]);
     for (int slot : {101, 102, 103})
         SetSlot(phone, QString::number(slot), QStringLiteral("55501%1").arg(slot));
-    PhoneList& phones = window_->Frame().Model().Phones;
+    PhoneList& phones = window_->Frame().Model().phones;
     QCOMPARE(phones.Status(100), RowStatus::Pending);
 
     // Watch the LED and the progress bar while the run goes on.
@@ -183,7 +183,7 @@ void DemoModeTest::stopAndDisconnectEndARunWithoutABox() {
     auto* phone = static_cast<NumberPageWidget*>(window_->Pages()[0]);
     for (int slot = 101; slot <= 108; ++slot)
         SetSlot(phone, QString::number(slot), QStringLiteral("55501%1").arg(slot));
-    QAction* stop = window_->Action(Command::Stop);
+    QAction* stop = window_->Action(MenuCommand::Stop);
     QCOMPARE(stop->shortcut(), QKeySequence(Qt::Key_Escape));
     CMainFrame& frame = window_->Frame();
     QLabel* runText = window_->Status()->RunText();
@@ -192,12 +192,12 @@ void DemoModeTest::stopAndDisconnectEndARunWithoutABox() {
     QVERIFY(stop->isEnabled());
     stop->trigger();
     QVERIFY(QTest::qWaitFor([&] { return !frame.RunActive(); }, kLimitMs));
-    QCOMPARE(frame.Model().Phones.Status(107), RowStatus::Pending);
+    QCOMPARE(frame.Model().phones.Status(107), RowStatus::Pending);
     QVERIFY(runText->isHidden());
 
     Button(phone, QStringLiteral("Download All Phones"))->click();
     boxes_.Script(MsgAnswer::Yes);
-    window_->Action(Command::Connect)->trigger();
+    window_->Action(MenuCommand::Connect)->trigger();
     QVERIFY(!frame.RunActive() && !window_->Status()->ProgressShown() && runText->isHidden());
     QCOMPARE(boxes_.Texts(), std::vector<std::string>{"Disconnected from unit?"});
 }

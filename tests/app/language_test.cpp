@@ -157,8 +157,8 @@ private:
     }
     // The box the phone page shows for a number with a letter in it.
     static QStringList IllegalNumberBox(CMainWindow& window) {
-        window.Frame().Phone().Form().Index = "1";
-        window.Frame().Phone().Form().Number = "12a";
+        window.Frame().Phone().Form().index = "1";
+        window.Frame().Phone().Form().number = "12a";
         return ShownBox([&] { window.Frame().Phone().OnSet(); });
     }
 

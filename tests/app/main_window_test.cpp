@@ -117,17 +117,17 @@ void MainWindowTest::menusHoldTheirItemsInOrderWithShortcuts() {
     QCOMPARE(Texts(menus[2]->menu()->actions(), false), QStringList({"&About DORVIK..."}));
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    for (auto [id, key] : {std::pair{Command::ChooseView, "Ctrl+N"}, {Command::Open, "Ctrl+O"},
-                           {Command::Save, "Ctrl+S"}, {Command::SaveAs, "Ctrl+Shift+S"}, {Command::Exit, "Ctrl+Q"}}) {
+    for (auto [id, key] : {std::pair{MenuCommand::ChooseView, "Ctrl+N"}, {MenuCommand::Open, "Ctrl+O"},
+                           {MenuCommand::Save, "Ctrl+S"}, {MenuCommand::SaveAs, "Ctrl+Shift+S"}, {MenuCommand::Exit, "Ctrl+Q"}}) {
         QSignalSpy fired(window->Action(id), &QAction::triggered);
         QTest::keySequence(window.get(), QKeySequence(QString::fromLatin1(key)));
         QCOMPARE(fired.count(), 1);
     }
     QVERIFY2(!window->isVisible(), "Ctrl+Q closes the window");
     // The toolbar and status bar items hide what they name.
-    window->Action(Command::ShowStatusBar)->trigger();
+    window->Action(MenuCommand::ShowStatusBar)->trigger();
     QVERIFY(window->Status()->isHidden());
-    window->Action(Command::ShowToolbar)->trigger();
+    window->Action(MenuCommand::ShowToolbar)->trigger();
     QVERIFY(window->MainToolBar()->isHidden());
 }
 
@@ -190,15 +190,15 @@ void MainWindowTest::viewsSwitchByMenuToolbarAndNew() {
         const bool log = view == FrameView::Log;
         return window->Frame().CurrentView() == view &&
                window->Views()->currentIndex() == (log ? 1 : 0) &&
-               window->Action(Command::LogView)->isChecked() == log &&
-               window->Action(Command::SettingView)->isChecked() == !log &&
+               window->Action(MenuCommand::LogView)->isChecked() == log &&
+               window->Action(MenuCommand::SettingView)->isChecked() == !log &&
                logButton->isChecked() == log && settingButton->isChecked() == !log;
     };
     QVERIFY(shows(FrameView::Setting));
     // SettingView a second time: the view stays.
     const std::pair<QAction*, FrameView> steps[] = {
-        {window->Action(Command::LogView), FrameView::Log}, {window->Action(Command::ChooseView), FrameView::Setting},
-        {window->Action(Command::SettingView), FrameView::Setting}, {logButton, FrameView::Log},
+        {window->Action(MenuCommand::LogView), FrameView::Log}, {window->Action(MenuCommand::ChooseView), FrameView::Setting},
+        {window->Action(MenuCommand::SettingView), FrameView::Setting}, {logButton, FrameView::Log},
         {settingButton, FrameView::Setting}};
     for (auto [action, view] : steps) {
         action->trigger();
@@ -212,30 +212,30 @@ void MainWindowTest::startupTickCreatesTheLedAndShowsAutoOpen() {
     SettingsFile(SettingsPath().toStdString()).Write(stored);
     auto window = MakeWindow();
     QVERIFY(!window->Status()->Led());
-    window->Action(Command::LogView)->trigger();
+    window->Action(MenuCommand::LogView)->trigger();
     window->Frame().OnStartupTick();
     QVERIFY(window->Status()->Led());
     QCOMPARE(window->Status()->Led()->Colour(), LedRow::Green);
     QCOMPARE(window->Status()->Led()->State(), LedColumn::Unlit);
-    QVERIFY(!window->Action(Command::AutoOpen)->isChecked());
-    QVERIFY(window->Action(Command::SettingView)->isChecked());
-    window->Action(Command::AutoOpen)->trigger();
-    QVERIFY(window->Action(Command::AutoOpen)->isChecked());
+    QVERIFY(!window->Action(MenuCommand::AutoOpen)->isChecked());
+    QVERIFY(window->Action(MenuCommand::SettingView)->isChecked());
+    window->Action(MenuCommand::AutoOpen)->trigger();
+    QVERIFY(window->Action(MenuCommand::AutoOpen)->isChecked());
     QVERIFY(window->Frame().AutoOpen());
 }
 
 void MainWindowTest::saveAsksForAPathOnceThenSavesInPlace() {
     auto window = MakeWindow();
     files_.answers = {ProjectPath().toStdString(), std::nullopt};
-    window->Action(Command::Save)->trigger();
+    window->Action(MenuCommand::Save)->trigger();
     QCOMPARE(files_.filters.size(), std::size_t(1));
     QCOMPARE(files_.filters[0], std::string(CMainFrame::kOpenFilter));
     QVERIFY(QFile::exists(ProjectPath()));
     QFile::remove(ProjectPath());
-    window->Action(Command::Save)->trigger();  // the path is known now
+    window->Action(MenuCommand::Save)->trigger();  // the path is known now
     QCOMPARE(files_.filters.size(), std::size_t(1));
     QVERIFY(QFile::exists(ProjectPath()));
-    window->Action(Command::SaveAs)->trigger();  // cancelled
+    window->Action(MenuCommand::SaveAs)->trigger();  // cancelled
     QCOMPARE(files_.filters.back(), std::string("File Type(*.gto)|*.gto||"));
     QCOMPARE(window->Frame().ProjectPath(), ProjectPath().toStdString());
 }
@@ -243,12 +243,12 @@ void MainWindowTest::saveAsksForAPathOnceThenSavesInPlace() {
 void MainWindowTest::openLoadsTheProjectIntoTheLists() {
     {
         auto writer = MakeWindow();
-        writer->Frame().Model().Phones.SetEntry("5550100", "Tom", 4, RowStatus::Pending);
+        writer->Frame().Model().phones.SetEntry("5550100", "Tom", 4, RowStatus::Pending);
         QVERIFY(writer->Frame().SaveProjectTo(ProjectPath().toStdString()));
     }
     auto window = MakeWindow();
     files_.answers = {ProjectPath().toStdString()};
-    window->Action(Command::Open)->trigger();
+    window->Action(MenuCommand::Open)->trigger();
     QCoreApplication::sendPostedEvents();  // the redraws the loaded lists asked for
     auto* phone = dynamic_cast<ListTabWidget*>(window->Pages()[0]);
     QAbstractItemModel* rows = phone->Table()->model();
@@ -301,7 +301,7 @@ void MainWindowTest::spreadsheetButtonsExportAndImportTheList() {
     const std::string sheet = dir_->filePath(QStringLiteral("phones.xls")).toStdString();
     {
         auto writer = MakeWindow();
-        writer->Frame().Model().Phones.SetEntry("5550100", "Tom", 4, RowStatus::InUnit);
+        writer->Frame().Model().phones.SetEntry("5550100", "Tom", 4, RowStatus::InUnit);
         files_.answers = {sheet};
         auto* phone = dynamic_cast<ListTabWidget*>(writer->Pages()[0]);
         for (auto* button : phone->findChildren<QPushButton*>())
@@ -313,8 +313,8 @@ void MainWindowTest::spreadsheetButtonsExportAndImportTheList() {
     auto* phone = dynamic_cast<ListTabWidget*>(window->Pages()[0]);
     for (auto* button : phone->findChildren<QPushButton*>())
         if (button->text() == QStringLiteral("Import From Excel")) button->click();
-    QCOMPARE(window->Frame().Model().Phones.Row(4).Number, std::string("5550100"));
-    QCOMPARE(window->Frame().Model().Phones.Row(4).Status, RowStatus::Pending);
+    QCOMPARE(window->Frame().Model().phones.Row(4).number, std::string("5550100"));
+    QCOMPARE(window->Frame().Model().phones.Row(4).status, RowStatus::Pending);
     QCOMPARE(phone->UsedCounter()->text(), QStringLiteral("Used 1/2000"));
 }
 

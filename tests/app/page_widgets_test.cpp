@@ -15,7 +15,7 @@
 #include "app/list_page_widgets.h"
 #include "app/log_view_widget.h"
 #include "app/main_window.h"
-#include "app/restricted_page_widget.h"
+#include "app/special_page_widget.h"
 #include "fakes.h"
 #include "model/config_dir.h"
 #include "model/text_codec.h"
@@ -97,7 +97,7 @@ void PageWidgetsTest::phoneEditsSetAndRowClickGoThroughThePage() {
     QTest::keyClicks(phone->IndexEdit(), QStringLiteral("7"));
     QTest::keyClicks(phone->NumberEdit(), QStringLiteral("5550123"));
     TypeByInputMethod(phone->NameEdit(), QStringLiteral("李雷"));
-    QCOMPARE(page.Form().Name, Utf8ToGb("李雷"));
+    QCOMPARE(page.Form().name, Utf8ToGb("李雷"));
     Named<QPushButton>(phone, QStringLiteral("Set"))->click();
     QAbstractItemModel* rows = phone->Table()->model();
     QCOMPARE(rows->index(6, 1).data().toString(), QStringLiteral("5550123"));
@@ -181,7 +181,7 @@ void PageWidgetsTest::specialModeShowsItsControlsAndAmountTakesThreeDigits() {
     QVERIFY(special->AmountEdit()->isVisible());
     QTest::keyClicks(special->AmountEdit(), QStringLiteral("1x234"));
     QCOMPARE(special->AmountEdit()->text(), QStringLiteral("123"));
-    QCOMPARE(window_->Frame().Special().Form().Amount, std::string("123"));
+    QCOMPARE(window_->Frame().Special().Form().amount, std::string("123"));
 }
 
 void PageWidgetsTest::settingsTogglesEnableTheirControls() {
@@ -222,7 +222,7 @@ void PageWidgetsTest::settingsTogglesEnableTheirControls() {
 }
 
 void PageWidgetsTest::logViewShowsEntriesAndDeleteClearsThem() {
-    window_->Action(Command::LogView)->trigger();
+    window_->Action(MenuCommand::LogView)->trigger();
     LogViewWidget* log = window_->LogView();
     window_->Frame().LogView().AddLogEntry("201612281345", "5550100", "Tom", 7);
     Redrawn();
@@ -239,8 +239,8 @@ void PageWidgetsTest::logViewShowsEntriesAndDeleteClearsThem() {
 void PageWidgetsTest::engineChangesReachTheWidgetsWithoutATimer() {
     CMainFrame& frame = window_->Frame();
     // A confirmation marks a slot and selects it behind the page's back.
-    frame.Model().Phones.SetRowStatus(11, RowStatus::InUnit);
-    frame.Model().Phones.SelectRow(11);
+    frame.Model().phones.SetRowStatus(11, RowStatus::InUnit);
+    frame.Model().phones.SelectRow(11);
     Redrawn();
     QCOMPARE(static_cast<NumberPageWidget*>(Page(0))->Table()->currentIndex().row(), 11);
     // A reply line reaches every Receive box.

@@ -99,8 +99,8 @@ TEST_F(CliBadInput, BadValuesAreRefusedBeforeTheUnitHearsAnything) {
     const std::string journal = dir.File("journal");
     StartUnit({"--journal", journal});
     UnitModel model;
-    model.Phones.SetEntry("13900000001", "", 0, RowStatus::Pending);
-    model.Phones.SetEntry("139OOOOO002", "", 1, RowStatus::Pending);
+    model.phones.SetEntry("13900000001", "", 0, RowStatus::Pending);
+    model.phones.SetEntry("139OOOOO002", "", 1, RowStatus::Pending);
     const std::string project = dir.File("letters.gto");
     ASSERT_TRUE(SaveProject(model, project).ok);
     const std::string before = ReadBytes(project);

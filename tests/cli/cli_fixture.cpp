@@ -37,7 +37,7 @@ std::string CliFixture::PhoneNumber(int slot) {
 std::string CliFixture::PhoneProject(const std::string& name, int count) {
     UnitModel model;
     for (int slot = 1; slot <= count; ++slot)
-        model.Phones.SetEntry(PhoneNumber(slot), "User " + std::to_string(slot), slot - 1,
+        model.phones.SetEntry(PhoneNumber(slot), "User " + std::to_string(slot), slot - 1,
                               RowStatus::Pending);
     const std::string path = dir.File(name);
     EXPECT_TRUE(SaveProject(model, path).ok);
@@ -48,7 +48,7 @@ std::vector<RowStatus> CliFixture::PhoneStatuses(const std::string& path, int co
     UnitModel model;
     EXPECT_TRUE(LoadProject(model, path).ok);
     std::vector<RowStatus> statuses;
-    for (int row = 0; row < count; ++row) statuses.push_back(model.Phones.Status(row));
+    for (int row = 0; row < count; ++row) statuses.push_back(model.phones.Status(row));
     return statuses;
 }
 

@@ -45,23 +45,23 @@ TEST(CliJson, TextIsOneLineOfUtf8AndBadDocumentsSayWhere) {
 
 // A project with every kind of content, Chinese names included.
 void FillProject(UnitModel& m) {
-    m.Settings.UnitName = Utf8ToGb("大门");
-    m.Settings.AlarmMode1 = "1,1,30";
-    m.Settings.RelayStatus = 1;
-    m.Settings.UnitMode = 1;
-    m.MultiRelay.RelayStatus = "1010101";
-    m.Phones.SetEntry("13900000001", Utf8ToGb("张三"), 0, RowStatus::InUnit);
-    m.Phones.SetEntry("13900000077", "Bob", 76, RowStatus::Pending);
+    m.settings.UnitName = Utf8ToGb("大门");
+    m.settings.AlarmMode1 = "1,1,30";
+    m.settings.RelayStatus = 1;
+    m.settings.UnitMode = 1;
+    m.multiRelay.RelayStatus = "1010101";
+    m.phones.SetEntry("13900000001", Utf8ToGb("张三"), 0, RowStatus::InUnit);
+    m.phones.SetEntry("13900000077", "Bob", 76, RowStatus::Pending);
     SpecialTexts s;
-    s.Number = "13800000002";
-    s.FromTime = "08:00";
-    s.ToTime = "18:00";
-    s.Days[1] = "V";
-    m.Specials.SetEntry(s, m.Specials.RowOf(SpecialSection::S, 3), RowStatus::Pending, "S");
-    s.Amount = "12";
-    m.Specials.SetEntry(s, m.Specials.RowOf(SpecialSection::Q, 1), RowStatus::InUnit, "Q");
-    m.Alarms.SetEntry("110", "", 4, RowStatus::Pending);
-    m.Log.SetEntry("7", "2024/03/01 08:19", "13711825978", "Ann", 0);
+    s.number = "13800000002";
+    s.fromTime = "08:00";
+    s.toTime = "18:00";
+    s.days[1] = "V";
+    m.specials.SetEntry(s, m.specials.RowOf(SpecialSection::S, 3), RowStatus::Pending, "S");
+    s.amount = "12";
+    m.specials.SetEntry(s, m.specials.RowOf(SpecialSection::Q, 1), RowStatus::InUnit, "Q");
+    m.alarms.SetEntry("110", "", 4, RowStatus::Pending);
+    m.log.SetEntry("7", "2024/03/01 08:19", "13711825978", "Ann", 0);
 }
 
 TEST(CliProject, ConvertingToJsonAndBackKeepsTheProject) {
@@ -100,11 +100,11 @@ TEST(CliProject, ConvertingOneListToCsvAndBackKeepsItsSlots) {
     }
     UnitModel copy;
     ASSERT_TRUE(LoadProject(copy, dir.File("b.gto")).ok);
-    for (int row : {0, 76}) EXPECT_EQ(copy.Phones.Row(row).Number, original.Phones.Row(row).Number);
-    EXPECT_EQ(copy.Phones.Status(76), RowStatus::Pending);
-    EXPECT_EQ(copy.Specials.Row(2).ToArray(), original.Specials.Row(2).ToArray());
-    EXPECT_EQ(copy.Specials.Status(40), RowStatus::InUnit);
-    EXPECT_EQ(copy.Alarms.Row(4).Number, "110");
+    for (int row : {0, 76}) EXPECT_EQ(copy.phones.Row(row).number, original.phones.Row(row).number);
+    EXPECT_EQ(copy.phones.Status(76), RowStatus::Pending);
+    EXPECT_EQ(copy.specials.Row(2).ToArray(), original.specials.Row(2).ToArray());
+    EXPECT_EQ(copy.specials.Status(40), RowStatus::InUnit);
+    EXPECT_EQ(copy.alarms.Row(4).number, "110");
 
     const std::string wrong = dir.File("wrong.csv");
     ASSERT_EQ(
@@ -185,8 +185,8 @@ TEST(CliLog, DeletingClearsTheLogKeptInTheProjectOnly) {
               0);
     UnitModel copy;
     ASSERT_TRUE(LoadProject(copy, dir.File("a.gto")).ok);
-    EXPECT_EQ(copy.Log.RowCount(), 0);
-    EXPECT_EQ(copy.Phones.Row(76).Number, "13900000077") << "the lists stay";
+    EXPECT_EQ(copy.log.RowCount(), 0);
+    EXPECT_EQ(copy.phones.Row(76).number, "13900000077") << "the lists stay";
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace {
 TEST(CoreHooks, AStoppedUploadFinishesTheSlotOnItsWayAndLeavesTheRestPending) {
     PageRig rig;
     rig.Connect();
-    HouseList& houses = rig.model.Houses;
+    HouseList& houses = rig.model.houses;
     houses.SetEntry("00101", "1", "2", RowStatus::Pending, 0);
     houses.SetEntry("00102", "3", "", RowStatus::Pending, 1);
     CHouse& page = rig.pages.house;

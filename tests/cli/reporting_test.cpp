@@ -49,7 +49,7 @@ TEST_F(CliReporting, TheProjectKeepsThePasswordGivenOnTheCommandLine) {
 TEST_F(CliReporting, FailuresAreJsonObjectsWithTheirExitStatus) {
     StartUnit({"--houses", "10"});
     UnitModel model;
-    model.Phones.SetEntry(PhoneNumber(50), "", 49, RowStatus::Pending);
+    model.phones.SetEntry(PhoneNumber(50), "", 49, RowStatus::Pending);
     const std::string big = dir.File("big.gto");
     ASSERT_TRUE(SaveProject(model, big).ok);
     const CliResult unsaved = Cli({"--json", "--project", big, "upload", "phones"});

@@ -120,8 +120,8 @@ TEST_F(CliSerial, EverySettingOfTheSingleRelayPageIsSetAndReadBack) {
     EXPECT_NE(set.out.find("Set band  success"), std::string::npos);
     UnitModel saved;
     ASSERT_TRUE(LoadProject(saved, project).ok);
-    EXPECT_EQ(saved.Settings.UnitName, "Gate") << "the project keeps the settings";
-    EXPECT_EQ(saved.Phones.Used(), 3) << "and its lists";
+    EXPECT_EQ(saved.settings.UnitName, "Gate") << "the project keeps the settings";
+    EXPECT_EQ(saved.phones.Used(), 3) << "and its lists";
 
     const JsonValue got = Json(Cli({"--json", "get", "settings"}));
     const JsonValue* values = JsonMember(got, "settings");
@@ -159,8 +159,8 @@ TEST_F(CliSerial, TheSevenRelayPageSetsItsRelaysAndBattery) {
 TEST_F(CliSerial, AProjectWithSlotsBeyondTheUnitsListIsNotSavedOver) {
     StartUnit({"--houses", "10"});
     UnitModel model;
-    model.Phones.SetEntry(PhoneNumber(1), "", 0, RowStatus::Pending);
-    model.Phones.SetEntry(PhoneNumber(50), "", 49, RowStatus::Pending);
+    model.phones.SetEntry(PhoneNumber(1), "", 0, RowStatus::Pending);
+    model.phones.SetEntry(PhoneNumber(50), "", 49, RowStatus::Pending);
     const std::string project = dir.File("big.gto");
     ASSERT_TRUE(SaveProject(model, project).ok);
     const std::string before = FormatProject(model).value_or("");

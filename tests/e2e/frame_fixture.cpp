@@ -71,7 +71,7 @@ CMainFrame& FrameFixture::ReopenFrame() {
 // The house count answer rebuilds the phone list; until then a command
 // would replace the pending query, and its answer would go unread.
 bool FrameFixture::Connect(int houses) {
-    const PhoneList& phones = F().Model().Phones;
+    const PhoneList& phones = F().Model().phones;
     const auto before = phones.Revision();
     F().OnConnect();
     return RunUntil([&] {

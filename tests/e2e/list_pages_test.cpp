@@ -52,10 +52,10 @@ protected:
     // The n-th slot of a section: label and number from the section letter.
     static SpecialForm SpecialSlot(char letter, int n, SpecialMode mode) {
         SpecialForm f;
-        f.Index = std::string(1, letter) + "00" + std::to_string(n);
+        f.index = std::string(1, letter) + "00" + std::to_string(n);
         const std::string prefix = letter == 'S' ? "137" : letter == 'P' ? "136" : "135";
-        f.Number = prefix + "0000" + std::to_string(1000 + n);
-        f.Mode = mode;
+        f.number = prefix + "0000" + std::to_string(1000 + n);
+        f.mode = mode;
         return f;
     }
 
@@ -63,18 +63,18 @@ protected:
     void TypeSpecials() {
         for (int n = 1; n <= 7; ++n) {
             SpecialForm f = SpecialSlot('S', n, SpecialMode::TimeToTime);
-            for (int d = 0; d < 7; ++d) f.Days[d] = (d + n) % 3 != 0;
-            f.FromTime = Time(6 + n, 5 * n);
-            f.ToTime = Time(12 + n, 59 - n);
-            ASSERT_TRUE(SetSpecial(f)) << f.Index;
+            for (int d = 0; d < 7; ++d) f.days[d] = (d + n) % 3 != 0;
+            f.fromTime = Time(6 + n, 5 * n);
+            f.toTime = Time(12 + n, 59 - n);
+            ASSERT_TRUE(SetSpecial(f)) << f.index;
             f = SpecialSlot('P', n, SpecialMode::DateToDate);
-            f.FromDate = Date(2024, n, 10 + n, 8, n);
-            f.ToDate = Date(2025, 12 - n, 20 + n, 17, 30 + n);
-            ASSERT_TRUE(SetSpecial(f)) << f.Index;
+            f.fromDate = Date(2024, n, 10 + n, 8, n);
+            f.toDate = Date(2025, 12 - n, 20 + n, 17, 30 + n);
+            ASSERT_TRUE(SetSpecial(f)) << f.index;
             if (n == 7) break;
             f = SpecialSlot('Q', n, SpecialMode::EntriesAmount);
-            f.Amount = std::to_string(n * 37);
-            ASSERT_TRUE(SetSpecial(f)) << f.Index;
+            f.amount = std::to_string(n * 37);
+            ASSERT_TRUE(SetSpecial(f)) << f.index;
         }
     }
 
@@ -159,53 +159,53 @@ TEST_F(ListPagesE2e, EveryListUploadedIsReadBackAlike) {
     ASSERT_TRUE(Connect());
     TypeAllLists();
     UnitModel& sent = F().Model();
-    ASSERT_TRUE(UploadAll(F().Phone(), sent.Phones));
-    ASSERT_TRUE(UploadAll(F().Special(), sent.Specials));
-    ASSERT_TRUE(UploadAll(F().Alarm(), sent.Alarms));
-    ASSERT_TRUE(UploadAll(F().House(), sent.Houses));
-    EXPECT_EQ(CountStatus(sent.Phones, RowStatus::InUnit), kPhones);
-    EXPECT_EQ(CountStatus(sent.Specials, RowStatus::InUnit), 20);
-    EXPECT_EQ(CountStatus(sent.Houses, RowStatus::InUnit), kHouses);
+    ASSERT_TRUE(UploadAll(F().Phone(), sent.phones));
+    ASSERT_TRUE(UploadAll(F().Special(), sent.specials));
+    ASSERT_TRUE(UploadAll(F().Alarm(), sent.alarms));
+    ASSERT_TRUE(UploadAll(F().House(), sent.houses));
+    EXPECT_EQ(CountStatus(sent.phones, RowStatus::InUnit), kPhones);
+    EXPECT_EQ(CountStatus(sent.specials, RowStatus::InUnit), 20);
+    EXPECT_EQ(CountStatus(sent.houses, RowStatus::InUnit), kHouses);
     EXPECT_EQ(F().Phone().UsedText(), "Used 50/800");
     EXPECT_TRUE(BoxTexts().empty());
 
     // What the first window sent, kept for the comparison.
     std::vector<NumberEntry> phones, alarms;
     std::vector<SpecialEntry> specials;
-    for (int row = 0; row < sent.Phones.Size(); ++row) phones.push_back(sent.Phones.Row(row));
-    for (int row = 0; row < sent.Alarms.Size(); ++row) alarms.push_back(sent.Alarms.Row(row));
-    for (int row = 0; row < sent.Specials.Size(); ++row) specials.push_back(sent.Specials.Row(row));
+    for (int row = 0; row < sent.phones.Size(); ++row) phones.push_back(sent.phones.Row(row));
+    for (int row = 0; row < sent.alarms.Size(); ++row) alarms.push_back(sent.alarms.Row(row));
+    for (int row = 0; row < sent.specials.Size(); ++row) specials.push_back(sent.specials.Row(row));
     std::map<std::string, std::pair<std::string, std::string>> houses;
     for (int row = 0; row < kHouses; ++row) {
-        const HouseEntry& h = sent.Houses.Row(row);
-        houses[h.HouseNumber] = {h.Dial1, h.Dial2};
+        const HouseEntry& h = sent.houses.Row(row);
+        houses[h.houseNumber] = {h.dial1, h.dial2};
     }
 
     OpenFrame();
     ASSERT_TRUE(Connect());
     UnitModel& read = F().Model();
-    ASSERT_TRUE(ReadAll(F().Phone(), read.Phones, kPhones));
-    ASSERT_TRUE(ReadAll(F().Special(), read.Specials, 20));
-    ASSERT_TRUE(ReadAll(F().Alarm(), read.Alarms, kAlarms));
-    ASSERT_TRUE(ReadAll(F().House(), read.Houses, kHouses));
+    ASSERT_TRUE(ReadAll(F().Phone(), read.phones, kPhones));
+    ASSERT_TRUE(ReadAll(F().Special(), read.specials, 20));
+    ASSERT_TRUE(ReadAll(F().Alarm(), read.alarms, kAlarms));
+    ASSERT_TRUE(ReadAll(F().House(), read.houses, kHouses));
     EXPECT_TRUE(BoxTexts().empty());
 
-    for (int row = 0; row < read.Phones.Size(); ++row)
-        ASSERT_EQ(read.Phones.Row(row).Number, phones[row].Number) << "phone row " << row;
-    for (int row = 0; row < read.Alarms.Size(); ++row)
-        EXPECT_EQ(read.Alarms.Row(row).Number, alarms[row].Number) << "alarm row " << row;
-    for (int row = 0; row < read.Specials.Size(); ++row) {
+    for (int row = 0; row < read.phones.Size(); ++row)
+        ASSERT_EQ(read.phones.Row(row).number, phones[row].number) << "phone row " << row;
+    for (int row = 0; row < read.alarms.Size(); ++row)
+        EXPECT_EQ(read.alarms.Row(row).number, alarms[row].number) << "alarm row " << row;
+    for (int row = 0; row < read.specials.Size(); ++row) {
         SpecialTexts expected = specials[row];
-        expected.Name.clear();  // names stay on the PC
+        expected.name.clear();  // names stay on the PC
         SpecialTexts got;
-        read.Specials.GetEntry(row, got);
-        EXPECT_EQ(got.ToArray(), expected.ToArray()) << read.Specials.Label(row);
-        EXPECT_EQ(read.Specials.Row(row).Type, specials[row].Type);
+        read.specials.GetEntry(row, got);
+        EXPECT_EQ(got.ToArray(), expected.ToArray()) << read.specials.Label(row);
+        EXPECT_EQ(read.specials.Row(row).type, specials[row].type);
     }
     for (int row = 0; row < kHouses; ++row) {
-        const HouseEntry& h = read.Houses.Row(row);
-        ASSERT_TRUE(houses.count(h.HouseNumber)) << h.HouseNumber;
-        EXPECT_EQ(std::make_pair(h.Dial1, h.Dial2), houses[h.HouseNumber]) << h.HouseNumber;
+        const HouseEntry& h = read.houses.Row(row);
+        ASSERT_TRUE(houses.count(h.houseNumber)) << h.houseNumber;
+        EXPECT_EQ(std::make_pair(h.dial1, h.dial2), houses[h.houseNumber]) << h.houseNumber;
     }
 }
 
@@ -222,9 +222,9 @@ TEST_F(ListPagesE2e, AProjectOpenedBeforeConnectingIsUploadedWhole) {
     ASSERT_TRUE(SetHouse(7, HouseNumber(7), "13400001007", ""));  // houses are not in projects
     ASSERT_TRUE(Connect(200));
     // Slot 400 is the last of the unit's 400 phone slots.
-    EXPECT_EQ(CountStatus(F().Model().Phones, RowStatus::Pending), 20);
-    ASSERT_TRUE(UploadAll(F().Phone(), F().Model().Phones));
-    ASSERT_TRUE(UploadAll(F().House(), F().Model().Houses));
+    EXPECT_EQ(CountStatus(F().Model().phones, RowStatus::Pending), 20);
+    ASSERT_TRUE(UploadAll(F().Phone(), F().Model().phones));
+    ASSERT_TRUE(UploadAll(F().House(), F().Model().houses));
     EXPECT_EQ(JournalledPhoneSlots().size(), 20u);
     EXPECT_EQ(JournalledDials(), std::set<std::string>{"00107:DIAL1"});
 }
@@ -234,7 +234,7 @@ TEST_F(ListPagesE2e, AUnitLostMidRunLeavesTheRestPendingForTheNextRun) {
     OpenFrame();
     ASSERT_TRUE(Connect());
     for (int slot = 1; slot <= kPhones; ++slot) ASSERT_TRUE(SetPhone(slot, PhoneNumber(slot), ""));
-    PhoneList& phones = F().Model().Phones;
+    PhoneList& phones = F().Model().phones;
     F().Phone().OnDownloadAll();
     ASSERT_TRUE(RunUntil([&] { return CountStatus(phones, RowStatus::InUnit) >= 10; }));
     unit->Kill();
@@ -266,11 +266,11 @@ TEST_F(ListPagesE2e, ANumberAndTwoErasuresAreSentByteForByte) {
     StartUnit({});
     OpenFrame();
     ASSERT_TRUE(Connect());
-    PhoneList& phones = F().Model().Phones;
+    PhoneList& phones = F().Model().phones;
     ASSERT_TRUE(SetPhone(2, PhoneNumber(2), ""));
     for (int slot : {4, 6}) {
         phones.SetEntry(PhoneNumber(slot), "", slot - 1, RowStatus::InUnit);
-        F().Phone().Form().Index = std::to_string(slot);
+        F().Phone().Form().index = std::to_string(slot);
         F().Phone().OnDelete();
     }
     ClearJournal();
@@ -311,7 +311,7 @@ TEST_F(ListPagesE2e, ADisconnectWhileTheUnitIsSilentEndsTheRunQuietly) {
         EXPECT_EQ(JournalLines().size(), reading ? 1u : 2u) << "nothing is sent again";
         EXPECT_FALSE(Rig().progress.visible);
         EXPECT_FALSE(F().RunActive());
-        EXPECT_EQ(CountStatus(F().Model().Phones, RowStatus::Pending), reading ? 3 : 2);
+        EXPECT_EQ(CountStatus(F().Model().phones, RowStatus::Pending), reading ? 3 : 2);
     }
 }
 

@@ -16,14 +16,14 @@ protected:
     void NameTheResidents() {
         CPhone& phone = F().Phone();
         phone.OnGetFromUnit();
-        const PhoneList& phones = F().Model().Phones;
+        const PhoneList& phones = F().Model().phones;
         ASSERT_TRUE(RunUntil([&] { return phones.Used() == kListed && phone.CommandsEnabled(); }));
         for (int row = 0; row < kListed; ++row) {
             phone.OnRowClicked(row);
             const std::string name = "Resident " + std::to_string(row + 1);
-            phone.Form().Name = name;
+            phone.Form().name = name;
             phone.OnSet();
-            names_[phones.Row(row).Number] = name;
+            names_[phones.Row(row).number] = name;
         }
         ASSERT_TRUE(BoxTexts().empty());
     }
@@ -50,7 +50,7 @@ TEST_F(LogPageE2e, TheWholeLogAndItsLastEntriesComeWithTheCallersNames) {
     NameTheResidents();
     CDialogLog& page = F().LogPage();
     const CLogView& view = F().LogView();
-    const CallLog& log = F().Model().Log;
+    const CallLog& log = F().Model().log;
 
     page.OnGetEntireLog();
     ASSERT_TRUE(RunUntil([&] { return log.RowCount() == kLogRows && page.CommandsEnabled(); }));

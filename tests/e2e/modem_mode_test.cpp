@@ -36,7 +36,7 @@ protected:
     bool UploadSlot(int slot) {
         F().Phone().OnDownloadAll();
         return RunUntil([&] {
-            return F().Model().Phones.Status(slot - 1) == RowStatus::InUnit &&
+            return F().Model().phones.Status(slot - 1) == RowStatus::InUnit &&
                    F().Phone().CommandsEnabled() && ModemIdle();
         });
     }
@@ -70,7 +70,7 @@ protected:
         TypePhone(5, "13900005555");
         TypePhone(6, "13900006666");
         ASSERT_TRUE(UploadSlot(5));
-        EXPECT_EQ(F().Model().Phones.Status(5), RowStatus::Pending) << "one slot per press";
+        EXPECT_EQ(F().Model().phones.Status(5), RowStatus::Pending) << "one slot per press";
         ASSERT_TRUE(UploadSlot(6));
         EXPECT_EQ(JournalWith("#WHL").size(), 2u);
         EXPECT_EQ(F().Phone().MessageText(), "WHL0006 SET TO 13900006666 OK");
@@ -98,7 +98,7 @@ TEST_F(ModemModeE2e, ASilentUnitClosesTheLinkWithoutAnotherMessage) {
     EXPECT_FALSE(F().Engine().Connected());
     EXPECT_EQ(JournalWith("#WHL").size(), 1u) << "a short message is not sent again";
     EXPECT_EQ(JournalWith("AT+CMGS").size(), 1u);
-    EXPECT_EQ(F().Model().Phones.Status(4), RowStatus::Pending);
+    EXPECT_EQ(F().Model().phones.Status(4), RowStatus::Pending);
 }
 
 // Modems differ: each of these ways of answering loses nothing.
@@ -189,14 +189,14 @@ TEST_P(ModemCmsErrorE2e, ShowsItsMessageAndTheSlotIsSentAgainNextTime) {
     TypePhone(5, "13900005555");
     F().Phone().OnDownloadAll();
     EXPECT_EQ(NextBox(), c.box);
-    ASSERT_TRUE(RunUntil([&] { return F().Model().Phones.Status(4) == c.slotAfter; }));
+    ASSERT_TRUE(RunUntil([&] { return F().Model().phones.Status(4) == c.slotAfter; }));
     EXPECT_EQ(Modem().Modem().State(), ModemState::Idle);
     ASSERT_TRUE(F().Engine().Connected());
 
     if (c.slotAfter == RowStatus::Pending) {
         ASSERT_TRUE(UploadSlot(5));
     }
-    EXPECT_EQ(F().Model().Phones.Status(4), RowStatus::InUnit);
+    EXPECT_EQ(F().Model().phones.Status(4), RowStatus::InUnit);
     TypePhone(6, "13900006666");
     ASSERT_TRUE(UploadSlot(6)) << "the modem goes on after the error";
 }

@@ -28,28 +28,28 @@ TEST_F(SerialLink, PhoneSlotsWrittenAreReadBack) {
     ASSERT_TRUE(Connect());
     for (int slot : {1, 7, 100}) {
         std::string number = "1390000" + std::to_string(1000 + slot);
-        model.Phones.SetEntry(number, "", slot - 1, RowStatus::Pending);
+        model.phones.SetEntry(number, "", slot - 1, RowStatus::Pending);
         Send(WritePhoneSlot(kPassword, slot, number));
-        ASSERT_TRUE(RunUntil([&] { return model.Phones.Status(slot - 1) == RowStatus::InUnit; }));
+        ASSERT_TRUE(RunUntil([&] { return model.phones.Status(slot - 1) == RowStatus::InUnit; }));
     }
-    model.Phones.SetEntry("123", "", 20, RowStatus::InUnit);
+    model.phones.SetEntry("123", "", 20, RowStatus::InUnit);
     engine.SetFirstLineSeen(false);
     Send(ReadPhoneList(kPassword));
     engine.BeginReadAll();
-    ASSERT_TRUE(RunUntil([&] { return phone.enabled && model.Phones.Used() == 3; }));
-    EXPECT_EQ(model.Phones.Row(6).Number, "13900001007");
-    EXPECT_EQ(model.Phones.Status(20), RowStatus::Empty) << "stale unit slot cleared";
+    ASSERT_TRUE(RunUntil([&] { return phone.enabled && model.phones.Used() == 3; }));
+    EXPECT_EQ(model.phones.Row(6).number, "13900001007");
+    EXPECT_EQ(model.phones.Status(20), RowStatus::Empty) << "stale unit slot cleared";
 }
 
 TEST_F(SerialLink, ReadAllOfAFullPhoneList) {
     StartUnit({"--houses", "1000", "--seed-phones", "2000"});
     ASSERT_TRUE(Connect());
-    ASSERT_EQ(model.Phones.Size(), 2000);
+    ASSERT_EQ(model.phones.Size(), 2000);
     engine.SetFirstLineSeen(false);
     Send(ReadPhoneList(kPassword));
     engine.BeginReadAll();
-    ASSERT_TRUE(RunUntil([&] { return model.Phones.Used() == 2000; }, 20000));
-    for (int row = 0; row < 2000; ++row) ASSERT_EQ(model.Phones.Status(row), RowStatus::InUnit);
+    ASSERT_TRUE(RunUntil([&] { return model.phones.Used() == 2000; }, 20000));
+    for (int row = 0; row < 2000; ++row) ASSERT_EQ(model.phones.Status(row), RowStatus::InUnit);
 }
 
 TEST_F(SerialLink, SilenceGivesThreeResendsThenTheMessagesInOrder) {
@@ -75,18 +75,18 @@ TEST_F(SerialLink, SilenceGivesThreeResendsThenTheMessagesInOrder) {
 TEST_F(SerialLink, GarbageLinesAreIgnored) {
     StartUnit({"--garbage", "--houses", "30"});
     ASSERT_TRUE(Connect());
-    model.Phones.SetEntry("555", "", 4, RowStatus::Pending);
+    model.phones.SetEntry("555", "", 4, RowStatus::Pending);
     Send(WritePhoneSlot(kPassword, 5, "555"));
-    ASSERT_TRUE(RunUntil([&] { return model.Phones.Status(4) == RowStatus::InUnit; }));
-    EXPECT_EQ(model.Houses.Size(), 30);
+    ASSERT_TRUE(RunUntil([&] { return model.phones.Status(4) == RowStatus::InUnit; }));
+    EXPECT_EQ(model.houses.Size(), 30);
 }
 
 TEST_F(SerialLink, CrLfLineEndsConfirmOnlyWhereTheLineIsTrimmed) {
     StartUnit({"--crlf"});
     ASSERT_TRUE(Connect());
-    model.Phones.SetEntry("555", "", 4, RowStatus::Pending);
+    model.phones.SetEntry("555", "", 4, RowStatus::Pending);
     Send(WritePhoneSlot(kPassword, 5, "555"));
-    ASSERT_TRUE(RunUntil([&] { return model.Phones.Status(4) == RowStatus::InUnit; }));
+    ASSERT_TRUE(RunUntil([&] { return model.phones.Status(4) == RowStatus::InUnit; }));
     Send(SetBand(kPassword, "GSM 850, PCS 1900"));
     engine.SetBusy(true);
     ASSERT_TRUE(RunUntil([&] { return msic.enabled; }));

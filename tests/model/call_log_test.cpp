@@ -17,7 +17,7 @@ TEST_F(CallLogTest, AddEntryFillsTheCounterRow) {
     EXPECT_FALSE(modified.IsSet());
     EXPECT_TRUE(log.AddEntry("201612281345", "5550100", "Tom", 7));
     const LogEntry& row = log.Row(0);
-    EXPECT_EQ(row.Index + "|" + row.Time + "|" + row.Number + "|" + row.Name,
+    EXPECT_EQ(row.index + "|" + row.time + "|" + row.number + "|" + row.name,
               "7|2016/12/28 13:45|5550100|Tom");
     EXPECT_EQ(log.Counter(), 1);
     EXPECT_EQ(log.SelectedRow(), 0);
@@ -30,12 +30,12 @@ TEST_F(CallLogTest, WrapKeepsEveryRowReachable) {
     EXPECT_EQ(log.RowCount(), 3);
     // The oldest row is overwritten whole: a nameless caller gets no old name.
     log.AddEntry("t2", "999", "", 4);
-    EXPECT_EQ(log.Row(0).Number, "999");
-    EXPECT_EQ(log.Row(0).Name, "");
+    EXPECT_EQ(log.Row(0).number, "999");
+    EXPECT_EQ(log.Row(0).name, "");
     EXPECT_EQ(log.Counter(), 1);
     EXPECT_EQ(log.RowCount(), 3);
     log.Clear();
-    EXPECT_EQ(log.Row(2).Number, "");
+    EXPECT_EQ(log.Row(2).number, "");
     EXPECT_EQ(log.Counter() + log.RowCount(), 0);
 }
 
@@ -44,8 +44,8 @@ TEST_F(CallLogTest, SetEntryWritesTextsAsTheyAre) {
     log.SetEntry("2", "201612281345", "222", "", 2);
     LogEntry entry;
     ASSERT_TRUE(log.GetEntry(2, entry));
-    EXPECT_EQ(entry.Time, "201612281345");
-    EXPECT_EQ(entry.Name, "");
+    EXPECT_EQ(entry.time, "201612281345");
+    EXPECT_EQ(entry.name, "");
     EXPECT_EQ(log.Counter(), 0);
     EXPECT_EQ(log.RowCount(), 3);
 }

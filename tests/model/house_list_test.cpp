@@ -14,13 +14,13 @@ TEST(HouseList, EmptyDialKeepsTheOldOneAndDeleteErasesBoth) {
     EXPECT_EQ(houses.Size(), 400);
     houses.SetEntry("00101", "139", "", Pending, 2);
     houses.SetEntry("00101", "", "140", InUnit, 2);
-    EXPECT_EQ(houses.Row(2).Dial1 + "/" + houses.Row(2).Dial2, "139/140");
+    EXPECT_EQ(houses.Row(2).dial1 + "/" + houses.Row(2).dial2, "139/140");
     EXPECT_EQ(houses.FindNumber("00101"), 3);
     std::string house, dial1, dial2;
     EXPECT_TRUE(houses.GetEntry(2, house, dial1, dial2));
     houses.DeleteEntry(2);
-    EXPECT_EQ(houses.Row(2).HouseNumber, "00101");
-    EXPECT_EQ(houses.Row(2).Dial1 + houses.Row(2).Dial2, "00000000");
+    EXPECT_EQ(houses.Row(2).houseNumber, "00101");
+    EXPECT_EQ(houses.Row(2).dial1 + houses.Row(2).dial2, "00000000");
     EXPECT_EQ(houses.Status(2), Pending);
     EXPECT_FALSE(houses.SetEntry("", "", "", Pending, 4));
     EXPECT_EQ(houses.Used(), 1);
@@ -41,16 +41,16 @@ TEST(HouseList, AppendPositionMovesWithStoredAppendsOnly) {
 
 TEST(UnitModel, HouseCountRebuildsHouseAndPhoneLists) {
     UnitModel unit;
-    unit.Phones.SetEntry("111", "Ann", 1999, InUnit);
-    unit.Houses.AppendEntry("00101", "1", "", InUnit);
+    unit.phones.SetEntry("111", "Ann", 1999, InUnit);
+    unit.houses.AppendEntry("00101", "1", "", InUnit);
     EXPECT_TRUE(unit.RebuildForHouses(120));
-    EXPECT_EQ(unit.Houses.Size(), 120);
-    EXPECT_EQ(unit.Phones.Size(), 240);
-    EXPECT_EQ(unit.Phones.Used(), 0) << "slot 2000 lies beyond the new list";
-    EXPECT_EQ(unit.Houses.Row(0).HouseNumber, "00101") << "a slot that fits is kept";
-    EXPECT_EQ(unit.Houses.AppendPosition(), 0);
+    EXPECT_EQ(unit.houses.Size(), 120);
+    EXPECT_EQ(unit.phones.Size(), 240);
+    EXPECT_EQ(unit.phones.Used(), 0) << "slot 2000 lies beyond the new list";
+    EXPECT_EQ(unit.houses.Row(0).houseNumber, "00101") << "a slot that fits is kept";
+    EXPECT_EQ(unit.houses.AppendPosition(), 0);
     EXPECT_FALSE(unit.RebuildForHouses(0));
-    EXPECT_EQ(unit.Houses.Size(), 120);
+    EXPECT_EQ(unit.houses.Size(), 120);
 }
 
 }  // namespace

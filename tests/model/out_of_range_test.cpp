@@ -23,40 +23,40 @@ void ExpectCommonOpsIgnore(List& list, int row) {
 
 TEST(OutOfRangeRows, EveryListIgnoresThem) {
     UnitModel unit;
-    unit.Phones.SetEntry("1", "A", 0, Pending);
-    unit.Log.AddEntry("t", "1", "A", 1);
+    unit.phones.SetEntry("1", "A", 0, Pending);
+    unit.log.AddEntry("t", "1", "A", 1);
     unit.Modified.Clear();
     std::string a = "keep", b = "keep", c = "keep";
     SpecialTexts texts;
     LogEntry entry;
     for (int row : kBadRows) {
-        EXPECT_FALSE(unit.Phones.SetEntry("9", "Z", row, Pending));
-        EXPECT_FALSE(unit.Alarms.SetEntry("9", "Z", row, Pending));
-        EXPECT_FALSE(unit.Specials.SetEntry("9", "Z", "", "", "", "", "", "", "", "", "", "", "",
+        EXPECT_FALSE(unit.phones.SetEntry("9", "Z", row, Pending));
+        EXPECT_FALSE(unit.alarms.SetEntry("9", "Z", row, Pending));
+        EXPECT_FALSE(unit.specials.SetEntry("9", "Z", "", "", "", "", "", "", "", "", "", "", "",
                                             "", row, Pending, "S"));
-        EXPECT_FALSE(unit.Houses.SetEntry("9", "Z", "Z", Pending, row));
-        EXPECT_FALSE(unit.Log.SetEntry("9", "t", "9", "Z", row));
-        ExpectCommonOpsIgnore(unit.Phones, row);
-        ExpectCommonOpsIgnore(unit.Alarms, row);
-        ExpectCommonOpsIgnore(unit.Specials, row);
-        ExpectCommonOpsIgnore(unit.Houses, row);
-        EXPECT_FALSE(unit.Phones.GetEntry(row, a, b));
-        EXPECT_FALSE(unit.Houses.GetEntry(row, a, b, c));
-        EXPECT_FALSE(unit.Specials.GetEntry(row, texts));
-        EXPECT_FALSE(unit.Log.GetEntry(row, entry));
-        EXPECT_EQ(unit.Log.Row(row).Number, "");
+        EXPECT_FALSE(unit.houses.SetEntry("9", "Z", "Z", Pending, row));
+        EXPECT_FALSE(unit.log.SetEntry("9", "t", "9", "Z", row));
+        ExpectCommonOpsIgnore(unit.phones, row);
+        ExpectCommonOpsIgnore(unit.alarms, row);
+        ExpectCommonOpsIgnore(unit.specials, row);
+        ExpectCommonOpsIgnore(unit.houses, row);
+        EXPECT_FALSE(unit.phones.GetEntry(row, a, b));
+        EXPECT_FALSE(unit.houses.GetEntry(row, a, b, c));
+        EXPECT_FALSE(unit.specials.GetEntry(row, texts));
+        EXPECT_FALSE(unit.log.GetEntry(row, entry));
+        EXPECT_EQ(unit.log.Row(row).number, "");
     }
     // One row past the end of each list.
-    EXPECT_FALSE(unit.Phones.SetEntry("9", "Z", unit.Phones.Size(), Pending));
-    EXPECT_FALSE(unit.Alarms.SetEntry("9", "Z", unit.Alarms.Size(), Pending));
-    EXPECT_FALSE(unit.Specials.SetEntry("9", "", "", "", "", "", "", "", "", "", "", "", "", "",
-                                        unit.Specials.Size(), Pending, "Q"));
-    EXPECT_FALSE(unit.Houses.SetEntry("9", "", "", Pending, unit.Houses.Size()));
-    EXPECT_FALSE(unit.Log.SetEntry("9", "t", "9", "Z", unit.Log.Size()));
+    EXPECT_FALSE(unit.phones.SetEntry("9", "Z", unit.phones.Size(), Pending));
+    EXPECT_FALSE(unit.alarms.SetEntry("9", "Z", unit.alarms.Size(), Pending));
+    EXPECT_FALSE(unit.specials.SetEntry("9", "", "", "", "", "", "", "", "", "", "", "", "", "",
+                                        unit.specials.Size(), Pending, "Q"));
+    EXPECT_FALSE(unit.houses.SetEntry("9", "", "", Pending, unit.houses.Size()));
+    EXPECT_FALSE(unit.log.SetEntry("9", "t", "9", "Z", unit.log.Size()));
     EXPECT_EQ(a + b + c, "keepkeepkeep");
     EXPECT_FALSE(unit.Modified.IsSet());
-    EXPECT_EQ(unit.Phones.Used() + unit.Alarms.Used() + unit.Specials.Used() + unit.Houses.Used(), 1);
-    EXPECT_EQ(unit.Log.RowCount(), 1);
+    EXPECT_EQ(unit.phones.Used() + unit.alarms.Used() + unit.specials.Used() + unit.houses.Used(), 1);
+    EXPECT_EQ(unit.log.RowCount(), 1);
 }
 
 }  // namespace

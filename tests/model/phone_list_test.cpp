@@ -18,8 +18,8 @@ TEST_F(PhoneListTest, StoreKeepsTheNameWhenNoneIsGiven) {
     EXPECT_EQ(phones.Size(), 2000);
     phones.SetEntry("111", "Ann", 4, Pending);
     EXPECT_TRUE(phones.SetEntry("222", "", 4, InUnit));
-    EXPECT_EQ(phones.Row(4).Number, "222");
-    EXPECT_EQ(phones.Row(4).Name, "Ann");
+    EXPECT_EQ(phones.Row(4).number, "222");
+    EXPECT_EQ(phones.Row(4).name, "Ann");
     EXPECT_EQ(phones.Status(4), InUnit);
     EXPECT_TRUE(modified.IsSet());
     modified.Clear();
@@ -47,13 +47,13 @@ TEST_F(PhoneListTest, DeleteAndClearFollowTheStatus) {
     phones.DeleteEntry(1);  // the next upload erases it in the unit
     EXPECT_EQ(phones.Status(0), Empty);
     EXPECT_EQ(phones.Status(1), Pending);
-    EXPECT_EQ(phones.Row(1).Number + phones.Row(1).Name, "");
+    EXPECT_EQ(phones.Row(1).number + phones.Row(1).name, "");
     phones.DeleteEntry(1);  // deleted again before the upload: nothing to send
     EXPECT_EQ(phones.Status(1), Empty);
     phones.SetEntry("444", "Dan", 3, Pending);
     phones.ClearInUnitRows();
     EXPECT_EQ(phones.Status(2), Empty);
-    EXPECT_EQ(phones.Row(2).Name, "");
+    EXPECT_EQ(phones.Row(2).name, "");
     EXPECT_EQ(phones.Status(3), Pending);
     EXPECT_EQ(phones.Used(), 1);
 }
@@ -84,13 +84,13 @@ TEST_F(PhoneListTest, RebuildRowsMakesTwoSlotsPerHouseKeepingThoseThatFit) {
     EXPECT_TRUE(phones.RebuildRows(120));
     EXPECT_EQ(phones.Size(), 240);
     EXPECT_EQ(phones.Used(), 2);
-    EXPECT_EQ(phones.Row(0).Number, "111");
+    EXPECT_EQ(phones.Row(0).number, "111");
     EXPECT_EQ(phones.Status(239), Pending);
     EXPECT_EQ(phones.SelectedRow(), -1);
     for (int houses : {0, -5, INT_MAX, kMaxHouseCount + 1}) EXPECT_FALSE(phones.RebuildRows(houses));
     EXPECT_EQ(phones.Size(), 240);
     EXPECT_TRUE(phones.RebuildRows(200));
-    EXPECT_EQ(phones.Row(240).Number, "") << "a slot dropped before stays gone";
+    EXPECT_EQ(phones.Row(240).number, "") << "a slot dropped before stays gone";
     EXPECT_EQ(phones.Used(), 2);
 }
 

@@ -19,11 +19,11 @@ inline std::string GoldenPath(const std::string& name) {
 // The content of golden/project_small.gto: four phone slots, three special
 // slots (one per section), one alarm, two log rows, both settings records.
 inline void FillSmallProject(UnitModel& model) {
-    model.UnitPassword = "1234";
+    model.unitPassword = "1234";
     model.RebuildForHouses(2);
-    model.Phones.SetEntry("13800000001", "Tom & <Jerry>", 0, RowStatus::InUnit);
-    model.Phones.SetEntry("13900000003", Gb("张三"), 2, RowStatus::Pending);
-    model.Specials.SetEntry({"13600000001",
+    model.phones.SetEntry("13800000001", "Tom & <Jerry>", 0, RowStatus::InUnit);
+    model.phones.SetEntry("13900000003", Gb("张三"), 2, RowStatus::Pending);
+    model.specials.SetEntry({"13600000001",
                              Gb("李四"),
                              "08:00",
                              "18:30",
@@ -32,26 +32,26 @@ inline void FillSmallProject(UnitModel& model) {
                              "",
                              ""},
                             0, RowStatus::InUnit, "S");
-    model.Specials.SetEntry({"13600000021", "Ann", "", "", {}, "2016-12-28", "2017-01-31", ""}, 20,
+    model.specials.SetEntry({"13600000021", "Ann", "", "", {}, "2016-12-28", "2017-01-31", ""}, 20,
                             RowStatus::Pending, "P");
-    model.Specials.SetEntry({"13600000041", "Bob", "", "", {}, "", "", "5"}, 40, RowStatus::InUnit,
+    model.specials.SetEntry({"13600000041", "Bob", "", "", {}, "", "", "5"}, 40, RowStatus::InUnit,
                             "Q");
-    model.Alarms.SetEntry("13700000001", Gb("保安"), 0, RowStatus::InUnit);
-    model.Log.AddEntry("201612281345", "5550100", "Tom", 7);
-    model.Log.AddEntry("201612281402", "13900000003", Gb("张三"), 8);
-    model.Settings = {};
-    FillSettings(model.Settings);
-    model.Settings.UnitName = Gb("北门");
-    model.Settings.Alarm1 = Gb("有人闯入");
-    model.Settings.Alarm2 = "Door <A> open";
-    model.MultiRelay = {};
-    model.MultiRelay.UnitName = "Relay7";
-    model.MultiRelay.UnitDelay = "5";
-    model.MultiRelay.Battery = "0,";
-    model.MultiRelay.ClockUpdate = "0,";
-    model.MultiRelay.RelayStatus = "1010001";
-    model.MultiRelay.AlarmMode1 = "0,0,333";
-    model.MultiRelay.AlarmMode2 = "0,0,333";
+    model.alarms.SetEntry("13700000001", Gb("保安"), 0, RowStatus::InUnit);
+    model.log.AddEntry("201612281345", "5550100", "Tom", 7);
+    model.log.AddEntry("201612281402", "13900000003", Gb("张三"), 8);
+    model.settings = {};
+    FillSettings(model.settings);
+    model.settings.UnitName = Gb("北门");
+    model.settings.Alarm1 = Gb("有人闯入");
+    model.settings.Alarm2 = "Door <A> open";
+    model.multiRelay = {};
+    model.multiRelay.UnitName = "Relay7";
+    model.multiRelay.UnitDelay = "5";
+    model.multiRelay.Battery = "0,";
+    model.multiRelay.ClockUpdate = "0,";
+    model.multiRelay.RelayStatus = "1010001";
+    model.multiRelay.AlarmMode1 = "0,0,333";
+    model.multiRelay.AlarmMode2 = "0,0,333";
 }
 
 template <class Relay>
@@ -61,11 +61,11 @@ auto Fields(const SettingsFields<Relay>& s) {
                     s.AlarmMode2, s.Alarm1, s.Alarm2, s.UnitMode);
 }
 
-inline auto Fields(const NumberEntry& e) { return std::tie(e.Number, e.Name, e.Status); }
+inline auto Fields(const NumberEntry& e) { return std::tie(e.number, e.name, e.status); }
 inline auto Fields(const SpecialEntry& e) {
-    return std::tuple_cat(std::tie(e.Status, e.Type), std::make_tuple(e.ToArray()));
+    return std::tuple_cat(std::tie(e.status, e.type), std::make_tuple(e.ToArray()));
 }
-inline auto Fields(const LogEntry& e) { return std::tie(e.Index, e.Time, e.Number, e.Name); }
+inline auto Fields(const LogEntry& e) { return std::tie(e.index, e.time, e.number, e.name); }
 
 template <class List>
 void ExpectSameRows(const List& expected, const List& actual, const char* what) {
@@ -77,13 +77,13 @@ void ExpectSameRows(const List& expected, const List& actual, const char* what) 
 
 // Everything the project file keeps (the password is written, never read).
 inline void ExpectSameProject(const UnitModel& expected, const UnitModel& actual) {
-    EXPECT_EQ(Fields(expected.Settings), Fields(actual.Settings));
-    EXPECT_EQ(Fields(expected.MultiRelay), Fields(actual.MultiRelay));
-    ExpectSameRows(expected.Phones, actual.Phones, "phone");
-    ExpectSameRows(expected.Specials, actual.Specials, "special");
-    ExpectSameRows(expected.Alarms, actual.Alarms, "alarm");
-    ExpectSameRows(expected.Log, actual.Log, "log");
-    EXPECT_EQ(expected.Log.RowCount(), actual.Log.RowCount());
+    EXPECT_EQ(Fields(expected.settings), Fields(actual.settings));
+    EXPECT_EQ(Fields(expected.multiRelay), Fields(actual.multiRelay));
+    ExpectSameRows(expected.phones, actual.phones, "phone");
+    ExpectSameRows(expected.specials, actual.specials, "special");
+    ExpectSameRows(expected.alarms, actual.alarms, "alarm");
+    ExpectSameRows(expected.log, actual.log, "log");
+    EXPECT_EQ(expected.log.RowCount(), actual.log.RowCount());
 }
 
 }  // namespace dorvik::test

@@ -49,7 +49,7 @@ TEST(ProjectGolden, LoadRestoresEveryField) {
     const ProjectResult result = LoadProject(loaded, test::GoldenPath("project_small.gto"));
     ASSERT_TRUE(result.ok) << result.error;
     test::ExpectSameProject(expected, loaded);
-    EXPECT_EQ(loaded.UnitPassword, "");  // written on every save, never read
+    EXPECT_EQ(loaded.unitPassword, "");  // written on every save, never read
     EXPECT_TRUE(loaded.Modified.IsSet());
 }
 
@@ -72,13 +72,13 @@ TEST(ProjectRoundTrip, FullProjectIsLossless) {
     UnitModel loaded;
     Saved(model, &loaded);
     test::ExpectSameProject(model, loaded);
-    EXPECT_EQ(loaded.Log.RowCount(), kLogCapacity);
+    EXPECT_EQ(loaded.log.RowCount(), kLogCapacity);
 }
 
 TEST(ProjectRoundTrip, LogThatWrappedIsSavedCompletely) {
     UnitModel model;
-    for (int i = 0; i < kLogCapacity; ++i) model.Log.AddEntry("201701010000", "5550100", "", i);
-    ASSERT_EQ(model.Log.Counter(), 0);
+    for (int i = 0; i < kLogCapacity; ++i) model.log.AddEntry("201701010000", "5550100", "", i);
+    ASSERT_EQ(model.log.Counter(), 0);
     const std::string file = Saved(model);
     EXPECT_EQ(Count(file, "<Log>"), kLogCapacity);
 }
@@ -88,37 +88,37 @@ TEST(ProjectRoundTrip, EveryFieldIsWrittenAsUtf8AndLongChineseTextsSurvive) {
     std::string name600;
     for (int i = 0; i < 600; ++i) name600 += Gb("长");
     ASSERT_EQ(name600.size(), 1200u);
-    model.Phones.SetEntry("13800000001", name600, 0, RowStatus::Pending);
-    model.Settings.Alarm1 = name600 + name600;
-    model.UnitPassword = Gb("密码");
-    model.Settings.UnitName = Gb("北门");
-    model.MultiRelay.UnitVersion = Gb("版本");
-    model.Log.SetEntry(Gb("一"), Gb("今天"), "5550100", "", 0);
+    model.phones.SetEntry("13800000001", name600, 0, RowStatus::Pending);
+    model.settings.Alarm1 = name600 + name600;
+    model.unitPassword = Gb("密码");
+    model.settings.UnitName = Gb("北门");
+    model.multiRelay.UnitVersion = Gb("版本");
+    model.log.SetEntry(Gb("一"), Gb("今天"), "5550100", "", 0);
     UnitModel loaded;
     const std::string file = Saved(model, &loaded);
     EXPECT_TRUE(IsValidUtf8(file));
     EXPECT_NE(file.find("<UnitName>北门</UnitName>"), std::string::npos);
     EXPECT_NE(file.find("<UnitPassword>密码</UnitPassword>"), std::string::npos);
-    EXPECT_EQ(loaded.Phones.Row(0).Name, name600);
-    EXPECT_EQ(loaded.Settings.Alarm1, name600 + name600);
-    EXPECT_EQ(loaded.Settings.UnitName, model.Settings.UnitName);
-    EXPECT_EQ(loaded.MultiRelay.UnitVersion, model.MultiRelay.UnitVersion);
-    EXPECT_EQ(test::Fields(loaded.Log.Row(0)), test::Fields(model.Log.Row(0)));
+    EXPECT_EQ(loaded.phones.Row(0).name, name600);
+    EXPECT_EQ(loaded.settings.Alarm1, name600 + name600);
+    EXPECT_EQ(loaded.settings.UnitName, model.settings.UnitName);
+    EXPECT_EQ(loaded.multiRelay.UnitVersion, model.multiRelay.UnitVersion);
+    EXPECT_EQ(test::Fields(loaded.log.Row(0)), test::Fields(model.log.Row(0)));
 }
 
 TEST(ProjectRoundTrip, TextsXmlCannotCarryStillGiveALoadableFile) {
     UnitModel model;
-    model.Phones.SetEntry("1380000\x01", "bad\x81", 0, RowStatus::Pending);  // control, cut GB18030
-    model.Phones.SetEntry("13800000002", " <&>\t\r\n ", 1, RowStatus::InUnit);  // kept as they are
-    model.Phones.SetEntry("13800000003", "  ", 2, RowStatus::InUnit);
-    model.Settings.UnitName = std::string("a\0b", 3);
+    model.phones.SetEntry("1380000\x01", "bad\x81", 0, RowStatus::Pending);  // control, cut GB18030
+    model.phones.SetEntry("13800000002", " <&>\t\r\n ", 1, RowStatus::InUnit);  // kept as they are
+    model.phones.SetEntry("13800000003", "  ", 2, RowStatus::InUnit);
+    model.settings.UnitName = std::string("a\0b", 3);
     UnitModel loaded;
     EXPECT_TRUE(IsValidUtf8(Saved(model, &loaded)));
-    EXPECT_EQ(loaded.Phones.Row(0).Number, "1380000?");
-    EXPECT_EQ(loaded.Phones.Row(0).Name, "bad?");
-    EXPECT_EQ(loaded.Phones.Row(1).Name, " <&>\t\r\n ");
-    EXPECT_EQ(loaded.Phones.Row(2).Name, "  ");
-    EXPECT_EQ(loaded.Settings.UnitName, "a?b");
+    EXPECT_EQ(loaded.phones.Row(0).number, "1380000?");
+    EXPECT_EQ(loaded.phones.Row(0).name, "bad?");
+    EXPECT_EQ(loaded.phones.Row(1).name, " <&>\t\r\n ");
+    EXPECT_EQ(loaded.phones.Row(2).name, "  ");
+    EXPECT_EQ(loaded.settings.UnitName, "a?b");
 }
 
 // An unsaved change and an older project file on disk.
@@ -126,7 +126,7 @@ class ProjectSave : public ::testing::Test {
 protected:
     ProjectSave() {
         WriteBytes(path, "old project\n");
-        model.Phones.SetEntry("13800000001", "Tom", 0, RowStatus::Pending);
+        model.phones.SetEntry("13800000001", "Tom", 0, RowStatus::Pending);
     }
     test::ScratchDir dir;
     const std::string path = dir.File("p.gto");

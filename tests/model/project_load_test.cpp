@@ -56,8 +56,8 @@ protected:
 TEST_F(Filled, OnlyTheFirstSectionIsRead) {
     ASSERT_TRUE(
         Load(Doc(Phones(Normal("2", "111", "First")) + Phones(Normal("4", "222", "Second")))).ok);
-    EXPECT_EQ(model.Phones.Row(1).Number, "111");
-    EXPECT_EQ(model.Phones.Row(3).Number, "");
+    EXPECT_EQ(model.phones.Row(1).number, "111");
+    EXPECT_EQ(model.phones.Row(3).number, "");
 }
 
 // Every record holding a number that fits no slot counts as dropped, so saving back can be refused.
@@ -72,7 +72,7 @@ TEST_F(Filled, RecordsWithoutASlotAreIgnoredAndCountedAsDropped) {
     EXPECT_EQ(r.dropped, 6);
 
     std::string rows;
-    for (int i = 0; i <= model.Log.Size(); ++i) rows += "<Log><Index>1</Index></Log>";
+    for (int i = 0; i <= model.log.Size(); ++i) rows += "<Log><Index>1</Index></Log>";
     r = Load(Doc("<LogRoot>" + rows + "</LogRoot>"));
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.dropped, 1);
@@ -82,31 +82,31 @@ TEST_F(Filled, ShorterListKeepsTheCurrentNumbersAndOddStatusesResend) {
     ASSERT_TRUE(Load(Doc(Phones(Normal("1", "13811112222", "", "2") + Normal("2", "555", "Odd", "7") +
                                 Normal("3", "", "", "0") + Normal("4", "666", "None", ""))))
                     .ok);
-    EXPECT_EQ(model.Phones.Row(0).Number, "13811112222");
-    EXPECT_EQ(model.Phones.Row(0).Name, "Tom & <Jerry>");  // an empty name keeps the one held
-    EXPECT_EQ(model.Phones.Row(1).Status, RowStatus::Pending);  // unknown: sent again
-    EXPECT_EQ(test::Fields(model.Phones.Row(2)), test::Fields(reference.Phones.Row(2)));
-    EXPECT_EQ(model.Phones.Row(3).Status, RowStatus::Empty);
-    EXPECT_EQ(model.Phones.Row(3).Number, "666");
-    EXPECT_EQ(model.Alarms.Row(0).Number, "13700000001");
+    EXPECT_EQ(model.phones.Row(0).number, "13811112222");
+    EXPECT_EQ(model.phones.Row(0).name, "Tom & <Jerry>");  // an empty name keeps the one held
+    EXPECT_EQ(model.phones.Row(1).status, RowStatus::Pending);  // unknown: sent again
+    EXPECT_EQ(test::Fields(model.phones.Row(2)), test::Fields(reference.phones.Row(2)));
+    EXPECT_EQ(model.phones.Row(3).status, RowStatus::Empty);
+    EXPECT_EQ(model.phones.Row(3).number, "666");
+    EXPECT_EQ(model.alarms.Row(0).number, "13700000001");
 }
 
 TEST_F(Filled, MissingMultiRelayKeepsItsSettings) {
     ASSERT_TRUE(Load(Doc("<UnitInfo><UnitName>New</UnitName></UnitInfo>")).ok);
-    EXPECT_EQ(test::Fields(model.MultiRelay), test::Fields(reference.MultiRelay));
-    EXPECT_EQ(model.Settings.UnitName, "New");
-    EXPECT_EQ(model.Settings.UnitVersion, "");  // a missing element stores the empty text
-    EXPECT_EQ(model.Settings.RelayStatus, 0);
-    EXPECT_EQ(model.Settings.UnitMode, 0);
+    EXPECT_EQ(test::Fields(model.multiRelay), test::Fields(reference.multiRelay));
+    EXPECT_EQ(model.settings.UnitName, "New");
+    EXPECT_EQ(model.settings.UnitVersion, "");  // a missing element stores the empty text
+    EXPECT_EQ(model.settings.RelayStatus, 0);
+    EXPECT_EQ(model.settings.UnitMode, 0);
 }
 
 TEST_F(Filled, MultiRelayWithoutRelayStatusEmptiesIt) {
     ASSERT_TRUE(
         Load(Doc("<MultiRelay><UnitMode>1x</UnitMode><UnitName>M</UnitName></MultiRelay>")).ok);
-    EXPECT_EQ(model.MultiRelay.RelayStatus, "");
-    EXPECT_EQ(model.MultiRelay.UnitMode, 1);
-    EXPECT_EQ(model.MultiRelay.UnitName, "M");
-    EXPECT_EQ(test::Fields(model.Settings), test::Fields(reference.Settings));
+    EXPECT_EQ(model.multiRelay.RelayStatus, "");
+    EXPECT_EQ(model.multiRelay.UnitMode, 1);
+    EXPECT_EQ(model.multiRelay.UnitName, "M");
+    EXPECT_EQ(test::Fields(model.settings), test::Fields(reference.settings));
 }
 
 TEST_F(Filled, SpecialSlotsTakeTypeAndStatus) {
@@ -114,13 +114,13 @@ TEST_F(Filled, SpecialSlotsTakeTypeAndStatus) {
         "<Special><Index>60</Index><Phone>777</Phone><Name>Q</Name><Amount>3</Amount>"
         "<Status>2</Status><Type>Q</Type></Special><Special><Phone>888</Phone></Special>";
     ASSERT_TRUE(Load(Doc("<SpecialPhoneNumber>" + slot + "</SpecialPhoneNumber>")).ok);
-    const SpecialEntry& entry = model.Specials.Row(59);
-    EXPECT_EQ(entry.Number, "777");
-    EXPECT_EQ(entry.Amount, "3");
-    EXPECT_EQ(entry.FromDate, "");
-    EXPECT_EQ(entry.Status, RowStatus::InUnit);
-    EXPECT_EQ(entry.Type, 'Q');
-    EXPECT_EQ(model.Specials.FindNumber("888"), 0);
+    const SpecialEntry& entry = model.specials.Row(59);
+    EXPECT_EQ(entry.number, "777");
+    EXPECT_EQ(entry.amount, "3");
+    EXPECT_EQ(entry.fromDate, "");
+    EXPECT_EQ(entry.status, RowStatus::InUnit);
+    EXPECT_EQ(entry.type, 'Q');
+    EXPECT_EQ(model.specials.FindNumber("888"), 0);
 }
 
 TEST_F(Filled, TruncatedMalformedOrDeepFilesChangeNothing) {
@@ -152,13 +152,13 @@ TEST_F(Filled, EntitiesAreNeitherLoadedNorExpanded) {
         "<!ENTITY word \"expanded\">]><gto>" +
         Phones(Normal("2", "111", "a&secret;b") + Normal("4", "222", "&word;")) + "</gto>";
     ASSERT_TRUE(Load(xxe).ok);
-    EXPECT_EQ(model.Phones.Row(1).Name, "ab");
-    EXPECT_EQ(model.Phones.Row(3).Number, "222");
-    EXPECT_EQ(model.Phones.Row(3).Name, "");
+    EXPECT_EQ(model.phones.Row(1).name, "ab");
+    EXPECT_EQ(model.phones.Row(3).number, "222");
+    EXPECT_EQ(model.phones.Row(3).name, "");
 
     const std::string laughs = Laughs();
     Load(laughs);  // refused or read without the expansion; either way it ends
-    EXPECT_LT(model.Phones.Row(1).Name.size(), 100u);
+    EXPECT_LT(model.phones.Row(1).name.size(), 100u);
 }
 
 TEST_F(Filled, UnreadableFilesChangeNothing) {

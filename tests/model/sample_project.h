@@ -70,21 +70,21 @@ inline void FillSpecials(SpecialList& specials) {
 }
 
 inline void FillFullProject(UnitModel& model) {
-    model.UnitPassword = "1234";
-    FillSettings(model.Settings);
-    FillMultiRelay(model.MultiRelay);
-    for (int row = 0; row < model.Phones.Size(); ++row) {
-        model.Phones.SetEntry("139" + Digits(row, 8), Gb("用户") + Digits(row, 4), row,
+    model.unitPassword = "1234";
+    FillSettings(model.settings);
+    FillMultiRelay(model.multiRelay);
+    for (int row = 0; row < model.phones.Size(); ++row) {
+        model.phones.SetEntry("139" + Digits(row, 8), Gb("用户") + Digits(row, 4), row,
                               StatusForRow(row));
     }
-    FillSpecials(model.Specials);
-    for (int row = 0; row < model.Alarms.Size(); ++row) {
-        model.Alarms.SetEntry("137" + Digits(row, 8), Gb("保安") + std::to_string(row), row,
+    FillSpecials(model.specials);
+    for (int row = 0; row < model.alarms.Size(); ++row) {
+        model.alarms.SetEntry("137" + Digits(row, 8), Gb("保安") + std::to_string(row), row,
                               StatusForRow(row));
     }
     // 1037 entries: the counter wrapped and stands at 37, every row is used.
-    for (int i = 0; i < model.Log.Size() + 37; ++i) {
-        model.Log.AddEntry("2016122813" + Digits(i % 60, 2), "135" + Digits(i, 8),
+    for (int i = 0; i < model.log.Size() + 37; ++i) {
+        model.log.AddEntry("2016122813" + Digits(i % 60, 2), "135" + Digits(i, 8),
                            Gb("访客") + std::to_string(i), i + 1);
     }
 }

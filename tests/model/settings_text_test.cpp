@@ -10,23 +10,23 @@ namespace {
 
 TEST(SettingsText, CompositeTextsRoundTrip) {
     EXPECT_EQ(FormatFlagText({1, "85"}), "1,85");
-    EXPECT_EQ(ParseFlagText("0,50 %").Text, "50 %");
+    EXPECT_EQ(ParseFlagText("0,50 %").text, "50 %");
     EXPECT_EQ(FormatAlarmMode({1, 0, "30"}), "1,0,30");
     const AlarmModeText alarm = ParseAlarmMode("1,1,120");
-    EXPECT_EQ(alarm.Enabled + alarm.Mode, 2);
-    EXPECT_EQ(alarm.Interval, "120");
+    EXPECT_EQ(alarm.enabled + alarm.mode, 2);
+    EXPECT_EQ(alarm.interval, "120");
     const RelayStates relays = {true, false, true, true, false, false, true};
     EXPECT_EQ(FormatRelayText(relays), "1011001");
     EXPECT_EQ(ParseRelayText("1011001"), relays);
 }
 
 TEST(SettingsText, MalformedTextsGiveDefaultsForWhatCannotBeRead) {
-    EXPECT_EQ(ParseFlagText("1").Flag, 1);
-    for (const char* bad : {"", "x,85", ",85", "1;85"}) EXPECT_EQ(ParseFlagText(bad).Text, "") << bad;
+    EXPECT_EQ(ParseFlagText("1").flag, 1);
+    for (const char* bad : {"", "x,85", ",85", "1;85"}) EXPECT_EQ(ParseFlagText(bad).text, "") << bad;
     const AlarmModeText partial = ParseAlarmMode("1,x,120");
-    EXPECT_EQ(partial.Mode, 0);
-    EXPECT_EQ(partial.Interval, "");
-    EXPECT_EQ(ParseAlarmMode(std::string(5000, '9') + ",1,1").Enabled, INT_MAX);
+    EXPECT_EQ(partial.mode, 0);
+    EXPECT_EQ(partial.interval, "");
+    EXPECT_EQ(ParseAlarmMode(std::string(5000, '9') + ",1,1").enabled, INT_MAX);
     EXPECT_EQ(ParseRelayText("1x"), (RelayStates{true}));
     EXPECT_EQ(ParseRelayText("1000000111"), (RelayStates{true}));
 }

@@ -13,7 +13,7 @@ using Strings = std::vector<std::string>;
 class AlarmPageTest : public ::testing::Test {
 protected:
     AlarmPageTest() { rig.Connect(); }
-    AlarmList& alarms() { return rig.model.Alarms; }
+    AlarmList& alarms() { return rig.model.alarms; }
 
     PageRig rig;
     CAlarm& page = rig.pages.alarm;
@@ -34,14 +34,14 @@ TEST_F(AlarmPageTest, SetRefusesInOrderWithoutLookingAtOtherLists) {
         page.Form() = {c.index, c.number, "Typed"};
         rig.ExpectRefused(alarms(), [&] { page.OnSet(); }, c.message);
     }
-    EXPECT_EQ(page.Form().Index, "2");
-    EXPECT_EQ(page.Form().Name, "Typed") << "only the index is shown";
+    EXPECT_EQ(page.Form().index, "2");
+    EXPECT_EQ(page.Form().name, "Typed") << "only the index is shown";
     EXPECT_EQ(page.SelectedRow(), -1);
 
-    rig.model.Phones.SetEntry("333", "", 0, RowStatus::Pending);
+    rig.model.phones.SetEntry("333", "", 0, RowStatus::Pending);
     page.Form() = {"3", "333", ""};
     page.OnSet();
-    EXPECT_EQ(alarms().Row(2).Number, "333");
+    EXPECT_EQ(alarms().Row(2).number, "333");
     EXPECT_EQ(page.UsedText(), "Used 2/5");
 }
 
@@ -68,20 +68,20 @@ TEST_F(AlarmPageTest, ReadAllLeavesFirstLineAloneAndKeepsMissingSlots) {
     EXPECT_EQ(rig.Sent().back(), "#PWD1234#ALARM=ALL?\r\n");
     EXPECT_TRUE(rig.engine.FirstLineSeen());
     rig.Feed("ALARM NUMBER IS 11:22::\r\n");
-    EXPECT_EQ(alarms().Row(0).Number, "11");
-    EXPECT_EQ(alarms().Row(4).Number, "9");
+    EXPECT_EQ(alarms().Row(0).number, "11");
+    EXPECT_EQ(alarms().Row(4).number, "9");
 }
 
 TEST_F(AlarmPageTest, SearchByNameLooksAtPendingSlotsOnly) {
     alarms().SetEntry("1", "Ann", 0, RowStatus::InUnit);
     alarms().SetEntry("2", "Ann", 3, RowStatus::Pending);
-    page.Form().Name = "Ann";
+    page.Form().name = "Ann";
     page.OnSearchName();
-    EXPECT_EQ(page.Form().Index, "4");
-    page.Form().Number = "1";
+    EXPECT_EQ(page.Form().index, "4");
+    page.Form().number = "1";
     page.OnSearchNumber();
-    EXPECT_EQ(page.Form().Index, "1");
-    page.Form().Number = "3";
+    EXPECT_EQ(page.Form().index, "1");
+    page.Form().number = "3";
     page.OnSearchNumber();
     EXPECT_EQ(rig.Boxes(), (Strings{"The phone number exist", "The phone number not exist"}));
 }

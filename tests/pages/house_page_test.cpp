@@ -13,7 +13,7 @@ using Strings = std::vector<std::string>;
 class HousePageTest : public ::testing::Test {
 protected:
     HousePageTest() { rig.Connect(); }
-    HouseList& houses() { return rig.model.Houses; }
+    HouseList& houses() { return rig.model.houses; }
     void Set(const std::string& index, const std::string& house, const std::string& dial1,
              const std::string& dial2 = "") {
         page.Form() = {index, house, dial1, dial2};
@@ -37,8 +37,8 @@ TEST_F(HousePageTest, HouseNumberIsBroughtToFiveDigits) {
 TEST_F(HousePageTest, SetRefusesInOrderAndChangesNothing) {
     Set("2", "101", "5");
     SpecialTexts special;
-    special.Number = "00777";
-    rig.model.Specials.SetEntry(special, 0, RowStatus::Pending, "S");
+    special.number = "00777";
+    rig.model.specials.SetEntry(special, 0, RowStatus::Pending, "S");
     const struct {
         std::string index, house, message;
     } cases[] = {
@@ -54,7 +54,7 @@ TEST_F(HousePageTest, SetRefusesInOrderAndChangesNothing) {
         rig.ExpectRefused(
             houses(), [&] { Set(c.index, c.house, "9"); }, c.message);
         if (c.house != "00101") continue;
-        EXPECT_EQ(page.Form().Index, "2");
+        EXPECT_EQ(page.Form().index, "2");
         EXPECT_EQ(page.SelectedRow(), 1);
     }
 }
@@ -62,17 +62,17 @@ TEST_F(HousePageTest, SetRefusesInOrderAndChangesNothing) {
 TEST_F(HousePageTest, EmptyDialKeepsTheOldOneAndSearchesShowBoth) {
     Set("4", "44", "111", "222");
     Set("4", "44", "", "333");
-    EXPECT_EQ(houses().Row(3).Dial1, "111");
-    EXPECT_EQ(houses().Row(3).Dial2, "333");
+    EXPECT_EQ(houses().Row(3).dial1, "111");
+    EXPECT_EQ(houses().Row(3).dial2, "333");
     page.Form() = {"4", "", "", ""};
     page.OnSearchIndex();
-    EXPECT_EQ(page.Form().HouseNumber, "00044");
-    EXPECT_EQ(page.Form().Dial1, "111");
-    EXPECT_EQ(page.Form().Dial2, "333");
+    EXPECT_EQ(page.Form().houseNumber, "00044");
+    EXPECT_EQ(page.Form().dial1, "111");
+    EXPECT_EQ(page.Form().dial2, "333");
     page.Form() = {"", "00044", "", ""};
     page.OnSearchHouse();
-    EXPECT_EQ(page.Form().Index, "4");
-    page.Form().HouseNumber = "44";
+    EXPECT_EQ(page.Form().index, "4");
+    page.Form().houseNumber = "44";
     page.OnSearchHouse();
     EXPECT_EQ(rig.Boxes(), (Strings{"The phone number not exist"})) << "no padding in the search";
 }
@@ -103,9 +103,9 @@ TEST_F(HousePageTest, UploadSendsDialOneThenDialTwo) {
 
 TEST_F(HousePageTest, DeletedSlotSendsZerosAndALostDialTwoIsSentAgain) {
     houses().SetEntry("00101", "1", "2", RowStatus::InUnit, 0);
-    page.Form().Index = "1";
+    page.Form().index = "1";
     page.OnDelete();
-    EXPECT_EQ(houses().Row(0).Dial1, "0000");
+    EXPECT_EQ(houses().Row(0).dial1, "0000");
     EXPECT_EQ(houses().Status(0), RowStatus::Pending);
     page.OnDownloadAll();
     ConfirmAndPause();
@@ -122,8 +122,8 @@ TEST_F(HousePageTest, DeletedSlotSendsZerosAndALostDialTwoIsSentAgain) {
 TEST_F(HousePageTest, ModemModeSendsOneCommandPerPressAndKeepsDialTwo) {
     PageRig m;
     m.Connect(true);
-    m.model.Houses.SetEntry("00101", "1", "2", RowStatus::Pending, 0);
-    m.model.Houses.SetEntry("00202", "3", "", RowStatus::Pending, 1);
+    m.model.houses.SetEntry("00101", "1", "2", RowStatus::Pending, 0);
+    m.model.houses.SetEntry("00202", "3", "", RowStatus::Pending, 1);
     for (int press = 0; press < 3; ++press) {
         m.pages.house.OnDownloadAll();
         m.SmsAnswer("OK");
@@ -131,8 +131,8 @@ TEST_F(HousePageTest, ModemModeSendsOneCommandPerPressAndKeepsDialTwo) {
     ASSERT_EQ(m.link.writes.size(), 3u);
     EXPECT_EQ(m.link.writes[1].text, "#PWD1234#00101:DIAL2=2");
     EXPECT_EQ(m.link.writes[2].text, "#PWD1234#00202:DIAL1=3");
-    EXPECT_EQ(m.model.Houses.Status(0), RowStatus::InUnit);
-    EXPECT_EQ(m.model.Houses.Status(1), RowStatus::InUnit);
+    EXPECT_EQ(m.model.houses.Status(0), RowStatus::InUnit);
+    EXPECT_EQ(m.model.houses.Status(1), RowStatus::InUnit);
 }
 
 TEST_F(HousePageTest, ReadAllClearsUnitRowsAndAppends) {
@@ -141,10 +141,10 @@ TEST_F(HousePageTest, ReadAllClearsUnitRowsAndAppends) {
     page.OnGetFromUnit();
     EXPECT_EQ(rig.Sent().back(), "#PWD1234#DIAL=ALL?\r\n");
     rig.Feed("00012:DIAL1:5550100\n00012:DIAL2:5550101\n00033:DIAL2:7\n");
-    EXPECT_EQ(houses().Row(0).HouseNumber, "00012");
-    EXPECT_EQ(houses().Row(0).Dial2, "5550101");
-    EXPECT_EQ(houses().Row(2).Dial1, "3");
-    EXPECT_EQ(houses().Row(2).Dial2, "7");
+    EXPECT_EQ(houses().Row(0).houseNumber, "00012");
+    EXPECT_EQ(houses().Row(0).dial2, "5550101");
+    EXPECT_EQ(houses().Row(2).dial1, "3");
+    EXPECT_EQ(houses().Row(2).dial2, "7");
     EXPECT_EQ(page.UsedText(), "Used 2/400");
 }
 

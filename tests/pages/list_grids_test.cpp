@@ -9,9 +9,9 @@ namespace {
 
 TEST(ListGrids, CellsFollowTheListAndNothingOutsideIsRead) {
     UnitModel model;
-    CPhoneGrid phones(model.Phones);
-    CSpecialGrid specials(model.Specials);
-    model.Phones.SetEntry("111", "Ann", 1, RowStatus::Pending);
+    CPhoneGrid phones(model.phones);
+    CSpecialGrid specials(model.specials);
+    model.phones.SetEntry("111", "Ann", 1, RowStatus::Pending);
     EXPECT_EQ(phones.CellText(1, 0), "2");
     EXPECT_EQ(phones.CellText(1, 2), "Ann");
     EXPECT_EQ(phones.Marker(1), RowStatus::Pending);

@@ -11,12 +11,12 @@ class LogPageTest : public PageTest {
 protected:
     LogPageTest() {
         Connect();
-        model.Phones.SetEntry("5550100", "Tom", 0, RowStatus::InUnit);
-        model.Phones.SetEntry("5550111", "Ann", 1, RowStatus::InUnit);
+        model.phones.SetEntry("5550100", "Tom", 0, RowStatus::InUnit);
+        model.phones.SetEntry("5550111", "Ann", 1, RowStatus::InUnit);
         SpecialTexts sam;
-        sam.Number = "777";
-        sam.Name = "Sam";
-        model.Specials.SetEntry(sam, 0, RowStatus::InUnit, "S");
+        sam.number = "777";
+        sam.name = "Sam";
+        model.specials.SetEntry(sam, 0, RowStatus::InUnit, "S");
         model.Modified.Clear();
     }
     std::vector<std::string> RowTexts(int row) const {
@@ -38,7 +38,7 @@ TEST_F(LogPageTest, WholeLogIsAReadAllWithNamesFromTheLists) {
     EXPECT_EQ(RowTexts(0), (std::vector<std::string>{"7", "2016/12/28 13:45", "5550100", "Tom"}));
     EXPECT_EQ(RowTexts(1), (std::vector<std::string>{"8", "2016/12/28 14:00", "777", "Sam"}));
     EXPECT_EQ(RowTexts(2), (std::vector<std::string>{"9", "2016/12/28 15", "999", ""}));
-    EXPECT_EQ(model.Log.Counter(), 3);
+    EXPECT_EQ(model.log.Counter(), 3);
     EXPECT_EQ(logView.SelectedRow(), 2);
     EXPECT_EQ(logView.TopRow(), 2);
     EXPECT_TRUE(model.Modified.IsSet());
@@ -60,7 +60,7 @@ TEST_F(LogPageTest, LastEntriesTakeTheCountFromTheBox) {
     logPage.OnGetLastEntries();
     for (int i = 1; i <= 10; ++i)
         Feed("LOGW" + std::to_string(i) + ":5550111:2017010112" + std::to_string(10 + i) + "\n");
-    EXPECT_EQ(model.Log.RowCount(), 10);
+    EXPECT_EQ(model.log.RowCount(), 10);
     EXPECT_EQ(RowTexts(9), (std::vector<std::string>{"10", "2017/01/01 12:20", "5550111", "Ann"}));
 }
 
@@ -86,19 +86,19 @@ TEST_F(LogPageTest, DownloadsAreRefusedWhenDisconnectedOrInModemMode) {
 
 TEST_F(LogPageTest, EntriesWithoutCallerAreSkippedAndNewCallersReplaceWholeRows) {
     logView.AddLogEntry("201612281345", "", "", 3);
-    EXPECT_EQ(model.Log.Counter(), 0);
+    EXPECT_EQ(model.log.Counter(), 0);
     EXPECT_EQ(logView.SelectedRow(), -1);
     EXPECT_FALSE(model.Modified.IsSet());
 
     logView.SetLogEntry("1", "2016/12/28 13:45", "5550100", "Tom", 999);
-    EXPECT_EQ(model.Log.Counter(), 0) << "the row after the last wraps to the top";
+    EXPECT_EQ(model.log.Counter(), 0) << "the row after the last wraps to the top";
     logView.SetLogEntry("2", "2016/12/28 13:46", "5550111", "Ann", 0);
     logView.AddLogEntry("201701011200", "4440000", "", 5);
     EXPECT_EQ(RowTexts(1), (std::vector<std::string>{"5", "2017/01/01 12:00", "4440000", ""}))
         << "no name of an older caller stays";
     LogEntry e;
     EXPECT_TRUE(logView.GetLogEntry(999, e));
-    EXPECT_EQ(e.Name, "Tom");
+    EXPECT_EQ(e.name, "Tom");
     EXPECT_FALSE(logView.GetLogEntry(1000, e));
     EXPECT_FALSE(logView.GetLogEntry(-1, e));
     EXPECT_FALSE(logView.SetLogEntry("x", "t", "1", "n", 1000));
@@ -106,15 +106,15 @@ TEST_F(LogPageTest, EntriesWithoutCallerAreSkippedAndNewCallersReplaceWholeRows)
 
 TEST_F(LogPageTest, DeleteLogAfterAWrapEmptiesEveryRow) {
     for (int i = 0; i < kLogCapacity + 3; ++i) logView.AddLogEntry("201612281345", "1", "", i);
-    EXPECT_EQ(model.Log.Counter(), 3);
+    EXPECT_EQ(model.log.Counter(), 3);
     EXPECT_EQ(logView.Cell(kLogCapacity - 1, 0), std::to_string(kLogCapacity - 1));
     EXPECT_EQ(logView.Cell(0, 0), std::to_string(kLogCapacity));
     model.Modified.Clear();
     logView.ShowRow(500);
     logPage.OnDeleteLog();
     for (int row = 0; row < kLogCapacity; ++row) ASSERT_EQ(logView.Cell(row, 2), "") << row;
-    EXPECT_EQ(model.Log.Counter(), 0);
-    EXPECT_EQ(model.Log.RowCount(), 0);
+    EXPECT_EQ(model.log.Counter(), 0);
+    EXPECT_EQ(model.log.RowCount(), 0);
     EXPECT_EQ(logView.SelectedRow(), 0);
     EXPECT_EQ(logView.TopRow(), 0);
     EXPECT_TRUE(model.Modified.IsSet());

@@ -31,8 +31,8 @@ protected:
     std::string Project(const std::string& name) const { return dir.File(name); }
     // Stores a phone slot through the page, as a user would.
     static void SetPhone(CMainFrame& f, const std::string& index, const std::string& number) {
-        f.Phone().Form().Index = index;
-        f.Phone().Form().Number = number;
+        f.Phone().Form().index = index;
+        f.Phone().Form().number = number;
         f.Phone().OnSet();
     }
 
@@ -76,7 +76,7 @@ TEST_F(MainFrameTest, SaveAsksForAPathOnceThenSavesThere) {
     auto g = MakeFrame();
     files.answers.push_back(Project("a.gto"));
     ASSERT_TRUE(g->OnOpen());
-    EXPECT_EQ(g->Model().Phones.Row(3).Number, "13900003333");
+    EXPECT_EQ(g->Model().phones.Row(3).number, "13900003333");
     EXPECT_EQ(g->ProjectPath(), Project("a.gto"));
 }
 
@@ -147,7 +147,7 @@ TEST_F(MainFrameTest, AFileThatIsNoProjectIsReportedAndChangesNothing) {
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[1].text.rfind("The project could not be opened from\n" + Project("bad.gto"), 0), 0u);
     EXPECT_EQ(boxes.shown[1].icon, MsgIcon::Error);
-    EXPECT_EQ(f->Model().Phones.Row(0).Number, "123");
+    EXPECT_EQ(f->Model().phones.Row(0).number, "123");
     EXPECT_TRUE(f->ProjectPath().empty());
 }
 
@@ -161,7 +161,7 @@ TEST_F(MainFrameTest, AProjectLargerThanTheListsIsOpenedAsANewOneWithAWarning) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, DroppedRecordsMessage(Project("big.gto"), 1));
     EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Warning);
-    EXPECT_EQ(f->Model().Phones.Row(0).Number, "111");
+    EXPECT_EQ(f->Model().phones.Row(0).number, "111");
     // A Save asks for a name instead of cutting the file short.
     EXPECT_TRUE(f->ProjectPath().empty());
 }
@@ -178,7 +178,7 @@ TEST_F(MainFrameTest, StartupTickOpensTheLastProjectOnlyWhenAsked) {
         f->Start();
         timers.FireAll(CMainFrame::kStartupTickMs);
         EXPECT_TRUE(f->IndicatorCreated());
-        EXPECT_EQ(f->Model().Phones.Row(1).Number, "555");
+        EXPECT_EQ(f->Model().phones.Row(1).number, "555");
         EXPECT_FALSE(f->Modified());
         f->ToggleAutoOpen();
     }
@@ -186,7 +186,7 @@ TEST_F(MainFrameTest, StartupTickOpensTheLastProjectOnlyWhenAsked) {
         auto f = MakeFrame();
         EXPECT_FALSE(f->AutoOpen());
         f->OnStartupTick();
-        EXPECT_EQ(f->Model().Phones.Row(1).Number, "");
+        EXPECT_EQ(f->Model().phones.Row(1).number, "");
         f->ToggleAutoOpen();
     }
     std::filesystem::remove(Project("last.gto"));
@@ -217,7 +217,7 @@ TEST_F(MainFrameTest, SettingsAreWrittenAtTheEndWithTheirChanges) {
 TEST_F(MainFrameTest, ListsAndLogTravelThroughSpreadsheets) {
     auto f = MakeFrame();
     SetPhone(*f, "7", "13955550101");
-    f->Model().Log.AddEntry("201612281345", "13955550101", "Ann", 1);
+    f->Model().log.AddEntry("201612281345", "13955550101", "Ann", 1);
     files.answers.push_back(Project("lists.xls"));
     EXPECT_EQ(f->OnExportToExcel(SheetList::Phones).status, ExchangeStatus::Done);
     files.answers.push_back(Project("log.csv"));
@@ -227,8 +227,8 @@ TEST_F(MainFrameTest, ListsAndLogTravelThroughSpreadsheets) {
     auto g = MakeFrame();
     files.answers.push_back(Project("lists.xls"));
     EXPECT_EQ(g->OnImportFromExcel(SheetList::Phones).status, ExchangeStatus::Done);
-    EXPECT_EQ(g->Model().Phones.Row(6).Number, "13955550101");
-    EXPECT_EQ(g->Model().Phones.Row(6).Status, RowStatus::Pending);
+    EXPECT_EQ(g->Model().phones.Row(6).number, "13955550101");
+    EXPECT_EQ(g->Model().phones.Row(6).status, RowStatus::Pending);
     files.answers.push_back(std::nullopt);
     EXPECT_EQ(g->OnImportFromExcel(SheetList::Houses).status, ExchangeStatus::Cancelled);
 }

@@ -132,7 +132,7 @@ TEST_F(MsicTest, FormStateBuildsTheFrames) {
         }
     }
     EXPECT_TRUE(msic.Form().batteryEnabled);
-    EXPECT_EQ(model.Settings.UnitMode, 1);
+    EXPECT_EQ(model.settings.UnitMode, 1);
     EXPECT_EQ(msic.PickerText(), "2010/01/01 00:00:00");
     msic.OnGetPcTime();
     EXPECT_EQ(msic.PickerText(), "2017/03/04 05:06:07");
@@ -260,7 +260,7 @@ TEST_F(MsicTest, ConfirmationsShowTheirMessages) {
     Feed("BAND SET TO GSM 850, PCS 1900 OK\r\n");
     EXPECT_EQ(Boxes(), (std::vector<std::string>{"Set unit name success", "Set Relay mode succes"}))
         << "a CR before the LF spoils the band confirmation";
-    EXPECT_EQ(model.MultiRelay.UnitMode, 1);
+    EXPECT_EQ(model.multiRelay.UnitMode, 1);
 }
 
 TEST_F(MsicTest, AlarmContentReplyWithoutCommaOrColonKeepsTheOtherBox) {

@@ -30,7 +30,7 @@ TEST_F(MultiRelayTest, SetStatusSendsTheSevenDigitsAndIsConfirmedByTheEchoedFram
     EXPECT_EQ(LastFrame(), "#PWD1234#OUT=1010001");
     EXPECT_EQ(link.writes.back().code, 31);
     EXPECT_EQ(link.writes.back().ack, "#PWD1234#OUT=1010001 OK");
-    EXPECT_EQ(model.MultiRelay.RelayStatus, "1010001") << "collected before sending";
+    EXPECT_EQ(model.multiRelay.RelayStatus, "1010001") << "collected before sending";
     EXPECT_EQ(engine.ActiveSettingsPage(), 2);
     EXPECT_FALSE(multi.CommandsEnabled());
     Feed("#PWD1234#OUT=1010001 OK\n");
@@ -97,7 +97,7 @@ TEST_F(MultiRelayTest, SharedCommandsAreMarkedForThisPage) {
 TEST_F(MultiRelayTest, RelayTextRoundTripsThroughTheRecord) {
     SetRelays("0011010");
     multi.CollectSettings();
-    EXPECT_EQ(model.MultiRelay.RelayStatus, "0011010");
+    EXPECT_EQ(model.multiRelay.RelayStatus, "0011010");
     SetRelays("1111111");
     multi.ApplySettings();
     EXPECT_EQ(FormatRelayText(multi.Relays()), "0011010");

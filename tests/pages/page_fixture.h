@@ -18,9 +18,9 @@ class PageTest : public ::testing::Test, protected EngineRig {
 protected:
     PageTest()
         : clock(Time(2017, 3, 4, 5, 6, 7)),
-          msic(engine, model.Settings, clock),
-          multi(engine, model.MultiRelay, clock),
-          logView(model.Log),
+          msic(engine, model.settings, clock),
+          multi(engine, model.multiRelay, clock),
+          logView(model.log),
           logPage(engine, logView) {
         handlers.SetPages({nullptr, nullptr, nullptr, nullptr, &msic, &multi, &logView});
     }

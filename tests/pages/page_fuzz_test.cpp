@@ -20,9 +20,9 @@ constexpr int kSequences = 10000;
 constexpr int kSequencesPerRig = 500;
 constexpr int kHouses = 10;  // small lists keep the comparisons cheap
 
-auto Key(const NumberEntry& e) { return std::tie(e.Number, e.Name, e.Status); }
-auto Key(const SpecialEntry& e) { return std::make_tuple(e.ToArray(), e.Status, e.Type); }
-auto Key(const HouseEntry& e) { return std::tie(e.HouseNumber, e.Dial1, e.Dial2, e.Status); }
+auto Key(const NumberEntry& e) { return std::tie(e.number, e.name, e.status); }
+auto Key(const SpecialEntry& e) { return std::make_tuple(e.ToArray(), e.status, e.type); }
+auto Key(const HouseEntry& e) { return std::tie(e.houseNumber, e.dial1, e.dial2, e.status); }
 
 // Rows whose content differs between a snapshot and the list now.
 template <class List, class Entry>
@@ -98,7 +98,7 @@ private:
         return n >= 1 && n <= size ? n - 1 : -1;
     }
     int NamedSpecialRow(const std::string& label) const {
-        const SpecialList& list = rig_->model.Specials;
+        const SpecialList& list = rig_->model.specials;
         const auto section = label.empty() ? std::nullopt : SectionFromLetter(label[0]);
         return section ? list.RowOf(*section, LeadingInt(label.substr(1))) : -1;
     }
@@ -113,7 +113,7 @@ private:
 
     void NumberStep(NumberPage& page, const NumberList& list) {
         page.Form() = {IndexText(), Text(), Text()};
-        const int named = NamedRow(page.Form().Index, list.Size());
+        const int named = NamedRow(page.Form().index, list.Size());
         const std::function<void()> ops[] = {
             [&] { page.OnSet(); }, [&] { page.OnDelete(); }, [&] { page.OnSearchIndex(); },
             [&] { page.OnSearchNumber(); }, [&] { page.OnSearchName(); },
@@ -127,26 +127,26 @@ private:
         SpecialForm& f = page.Form();
         f = {IndexText(), Text(), Text(), static_cast<SpecialMode>(Pick(3)), {}, AnyPicker(),
              AnyPicker(), AnyPicker(), AnyPicker(), Text()};
-        for (bool& day : f.Days) day = Pick(3) == 0;
-        const int named = NamedSpecialRow(f.Index);
+        for (bool& day : f.days) day = Pick(3) == 0;
+        const int named = NamedSpecialRow(f.index);
         const std::function<void()> ops[] = {
             [&] { page.OnSet(); }, [&] { page.OnDelete(); }, [&] { page.OnSearchLabel(); },
             [&] { page.OnSearchNumber(); }, [&] { page.OnSearchName(); },
             [&] { page.OnRowClicked(Pick(100) - 20); },
             [&] { page.OnModeClicked(static_cast<SpecialMode>(Pick(3))); }};
         const int pick = Pick(std::size(ops));
-        Check(ops[pick], rig_->model.Specials, pick < 2 ? named : -1, false);
+        Check(ops[pick], rig_->model.specials, pick < 2 ? named : -1, false);
     }
 
     void HouseStep() {
         CHouse& page = rig_->pages.house;
         page.Form() = {IndexText(), Text(), Text(), Text()};
-        const int named = NamedRow(page.Form().Index, rig_->model.Houses.Size());
+        const int named = NamedRow(page.Form().index, rig_->model.houses.Size());
         const std::function<void()> ops[] = {
             [&] { page.OnSet(); }, [&] { page.OnDelete(); }, [&] { page.OnSearchIndex(); },
             [&] { page.OnSearchHouse(); }, [&] { page.OnRowClicked(Pick(40) - 20); }};
         const int pick = Pick(std::size(ops));
-        Check(ops[pick], rig_->model.Houses, pick < 2 ? named : -1, false);
+        Check(ops[pick], rig_->model.houses, pick < 2 ? named : -1, false);
     }
 
     // Uploads, read-alls and the unit's answers, on a random page.
@@ -166,18 +166,18 @@ private:
 
     void Step() {
         switch (Pick(6)) {
-            case 0: NumberStep(rig_->pages.phone, rig_->model.Phones); break;
-            case 1: NumberStep(rig_->pages.alarm, rig_->model.Alarms); break;
+            case 0: NumberStep(rig_->pages.phone, rig_->model.phones); break;
+            case 1: NumberStep(rig_->pages.alarm, rig_->model.alarms); break;
             case 2: SpecialStep(); break;
             case 3: HouseStep(); break;
             default: UnitStep();
         }
         const UnitModel& m = rig_->model;
-        ExpectConsistent(m.Phones);
-        ExpectConsistent(m.Specials);
-        ExpectConsistent(m.Alarms);
-        ExpectConsistent(m.Houses);
-        ASSERT_EQ(m.Phones.Size(), 2 * m.Houses.Size());
+        ExpectConsistent(m.phones);
+        ExpectConsistent(m.specials);
+        ExpectConsistent(m.alarms);
+        ExpectConsistent(m.houses);
+        ASSERT_EQ(m.phones.Size(), 2 * m.houses.Size());
     }
 
     std::mt19937 rng_;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "fakes.h"
-#include "pages/list_pages.h"
+#include "pages/list_page_set.h"
 #include "scripted_link.h"
 
 namespace dorvik::test {
@@ -81,7 +81,7 @@ struct PageRig {
     NullStatusPane status;
     ConnectionEngine engine;
     ReplyHandlers handlers;
-    ListPages pages;
+    ListPageSet pages;
 };
 
 }  // namespace dorvik::test

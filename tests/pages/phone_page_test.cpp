@@ -17,7 +17,7 @@ protected:
     void Type(const std::string& index, const std::string& number, const std::string& name = "") {
         page.Form() = {index, number, name};
     }
-    PhoneList& phones() { return rig.model.Phones; }
+    PhoneList& phones() { return rig.model.phones; }
     std::string LastBox() const { return rig.boxes.shown.back().text; }
 
     PageRig rig;
@@ -27,8 +27,8 @@ protected:
 TEST_F(PhonePageTest, SetRefusesInOrderAndChangesNothing) {
     phones().SetEntry("555", "Eve", 2, RowStatus::Pending);
     SpecialTexts special;
-    special.Number = "777";
-    rig.model.Specials.SetEntry(special, 0, RowStatus::Pending, "S");
+    special.number = "777";
+    rig.model.specials.SetEntry(special, 0, RowStatus::Pending, "S");
     const struct {
         std::string index, number, message;
     } cases[] = {
@@ -46,8 +46,8 @@ TEST_F(PhonePageTest, SetRefusesInOrderAndChangesNothing) {
         rig.ExpectRefused(
             phones(), [&] { page.OnSet(); }, c.message);
         if (c.number != "555") continue;
-        EXPECT_EQ(page.Form().Index, "3") << "the slot holding the number is shown";
-        EXPECT_EQ(page.Form().Name, "Eve");
+        EXPECT_EQ(page.Form().index, "3") << "the slot holding the number is shown";
+        EXPECT_EQ(page.Form().name, "Eve");
         EXPECT_EQ(page.SelectedRow(), 2);
     }
     EXPECT_EQ(phones().Used(), 1);
@@ -56,14 +56,14 @@ TEST_F(PhonePageTest, SetRefusesInOrderAndChangesNothing) {
 TEST_F(PhonePageTest, SetStoresPendingSlots) {
     Type("12xyz", "13900001111", "Ann");
     page.OnSet();
-    EXPECT_EQ(phones().Row(11).Number, "13900001111");
+    EXPECT_EQ(phones().Row(11).number, "13900001111");
     EXPECT_EQ(phones().Status(11), RowStatus::Pending);
     Type("12", "13900001111", "");
     page.OnSet();
-    EXPECT_EQ(phones().Row(11).Name, "Ann") << "an empty name keeps the old one";
+    EXPECT_EQ(phones().Row(11).name, "Ann") << "an empty name keeps the old one";
     Type("12", "13900001111", "Bea");
     page.OnSet();
-    EXPECT_EQ(phones().Row(11).Name, "Bea");
+    EXPECT_EQ(phones().Row(11).name, "Bea");
     Type("4", "", "");
     page.OnSet();
     EXPECT_EQ(phones().Status(3), RowStatus::Empty);
@@ -79,7 +79,7 @@ TEST_F(PhonePageTest, DeleteTwiceAfterUnitSlotMakesItEmpty) {
     Type("5", "");
     page.OnDelete();
     EXPECT_EQ(phones().Status(4), RowStatus::Pending);
-    EXPECT_EQ(phones().Row(4).Number, "");
+    EXPECT_EQ(phones().Row(4).number, "");
     page.OnDelete();
     EXPECT_EQ(phones().Status(4), RowStatus::Empty);
     Type("", "");
@@ -94,20 +94,20 @@ TEST_F(PhonePageTest, Searches) {
     phones().SetEntry("222", "", 6, RowStatus::Pending);
     Type("7", "", "x");
     page.OnSearchIndex();
-    EXPECT_EQ(page.Form().Number, "222");
-    EXPECT_EQ(page.Form().Name, "");
+    EXPECT_EQ(page.Form().number, "222");
+    EXPECT_EQ(page.Form().name, "");
     EXPECT_EQ(page.SelectedRow(), 6);
 
     Type("", "111", "");
     page.OnSearchNumber();
-    EXPECT_EQ(page.Form().Index, "2");
-    EXPECT_EQ(page.Form().Name, "Ann");
+    EXPECT_EQ(page.Form().index, "2");
+    EXPECT_EQ(page.Form().name, "Ann");
     EXPECT_EQ(LastBox(), "The phone number exist");
 
     Type("", "", "");
     page.OnSearchName();
-    EXPECT_EQ(page.Form().Index, "7") << "the lowest used slot without a name";
-    EXPECT_EQ(page.Form().Number, "222");
+    EXPECT_EQ(page.Form().index, "7") << "the lowest used slot without a name";
+    EXPECT_EQ(page.Form().number, "222");
 
     Type("", "999", "Nobody");
     page.OnSearchNumber();
@@ -124,11 +124,11 @@ TEST_F(PhonePageTest, Searches) {
 TEST_F(PhonePageTest, RowClickFillsTheForm) {
     phones().SetEntry("333", "Cid", 9, RowStatus::Pending);
     page.OnRowClicked(-1);
-    EXPECT_EQ(page.Form().Index, "") << "nothing selected: nothing filled";
+    EXPECT_EQ(page.Form().index, "") << "nothing selected: nothing filled";
     page.OnRowClicked(9);
-    EXPECT_EQ(page.Form().Index, "10");
-    EXPECT_EQ(page.Form().Number, "333");
-    EXPECT_EQ(page.Form().Name, "Cid");
+    EXPECT_EQ(page.Form().index, "10");
+    EXPECT_EQ(page.Form().number, "333");
+    EXPECT_EQ(page.Form().name, "Cid");
 }
 
 TEST_F(PhonePageTest, UploadSendsPendingSlotsWithTheRightErasures) {
@@ -206,21 +206,21 @@ TEST_F(PhonePageTest, ReadAllAsksForTheWholeList) {
     EXPECT_FALSE(rig.engine.FirstLineSeen());
     EXPECT_FALSE(rig.pages.alarm.CommandsEnabled());
     rig.Feed("WHL3 IS 333\r\n");
-    EXPECT_EQ(phones().Row(2).Number, "333");
+    EXPECT_EQ(phones().Row(2).number, "333");
     EXPECT_EQ(page.UsedText(), "Used 1/2000");
 }
 
 TEST_F(PhonePageTest, ModemModeRefusesReadAllAndSendsOneSlotPerPress) {
     PageRig m;
     m.Connect(true);
-    m.model.Phones.SetEntry("11", "", 0, RowStatus::Pending);
-    m.model.Phones.SetEntry("22", "", 1, RowStatus::Pending);
+    m.model.phones.SetEntry("11", "", 0, RowStatus::Pending);
+    m.model.phones.SetEntry("22", "", 1, RowStatus::Pending);
     m.pages.phone.OnDownloadAll();
     m.SmsAnswer("WHL0001 SET TO 11 OK");
     m.pages.phone.DownloadNext();
     ASSERT_EQ(m.link.writes.size(), 1u);
     EXPECT_EQ(m.link.writes[0].text, "#PWD1234#WHL0001=11");
-    EXPECT_EQ(m.model.Phones.Status(0), RowStatus::InUnit);
+    EXPECT_EQ(m.model.phones.Status(0), RowStatus::InUnit);
     m.pages.phone.OnDownloadAll();
     EXPECT_EQ(m.link.writes.back().text, "#PWD1234#WHL0002=22");
     m.pages.phone.OnGetFromUnit();
@@ -234,7 +234,7 @@ TEST_F(PhonePageTest, HouseCountRebuildsBothLists) {
     const Request query = HousesQuery("1234");
     rig.engine.SendRequest(query.frame, query.code, query.ack);
     rig.Feed("HOUSE NUMBER IS 120\r\n");
-    EXPECT_EQ(rig.model.Houses.Size(), 120);
+    EXPECT_EQ(rig.model.houses.Size(), 120);
     EXPECT_EQ(phones().Size(), 240);
     EXPECT_EQ(page.UsedText(), "Used 1/240") << "slot 1 is kept";
     EXPECT_EQ(rig.pages.house.UsedText(), "Used 0/120");

@@ -11,7 +11,7 @@ struct RunControlTest : ::testing::Test {
     RunControlTest() {
         rig.Connect();
         for (int row = 0; row < 6; ++row)
-            rig.model.Phones.SetEntry(std::to_string(700 + row), "", row, RowStatus::Pending);
+            rig.model.phones.SetEntry(std::to_string(700 + row), "", row, RowStatus::Pending);
     }
     // A second later the unit confirms the slot on its way.
     void NextSlot() {
@@ -31,7 +31,7 @@ TEST_F(RunControlTest, StopEndsAnUploadAfterTheSlotOnItsWayAndAReadAtOnce) {
     NextSlot();
     EXPECT_FALSE(page.Uploading());
     EXPECT_EQ(rig.Sent().size(), 2u);
-    EXPECT_EQ(rig.model.Phones.Status(2), RowStatus::Pending);
+    EXPECT_EQ(rig.model.phones.Status(2), RowStatus::Pending);
     page.OnDownloadAll();  // slot 3 on its way to a unit that stays silent
     rig.timers.FireAll(ConnectionEngine::kSerialReplyMs);
     rig.engine.StopRuns();
@@ -40,7 +40,7 @@ TEST_F(RunControlTest, StopEndsAnUploadAfterTheSlotOnItsWayAndAReadAtOnce) {
     rig.Feed("WHL1 IS 1\n");
     rig.engine.StopRuns();
     rig.Feed("WHL2 IS 2\n");
-    EXPECT_NE(rig.model.Phones.Row(1).Number, "2") << "lines after the Stop are not taken";
+    EXPECT_NE(rig.model.phones.Row(1).number, "2") << "lines after the Stop are not taken";
     for (int tick = 0; tick < 2 * ConnectionEngine::kMaxSilentTicks; ++tick)
         for (int ms : {ConnectionEngine::kSerialReplyMs, ConnectionEngine::kReadAllMs})
             rig.timers.FireAll(ms);

@@ -30,7 +30,7 @@ TEST_F(SettingsRecordTest, CollectWritesTheRecordFormats) {
     msic.OnModeRadio(1);
     msic.Extra().relayOn[0] = true;
     msic.CollectSettings();
-    const UnitSettings& s = model.Settings;
+    const UnitSettings& s = model.settings;
     EXPECT_EQ(s.UnitName, "Gate");
     EXPECT_EQ(s.UnitVersion, "V1.2");
     EXPECT_EQ(s.UnitTime, "2016/12/28 13:45:07");
@@ -53,19 +53,19 @@ TEST_F(SettingsRecordTest, ApplyRestoresWhatCollectWrote) {
     multi.SetPickerTime(Time(2020, 2, 29, 23, 59, 58));
     multi.OnRelayRadio(3, false);
     multi.CollectSettings();
-    const MultiRelaySettings saved = model.MultiRelay;
+    const MultiRelaySettings saved = model.multiRelay;
 
     UnitModel other;
-    CMultiRelay loaded(engine, other.MultiRelay, clock);
-    other.MultiRelay = saved;
+    CMultiRelay loaded(engine, other.multiRelay, clock);
+    other.multiRelay = saved;
     loaded.ApplySettings();
     loaded.CollectSettings();
-    EXPECT_EQ(other.MultiRelay.Battery, saved.Battery);
-    EXPECT_EQ(other.MultiRelay.AlarmMode1, saved.AlarmMode1);
-    EXPECT_EQ(other.MultiRelay.AlarmMode2, saved.AlarmMode2);
-    EXPECT_EQ(other.MultiRelay.UnitTime, "2020/02/29 23:59:58");
-    EXPECT_EQ(other.MultiRelay.RelayStatus, "1101111");
-    EXPECT_EQ(other.MultiRelay.Alarm1, "Door, open");
+    EXPECT_EQ(other.multiRelay.Battery, saved.Battery);
+    EXPECT_EQ(other.multiRelay.AlarmMode1, saved.AlarmMode1);
+    EXPECT_EQ(other.multiRelay.AlarmMode2, saved.AlarmMode2);
+    EXPECT_EQ(other.multiRelay.UnitTime, "2020/02/29 23:59:58");
+    EXPECT_EQ(other.multiRelay.RelayStatus, "1101111");
+    EXPECT_EQ(other.multiRelay.Alarm1, "Door, open");
     EXPECT_TRUE(loaded.Form().batteryEnabled);
     EXPECT_TRUE(loaded.Form().alarms[0].enabled);
     EXPECT_TRUE(loaded.Form().alarms[0].phoneChecked);
@@ -73,9 +73,9 @@ TEST_F(SettingsRecordTest, ApplyRestoresWhatCollectWrote) {
 }
 
 TEST_F(SettingsRecordTest, ApplyTwiceKeepsEnabledGroupsEnabled) {
-    model.Settings.Battery = "1, 80";
-    model.Settings.AlarmMode1 = "1,0,30";
-    model.Settings.RelayStatus = 1;
+    model.settings.Battery = "1, 80";
+    model.settings.AlarmMode1 = "1,0,30";
+    model.settings.RelayStatus = 1;
     msic.ApplySettings();
     msic.ApplySettings();
     EXPECT_TRUE(msic.Form().batteryEnabled);
@@ -86,7 +86,7 @@ TEST_F(SettingsRecordTest, ApplyTwiceKeepsEnabledGroupsEnabled) {
 
     // A disabled input is disabled and keeps its radios.
     msic.Form().alarms[1] = {true, 1, true, "12"};
-    model.Settings.AlarmMode2 = "0,0,333";
+    model.settings.AlarmMode2 = "0,0,333";
     msic.ApplySettings();
     EXPECT_FALSE(msic.Form().alarms[1].enabled);
     EXPECT_TRUE(msic.Form().alarms[1].phoneChecked);
@@ -95,18 +95,18 @@ TEST_F(SettingsRecordTest, ApplyTwiceKeepsEnabledGroupsEnabled) {
 }
 
 TEST_F(SettingsRecordTest, ApplyOfMalformedFieldsDoesNotFail) {
-    model.Settings.UnitTime = "2016-12-28";
-    model.Settings.Battery = "x";
-    model.Settings.ClockUpdate = "";
-    model.Settings.AlarmMode1 = "1";
-    model.Settings.UintBand = "GSM 900, PCS 1900";
+    model.settings.UnitTime = "2016-12-28";
+    model.settings.Battery = "x";
+    model.settings.ClockUpdate = "";
+    model.settings.AlarmMode1 = "1";
+    model.settings.UintBand = "GSM 900, PCS 1900";
     msic.SetPickerTime(Time(2011, 5, 6, 7, 8, 9));
     msic.ApplySettings();
     EXPECT_EQ(msic.PickerText(), "2011/05/06 07:08:09") << "an unreadable time keeps the picker";
     EXPECT_FALSE(msic.Form().batteryEnabled);
     EXPECT_FALSE(msic.Form().clockUpdateEnabled);
     EXPECT_EQ(msic.Form().band, "GSM 900, PCS 1900");
-    model.Settings.UnitTime = "2016/13/28 10:00:00";
+    model.settings.UnitTime = "2016/13/28 10:00:00";
     msic.ApplySettings();
     EXPECT_EQ(msic.PickerText(), "2011/05/06 07:08:09");
 }
@@ -119,8 +119,8 @@ TEST_F(SettingsRecordTest, NewPageStartsWithItsDefaults) {
     EXPECT_EQ(engine.Page(PageRole::MultiRelay), &multi);
     {
         UnitModel other;
-        other.Settings.UnitMode = 1;
-        CMsic second(engine, other.Settings, clock);
+        other.settings.UnitMode = 1;
+        CMsic second(engine, other.settings, clock);
         EXPECT_EQ(second.RelayMode(), 1);
         EXPECT_EQ(engine.Page(PageRole::Msic), &second);
     }

@@ -108,9 +108,9 @@ TEST_F(StatusPageTest, SingleRelayStatusSetsEveryGroup) {
     EXPECT_EQ(f.batteryValue, "80");
     EXPECT_FALSE(msic.Extra().relayOn[0]);
     EXPECT_TRUE(msic.Extra().relayOn[1]);
-    EXPECT_EQ(model.Settings.RelayStatus, 0);
-    EXPECT_EQ(model.Settings.AlarmMode1, "1,0,30");
-    EXPECT_EQ(model.Settings.AlarmMode2, "0,1,10");
+    EXPECT_EQ(model.settings.RelayStatus, 0);
+    EXPECT_EQ(model.settings.AlarmMode1, "1,0,30");
+    EXPECT_EQ(model.settings.AlarmMode2, "0,1,10");
     EXPECT_TRUE(msic.CommandsEnabled());
 
     msic.OnGetDeviceStatus();

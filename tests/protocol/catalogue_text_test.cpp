@@ -3,7 +3,7 @@
 #include <climits>
 #include <string>
 
-#include "protocol/restriction_rule.h"
+#include "protocol/special_rule.h"
 #include "protocol/text_format.h"
 #include "protocol/text_scan.h"
 
@@ -77,23 +77,23 @@ TEST(CatalogueSpecialRule, BuildsTheRuleFromStoredFields) {
     week.days = {false, true, true, true, true, true, false};
     week.fromTime = "08:00";
     week.toTime = "18:00";
-    EXPECT_EQ(RestrictionRuleText(week), "12345(08:00-18:00)");
+    EXPECT_EQ(SpecialRuleText(week), "12345(08:00-18:00)");
     week.days.fill(true);
-    EXPECT_EQ(RestrictionRuleText(week), "1234567(08:00-18:00)");
+    EXPECT_EQ(SpecialRuleText(week), "1234567(08:00-18:00)");
 
     SpecialRule date;
     date.fromDate = "16/12/28 08:00";
     date.toDate = "17/01/31 18:00";
-    EXPECT_EQ(RestrictionRuleText(date), "161228-170131(08:00-18:00)");
+    EXPECT_EQ(SpecialRuleText(date), "161228-170131(08:00-18:00)");
 
     SpecialRule count;
     count.amount = "25";
-    EXPECT_EQ(RestrictionRuleText(count), "25");
-    EXPECT_EQ(RestrictionRuleText(SpecialRule{}), "");
+    EXPECT_EQ(SpecialRuleText(count), "25");
+    EXPECT_EQ(SpecialRuleText(SpecialRule{}), "");
 
     SpecialRule odd;  // a short stored date must not break the rule
     odd.fromDate = "16/1";
-    EXPECT_EQ(RestrictionRuleText(odd), "161-(-)");
+    EXPECT_EQ(SpecialRuleText(odd), "161-(-)");
 }
 
 TEST(CatalogueSpecialRule, DecodesWhatItBuilds) {
@@ -107,10 +107,10 @@ TEST(CatalogueSpecialRule, DecodesWhatItBuilds) {
     SpecialRule count;
     count.amount = "999";
     for (const SpecialRule& rule : {week, date, count, SpecialRule{}}) {
-        EXPECT_EQ(DecodeRestrictionRule(RestrictionRuleText(rule)), rule);
+        EXPECT_EQ(DecodeSpecialRule(SpecialRuleText(rule)), rule);
     }
     // Characters other than the day digits are skipped.
-    EXPECT_EQ(DecodeRestrictionRule("1x7(08:00-18:00)")->days,
+    EXPECT_EQ(DecodeSpecialRule("1x7(08:00-18:00)")->days,
               (std::array<bool, 7>{true, true, false, false, false, false, false}));
 }
 

@@ -15,8 +15,8 @@ using namespace test;
 
 SpecialTexts Special(const std::string& number, const std::string& name = "") {
     SpecialTexts t;
-    t.Number = number;
-    t.Name = name;
+    t.number = number;
+    t.name = name;
     return t;
 }
 
@@ -41,88 +41,88 @@ protected:
 
 TEST_F(ReplyTest, HouseCountRebuildsHouseAndPhoneLists) {
     Answer(HousesQuery("1234"), "HOUSE NUMBER IS 120\n");
-    EXPECT_EQ(model.Houses.Size(), 120);
-    EXPECT_EQ(model.Phones.Size(), 240);
+    EXPECT_EQ(model.houses.Size(), 120);
+    EXPECT_EQ(model.phones.Size(), 240);
     EXPECT_EQ(house.slotCount, 120);
     EXPECT_EQ(phone.slotCount, 240);
 }
 
 TEST_F(ReplyTest, PhoneReadAllClearsUnitRowsOnFirstLineAndKeepsPending) {
-    model.Phones.SetEntry("111", "Ann", 0, RowStatus::InUnit);
-    model.Phones.SetEntry("222", "Bob", 1, RowStatus::Pending);
-    model.Phones.SetEntry("333", "Cid", 4, RowStatus::Pending);
+    model.phones.SetEntry("111", "Ann", 0, RowStatus::InUnit);
+    model.phones.SetEntry("222", "Bob", 1, RowStatus::Pending);
+    model.phones.SetEntry("333", "Cid", 4, RowStatus::Pending);
     engine.SetFirstLineSeen(false);
     Answer(ReadPhoneList("1234"), "WHL0 IS 999\n");
-    EXPECT_EQ(model.Phones.Row(0).Number, "111") << "index 0 is ignored and clears nothing";
+    EXPECT_EQ(model.phones.Row(0).number, "111") << "index 0 is ignored and clears nothing";
     Feed("WHL5 IS 555\r\nWHL7 IS 777\n");
-    EXPECT_EQ(model.Phones.Row(0).Status, RowStatus::Empty);
-    EXPECT_EQ(model.Phones.Row(1).Status, RowStatus::Pending);
-    EXPECT_EQ(model.Phones.Row(4).Number, "555");
-    EXPECT_EQ(model.Phones.Row(4).Name, "Cid") << "the PC's name stays";
-    EXPECT_EQ(model.Phones.Row(4).Status, RowStatus::InUnit);
-    EXPECT_EQ(model.Phones.Row(6).Number, "777");
-    EXPECT_EQ(model.Phones.SelectedRow(), 6);
+    EXPECT_EQ(model.phones.Row(0).status, RowStatus::Empty);
+    EXPECT_EQ(model.phones.Row(1).status, RowStatus::Pending);
+    EXPECT_EQ(model.phones.Row(4).number, "555");
+    EXPECT_EQ(model.phones.Row(4).name, "Cid") << "the PC's name stays";
+    EXPECT_EQ(model.phones.Row(4).status, RowStatus::InUnit);
+    EXPECT_EQ(model.phones.Row(6).number, "777");
+    EXPECT_EQ(model.phones.SelectedRow(), 6);
 }
 
 TEST_F(ReplyTest, EmptyPhoneListAnswerClearsAndEndsTheReadAll) {
-    model.Phones.SetEntry("111", "", 2, RowStatus::InUnit);
+    model.phones.SetEntry("111", "", 2, RowStatus::InUnit);
     Answer(ReadPhoneList("1234"), "WHL IS 0000");
     engine.BeginReadAll();
-    EXPECT_EQ(model.Phones.Row(2).Number, "111");
+    EXPECT_EQ(model.phones.Row(2).number, "111");
     Feed("\r");
-    EXPECT_EQ(model.Phones.Row(2).Status, RowStatus::Empty);
+    EXPECT_EQ(model.phones.Row(2).status, RowStatus::Empty);
     EXPECT_TRUE(phone.enabled);
     EXPECT_EQ(timers.FireAll(2000), 0) << "read-all ended";
 }
 
 TEST_F(ReplyTest, SpecialLinesFillTheirOwnSectionOnly) {
     Answer(ReadSpecialList("1234"), "SHL251 IS 1:17(08:00-18:00)\nSHL21 IS 2:5\n");
-    EXPECT_EQ(model.Specials.Used(), 0) << "beyond the section: ignored";
+    EXPECT_EQ(model.specials.Used(), 0) << "beyond the section: ignored";
     Feed("SHL3 IS 300:17(08:00-18:00)\nPHL2 IS 400:161228-170131(08:00-18:00)\nQHL1 IS 500:25\n");
-    const SpecialEntry& s = model.Specials.Row(2);
-    EXPECT_EQ(s.Number, "300");
-    EXPECT_EQ(s.Days[0], "V") << "Sunday from 7";
-    EXPECT_EQ(s.Days[1], "V") << "Monday from 1";
-    EXPECT_EQ(s.Days[2], "");
-    EXPECT_EQ(s.FromTime, "08:00");
-    EXPECT_EQ(s.Type, 'S');
-    int p = model.Specials.RowOf(SpecialSection::P, 2);
-    EXPECT_EQ(model.Specials.Row(p).FromDate, "16/12/28 08:00");
-    EXPECT_EQ(model.Specials.Row(p).Type, 'P');
-    int q = model.Specials.RowOf(SpecialSection::Q, 1);
-    EXPECT_EQ(model.Specials.Row(q).Amount, "25");
-    EXPECT_EQ(model.Specials.Row(q).Status, RowStatus::InUnit);
+    const SpecialEntry& s = model.specials.Row(2);
+    EXPECT_EQ(s.number, "300");
+    EXPECT_EQ(s.days[0], "V") << "Sunday from 7";
+    EXPECT_EQ(s.days[1], "V") << "Monday from 1";
+    EXPECT_EQ(s.days[2], "");
+    EXPECT_EQ(s.fromTime, "08:00");
+    EXPECT_EQ(s.type, 'S');
+    int p = model.specials.RowOf(SpecialSection::P, 2);
+    EXPECT_EQ(model.specials.Row(p).fromDate, "16/12/28 08:00");
+    EXPECT_EQ(model.specials.Row(p).type, 'P');
+    int q = model.specials.RowOf(SpecialSection::Q, 1);
+    EXPECT_EQ(model.specials.Row(q).amount, "25");
+    EXPECT_EQ(model.specials.Row(q).status, RowStatus::InUnit);
 
     Feed("PHL IS 0000\n");
-    EXPECT_EQ(model.Specials.Row(p).Status, RowStatus::Empty);
-    EXPECT_EQ(model.Specials.Row(q).Status, RowStatus::InUnit);
+    EXPECT_EQ(model.specials.Row(p).status, RowStatus::Empty);
+    EXPECT_EQ(model.specials.Row(q).status, RowStatus::InUnit);
 }
 
 TEST_F(ReplyTest, AlarmListFillsTheFiveSlots) {
     Answer(ReadAlarmList("1234"), "ALARM IS 111:222:333:444:555\n");
-    EXPECT_EQ(model.Alarms.Row(3).Number, "444");
-    EXPECT_EQ(model.Alarms.Row(4).Number, "") << "no closing colon: empty";
+    EXPECT_EQ(model.alarms.Row(3).number, "444");
+    EXPECT_EQ(model.alarms.Row(4).number, "") << "no closing colon: empty";
 }
 
 TEST_F(ReplyTest, HouseLinesUpdateKnownHousesAndAppendNewOnes) {
-    model.Houses.SetEntry("12", "111", "", RowStatus::Pending, 2);
+    model.houses.SetEntry("12", "111", "", RowStatus::Pending, 2);
     engine.SetFirstLineSeen(true);
     Answer(ReadHouseList("1234"), "12:DIAL2:5550100\n00101:DIAL1:13900002222\n");
-    EXPECT_EQ(model.Houses.Row(2).Dial1, "111");
-    EXPECT_EQ(model.Houses.Row(2).Dial2, "5550100");
-    EXPECT_EQ(model.Houses.Row(0).HouseNumber, "00101");
-    EXPECT_EQ(model.Houses.Row(0).Dial1, "13900002222");
+    EXPECT_EQ(model.houses.Row(2).dial1, "111");
+    EXPECT_EQ(model.houses.Row(2).dial2, "5550100");
+    EXPECT_EQ(model.houses.Row(0).houseNumber, "00101");
+    EXPECT_EQ(model.houses.Row(0).dial1, "13900002222");
     Feed("7:XYZ:42\n");
-    EXPECT_EQ(model.Houses.Row(1).Dial2, "42") << "without DIAL1 it is the second number";
+    EXPECT_EQ(model.houses.Row(1).dial2, "42") << "without DIAL1 it is the second number";
 }
 
 TEST_F(ReplyTest, ConfirmedSlotsAreMarkedAndOnlyTheSerialRunGoesOn) {
-    const int p7 = model.Specials.RowOf(SpecialSection::P, 7);
+    const int p7 = model.specials.RowOf(SpecialSection::P, 7);
     auto pending = [&] {
-        model.Phones.SetEntry("555", "", 6, RowStatus::Pending);
-        model.Specials.SetEntry(Special("555"), p7, RowStatus::Pending, "P");
-        model.Alarms.SetEntry("555", "", 1, RowStatus::Pending);
-        model.Houses.SetEntry("12", "555", "", RowStatus::Pending, 2);
+        model.phones.SetEntry("555", "", 6, RowStatus::Pending);
+        model.specials.SetEntry(Special("555"), p7, RowStatus::Pending, "P");
+        model.alarms.SetEntry("555", "", 1, RowStatus::Pending);
+        model.houses.SetEntry("12", "555", "", RowStatus::Pending, 2);
     };
     const struct {
         Request request;
@@ -133,13 +133,13 @@ TEST_F(ReplyTest, ConfirmedSlotsAreMarkedAndOnlyTheSerialRunGoesOn) {
         bool checksAnswer;  // false: the acknowledgement alone names the slot
     } cases[] = {
         {WritePhoneSlot("1", 7, "555"), " WHL0007 SET TO 555 OK \r",
-         [&] { return model.Phones.Status(6); }, phone, 200, true},
+         [&] { return model.phones.Status(6); }, phone, 200, true},
         {WriteSpecialSlot("1", "PHL007", "555", "25"), "PHL007 SETUP TO 555:25 OK\r",
-         [&] { return model.Specials.Status(p7); }, special, 200, true},
+         [&] { return model.specials.Status(p7); }, special, 200, true},
         {WriteAlarmSlot("1", 2, "555"), "ALARM02 SET TO 555 OK",
-         [&] { return model.Alarms.Status(1); }, alarm, 20, true},
+         [&] { return model.alarms.Status(1); }, alarm, 20, true},
         {WriteHouseDial("1", "12", 1, "555", 3), "anything",
-         [&] { return model.Houses.Status(2); }, house, 200, false},
+         [&] { return model.houses.Status(2); }, house, 200, false},
     };
     const RowStatus unconfirmed[] = {RowStatus::InUnit, RowStatus::Pending};
     for (const auto& c : cases) {
@@ -171,8 +171,8 @@ TEST_F(ReplyTest, ConfirmedSlotsAreMarkedAndOnlyTheSerialRunGoesOn) {
 }
 
 TEST_F(ReplyTest, LogLinesTakeCallerNamesFromTheirList) {
-    model.Phones.SetEntry("13900002222", "Ann", 0, RowStatus::Pending);
-    model.Specials.SetEntry(Special("555", "Sam"), 0, RowStatus::Pending, "S");
+    model.phones.SetEntry("13900002222", "Ann", 0, RowStatus::Pending);
+    model.specials.SetEntry(Special("555", "Sam"), 0, RowStatus::Pending, "S");
     Answer(ReadLog("1234"), "LOGW12:13900002222:201612281345\nLOGS3:555:201701011200\n");
     ASSERT_EQ(log.added.size(), 2u);
     EXPECT_EQ(log.added[0].name, "Ann");
@@ -279,7 +279,7 @@ TEST_F(ReplyTest, SettingCommandsShowTheirInfoText) {
         EXPECT_EQ(message(r.ack), shown);
     }
     EXPECT_EQ(boxes.shown.back().icon, MsgIcon::Information);
-    EXPECT_EQ(model.MultiRelay.UnitMode, 1);
+    EXPECT_EQ(model.multiRelay.UnitMode, 1);
 }
 
 TEST_F(ReplyTest, LateAnswerIsReadByTheNewerCommandsHandler) {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "../support/fakes.h"
-#include "sheet/exchange_dialogs.h"
+#include "sheet/sheet_exchange.h"
 #include "sheet_test_support.h"
 
 namespace dorvik {
@@ -115,7 +115,7 @@ TEST_F(ImportMessages, SpecialRowsOfTheWrongKindAreSkippedAnXLabelEndsTheImport)
                      "rows 4, Index type different with number type", "Error Index format"}));
     EXPECT_EQ(result.status, ExchangeStatus::Refused);
     EXPECT_EQ(result.rows, 1);
-    EXPECT_EQ(specials.Row(20).FromDate, "16/12/28 08:00");  // P001 stays stored
+    EXPECT_EQ(specials.Row(20).fromDate, "16/12/28 08:00");  // P001 stays stored
     EXPECT_EQ(specials.Used(), 1);
     EXPECT_EQ(progress.positions, std::vector<int>{3});
     EXPECT_FALSE(progress.visible);
@@ -143,7 +143,7 @@ TEST(SheetExchangeDialogs, AskForTheFileAndTheSheetAndStopOnCancel) {
     PhoneList back(flag);
     EXPECT_EQ(exchange.ImportPhones(back).rows, 1);
     EXPECT_EQ(sheets.offered, (test::Rows{{kPhoneSheet, "Other"}}));
-    EXPECT_EQ(back.Row(6).Number, "5550100");
+    EXPECT_EQ(back.Row(6).number, "5550100");
     EXPECT_EQ(exchange.ImportPhones(back).status, ExchangeStatus::Cancelled);
     EXPECT_EQ(files.filters, std::vector<std::string>(4, SheetExchange::kFilter));
 

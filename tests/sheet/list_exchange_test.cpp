@@ -62,7 +62,7 @@ TEST_P(ExchangeRoundTrip, FullPhoneListComesBackPending) {
     ASSERT_TRUE(in.ok()) << in.error;
     EXPECT_EQ(std::tie(in.rows, progress.maximum, progress.positions.back(), progress.visible),
               std::make_tuple(2000, 2001, 2001, false));
-    ExpectPendingCopy(from, to, [](const PhoneEntry& e) { return std::tie(e.Number, e.Name); });
+    ExpectPendingCopy(from, to, [](const PhoneEntry& e) { return std::tie(e.number, e.name); });
     EXPECT_TRUE(box.shown.empty());
 }
 
@@ -71,13 +71,13 @@ TEST_P(ExchangeRoundTrip, SpecialListOfEveryKindComesBackPending) {
     for (int r = 0; r < from.Size(); ++r) {
         if (r >= 40 && r < 44) continue;  // a few free slots
         SpecialTexts t;
-        t.Number = std::to_string(1380000 + r), t.Name = Awkward(r);
+        t.number = std::to_string(1380000 + r), t.name = Awkward(r);
         char kind = SectionLetter(*from.SectionOf(r));
         if (kind == 'S')
-            t.FromTime = "08:00", t.ToTime = "18:3" + std::to_string(r % 10), t.Days[r % 7] = "V";
-        if (kind == 'P') t.FromDate = "16/12/28 08:00", t.ToDate = "17/01/31 18:00";
-        if (kind == 'Q' && r % 4) t.Amount = std::to_string(r);
-        if (kind == 'Q' && !(r % 4)) t.Name.clear();  // no amount and no name
+            t.fromTime = "08:00", t.toTime = "18:3" + std::to_string(r % 10), t.days[r % 7] = "V";
+        if (kind == 'P') t.fromDate = "16/12/28 08:00", t.toDate = "17/01/31 18:00";
+        if (kind == 'Q' && r % 4) t.amount = std::to_string(r);
+        if (kind == 'Q' && !(r % 4)) t.name.clear();  // no amount and no name
         from.SetEntry(t, r, RowStatus::InUnit, std::string(1, kind));
     }
     from.DeleteEntry(3);  // "0000" marks a slot to erase in the unit
@@ -87,7 +87,7 @@ TEST_P(ExchangeRoundTrip, SpecialListOfEveryKindComesBackPending) {
     EXPECT_EQ(in.rows, 56);
     EXPECT_TRUE(box.shown.empty());
     ExpectPendingCopy(from, to,
-                      [](const SpecialEntry& e) { return std::make_tuple(e.ToArray(), e.Type); });
+                      [](const SpecialEntry& e) { return std::make_tuple(e.ToArray(), e.type); });
 }
 
 TEST_P(ExchangeRoundTrip, FullHouseListComesBackPending) {
@@ -98,7 +98,7 @@ TEST_P(ExchangeRoundTrip, FullHouseListComesBackPending) {
     ASSERT_TRUE(ExportHouseList(from, File(), progress).ok());
     EXPECT_EQ(ImportHouseList(to, File(), kHouseSheet, progress, box).rows, 400);
     ExpectPendingCopy(
-        from, to, [](const HouseEntry& e) { return std::tie(e.HouseNumber, e.Dial1, e.Dial2); });
+        from, to, [](const HouseEntry& e) { return std::tie(e.houseNumber, e.dial1, e.dial2); });
 }
 
 TEST_P(ExchangeRoundTrip, ShorterExportLeavesNoOldRowsAndBacksUpTheOldSheet) {
@@ -174,8 +174,8 @@ TEST(ListImport, SkipsRowsOutsideTheListAndLaterRowsWin) {
     // clang-format on
     EXPECT_EQ(ImportPhoneList(phones, dir.File("p.csv"), kPhoneSheet, progress, box).rows, 3);
     EXPECT_EQ(phones.Used(), 2);
-    EXPECT_EQ(std::tie(phones.Row(4).Number, phones.Row(4).Name), std::make_tuple("77", "Ann"));
-    EXPECT_EQ(phones.Row(11).Number, "88");
+    EXPECT_EQ(std::tie(phones.Row(4).number, phones.Row(4).name), std::make_tuple("77", "Ann"));
+    EXPECT_EQ(phones.Row(11).number, "88");
 
     SpecialList specials(flag);
     ExportSpecialList(specials, dir.File("s.xls"), progress);  // the header row only
@@ -191,7 +191,7 @@ TEST(ListImport, SkipsRowsOutsideTheListAndLaterRowsWin) {
          row("Q020", 5, "7"), row("P9999999999", 13, "1")});
     EXPECT_EQ(ImportSpecialList(specials, dir.File("s.xls"), kSpecialSheet, progress, box).rows, 1);
     EXPECT_EQ(specials.Used(), 1);
-    EXPECT_EQ(std::tie(specials.Row(59).Number, specials.Row(59).Amount, specials.Row(59).Type),
+    EXPECT_EQ(std::tie(specials.Row(59).number, specials.Row(59).amount, specials.Row(59).type),
               std::make_tuple("139", "7", 'Q'));
     EXPECT_TRUE(box.shown.empty());
 }

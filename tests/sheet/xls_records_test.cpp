@@ -136,7 +136,7 @@ std::string CraftedStream() {
     for (int i = 0; i < 16; ++i) w.Add(rec::kXf, xf);
     std::vector<size_t> positions;
     for (std::string_view name : {"Crafted", "Chart1"}) {
-        positions.push_back(w.size() + 4);
+        positions.push_back(w.Size() + 4);
         std::string d(4, '\0');
         d += std::string{'\0', name == "Chart1" ? '\x02' : '\0', static_cast<char>(name.size()), '\0'};
         w.Add(rec::kBoundSheet, d + std::string(name));
@@ -144,7 +144,7 @@ std::string CraftedStream() {
     w.Add(rec::kSst, Sst());
     for (const std::string& c : SstContinues()) w.Add(rec::kContinue, c);
     w.Add(rec::kEof, {});
-    xls::Set32(w.bytes(), positions[0], static_cast<uint32_t>(w.size()));
+    xls::Set32(w.Bytes(), positions[0], static_cast<uint32_t>(w.Size()));
     w.Add(rec::kBof, Bof(0x0010));
     Cells(w);
     Formulas(w);
@@ -152,10 +152,10 @@ std::string CraftedStream() {
     w.Add(rec::kNumber, At(9, 0) + std::string(8, '\0'));
     w.Add(rec::kEof, {});
     w.Add(rec::kEof, {});
-    xls::Set32(w.bytes(), positions[1], static_cast<uint32_t>(w.size()));
+    xls::Set32(w.Bytes(), positions[1], static_cast<uint32_t>(w.Size()));
     w.Add(rec::kBof, Bof(0x0020));
     w.Add(rec::kEof, {});
-    return w.bytes();
+    return w.Bytes();
 }
 
 std::string WriteCrafted(const test::ScratchDir& dir) {

@@ -7,7 +7,7 @@
 
 namespace dorvik::test {
 
-class RecordingPage : public ListPage {
+class RecordingPage : public ListPageOps {
 public:
     void EnablePageCommands(bool on) override {
         enabled = on;

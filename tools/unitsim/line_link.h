@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "unitsim/faults.h"
-#include "unitsim/modem.h"
+#include "unitsim/sim_modem.h"
 #include "unitsim/sim_unit.h"
 
 namespace dorvik::unitsim {

@@ -67,10 +67,10 @@ int main(int argc, char** argv) {
     auto pty = PseudoTerminal::Open(&error);
     if (!pty) return Fail(error);
     std::unique_ptr<DeviceLink> link;
-    if (!options->linkPath.empty() && !(link = DeviceLink::Create(options->linkPath, pty->slavePath(), &error))) {
+    if (!options->linkPath.empty() && !(link = DeviceLink::Create(options->linkPath, pty->SlavePath(), &error))) {
         return Fail(error);
     }
-    std::cout << pty->slavePath() << std::endl;
+    std::cout << pty->SlavePath() << std::endl;
 
     SimUnit unit(options->unit);
     FaultPlan faults(options->faults);

@@ -5,7 +5,7 @@
 
 #include "unitsim/faults.h"
 #include "unitsim/line_link.h"
-#include "unitsim/modem.h"
+#include "unitsim/sim_modem.h"
 #include "unitsim/sim_unit.h"
 
 namespace dorvik::unitsim {

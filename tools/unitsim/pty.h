@@ -17,7 +17,7 @@ public:
     PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
     int master() const { return master_; }
-    const std::string& slavePath() const { return slavePath_; }
+    const std::string& SlavePath() const { return slavePath_; }
     // Hangs up: the tool's next read of the slave fails.
     void CloseMaster();
 

@@ -1,4 +1,4 @@
-#include "protocol/restriction_rule.h"
+#include "protocol/special_rule.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -96,7 +96,7 @@ std::optional<SpecialRule> DecodeTimedRule(std::string_view days, std::string_vi
 
 }  // namespace
 
-std::string RestrictionRuleText(const SpecialRule& rule) {
+std::string SpecialRuleText(const SpecialRule& rule) {
     std::string text;
     if (!rule.amount.empty()) {
         text = rule.amount;
@@ -107,7 +107,7 @@ std::string RestrictionRuleText(const SpecialRule& rule) {
     return text;
 }
 
-std::optional<SpecialRule> DecodeRestrictionRule(std::string_view text) {
+std::optional<SpecialRule> DecodeSpecialRule(std::string_view text) {
     std::size_t open = text.find('(');
     if (open == std::string_view::npos) {
         SpecialRule rule;

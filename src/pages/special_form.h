@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "model/restricted_list.h"
-#include "protocol/restriction_rule.h"
+#include "model/special_list.h"
+#include "protocol/special_rule.h"
 
 namespace dorvik {
 
@@ -46,13 +46,13 @@ struct SpecialLayout {
 SpecialLayout LayoutOf(SpecialMode mode);
 
 struct SpecialForm {
-    std::string Index;  // slot label, e.g. "S001"
-    std::string Number;
-    std::string Name;
-    SpecialMode Mode = SpecialMode::TimeToTime;
-    std::array<bool, kWeekDayCount> Days{};  // Sun, Mon, Tue, Wed, Thu, Fri, Sat
-    PickerValue FromTime, ToTime, FromDate, ToDate;
-    std::string Amount;
+    std::string index;  // slot label, e.g. "S001"
+    std::string number;
+    std::string name;
+    SpecialMode mode = SpecialMode::TimeToTime;
+    std::array<bool, kWeekDayCount> days{};  // Sun, Mon, Tue, Wed, Thu, Fri, Sat
+    PickerValue fromTime, toTime, fromDate, toDate;
+    std::string amount;
 };
 
 // The restriction fields of a stored slot, for its rule text.

@@ -27,25 +27,25 @@ std::optional<SpecialSection> SectionFromLetter(char letter);
 // The fourteen texts of a special slot, in their fixed order: Number, Name,
 // FromTime, ToTime, Sun..Sat, FromDate, ToDate, Amount.
 struct SpecialTexts {
-    std::string Number;
-    std::string Name;
-    std::string FromTime;
-    std::string ToTime;
-    std::array<std::string, kWeekDayCount> Days;  // Sun, Mon, Tue, Wed, Thu, Fri, Sat
-    std::string FromDate;
-    std::string ToDate;
-    std::string Amount;
+    std::string number;
+    std::string name;
+    std::string fromTime;
+    std::string toTime;
+    std::array<std::string, kWeekDayCount> days;  // Sun, Mon, Tue, Wed, Thu, Fri, Sat
+    std::string fromDate;
+    std::string toDate;
+    std::string amount;
 
     std::array<std::string, kSpecialTextCount> ToArray() const;
     static SpecialTexts FromArray(const std::array<std::string, kSpecialTextCount>& texts);
 };
 
 struct SpecialEntry : SpecialTexts {
-    RowStatus Status = RowStatus::Empty;
-    char Type = 'S';  // letter of the mode the slot was last stored with
+    RowStatus status = RowStatus::Empty;
+    char type = 'S';  // letter of the mode the slot was last stored with
 
-    bool IsUsed() const { return !Number.empty() || !Name.empty(); }
-    // Empties the fourteen texts; Type stays.
+    bool IsUsed() const { return !number.empty() || !name.empty(); }
+    // Empties the fourteen texts; type stays.
     void Clear() { static_cast<SpecialTexts&>(*this) = SpecialTexts{}; }
 };
 

@@ -24,10 +24,10 @@ struct SpecialRule {
 // The rule text for the stored fields: the amount when set, else the date
 // rule when a from-date is set; a set from-time makes it the week-day rule.
 // No field set gives the empty rule.
-std::string RestrictionRuleText(const SpecialRule& rule);
+std::string SpecialRuleText(const SpecialRule& rule);
 
 // The stored fields of a rule text; nullopt when a "(" has no ")" after it,
 // the times lack their "-", or a date is not six digits.
-std::optional<SpecialRule> DecodeRestrictionRule(std::string_view rule);
+std::optional<SpecialRule> DecodeSpecialRule(std::string_view rule);
 
 }  // namespace dorvik

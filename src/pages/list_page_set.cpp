@@ -1,8 +1,8 @@
-#include "pages/list_pages.h"
+#include "pages/list_page_set.h"
 
 namespace dorvik {
 
-ListPages::ListPages(ConnectionEngine& engine, UnitModel& model)
+ListPageSet::ListPageSet(ConnectionEngine& engine, UnitModel& model)
     : phone(engine, model), special(engine, model), alarm(engine, model), house(engine, model) {
     engine.RegisterPage(PageRole::Phone, &phone);
     engine.RegisterPage(PageRole::Special, &special);
@@ -10,7 +10,7 @@ ListPages::ListPages(ConnectionEngine& engine, UnitModel& model)
     engine.RegisterPage(PageRole::House, &house);
 }
 
-ReplyPages ListPages::Replies() {
+ReplyPages ListPageSet::Replies() {
     ReplyPages pages;
     pages.phone = &phone;
     pages.special = &special;

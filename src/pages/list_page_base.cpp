@@ -1,11 +1,11 @@
-#include "pages/list_page.h"
+#include "pages/list_page_base.h"
 
 #include "protocol/text_format.h"
 
 namespace dorvik {
 
 ListPageBase::ListPageBase(ConnectionEngine& engine)
-    : PageState<ListPage>(engine), run_(engine, *this) {}
+    : PageState<ListPageOps>(engine), run_(engine, *this) {}
 
 ListPageBase::~ListPageBase() {
     if (unfollow_) unfollow_();

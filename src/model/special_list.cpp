@@ -1,4 +1,4 @@
-#include "model/restricted_list.h"
+#include "model/special_list.h"
 
 #include <algorithm>
 
@@ -32,9 +32,9 @@ std::optional<SpecialSection> SectionFromLetter(char letter) {
 }
 
 std::array<std::string, kSpecialTextCount> SpecialTexts::ToArray() const {
-    const auto& d = Days;
-    return {Number, Name, FromTime, ToTime, d[0],     d[1],   d[2],
-            d[3],   d[4], d[5],     d[6],   FromDate, ToDate, Amount};
+    const auto& d = days;
+    return {number, name, fromTime, toTime, d[0],     d[1],   d[2],
+            d[3],   d[4], d[5],     d[6],   fromDate, toDate, amount};
 }
 
 SpecialTexts SpecialTexts::FromArray(const std::array<std::string, kSpecialTextCount>& t) {
@@ -47,12 +47,12 @@ SpecialList::SpecialList(ModifiedFlag& modified, SpecialSectionSizes sizes)
 
 bool SpecialList::SetEntry(const SpecialTexts& texts, int row, RowStatus status,
                            std::string_view type) {
-    if (texts.Number.empty() && texts.Name.empty()) return false;
+    if (texts.number.empty() && texts.name.empty()) return false;
     return Store(row, status, [&](SpecialEntry& entry) {
-        const std::string keptName = texts.Name.empty() ? entry.Name : texts.Name;
+        const std::string keptName = texts.name.empty() ? entry.name : texts.name;
         static_cast<SpecialTexts&>(entry) = texts;
-        entry.Name = keptName;
-        if (!type.empty()) entry.Type = type.front();
+        entry.name = keptName;
+        if (!type.empty()) entry.type = type.front();
     });
 }
 
@@ -70,8 +70,8 @@ bool SpecialList::SetEntry(const std::string& number, const std::string& name,
 
 void SpecialList::DeleteEntry(int row) {
     EraseRow(row, [](SpecialEntry& entry) {
-        entry.Number = "0000";
-        entry.Status = RowStatus::Pending;
+        entry.number = "0000";
+        entry.status = RowStatus::Pending;
     });
 }
 
@@ -85,22 +85,22 @@ void SpecialList::ClearInUnitRows(SpecialSection section) {
 bool SpecialList::GetEntry(int row, SpecialTexts& texts) const {
     if (!InRange(row)) return false;
     const SpecialEntry& entry = Row(row);
-    const bool found = !entry.Number.empty();
+    const bool found = !entry.number.empty();
     texts = found ? static_cast<const SpecialTexts&>(entry) : SpecialTexts{};
     return found;
 }
 
 int SpecialList::FindNumber(std::string_view number) const {
-    return FindText(&SpecialEntry::Number, number, SearchScope::PendingOnly);
+    return FindText(&SpecialEntry::number, number, SearchScope::PendingOnly);
 }
 
 int SpecialList::FindName(std::string_view name) const {
-    return FindText(&SpecialEntry::Name, name, SearchScope::PendingOnly);
+    return FindText(&SpecialEntry::name, name, SearchScope::PendingOnly);
 }
 
 std::string SpecialList::GetNameByNumber(std::string_view number) const {
-    const int index = FindText(&SpecialEntry::Number, number, SearchScope::NotEmpty);
-    return index == 0 ? std::string() : Row(index - 1).Name;
+    const int index = FindText(&SpecialEntry::number, number, SearchScope::NotEmpty);
+    return index == 0 ? std::string() : Row(index - 1).name;
 }
 
 int SpecialList::SectionStart(SpecialSection section) const {

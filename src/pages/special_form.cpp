@@ -1,4 +1,4 @@
-#include "pages/restricted_form.h"
+#include "pages/special_form.h"
 
 #include <variant>
 
@@ -74,12 +74,12 @@ SpecialLayout LayoutOf(SpecialMode mode) {
 
 SpecialRule RuleOfSlot(const SpecialTexts& slot) {
     SpecialRule rule;
-    rule.fromTime = slot.FromTime;
-    rule.toTime = slot.ToTime;
-    for (int d = 0; d < kWeekDayCount; ++d) rule.days[d] = slot.Days[d] == kDayMark;
-    rule.fromDate = slot.FromDate;
-    rule.toDate = slot.ToDate;
-    rule.amount = slot.Amount;
+    rule.fromTime = slot.fromTime;
+    rule.toTime = slot.toTime;
+    for (int d = 0; d < kWeekDayCount; ++d) rule.days[d] = slot.days[d] == kDayMark;
+    rule.fromDate = slot.fromDate;
+    rule.toDate = slot.toDate;
+    rule.amount = slot.amount;
     return rule;
 }
 

@@ -14,7 +14,7 @@
 
 namespace dorvik {
 
-class ListPageBase : public PageState<ListPage>, protected UploadSlots {
+class ListPageBase : public PageState<ListPageOps>, protected UploadSlots {
 public:
     ~ListPageBase() override;
 

@@ -1,4 +1,4 @@
-#include "sheet/exchange_dialogs.h"
+#include "sheet/sheet_exchange.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "pages/restricted_page.h"
+#include "pages/special_page.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,8 @@ constexpr PickerValue kSix{2010, 1, 1, 18, 0};
 
 SpecialTexts Slot(const std::string& number, const std::string& name = "") {
     SpecialTexts t;
-    t.Number = number;
-    t.Name = name;
+    t.number = number;
+    t.name = name;
     return t;
 }
 
@@ -24,17 +24,17 @@ SpecialTexts Slot(const std::string& number, const std::string& name = "") {
 SpecialTexts WeekSlot(const std::string& number, const std::string& from, const std::string& to,
                       const std::string& days) {
     SpecialTexts t = Slot(number);
-    t.FromTime = from;
-    t.ToTime = to;
+    t.fromTime = from;
+    t.toTime = to;
     for (int d = 0; d < 7; ++d)
-        if (days[d] == '1') t.Days[d] = "V";
+        if (days[d] == '1') t.days[d] = "V";
     return t;
 }
 
 SpecialTexts DateSlot(const std::string& number, const std::string& from, const std::string& to) {
     SpecialTexts t = Slot(number);
-    t.FromDate = from;
-    t.ToDate = to;
+    t.fromDate = from;
+    t.toDate = to;
     return t;
 }
 
@@ -44,14 +44,14 @@ protected:
     // A week-day form: Monday to Friday, 08:00 to 18:00.
     void TypeWeek(const std::string& label, const std::string& number) {
         SpecialForm& f = page.Form();
-        f.Index = label;
-        f.Number = number;
-        f.Mode = SpecialMode::TimeToTime;
-        f.Days = {false, true, true, true, true, true, false};
-        f.FromTime = kEight;
-        f.ToTime = kSix;
+        f.index = label;
+        f.number = number;
+        f.mode = SpecialMode::TimeToTime;
+        f.days = {false, true, true, true, true, true, false};
+        f.fromTime = kEight;
+        f.toTime = kSix;
     }
-    SpecialList& specials() { return rig.model.Specials; }
+    SpecialList& specials() { return rig.model.specials; }
     int Row(SpecialSection s, int n) { return specials().RowOf(s, n); }
     std::string LastBox() const { return rig.boxes.shown.back().text; }
 
@@ -62,7 +62,7 @@ protected:
 TEST_F(SpecialPageTest, SetRefusesInOrderAndChangesNothing) {
     TypeWeek("S002", "444");
     page.OnSet();
-    rig.model.Phones.SetEntry("888", "", 0, RowStatus::InUnit);
+    rig.model.phones.SetEntry("888", "", 0, RowStatus::InUnit);
     const struct {
         std::string label, number;
         bool noDays;
@@ -87,12 +87,12 @@ TEST_F(SpecialPageTest, SetRefusesInOrderAndChangesNothing) {
     };
     for (const auto& c : cases) {
         TypeWeek(c.label, c.number);
-        page.Form().Mode = c.mode;
-        if (c.noDays) page.Form().Days = {};
+        page.Form().mode = c.mode;
+        if (c.noDays) page.Form().days = {};
         rig.ExpectRefused(
             specials(), [&] { page.OnSet(); }, c.message);
         if (c.number == "444") {
-            EXPECT_EQ(page.Form().Index, "S002");
+            EXPECT_EQ(page.Form().index, "S002");
         }
     }
 }
@@ -102,28 +102,28 @@ TEST_F(SpecialPageTest, SetStoresOnlyTheSelectedModesFields) {
     TypeWeek("S001", "13900001111");
     page.OnSet();
     const SpecialEntry& s = specials().Row(0);
-    EXPECT_EQ(s.FromTime, "08:00") << "a number InUnit elsewhere is not refused";
-    EXPECT_EQ(s.Days[1], "V");
-    EXPECT_EQ(s.Days[0], "");
-    EXPECT_EQ(s.Status, RowStatus::Pending);
+    EXPECT_EQ(s.fromTime, "08:00") << "a number InUnit elsewhere is not refused";
+    EXPECT_EQ(s.days[1], "V");
+    EXPECT_EQ(s.days[0], "");
+    EXPECT_EQ(s.status, RowStatus::Pending);
 
     page.Form() = {};
-    page.Form().Index = "P005";
-    page.Form().Number = "555";
-    page.Form().Mode = SpecialMode::DateToDate;
-    page.Form().FromDate = {2016, 12, 28, 8, 0};
-    page.Form().ToDate = {2017, 1, 31, 18, 0};
+    page.Form().index = "P005";
+    page.Form().number = "555";
+    page.Form().mode = SpecialMode::DateToDate;
+    page.Form().fromDate = {2016, 12, 28, 8, 0};
+    page.Form().toDate = {2017, 1, 31, 18, 0};
     page.OnSet();
     const SpecialEntry& p = specials().Row(Row(SpecialSection::P, 5));
-    EXPECT_EQ(p.FromDate, "16/12/28 08:00");
-    EXPECT_EQ(p.ToDate, "17/01/31 18:00");
-    EXPECT_EQ(p.FromTime, "");
-    EXPECT_EQ(p.Type, 'P');
+    EXPECT_EQ(p.fromDate, "16/12/28 08:00");
+    EXPECT_EQ(p.toDate, "17/01/31 18:00");
+    EXPECT_EQ(p.fromTime, "");
+    EXPECT_EQ(p.type, 'P');
 
-    page.Form().Index = "Q003";
-    page.Form().Number = "666";
-    page.Form().Mode = SpecialMode::EntriesAmount;
-    page.Form().Amount = "";
+    page.Form().index = "Q003";
+    page.Form().number = "666";
+    page.Form().mode = SpecialMode::EntriesAmount;
+    page.Form().amount = "";
     page.OnSet();
     EXPECT_EQ(specials().Status(Row(SpecialSection::Q, 3)), RowStatus::Pending);
     EXPECT_TRUE(rig.Boxes().empty());
@@ -134,16 +134,16 @@ TEST_F(SpecialPageTest, UploadFramesCarryTheRule) {
     TypeWeek("S001", "13900001111");
     page.OnSet();
     TypeWeek("S002", "13900002222");
-    page.Form().Days.fill(true);
+    page.Form().days.fill(true);
     page.OnSet();
     specials().SetEntry(Slot("", "Name only"), 2, RowStatus::Pending, "S");
     SpecialTexts counted = Slot("777");
-    counted.Amount = "25";
+    counted.amount = "25";
     specials().SetEntry(counted, Row(SpecialSection::Q, 1), RowStatus::Pending, "Q");
-    page.Form().Index = "Q002";
-    page.Form().Number = "778";
-    page.Form().Mode = SpecialMode::EntriesAmount;
-    page.Form().Amount = "";
+    page.Form().index = "Q002";
+    page.Form().number = "778";
+    page.Form().mode = SpecialMode::EntriesAmount;
+    page.Form().amount = "";
     page.OnSet();
     page.OnDownloadAll();
     EXPECT_EQ(rig.link.writes.back().ack, "SHL001 SETUP TO 13900001111:12345(08:00-18:00) OK");
@@ -162,24 +162,24 @@ TEST_F(SpecialPageTest, UploadFramesCarryTheRule) {
 
 TEST_F(SpecialPageTest, DeleteKeepsTheOldRuleAndSendsZeros) {
     SpecialTexts monday = WeekSlot("555", "08:00", "18:00", "0100000");
-    monday.Name = "Ann";
+    monday.name = "Ann";
     specials().SetEntry(monday, 0, RowStatus::InUnit, "S");
-    page.Form().Index = "S001";
+    page.Form().index = "S001";
     page.OnDelete();
-    EXPECT_EQ(specials().Row(0).Number, "0000");
-    EXPECT_EQ(specials().Row(0).Name, "Ann");
+    EXPECT_EQ(specials().Row(0).number, "0000");
+    EXPECT_EQ(specials().Row(0).name, "Ann");
     EXPECT_EQ(specials().Status(0), RowStatus::Pending);
-    page.Form().Index = "S004";
+    page.Form().index = "S004";
     page.OnDelete();
     EXPECT_EQ(specials().Status(3), RowStatus::Empty) << "an Empty slot changes no field";
-    page.Form().Index = "Z001";
+    page.Form().index = "Z001";
     page.OnDelete();
     EXPECT_TRUE(rig.Boxes().empty());
     page.OnDownloadAll();
     EXPECT_EQ(rig.Sent(), (Strings{"#PWD1234#SHL001=0000:1(08:00-18:00)\r\n"}));
     rig.Confirm();
     EXPECT_EQ(specials().Status(0), RowStatus::InUnit);
-    EXPECT_EQ(specials().Row(0).Number, "0000");
+    EXPECT_EQ(specials().Row(0).number, "0000");
 }
 
 TEST_F(SpecialPageTest, FillFieldsFollowsTheSlot) {
@@ -189,25 +189,25 @@ TEST_F(SpecialPageTest, FillFieldsFollowsTheSlot) {
                         "P");
     specials().SetEntry(DateSlot("2", "xx", "17/02/30 10:00"), p2, RowStatus::InUnit, "P");
     page.OnRowClicked(p1);
-    EXPECT_EQ(page.Form().Index, "P001");
-    EXPECT_EQ(page.Form().Mode, SpecialMode::DateToDate);
-    EXPECT_EQ(page.Form().FromDate, (PickerValue{2016, 12, 28, 8, 0}));
-    EXPECT_EQ(page.Form().ToDate, (PickerValue{2017, 1, 31, 18, 30}));
+    EXPECT_EQ(page.Form().index, "P001");
+    EXPECT_EQ(page.Form().mode, SpecialMode::DateToDate);
+    EXPECT_EQ(page.Form().fromDate, (PickerValue{2016, 12, 28, 8, 0}));
+    EXPECT_EQ(page.Form().toDate, (PickerValue{2017, 1, 31, 18, 30}));
     page.OnRowClicked(p2);
-    EXPECT_EQ(page.Form().FromDate, (PickerValue{2016, 12, 28, 8, 0})) << "unreadable: kept";
-    EXPECT_EQ(page.Form().ToDate, (PickerValue{2017, 1, 31, 18, 30})) << "no 30 February";
+    EXPECT_EQ(page.Form().fromDate, (PickerValue{2016, 12, 28, 8, 0})) << "unreadable: kept";
+    EXPECT_EQ(page.Form().toDate, (PickerValue{2017, 1, 31, 18, 30})) << "no 30 February";
 
     page.OnRowClicked(Row(SpecialSection::P, 9));
-    EXPECT_EQ(page.Form().Mode, SpecialMode::DateToDate) << "empty P slot";
+    EXPECT_EQ(page.Form().mode, SpecialMode::DateToDate) << "empty P slot";
     EXPECT_TRUE(page.Layout().datePickers);
-    EXPECT_EQ(page.Form().FromDate, (PickerValue{2016, 12, 28, 8, 0}));
+    EXPECT_EQ(page.Form().fromDate, (PickerValue{2016, 12, 28, 8, 0}));
 
     specials().SetEntry(WeekSlot("3", "07:15", "19:45", "1000001"), 4, RowStatus::InUnit, "S");
     page.OnRowClicked(4);
-    EXPECT_EQ(page.Form().Mode, SpecialMode::TimeToTime);
-    EXPECT_EQ(page.Form().Days,
+    EXPECT_EQ(page.Form().mode, SpecialMode::TimeToTime);
+    EXPECT_EQ(page.Form().days,
               (std::array<bool, 7>{true, false, false, false, false, false, true}));
-    EXPECT_EQ(page.Form().FromTime, (PickerValue{2010, 1, 1, 7, 15}));
+    EXPECT_EQ(page.Form().fromTime, (PickerValue{2010, 1, 1, 7, 15}));
 
     page.OnModeClicked(SpecialMode::EntriesAmount);
     EXPECT_EQ(page.SelectedRow(), Row(SpecialSection::Q, 1));
@@ -217,22 +217,22 @@ TEST_F(SpecialPageTest, FillFieldsFollowsTheSlot) {
 TEST_F(SpecialPageTest, Searches) {
     TypeWeek("S007", "700");
     page.OnSet();
-    rig.model.Phones.SetEntry("900", "", 3, RowStatus::Pending);
+    rig.model.phones.SetEntry("900", "", 3, RowStatus::Pending);
     page.Form() = {};
-    page.Form().Number = "700";
+    page.Form().number = "700";
     page.OnSearchNumber();
-    EXPECT_EQ(page.Form().Index, "S007");
-    page.Form().Number = "900";
+    EXPECT_EQ(page.Form().index, "S007");
+    page.Form().number = "900";
     page.OnSearchNumber();
-    page.Form().Number = "901";
+    page.Form().number = "901";
     page.OnSearchNumber();
-    page.Form().Index = "S007";
-    page.Form().Number = "";
+    page.Form().index = "S007";
+    page.Form().number = "";
     page.OnSearchLabel();
-    EXPECT_EQ(page.Form().Number, "700");
-    page.Form().Name = "nobody";
+    EXPECT_EQ(page.Form().number, "700");
+    page.Form().name = "nobody";
     page.OnSearchName();
-    page.Form().Index = "";
+    page.Form().index = "";
     page.OnSearchLabel();
     EXPECT_EQ(rig.Boxes(),
               (Strings{"The phone number exist", "phone number is already exist in the phone list",

@@ -4,8 +4,8 @@
 #include "model/unit_model.h"
 #include "pages/field_checks.h"
 #include "pages/list_grids.h"
-#include "pages/list_page.h"
-#include "pages/restricted_form.h"
+#include "pages/list_page_base.h"
+#include "pages/special_form.h"
 
 namespace dorvik {
 
@@ -18,7 +18,7 @@ public:
     CSpecialGrid& Grid() { return grid_; }
     const CSpecialGrid& Grid() const { return grid_; }
     // The controls the selected mode shows.
-    SpecialLayout Layout() const { return LayoutOf(form_.Mode); }
+    SpecialLayout Layout() const { return LayoutOf(form_.mode); }
 
     // Stores the form as a Pending slot of the section its label names.
     void OnSet();

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "app/list_tab_widget.h"
-#include "pages/restricted_page.h"
+#include "pages/special_page.h"
 
 class QCheckBox;
 class QDateTimeEdit;

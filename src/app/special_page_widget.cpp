@@ -1,4 +1,4 @@
-#include "app/restricted_page_widget.h"
+#include "app/special_page_widget.h"
 
 #include <QCheckBox>
 #include <QDateTimeEdit>
@@ -48,10 +48,10 @@ SpecialPageWidget::SpecialPageWidget(CSpecial& page, QWidget* parent)
                     QStringLiteral("Special Phone Numbers"), parent),
       page_(page) {
     SpecialForm& form = page.Form();
-    index_ = AddField(0, QStringLiteral("Index"), form.Index, [this] { page_.OnSearchLabel(); });
-    number_ = AddField(1, QStringLiteral("Phone number"), form.Number,
+    index_ = AddField(0, QStringLiteral("Index"), form.index, [this] { page_.OnSearchLabel(); });
+    number_ = AddField(1, QStringLiteral("Phone number"), form.number,
                        [this] { page_.OnSearchNumber(); });
-    name_ = AddField(2, QStringLiteral("User name"), form.Name, [this] { page_.OnSearchName(); });
+    name_ = AddField(2, QStringLiteral("User name"), form.name, [this] { page_.OnSearchName(); });
     Place(
         QStringLiteral("User Detail"), BuildModeControls(), true, [this] { page_.OnSet(); },
         [this] { page_.OnDelete(); });
@@ -67,13 +67,13 @@ QWidget* SpecialPageWidget::BuildModeControls() {
     auto* restriction = new QVBoxLayout;
     restriction->addWidget(BuildWeekDays());
     pickers_ = new QGridLayout;
-    AddPicker(0, QStringLiteral("From Time"), QStringLiteral("HH:mm"), &SpecialForm::FromTime);
-    AddPicker(1, QStringLiteral("To Time"), QStringLiteral("HH:mm"), &SpecialForm::ToTime);
+    AddPicker(0, QStringLiteral("From Time"), QStringLiteral("HH:mm"), &SpecialForm::fromTime);
+    AddPicker(1, QStringLiteral("To Time"), QStringLiteral("HH:mm"), &SpecialForm::toTime);
     AddPicker(2, QStringLiteral("From Date"), QStringLiteral("yyyy/MM/dd HH:mm"),
-              &SpecialForm::FromDate);
+              &SpecialForm::fromDate);
     AddPicker(3, QStringLiteral("To Date"), QStringLiteral("yyyy/MM/dd HH:mm"),
-              &SpecialForm::ToDate);
-    amount_ = MakeEdit(QStringLiteral("Entries Amount"), page_.Form().Amount, this);
+              &SpecialForm::toDate);
+    amount_ = MakeEdit(QStringLiteral("Entries Amount"), page_.Form().amount, this);
     amount_->setValidator(new AmountValidator(amount_));
     AddFormEdit(amount_);
     amountLabel_ = MakeLabel(QStringLiteral("Entries Amount"), this);
@@ -108,7 +108,7 @@ QWidget* SpecialPageWidget::BuildWeekDays() {
         days_[d]->setAccessibleName(title);
         row->addWidget(days_[d]);
         connect(days_[d], &QCheckBox::toggled, this,
-                [this, d](bool on) { page_.Form().Days[d] = on; });
+                [this, d](bool on) { page_.Form().days[d] = on; });
     }
     weekDays_ = group;
     return group;
@@ -142,14 +142,14 @@ void SpecialPageWidget::ShowLayout(const SpecialLayout& layout) {
 
 void SpecialPageWidget::RedrawFields() {
     const SpecialForm& form = page_.Form();
-    ShowText(index_, form.Index);
-    ShowText(number_, form.Number);
-    ShowText(name_, form.Name);
-    ShowText(amount_, form.Amount);
-    ShowCheck(modes_[static_cast<int>(form.Mode)], true);
+    ShowText(index_, form.index);
+    ShowText(number_, form.number);
+    ShowText(name_, form.name);
+    ShowText(amount_, form.amount);
+    ShowCheck(modes_[static_cast<int>(form.mode)], true);
     for (int d = 0; d < kWeekDayCount; ++d) {
         const QSignalBlocker quiet(days_[d]);
-        days_[d]->setChecked(form.Days[d]);
+        days_[d]->setChecked(form.days[d]);
     }
     for (int i = 0; i < 4; ++i) {
         const QSignalBlocker quiet(pickerEdits_[i]);

@@ -1,4 +1,4 @@
-#include "unitsim/modem.h"
+#include "unitsim/sim_modem.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "transport/serial_monitor.h"
+#include "transport/port_monitor.h"
 
 #include <poll.h>
 #include <sys/eventfd.h>

@@ -1,4 +1,4 @@
-#include "model/restricted_list.h"
+#include "model/special_list.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +9,11 @@ using enum RowStatus;
 
 SpecialTexts TimeWindow(std::string number, std::string name) {
     SpecialTexts texts;
-    texts.Number = std::move(number);
-    texts.Name = std::move(name);
-    texts.FromTime = "08:00";
-    texts.ToTime = "18:00";
-    texts.Days = {"", "V", "V", "V", "V", "V", ""};
+    texts.number = std::move(number);
+    texts.name = std::move(name);
+    texts.fromTime = "08:00";
+    texts.toTime = "18:00";
+    texts.days = {"", "V", "V", "V", "V", "V", ""};
     return texts;
 }
 
@@ -37,16 +37,16 @@ TEST_F(SpecialListTest, SectionsLabelsAndRows) {
 }
 
 TEST_F(SpecialListTest, StoreWritesEveryLimitKeepsTheNameAndTakesTheType) {
-    EXPECT_EQ(specials.Row(20).Type, 'S');
+    EXPECT_EQ(specials.Row(20).type, 'S');
     specials.SetEntry(TimeWindow("139", "Ann"), 20, Pending, "P");
     EXPECT_TRUE(specials.SetEntry("140", "", "", "", "", "", "", "", "", "", "", "16/12/28 08:00",
                                   "17/01/31 18:00", "", 20, InUnit, "PX"));
     const SpecialEntry& row = specials.Row(20);
-    EXPECT_EQ(row.Number + row.Name, "140Ann");
-    EXPECT_EQ(row.FromTime + row.Days[1], "");  // the other mode's limits are emptied
-    EXPECT_EQ(row.ToDate, "17/01/31 18:00");
-    EXPECT_EQ(row.Type, 'P');
-    EXPECT_EQ(row.Status, InUnit);
+    EXPECT_EQ(row.number + row.name, "140Ann");
+    EXPECT_EQ(row.fromTime + row.days[1], "");  // the other mode's limits are emptied
+    EXPECT_EQ(row.toDate, "17/01/31 18:00");
+    EXPECT_EQ(row.type, 'P');
+    EXPECT_EQ(row.status, InUnit);
     SpecialTexts texts;
     ASSERT_TRUE(specials.GetEntry(20, texts));
     EXPECT_EQ(SpecialTexts::FromArray(texts.ToArray()).ToArray(), texts.ToArray());
@@ -58,11 +58,11 @@ TEST_F(SpecialListTest, DeleteMarksTheNumberForErasure) {
     specials.SetEntry(TimeWindow("140", "Bob"), 1, Pending, "S");
     for (int row : {0, 1, 2}) specials.DeleteEntry(row);
     for (int row : {0, 1}) {
-        EXPECT_EQ(specials.Row(row).Number, "0000");
+        EXPECT_EQ(specials.Row(row).number, "0000");
         EXPECT_EQ(specials.Status(row), Pending);
-        EXPECT_EQ(specials.Row(row).FromTime, "08:00");
+        EXPECT_EQ(specials.Row(row).fromTime, "08:00");
     }
-    EXPECT_EQ(specials.Row(2).Number, "");  // an Empty slot changes no field
+    EXPECT_EQ(specials.Row(2).number, "");  // an Empty slot changes no field
     EXPECT_EQ(specials.Used(), 2);
 }
 
@@ -73,7 +73,7 @@ TEST_F(SpecialListTest, ClearInUnitRowsByWholeListOrSection) {
     specials.SetEntry(TimeWindow("4", "D"), 21, Pending, "P");
     specials.ClearInUnitRows(SpecialSection::P);
     EXPECT_EQ(specials.Status(20), Empty);
-    EXPECT_EQ(specials.Row(20).FromTime, "");
+    EXPECT_EQ(specials.Row(20).fromTime, "");
     EXPECT_EQ(specials.Status(0), InUnit);
     specials.ClearInUnitRows();
     EXPECT_EQ(specials.Status(40), Empty);
@@ -90,7 +90,7 @@ TEST_F(SpecialListTest, SearchesSeePendingSlotsOnlyButNamesByNumberSeeAll) {
     SpecialTexts texts = TimeWindow("keep", "keep");
     specials.SetEntry(TimeWindow("", "Cid"), 3, Pending, "S");
     EXPECT_FALSE(specials.GetEntry(3, texts));
-    EXPECT_EQ(texts.Name + texts.FromTime, "");
+    EXPECT_EQ(texts.name + texts.fromTime, "");
 }
 
 }  // namespace
