@@ -119,21 +119,12 @@ bool Session::Connect() {
     // answers are deleted; the cable once the unit answered the house count
     // (or, on TAVRIN, refused the unit ID).
     ModemMode& modem = links_.modem;
-    const auto testSent = SteadyClock::now();
-    const auto silentModem = [&] {
-        return modem.Modem().State() == ModemState::Test && ElapsedMs(testSent) >= kModemAnswerMs;
-    };
+    const auto failed = [&] { return boxes_.Errors().size() > errors; };
     const auto linked = [&] {
-        if (engine.ModemMode())
-            return (engine.Connected() && modem.Receiver().Initialised()) || silentModem();
+        if (engine.ModemMode()) return (engine.Connected() && modem.Receiver().Initialised()) || failed();
         return engine.ReplySeen() && QuietFor(kSettleMs);
     };
-    if (Wait(linked) != WaitEnd::Done) return false;
-    if (engine.ModemMode() && silentModem()) {
-        boxes_.Show(DescribeSilentModem(DevicePathFor(engine.Params().port)), kCaption,
-                    MsgIcon::Error, MsgButtons::Ok);
-        return false;
-    }
+    if (Wait(linked) != WaitEnd::Done || failed()) return false;
     if (!engine.Connected())
         boxes_.Show("The unit did not accept the unit ID", kCaption, MsgIcon::Error,
                     MsgButtons::Ok);

@@ -41,10 +41,6 @@ public:
     static constexpr int kReadQuietMs = 1000;
     // After Ctrl-C, how long a silent unit may keep the slot on its way.
     static constexpr int kStopGraceMs = 1000;
-    // A modem answers "AT" at once; one silent this long is held by another
-    // program.
-    static constexpr int kModemAnswerMs = 5000;
-
     // Reads the settings file (never written unless asked) and applies the
     // connection options over it.
     explicit Session(const Options& options, Output* output = nullptr);

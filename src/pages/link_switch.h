@@ -25,6 +25,7 @@ public:
         return open_->Open(settings);
     }
     std::string OpenError() const override { return Current().OpenError(); }
+    std::string SilenceError() const override { return Current().SilenceError(); }
     void Close() override {
         if (open_) open_->Close();
         open_ = nullptr;

@@ -66,6 +66,9 @@ public:
     // opened, with OpenError() saying why (may be empty).
     virtual bool Open(const LinkSettings& settings) = 0;
     virtual std::string OpenError() const = 0;
+    // Why an opened link never came up (a modem that does not answer its
+    // test); empty when the link cannot tell.
+    virtual std::string SilenceError() const { return {}; }
     // Stops listening and closes the port; nothing happens when closed.
     virtual void Close() = 0;
     // Sends one command frame (no line end) with its request code and

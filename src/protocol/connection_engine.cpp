@@ -51,6 +51,7 @@ ConnectionEngine::ConnectionEngine(EngineSeams seams)
       readAllTimer_(seams.timers.CreateTimer()),
       blinkTimer_(seams.timers.CreateTimer()),
       flashTimer_(seams.timers.CreateTimer()),
+      linkUpTimer_(seams.timers.CreateTimer()),
       meter_(seams.timers, seams.progress) {
     seams_.link.SetListener(this);
 }
@@ -119,10 +120,22 @@ void ConnectionEngine::OnConnectCommand() {
 }
 
 void ConnectionEngine::LinkOpened() {
-    if (OnLink().upWhenOpened)
+    if (OnLink().upWhenOpened) {
         StartLink(params_.unitId, true);
-    else
-        ForEachPage([](TabPage& p) { p.ShowModemControls(true); });
+        return;
+    }
+    ForEachPage([](TabPage& p) { p.ShowModemControls(true); });
+    linkUpTimer_->Start(kLinkUpMs, false, [this] { OnLinkSilent(); });
+}
+
+// The link was opened but never came up: close it and say why.
+void ConnectionEngine::OnLinkSilent() {
+    linkUpTimer_->Stop();
+    if (linkActive_) return;
+    const std::string why = seams_.link.SilenceError();
+    SetConnected(false);
+    ForEachPage([](TabPage& p) { p.ShowModemControls(false); });
+    seams_.messages.Error(why.empty() ? kGaveUp : why);
 }
 
 void ConnectionEngine::AskToDisconnect() {
@@ -139,6 +152,7 @@ void ConnectionEngine::AskToDisconnect() {
 }
 
 void ConnectionEngine::OnLinkUp() {
+    linkUpTimer_->Stop();
     linkActive_ = true;
     SetIndicator(LedState::Idle);
     SetConnected(true);
@@ -180,6 +194,7 @@ void ConnectionEngine::SetConnected(bool on) {
 // failure follows a disconnect, and its runs end with their slots as they are.
 void ConnectionEngine::EndSupervision() {
     replyTimer_->Stop();
+    linkUpTimer_->Stop();
     readAllTimer_->Stop();
     retryCount_ = 0;
     ForEachPage([](TabPage& p) { p.EndRun(); });

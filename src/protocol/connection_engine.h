@@ -49,6 +49,9 @@ public:
     static constexpr int kReadAllMs = 2000;
     static constexpr int kBlinkMs = 400;
     static constexpr int kFlashMs = 200;
+    // How long an opened modem gets to answer its test before the link is
+    // given up as silent.
+    static constexpr int kLinkUpMs = 5000;
     static constexpr int kMaxSilentTicks = 4;
     // The modem reply time-out from the settings file, kept to a usable range.
     static constexpr int kMinModemReplySec = 1;
@@ -139,6 +142,7 @@ private:
     int ReplyTimeoutMs() const;
     void EndSupervision();
     void OnReplyTick();
+    void OnLinkSilent();
     void OnReadAllTick();
     bool ResendSilent();
     void GiveUp(Timer& timer);
@@ -151,7 +155,7 @@ private:
     ReplySink* sink_ = nullptr;
     PendingRequest pending_;
     std::array<TabPage*, kPageRoleCount> pages_{};
-    std::unique_ptr<Timer> replyTimer_, readAllTimer_, blinkTimer_, flashTimer_;
+    std::unique_ptr<Timer> replyTimer_, readAllTimer_, blinkTimer_, flashTimer_, linkUpTimer_;
     RunMeter meter_;
 
     bool connected_ = false;

@@ -1,5 +1,8 @@
 #include "transport/modem_mode.h"
 
+#include "transport/port_errors.h"
+#include "transport/port_names.h"
+
 namespace dorvik {
 
 ModemMode::ModemMode(UiDispatcher& ui, MessageBox& box)
@@ -16,6 +19,7 @@ void ModemMode::Configure(const LinkSettings& settings) {
 
 bool ModemMode::Open(const LinkSettings& settings) {
     Configure(settings);
+    silenceError_ = DescribeSilentModem(DevicePathFor(settings.port));
     receiver_.Reset();
     if (!modem_.OpenPort(settings.port)) return false;
     modem_.StartMonitor();

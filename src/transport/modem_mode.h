@@ -33,6 +33,7 @@ public:
     // the modem answered it.
     bool Open(const LinkSettings& settings) override;
     std::string OpenError() const override { return modem_.LastOpenError(); }
+    std::string SilenceError() const override { return silenceError_; }
     void Close() override;
     // Sends the frame as a short message to the unit.
     bool Send(const std::string& frame, int requestCode, const std::string& ack) override;
@@ -53,6 +54,7 @@ private:
     GSMModem modem_;
     LinkListener* listener_ = nullptr;
     std::string unitPhone_;
+    std::string silenceError_;
 };
 
 }  // namespace dorvik

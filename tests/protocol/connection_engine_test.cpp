@@ -99,6 +99,26 @@ TEST_F(EngineTest, PortThatCannotOpenIsReportedWithItsNumber) {
     EXPECT_FALSE(engine.Connected());
 }
 
+// A modem that does not answer its test within 5000 ms is given up with the
+// link's own reason, or the generic one when it has none.
+TEST_F(EngineTest, AModemThatNeverComesUpIsGivenUpWithItsReason) {
+    link.kind = LinkKind::Modem;
+    for (const char* why : {"COM3: no answer to AT", ""}) {
+        link.silence = why;
+        const int closes = link.closes;
+        engine.OnConnectCommand();
+        EXPECT_EQ(Tick(5000), 1);
+        EXPECT_FALSE(engine.LinkActive());
+        EXPECT_EQ(link.closes, closes + 1);
+        EXPECT_FALSE(page(PageRole::Phone).modemControls);
+        EXPECT_EQ(boxes.Texts().back(), *why ? why : "Connect device fialed,Please check device!");
+    }
+    engine.OnConnectCommand();
+    link.Up();
+    EXPECT_EQ(Tick(5000), 0);
+    EXPECT_TRUE(engine.Connected());
+}
+
 TEST_F(EngineTest, ConnectShowsIdAsksHouseCountAndEnablesPages) {
     engine.OnConnectCommand();
     EXPECT_TRUE(engine.Connected());

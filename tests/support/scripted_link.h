@@ -23,6 +23,7 @@ public:
         return openSucceeds;
     }
     std::string OpenError() const override { return {}; }
+    std::string SilenceError() const override { return silence; }
     void Close() override { ++closes; }
     bool Send(const std::string& frame, int code, const std::string& ack) override {
         // As the text goes on the wire: the serial link ends each frame with CR LF.
@@ -66,6 +67,7 @@ public:
     LinkListener* listener = nullptr;
     std::vector<Write> writes;
     bool openSucceeds = true;
+    std::string silence;  // why the link stayed down, as the link tells it
     int opens = 0, closes = 0;
 
 private:
