@@ -38,9 +38,9 @@ TEST(CoreHooks, AReadAllIsNotSentAgainByTheReplyTimerOfTheCommandBefore) {
     rig.Feed("HOUSE NUMBER IS 400\n");
     rig.pages.alarm.OnGetFromUnit();
     rig.Feed("ALARM IS 110:::::\n");
-    rig.timers.FireAll(ConnectionEngine::kReadAllMs);
-    rig.timers.FireAll(ConnectionEngine::kSerialReplyMs);
-    rig.timers.FireAll(ConnectionEngine::kSerialReplyMs);
+    rig.timers.FireAll(2000);
+    rig.timers.FireAll(3000);
+    rig.timers.FireAll(3000);
     ASSERT_EQ(rig.link.writes.size(), 1u) << "sent once, never again";
     EXPECT_EQ(rig.link.writes[0].text, "#PWD1234#ALARM=ALL?\r\n");
     EXPECT_TRUE(rig.Boxes().empty());

@@ -63,7 +63,7 @@ TEST(ProjectGolden, EverySlotIsWrittenEmptyOnesIncluded) {
                     "<Normal><Index>2000</Index><Phone></Phone><Name></Name><Status>0</Status>"
                     "</Normal></PhoneNumber>"),
               1);
-    EXPECT_NE(file.find("\n  <LogRoot></LogRoot>\n</gto>\n"), std::string::npos);
+    EXPECT_TRUE(file.ends_with("\n  <LogRoot></LogRoot>\n</gto>\n"));
 }
 
 TEST(ProjectRoundTrip, FullProjectIsLossless) {
@@ -97,8 +97,8 @@ TEST(ProjectRoundTrip, EveryFieldIsWrittenAsUtf8AndLongChineseTextsSurvive) {
     UnitModel loaded;
     const std::string file = Saved(model, &loaded);
     EXPECT_TRUE(IsValidUtf8(file));
-    EXPECT_NE(file.find("<UnitName>北门</UnitName>"), std::string::npos);
-    EXPECT_NE(file.find("<UnitPassword>密码</UnitPassword>"), std::string::npos);
+    EXPECT_EQ(Count(file, "<UnitName>北门</UnitName>"), 1);
+    EXPECT_EQ(Count(file, "<UnitPassword>密码</UnitPassword>"), 2);  // UnitInfo and MultiRelay
     EXPECT_EQ(loaded.phones.Row(0).name, name600);
     EXPECT_EQ(loaded.settings.Alarm1, name600 + name600);
     EXPECT_EQ(loaded.settings.UnitName, model.settings.UnitName);

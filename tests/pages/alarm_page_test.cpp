@@ -52,9 +52,9 @@ TEST_F(AlarmPageTest, UploadErasesWithElevenZerosFromTheFirstStep) {
     page.OnDownloadAll();
     EXPECT_EQ(rig.link.writes.back().ack, "ALARM02 SET TO 00000000000 OK");
     rig.Confirm();
-    EXPECT_EQ(rig.timers.FireAll(ReplyHandlers::kNextAlarmMs), 1);
+    EXPECT_EQ(rig.timers.FireAll(20), 1);
     rig.Confirm();
-    rig.timers.FireAll(ReplyHandlers::kNextAlarmMs);
+    rig.timers.FireAll(20);
     EXPECT_EQ(rig.Sent(), (Strings{"#PWD1234#ALARM02=00000000000\r\n",
                                    "#PWD1234#ALARM05=13900005555\r\n"}));
     EXPECT_EQ(alarms().Status(4), RowStatus::InUnit);

@@ -176,7 +176,7 @@ TEST_F(MainFrameTest, StartupTickOpensTheLastProjectOnlyWhenAsked) {
         auto f = MakeFrame();
         EXPECT_EQ(f->ProjectPath(), Project("last.gto"));
         f->Start();
-        timers.FireAll(CMainFrame::kStartupTickMs);
+        timers.FireAll(500);
         EXPECT_TRUE(f->IndicatorCreated());
         EXPECT_EQ(f->Model().phones.Row(1).number, "555");
         EXPECT_FALSE(f->Modified());

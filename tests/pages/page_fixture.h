@@ -27,7 +27,7 @@ protected:
     void Connect() {
         engine.OnConnectCommand();
         Feed("HOUSE NUMBER IS 200\n");
-        timers.FireAll(ConnectionEngine::kSerialReplyMs);
+        timers.FireAll(3000);
         link.writes.clear();
         boxes.shown.clear();
     }

@@ -160,8 +160,8 @@ private:
             case 2: rig_->Confirm(); break;
             default: rig_->Feed(Bytes(20) + "\n");
         }
-        rig_->timers.FireAll(ReplyHandlers::kNextSlotMs);
-        rig_->timers.FireAll(ReplyHandlers::kNextAlarmMs);
+        rig_->timers.FireAll(200);
+        rig_->timers.FireAll(20);
     }
 
     void Step() {

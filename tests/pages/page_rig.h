@@ -53,22 +53,26 @@ struct PageRig {
     // The unit confirms the pending command with its acknowledgement text.
     void Confirm() { Feed(engine.Pending().ack + "\n"); }
     // The pause after a confirmed slot ends.
-    void Pause() { timers.FireAll(ReplyHandlers::kNextSlotMs); }
+    void Pause() { timers.FireAll(200); }
     // The unit's short message answering the last command.
     void SmsAnswer(const std::string& body) { link.Message(body); }
     // The texts sent, in order.
     std::vector<std::string> Sent() const { return link.Texts(); }
     std::vector<std::string> Boxes() const { return boxes.Texts(); }
-    // Runs an operation that must be refused: it shows the message with the
-    // error icon and leaves the list as it was.
+    // Runs an operation that must be refused: it shows exactly one box, the
+    // message with the error icon, sends nothing and leaves the list as it was.
     template <class List>
     void ExpectRefused(const List& list, const std::function<void()>& op,
                        const std::string& message) {
         const auto revision = list.Revision();
+        const std::vector<std::string> before = boxes.Texts();
+        const std::size_t written = link.writes.size();
         op();
-        ASSERT_FALSE(boxes.shown.empty()) << message;
-        EXPECT_EQ(boxes.shown.back().text, message);
-        EXPECT_EQ(boxes.shown.back().icon, MsgIcon::Error);
+        std::vector<std::string> expected = before;
+        expected.push_back(message);
+        ASSERT_EQ(boxes.Texts(), expected);
+        EXPECT_EQ(boxes.shown.back().icon, MsgIcon::Error) << message;
+        EXPECT_EQ(link.writes.size(), written) << message;
         EXPECT_EQ(list.Revision(), revision) << message;
     }
 

@@ -171,7 +171,7 @@ TEST_F(PhonePageTest, UnconfirmedSlotStaysPendingAndTheNextRunSendsOnlyTheRest) 
     rig.Confirm();
     rig.Pause();
     rig.Feed("ERROR\r\n");
-    EXPECT_EQ(rig.timers.FireAll(ReplyHandlers::kNextSlotMs), 0) << "the run goes no further";
+    EXPECT_EQ(rig.timers.FireAll(200), 0) << "the run goes no further";
     EXPECT_EQ(phones().Status(0), RowStatus::InUnit);
     EXPECT_EQ(phones().Status(1), RowStatus::Pending);
     rig.Forget();
@@ -189,14 +189,15 @@ TEST_F(PhonePageTest, UnitFallingSilentMidRunIsAskedAgainThenGivenUp) {
     page.OnDownloadAll();
     rig.Confirm();
     rig.Pause();
-    for (int tick = 0; tick < ConnectionEngine::kMaxSilentTicks; ++tick)
-        rig.timers.FireAll(ConnectionEngine::kSerialReplyMs);
+    for (int tick = 0; tick < 4; ++tick) rig.timers.FireAll(3000);
     const std::string second = "#PWD1234#WHL0002=8\r\n";  // and three times again
     EXPECT_EQ(rig.Sent(), (Strings{"#PWD1234#WHL0001=7\r\n", second, second, second, second}));
     EXPECT_FALSE(rig.engine.Connected());
     EXPECT_EQ(phones().Status(1), RowStatus::Pending);
     page.OnDownloadAll();
-    EXPECT_EQ(LastBox(), "You are disconnected from the unit");
+    EXPECT_EQ(rig.Boxes(),
+              (Strings{"Connect device fialed,Please check device!", "Disconnected from unit",
+                       "You are disconnected from the unit"}));
 }
 
 TEST_F(PhonePageTest, ReadAllAsksForTheWholeList) {
@@ -240,7 +241,7 @@ TEST_F(PhonePageTest, HouseCountRebuildsBothLists) {
     EXPECT_EQ(rig.pages.house.UsedText(), "Used 0/120");
     Type("241", "5");
     page.OnSet();
-    EXPECT_EQ(LastBox(), "Index number too big");
+    EXPECT_EQ(rig.Boxes(), Strings{"Index number too big"});
 }
 
 }  // namespace

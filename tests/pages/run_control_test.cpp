@@ -15,8 +15,8 @@ struct RunControlTest : ::testing::Test {
     }
     // A second later the unit confirms the slot on its way.
     void NextSlot() {
-        rig.timers.FireAll(RunMeter::kTickMs);
-        rig.timers.FireAll(RunMeter::kTickMs);
+        rig.timers.FireAll(500);
+        rig.timers.FireAll(500);
         rig.Confirm();
         rig.Pause();
     }
@@ -33,7 +33,7 @@ TEST_F(RunControlTest, StopEndsAnUploadAfterTheSlotOnItsWayAndAReadAtOnce) {
     EXPECT_EQ(rig.Sent().size(), 2u);
     EXPECT_EQ(rig.model.phones.Status(2), RowStatus::Pending);
     page.OnDownloadAll();  // slot 3 on its way to a unit that stays silent
-    rig.timers.FireAll(ConnectionEngine::kSerialReplyMs);
+    rig.timers.FireAll(3000);
     rig.engine.StopRuns();
     EXPECT_FALSE(page.Uploading());
     page.OnGetFromUnit();
@@ -41,9 +41,8 @@ TEST_F(RunControlTest, StopEndsAnUploadAfterTheSlotOnItsWayAndAReadAtOnce) {
     rig.engine.StopRuns();
     rig.Feed("WHL2 IS 2\n");
     EXPECT_NE(rig.model.phones.Row(1).number, "2") << "lines after the Stop are not taken";
-    for (int tick = 0; tick < 2 * ConnectionEngine::kMaxSilentTicks; ++tick)
-        for (int ms : {ConnectionEngine::kSerialReplyMs, ConnectionEngine::kReadAllMs})
-            rig.timers.FireAll(ms);
+    for (int tick = 0; tick < 2 * 4; ++tick)
+        for (int ms : {3000, 2000}) rig.timers.FireAll(ms);
     EXPECT_TRUE(page.CommandsEnabled());
     EXPECT_TRUE(rig.engine.Connected());
     EXPECT_TRUE(rig.Boxes().empty());
@@ -60,11 +59,10 @@ TEST_F(RunControlTest, RunsShowHowFarTheyAreAndTheTimeLeft) {
                                                "5 of 6, 0:02 left", "6 of 6, 0:01 left", ""}));
     page.OnGetFromUnit();
     rig.Feed("WHL1 IS 1\nWHL2 IS 2\n");
-    rig.timers.FireAll(ConnectionEngine::kReadAllMs);  // the read counts as ended
+    rig.timers.FireAll(2000);  // the read counts as ended
     rig.Feed("WHL3 IS 3\n");
     EXPECT_EQ(rig.progress.text, "3 lines received");
-    for (int tick = 0; tick < RunMeter::kLinesQuietMs / RunMeter::kTickMs; ++tick)
-        rig.timers.FireAll(RunMeter::kTickMs);
+    for (int tick = 0; tick < 4; ++tick) rig.timers.FireAll(500);
     EXPECT_EQ(rig.progress.text, "");
 }
 

@@ -105,13 +105,15 @@ TEST_F(EngineTest, AModemThatNeverComesUpIsGivenUpWithItsReason) {
     link.kind = LinkKind::Modem;
     for (const char* why : {"COM3: no answer to AT", ""}) {
         link.silence = why;
+        boxes.shown.clear();
         const int closes = link.closes;
         engine.OnConnectCommand();
         EXPECT_EQ(Tick(5000), 1);
         EXPECT_FALSE(engine.LinkActive());
         EXPECT_EQ(link.closes, closes + 1);
         EXPECT_FALSE(page(PageRole::Phone).modemControls);
-        EXPECT_EQ(boxes.Texts().back(), *why ? why : "Connect device fialed,Please check device!");
+        EXPECT_EQ(boxes.Texts(), std::vector<std::string>{
+                                     *why ? why : "Connect device fialed,Please check device!"});
     }
     engine.OnConnectCommand();
     link.Up();

@@ -158,11 +158,11 @@ TEST_F(ReplyTest, ConfirmedSlotsAreMarkedAndOnlyTheSerialRunGoesOn) {
         EXPECT_EQ(c.page.downloadNext, 1);
 
         pending();
+        std::vector<std::string> shown = Boxes();
+        if (c.checksAnswer) shown.push_back("Error Response, " + c.answer + "X");
         handlers.DispatchMessageReply(c.answer + "X", r.code, r.ack);
         EXPECT_EQ(c.status(), unconfirmed[c.checksAnswer]);
-        if (c.checksAnswer) {
-            EXPECT_EQ(Boxes().back(), "Error Response, " + c.answer + "X");
-        }
+        EXPECT_EQ(Boxes(), shown);
         pending();
         handlers.DispatchMessageReply(c.answer, r.code, r.ack);
         EXPECT_EQ(c.status(), RowStatus::InUnit);
@@ -185,11 +185,11 @@ TEST_F(ReplyTest, PasswordChangeTakesEffectOnlyWhenConfirmedExactly) {
     msic.pending = "5678";
     Answer(ChangePassword("1234", "5678", "5678"), "PWD SETUP OK\r\n");
     EXPECT_EQ(engine.Password(), "1234");
-    EXPECT_EQ(boxes.shown.back().text, "PWD SETUP OK\r");
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"PWD SETUP OK\r"}));
     EXPECT_EQ(boxes.shown.back().icon, MsgIcon::Error);
     Answer(ChangePassword("1234", "5678", "5678"), "PWD SETUP OK\n");
     EXPECT_EQ(engine.Password(), "5678");
-    EXPECT_EQ(Boxes().back(), "Set password success");
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"PWD SETUP OK\r", "Set password success"}));
 }
 
 TEST_F(ReplyTest, SettingsQueriesUpdateTheActivePage) {

@@ -84,13 +84,16 @@ TEST_F(GsmModemTest, PduModeMessageGivesTheTpduLengthAndUcs2Body) {
     modem.SetMessageFormat(kPduFormat);
     modem.SetMessageCentre("+8613800210500");
     EXPECT_TRUE(modem.SendShortMessage("+8613900002222", "#PWD1234#DELAY?"));
-    std::string pdu = modem.SendBuffer().substr(0, modem.SendBuffer().size() - 1);
-    EXPECT_EQ(modem.SendBuffer().back(), '\x1A');
-    // Service centre 08 91 683108200105F0 = 9 octets, then the TPDU.
-    EXPECT_EQ(pdu.substr(0, 18), "0891683108200105F0");
-    EXPECT_EQ(Written().back(), "AT+CMGS=" + std::to_string(pdu.size() / 2 - 9) + "\r\n");
-    EXPECT_EQ(CSMSPDU::TpduLength(pdu), int(pdu.size() / 2 - 9));
-    EXPECT_NE(pdu.find("0008"), std::string::npos);  // PID 0, UCS2
+    // Service centre 08 91 683108200105F0 (9 octets), then the 45-octet TPDU:
+    // SUBMIT 11, MR 00, 0D91 + 13 digits, PID 00, DCS 08 (UCS2), VP 00, UDL 1E.
+    const std::string pdu =
+        "0891683108200105F0"
+        "11000D91683109002022F2"
+        "0008001E"
+        "00230050005700440031003200330034002300440045004C00410059003F";
+    EXPECT_EQ(modem.SendBuffer(), pdu + "\x1A");
+    EXPECT_EQ(Written().back(), "AT+CMGS=45\r\n");
+    EXPECT_EQ(CSMSPDU::TpduLength(pdu), 45);
 }
 
 // One to sixty-nine characters are sent; Chinese text counts characters,
