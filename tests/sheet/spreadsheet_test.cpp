@@ -6,6 +6,8 @@
 
 #include <climits>
 #include <filesystem>
+#include <string>
+#include <utility>
 
 #include "model/text_codec.h"
 #include "sheet/text_table.h"
@@ -41,10 +43,16 @@ TEST(SheetMode, PathEndingDecidesWorkbookOrTextAndTheSeparator) {
     WriteRows(dir.File("UPPER.XLS"), "S", {{"h"}});
     EXPECT_EQ(ReadBytes(dir.File("UPPER.XLS")).substr(0, 4), "\xD0\xCF\x11\xE0");
     // Any other extension is refused, never written as some other kind.
-    for (const char* name : {"noext", "a.xlsm", "a.numbers", "dir.xlsx/file", "a.xls.bak"}) {
+    const std::pair<const char*, const char*> refused[] = {{"noext", "(no extension)"},
+                                                           {"a.xlsm", "\".xlsm\""},
+                                                           {"a.numbers", "\".numbers\""},
+                                                           {"dir.xlsx/file", "(no extension)"},
+                                                           {"a.xls.bak", "\".bak\""}};
+    for (const auto& [name, kind] : refused) {
         CSpreadSheet sheet(dir.File(name), "S", false);
         EXPECT_FALSE(sheet.PutRow({"h"}, 1, true)) << name;
-        EXPECT_EQ(sheet.LastError().rfind("Unsupported file type ", 0), 0u) << sheet.LastError();
+        EXPECT_EQ(sheet.LastError(), std::string("Unsupported file type ") + kind +
+                                         ": use .xlsx, .ods, .xls, .csv, .txt or .tsv\n");
         EXPECT_FALSE(std::filesystem::exists(dir.File(name))) << name;
     }
 }
