@@ -40,21 +40,12 @@ TEST(ListGrids, ColumnHeadersAndWidths) {
     const Columns phoneColumns{{"Index", 100}, {"Phone Number", 100}, {"User Name", 200}};
     EXPECT_EQ(columns(CPhoneGrid(model.phones)), phoneColumns);
     EXPECT_EQ(columns(CAlarmGrid(model.alarms)), phoneColumns);
-    EXPECT_EQ(columns(CSpecialGrid(model.specials)), (Columns{{"Index", 50},
-                                                              {"Phone Number", 100},
-                                                              {"User Name", 80},
-                                                              {"From Time", 80},
-                                                              {"To Time", 60},
-                                                              {"Sun", 40},
-                                                              {"Mon", 40},
-                                                              {"Tue", 40},
-                                                              {"Wed", 40},
-                                                              {"Thu", 40},
-                                                              {"Fri", 40},
-                                                              {"Sat", 40},
-                                                              {"From Date", 80},
-                                                              {"To Date", 80},
-                                                              {"Entires Amount", 100}}));
+    const Columns specialColumns{{"Index", 50},     {"Phone Number", 100}, {"User Name", 80},
+                                 {"From Time", 80}, {"To Time", 60},       {"Sun", 40},
+                                 {"Mon", 40},       {"Tue", 40},           {"Wed", 40},
+                                 {"Thu", 40},       {"Fri", 40},           {"Sat", 40},
+                                 {"From Date", 80}, {"To Date", 80},       {"Entires Amount", 100}};
+    EXPECT_EQ(columns(CSpecialGrid(model.specials)), specialColumns);
     EXPECT_EQ(columns(CHouseGrid(model.houses)),
               (Columns{{"Index", 100}, {"House Number", 200}, {"Dial1", 200}, {"Dial2", 200}}));
 }
