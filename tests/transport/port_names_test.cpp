@@ -11,7 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::ScopedEnv;
-using test::TempDir;
+using test::ScratchDir;
 
 class PortNamesTest : public ::testing::Test {
 protected:
@@ -19,7 +19,7 @@ protected:
         fs::create_directories(dir.path() + "/ports");
         fs::create_symlink(target, dir.path() + "/ports/" + name);
     }
-    TempDir dir;
+    ScratchDir dir;
     ScopedEnv env{"DORVIK_CONFIG_DIR", dir.path().c_str()};
 };
 
@@ -49,7 +49,7 @@ TEST_F(PortNamesTest, ExplicitDevicePathWins) {
 }
 
 TEST(PortLinkDirectory, FollowsTheConfigurationDirectoryRules) {
-    TempDir xdg, home;
+    ScratchDir xdg, home;
     ScopedEnv noConfig("DORVIK_CONFIG_DIR", nullptr);
     ScopedEnv xdgEnv("XDG_CONFIG_HOME", xdg.path().c_str());
     ScopedEnv homeEnv("HOME", home.path().c_str());

@@ -10,7 +10,6 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <deque>
-#include <filesystem>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "platform/message_box.h"
+#include "scratch_dir.h"
 #include "platform/ui_dispatcher.h"
 #include "transport/serial_listener.h"
 
@@ -182,22 +182,6 @@ public:
 private:
     const char* name_;
     std::optional<std::string> old_;
-};
-
-class TempDir {
-public:
-    TempDir() {
-        char tmpl[] = "/tmp/dorvik-serial-XXXXXX";
-        if (::mkdtemp(tmpl)) path_ = tmpl;
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
 };
 
 }  // namespace dorvik::test
