@@ -10,7 +10,7 @@ namespace dorvik {
 namespace {
 
 namespace fs = std::filesystem;
-using test::ScopedEnv;
+using test::EnvOverride;
 using test::ScratchDir;
 
 class PortNamesTest : public ::testing::Test {
@@ -20,7 +20,7 @@ protected:
         fs::create_symlink(target, dir.path() + "/ports/" + name);
     }
     ScratchDir dir;
-    ScopedEnv env{"DORVIK_CONFIG_DIR", dir.path().c_str()};
+    EnvOverride env{"DORVIK_CONFIG_DIR", dir.path()};
 };
 
 TEST_F(PortNamesTest, UsesTheLinkOfThatNumberElseTheStandardPort) {
@@ -50,9 +50,9 @@ TEST_F(PortNamesTest, ExplicitDevicePathWins) {
 
 TEST(PortLinkDirectory, FollowsTheConfigurationDirectoryRules) {
     ScratchDir xdg, home;
-    ScopedEnv noConfig("DORVIK_CONFIG_DIR", nullptr);
-    ScopedEnv xdgEnv("XDG_CONFIG_HOME", xdg.path().c_str());
-    ScopedEnv homeEnv("HOME", home.path().c_str());
+    EnvOverride noConfig("DORVIK_CONFIG_DIR", std::nullopt);
+    EnvOverride xdgEnv("XDG_CONFIG_HOME", xdg.path());
+    EnvOverride homeEnv("HOME", home.path());
     fs::create_directories(xdg.path() + "/dorvik/ports");
     fs::create_symlink("/dev/ttyUSB0", xdg.path() + "/dorvik/ports/com4");
     fs::create_directories(home.path() + "/.config/dorvik/ports");
@@ -60,7 +60,7 @@ TEST(PortLinkDirectory, FollowsTheConfigurationDirectoryRules) {
 
     EXPECT_EQ(ComDevicePath(4), xdg.path() + "/dorvik/ports/com4");
     EXPECT_EQ(ComDevicePath(5), "/dev/ttyS4");
-    ScopedEnv noXdg("XDG_CONFIG_HOME", nullptr);
+    EnvOverride noXdg("XDG_CONFIG_HOME", std::nullopt);
     EXPECT_EQ(ComDevicePath(5), home.path() + "/.config/dorvik/ports/com5");
 }
 
