@@ -1,11 +1,11 @@
 // Finding serial devices under a fake /dev and linking COM numbers to them.
-#include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
 #include <cerrno>
 #include <fstream>
 
 #include "app/serial_port_scan.h"
+#include "scratch_dir.h"
 
 using namespace dorvik;
 namespace fs = std::filesystem;
@@ -19,7 +19,7 @@ private slots:
     void linkIsWrittenAndReplaced();
 
 private:
-    std::unique_ptr<QTemporaryDir> tmp_;
+    std::unique_ptr<test::ScratchDir> tmp_;
     std::string root_, config_;
 };
 
@@ -33,9 +33,9 @@ void Touch(const std::string& path) { std::ofstream(path) << ""; }
 // with a by-id name, ttyACM0, a by-id link to nothing, and names that are
 // not ports.
 void PortScanTest::init() {
-    tmp_ = std::make_unique<QTemporaryDir>();
-    root_ = tmp_->path().toStdString() + "/root";
-    config_ = tmp_->path().toStdString() + "/config";
+    tmp_ = std::make_unique<test::ScratchDir>();
+    root_ = tmp_->File("root");
+    config_ = tmp_->File("config");
     fs::create_directories(root_ + "/dev/serial/by-id");
     fs::create_directories(root_ + "/dev/ttyS1");
     fs::create_directories(root_ + "/sys/class/tty/ttyS1");
@@ -59,7 +59,7 @@ void PortScanTest::listsOpenableDevicesWithNumbers() {
         QCOMPARE(ports[i].name, std::string(std::get<1>(want[i])));
         QCOMPARE(ports[i].problem, std::string());
     }
-    QVERIFY(ScanSerialPorts(tmp_->path().toStdString() + "/nowhere", config_).empty());
+    QVERIFY(ScanSerialPorts(tmp_->File("nowhere"), config_).empty());
     // A device that does not open is still listed, with the reason.
     const auto busy = ScanSerialPorts(root_, config_, [](const std::string& path) {
         return path.find("ttyACM") != std::string::npos ? EBUSY : 0;
