@@ -2,7 +2,6 @@
 #include <QTest>
 #include <filesystem>
 #include <cerrno>
-#include <fstream>
 
 #include "app/serial_port_scan.h"
 #include "scratch_dir.h"
@@ -23,12 +22,6 @@ private:
     std::string root_, config_;
 };
 
-namespace {
-
-void Touch(const std::string& path) { std::ofstream(path) << ""; }
-
-}  // namespace
-
 // A fake /dev: ttyS0, ttyS1 with no UART behind it (sysfs type 0), ttyUSB0
 // with a by-id name, ttyACM0, a by-id link to nothing, and names that are
 // not ports.
@@ -39,9 +32,9 @@ void PortScanTest::init() {
     fs::create_directories(root_ + "/dev/serial/by-id");
     fs::create_directories(root_ + "/dev/ttyS1");
     fs::create_directories(root_ + "/sys/class/tty/ttyS1");
-    std::ofstream(root_ + "/sys/class/tty/ttyS1/type") << "0\n";
+    test::WriteBytes(root_ + "/sys/class/tty/ttyS1/type", "0\n");
     for (const char* name : {"ttyS0", "ttyUSB0", "ttyACM0", "tty5", "ttyUSBx", "console"}) {
-        Touch(root_ + "/dev/" + name);
+        test::WriteBytes(root_ + "/dev/" + name, "");
     }
     fs::create_symlink("../../ttyUSB0", root_ + "/dev/serial/by-id/usb-FTDI_FT232R-if00");
     fs::create_symlink("../../ttyUSB7", root_ + "/dev/serial/by-id/usb-gone-if00");

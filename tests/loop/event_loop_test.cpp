@@ -5,10 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
-
-#include <atomic>
 #include <thread>
 #include <vector>
 

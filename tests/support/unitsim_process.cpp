@@ -77,12 +77,11 @@ UnitSimProcess::UnitSimProcess(const std::vector<std::string>& argsIn) {
 UnitSimProcess::~UnitSimProcess() { Kill(); }
 
 void UnitSimProcess::Kill() {
-    if (pid_ <= 0) return;
-    kill(pid_, SIGKILL);
-    waitpid(pid_, nullptr, 0);
-    pid_ = -1;
-    if (stdout_ >= 0) close(stdout_);
-    stdout_ = -1;
+    if (pid_ > 0) {
+        kill(pid_, SIGKILL);
+        waitpid(std::exchange(pid_, -1), nullptr, 0);
+    }
+    if (stdout_ >= 0) close(std::exchange(stdout_, -1));
 }
 
 std::string UnitSimProcess::Output() {

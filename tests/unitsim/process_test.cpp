@@ -1,6 +1,4 @@
 // The simulated unit as a running program on its serial line.
-#include <fstream>
-
 #include "scratch_dir.h"
 #include "unit_line.h"
 #include "unitsim_process.h"
@@ -89,14 +87,11 @@ TEST(UnitsimProcess, JournalLinkAndReopenedPort) {
 TEST(UnitsimProcess, RefusesToReplaceAFileWithTheLink) {
     dorvik::test::ScratchDir dir;
     const std::string file = dir.File("plain");
-    std::ofstream(file) << "keep";
+    dorvik::test::WriteBytes(file, "keep");
     Unitsim sim({"--link", file});
     EXPECT_EQ(sim.Output(), "");
     EXPECT_EQ(sim.Wait(), 2);
-    std::ifstream in(file);
-    std::string kept;
-    in >> kept;
-    EXPECT_EQ(kept, "keep");
+    EXPECT_EQ(dorvik::test::ReadBytes(file), "keep");
 }
 
 TEST(UnitsimProcess, HelpAndBadOptions) {
