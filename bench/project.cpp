@@ -15,6 +15,7 @@
 
 #include "model/project_file.h"
 #include "sample_project.h"
+#include "scratch_dir.h"
 
 extern char** environ;
 
@@ -48,9 +49,8 @@ bool RunXmllint(const std::string& path) {
 
 int main() {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("dorvik-bench-" + std::to_string(getpid()));
-    fs::create_directories(dir);
-    const std::string path = (dir / "full.gto").string();
+    const dorvik::test::ScratchDir dir;
+    const std::string path = dir.File("full.gto");
 
     dorvik::UnitModel model;
     dorvik::test::FillFullProject(model);
@@ -69,6 +69,5 @@ int main() {
     std::printf("xmllint --noout %8.2f ms\n", lint);
     std::printf("save/xmllint %.2f, load/xmllint %.2f (target: under 20 ms and under 4)\n",
                 save / lint, load / lint);
-    fs::remove_all(dir);
     return save < 0 || load < 0 || lint < 0 ? EXIT_FAILURE : EXIT_SUCCESS;
 }

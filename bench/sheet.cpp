@@ -19,6 +19,7 @@
 #include "model/text_codec.h"
 #include "sheet/list_exchange.h"
 #include "sheet/spreadsheet.h"
+#include "scratch_dir.h"
 
 namespace {
 
@@ -131,12 +132,11 @@ double OpenpyxlMs(const std::string& path) {
 }  // namespace
 
 int main() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "dorvik_bench_XXXXXX").string();
-    if (!mkdtemp(pattern.data())) return 1;
-    std::string dir = pattern;
+    const dorvik::test::ScratchDir dir;
+    if (dir.path().empty()) return 1;
     std::printf("sheet bench: %d phone rows, median of %d runs\n", kRows, kRuns);
     for (const char* name : {"phones.xls", "phones.xlsx", "phones.ods", "phones.csv"}) {
-        std::string path = dir + "/" + name;
+        std::string path = dir.File(name);
         std::vector<double> out, in, outCpu, inCpu;
         size_t cells = 0;
         for (int i = 0; i < kRuns; ++i) {
@@ -148,11 +148,10 @@ int main() {
     }
     for (const char* name : {"list.xls", "list.xlsx", "list.ods", "list.csv"}) {
         std::vector<double> out, in;
-        ListExchange(dir + "/" + name, out, in);
+        ListExchange(dir.File(name), out, in);
         std::printf("  %-11s list export %5.2f ms   list import %5.2f ms\n", name, Median(out), Median(in));
     }
-    std::printf("  %-11s xlrd read %5.2f ms\n", "phones.xls", XlrdMs(dir + "/phones.xls"));
-    std::printf("  %-11s openpyxl read %5.2f ms\n", "phones.xlsx", OpenpyxlMs(dir + "/phones.xlsx"));
-    std::filesystem::remove_all(dir);
+    std::printf("  %-11s xlrd read %5.2f ms\n", "phones.xls", XlrdMs(dir.File("phones.xls")));
+    std::printf("  %-11s openpyxl read %5.2f ms\n", "phones.xlsx", OpenpyxlMs(dir.File("phones.xlsx")));
     return 0;
 }

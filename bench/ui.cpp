@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -19,6 +18,7 @@
 #include "app/list_page_widgets.h"
 #include "app/main_window.h"
 #include "app/screenshots.h"
+#include "scratch_dir.h"
 
 namespace dorvik {
 namespace {
@@ -130,9 +130,9 @@ int main(int argc, char** argv) {
     dorvik::PrintedMessages messages;
     {
         // The window of the start measure keeps its settings in a folder of its own.
-        QTemporaryDir folder;
-        qputenv("DORVIK_CONFIG_DIR", QFile::encodeName(folder.path()));
-        qputenv("DORVIK_DATA_DIR", QFile::encodeName(folder.path()));
+        const dorvik::test::ScratchDir folder;
+        ::setenv("DORVIK_CONFIG_DIR", folder.path().c_str(), 1);
+        ::setenv("DORVIK_DATA_DIR", folder.path().c_str(), 1);
         dorvik::MeasureStart(messages);
     }
     return dorvik::MeasureUpload(messages) ? 0 : 1;

@@ -5,7 +5,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <string>
 
 #include "loop/event_loop.h"
@@ -13,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/null_seams.h"
 #include "protocol/catalogue.h"
+#include "scratch_dir.h"
 #include "transport/device_links.h"
 #include "unitsim_process.h"
 
@@ -38,8 +38,8 @@ int SlotsFromArgs(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const int slots = SlotsFromArgs(argc, argv);
-    char dir[] = "/tmp/dorvik-bench-XXXXXX";
-    if (!mkdtemp(dir)) return 1;
+    test::ScratchDir dir;
+    if (dir.path().empty()) return 1;
     test::UnitSimProcess unit({"--houses", "1000"});
     if (unit.Device().empty()) return 1;
 
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     DeviceLinks links(loop, boxes);
     CMainFrame frame({loop, loop, boxes, files, progress, led, status, clock, links.serial,
                       links.modem},
-                     std::string(dir) + "/DORVIK.ini");
+                     dir.File("DORVIK.ini"));
     ConnectionSettings s = frame.Settings();
     s.password = "482915";
     s.unitId = "1";
@@ -82,7 +82,5 @@ int main(int argc, char** argv) {
                 slots, done ? "" : " (not finished)", elapsed, floor, slots, frameBytes, s.baud,
                 elapsed / floor, (elapsed - (slots - 1) * 0.2) * 1000.0 / slots,
                 loop.LongestStall().count() / 1000.0);
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
     return done ? 0 : 1;
 }

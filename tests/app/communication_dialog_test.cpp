@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <fcntl.h>
 #include <grp.h>
@@ -19,6 +18,7 @@
 
 #include "app/communication_dialog.h"
 #include "fakes.h"
+#include "scratch_dir.h"
 
 using namespace dorvik;
 using dorvik::test::RecordingMessageBox;
@@ -52,14 +52,14 @@ private:
     }
 
     RecordingMessageBox boxes_;
-    std::unique_ptr<QTemporaryDir> tmp_;
+    std::unique_ptr<test::ScratchDir> tmp_;
     PortPlaces places_;
 };
 
 void CommunicationDialogTest::init() {
     boxes_.shown.clear();
-    tmp_ = std::make_unique<QTemporaryDir>();
-    places_ = {tmp_->path().toStdString() + "/root", tmp_->path().toStdString() + "/config"};
+    tmp_ = std::make_unique<test::ScratchDir>();
+    places_ = {tmp_->File("root"), tmp_->File("config")};
     fs::create_directories(places_.devRoot + "/dev");
     std::ofstream(places_.devRoot + "/dev/ttyS0") << "";
     std::ofstream(places_.devRoot + "/dev/ttyUSB0") << "";

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "app/start_pictures.h"
+#include "scratch_dir.h"
 
 using namespace dorvik;
 namespace fs = std::filesystem;
@@ -38,8 +39,8 @@ void DataDirTest::programDataDir() {
     QFETCH(QStringList, made);
     QFETCH(QString, exe);
     QFETCH(QString, expected);
-    QTemporaryDir tmp;
-    const fs::path root = tmp.path().toStdString();
+    const test::ScratchDir tmp;
+    const fs::path root = tmp.path();
     for (const QString& m : made) {
         if (m.endsWith(QStringLiteral(".txt")))
             std::ofstream(root / m.toStdString()) << "";

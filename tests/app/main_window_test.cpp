@@ -11,9 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "app/about_dialog.h"
 #include "app/grid_table_model.h"
@@ -22,6 +20,7 @@
 #include "app/sheet_select_dialog.h"
 #include "app/list_tab_widget.h"
 #include "fakes.h"
+#include "scratch_dir.h"
 #include "model/config_dir.h"
 
 using namespace dorvik;
@@ -35,13 +34,6 @@ public:
     std::optional<std::uint32_t> Get() const override { return std::nullopt; }
     bool Set(std::uint32_t) override { return true; }
 };
-
-std::string ReadFile(const QString& path) {
-    std::ifstream in(path.toStdString());
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // Texts of the actions, "" for a separator.
 QStringList Texts(const QList<QAction*>& actions, bool tips) {
@@ -292,7 +284,7 @@ void MainWindowTest::closeQuestion() {
     // The settings file is written when the window goes away.
     QVERIFY(!QFile::exists(SettingsPath()));
     window.reset();
-    const std::string settings = ReadFile(SettingsPath());
+    const std::string settings = test::ReadBytes(SettingsPath().toStdString());
     QVERIFY(settings.find("[INIT]") != std::string::npos);
     QCOMPARE(settings.find(ProjectPath().toStdString()) != std::string::npos, saved);
 }

@@ -19,6 +19,16 @@
 
 using namespace dorvik;
 
+// Swallows the queued calls posted to the object it filters, noting each.
+class EventCatcher : public QObject {
+public:
+    explicit EventCatcher(std::function<void()> seen) : seen_(std::move(seen)) {}
+    bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::MetaCall && (seen_(), true); }
+
+private:
+    std::function<void()> seen_;
+};
+
 class PlatformBindingsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -106,16 +116,17 @@ void PlatformBindingsTest::dispatcherRunsWorkerCallsOnGuiThreadInOrder() {
 
 void PlatformBindingsTest::dispatcherCloseReleasesWaitingCallers() {
     QtDispatcher dispatcher;
-    std::atomic<bool> posted{false}, returned{false};
-    bool ran = false;
-    // The window thread does not run its loop: the worker stays blocked.
+    std::atomic<bool> returned{false};
+    bool ran = false, posted = false;
+    // The window thread drops the posted call: the worker stays blocked.
+    EventCatcher catcher([&] { posted = true; });
+    dispatcher.installEventFilter(&catcher);
     std::thread worker([&] {
-        posted = true;
         dispatcher.Invoke([&] { ran = true; });
         returned = true;
     });
-    while (!posted) QThread::yieldCurrentThread();
-    QThread::msleep(20);
+    // The posted call reaches the window thread and is held back there.
+    QTRY_VERIFY(posted);
     QVERIFY(!returned);
     dispatcher.Close();
     worker.join();  // would hang if the caller were still waiting

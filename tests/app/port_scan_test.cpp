@@ -1,11 +1,10 @@
 // Finding serial devices under a fake /dev and linking COM numbers to them.
-#include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
 #include <cerrno>
-#include <fstream>
 
 #include "app/serial_port_scan.h"
+#include "scratch_dir.h"
 
 using namespace dorvik;
 namespace fs = std::filesystem;
@@ -19,29 +18,23 @@ private slots:
     void linkIsWrittenAndReplaced();
 
 private:
-    std::unique_ptr<QTemporaryDir> tmp_;
+    std::unique_ptr<test::ScratchDir> tmp_;
     std::string root_, config_;
 };
-
-namespace {
-
-void Touch(const std::string& path) { std::ofstream(path) << ""; }
-
-}  // namespace
 
 // A fake /dev: ttyS0, ttyS1 with no UART behind it (sysfs type 0), ttyUSB0
 // with a by-id name, ttyACM0, a by-id link to nothing, and names that are
 // not ports.
 void PortScanTest::init() {
-    tmp_ = std::make_unique<QTemporaryDir>();
-    root_ = tmp_->path().toStdString() + "/root";
-    config_ = tmp_->path().toStdString() + "/config";
+    tmp_ = std::make_unique<test::ScratchDir>();
+    root_ = tmp_->File("root");
+    config_ = tmp_->File("config");
     fs::create_directories(root_ + "/dev/serial/by-id");
     fs::create_directories(root_ + "/dev/ttyS1");
     fs::create_directories(root_ + "/sys/class/tty/ttyS1");
-    std::ofstream(root_ + "/sys/class/tty/ttyS1/type") << "0\n";
+    test::WriteBytes(root_ + "/sys/class/tty/ttyS1/type", "0\n");
     for (const char* name : {"ttyS0", "ttyUSB0", "ttyACM0", "tty5", "ttyUSBx", "console"}) {
-        Touch(root_ + "/dev/" + name);
+        test::WriteBytes(root_ + "/dev/" + name, "");
     }
     fs::create_symlink("../../ttyUSB0", root_ + "/dev/serial/by-id/usb-FTDI_FT232R-if00");
     fs::create_symlink("../../ttyUSB7", root_ + "/dev/serial/by-id/usb-gone-if00");
@@ -59,7 +52,7 @@ void PortScanTest::listsOpenableDevicesWithNumbers() {
         QCOMPARE(ports[i].name, std::string(std::get<1>(want[i])));
         QCOMPARE(ports[i].problem, std::string());
     }
-    QVERIFY(ScanSerialPorts(tmp_->path().toStdString() + "/nowhere", config_).empty());
+    QVERIFY(ScanSerialPorts(tmp_->File("nowhere"), config_).empty());
     // A device that does not open is still listed, with the reason.
     const auto busy = ScanSerialPorts(root_, config_, [](const std::string& path) {
         return path.find("ttyACM") != std::string::npos ? EBUSY : 0;

@@ -1,7 +1,5 @@
 #include "cli_fixture.h"
 
-#include <fstream>
-
 #include "model/project_file.h"
 
 namespace dorvik::test {
@@ -61,7 +59,7 @@ cli::Json CliFixture::Json(const CliResult& result) {
 
 std::string CliFixture::WriteFile(const std::string& name, const std::string& text) {
     const std::string path = dir.File(name);
-    std::ofstream(path, std::ios::binary) << text;
+    WriteBytes(path, text);
     return path;
 }
 

@@ -1,8 +1,6 @@
 // dorvik-cli as scripts use it: deleting slots, the password a project
 // keeps, failures as JSON objects with their exit status, progress on
 // standard error, and Ctrl-C while the unit is silent.
-#include <fstream>
-#include <thread>
 
 #include "cli_fixture.h"
 #include "model/project_file.h"
@@ -12,14 +10,6 @@ namespace {
 
 using CliReporting = CliFixture;
 using Strings = std::vector<std::string>;
-
-Strings LinesWith(const std::string& path, const std::string& part) {
-    std::ifstream in(path);
-    Strings lines;
-    for (std::string line; std::getline(in, line);)
-        if (line.find(part) != std::string::npos) lines.push_back(line);
-    return lines;
-}
 
 TEST_F(CliReporting, DeleteErasesTheSlotsInTheUnit) {
     const std::string journal = dir.File("journal");
@@ -73,8 +63,7 @@ TEST_F(CliReporting, ProgressOnStandardErrorAndCtrlCWhileTheUnitIsSilent) {
                     "--project", PhoneProject("unit.gto", 10), "upload", "phones"},
                    dir.File("cfg"), dir.path());
     // A generous limit only keeps a broken run from hanging the test.
-    for (int wait = 0; wait < 2000 && LinesWith(journal, "#WHL0003").empty(); ++wait)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    AwaitLines(journal, "#WHL0003", 1, 20000);
     run.Interrupt();
     const CliResult stopped = run.Wait();
     EXPECT_EQ(stopped.status, 130) << "stopped before the supervision gave up\n" << stopped.err;

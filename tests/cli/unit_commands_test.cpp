@@ -1,8 +1,5 @@
 // dorvik-cli against the simulated unit on the serial link and by modem.
-#include <chrono>
-#include <fstream>
 #include <sstream>
-#include <thread>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -19,13 +16,6 @@ using JsonValue = cli::Json;
 using cli::JsonMember;
 using CliSerial = CliFixture;
 using CliModem = CliFixture;
-
-int CountLines(const std::string& path, const std::string& part) {
-    std::ifstream in(path);
-    int count = 0;
-    for (std::string line; std::getline(in, line);) count += line.find(part) != std::string::npos;
-    return count;
-}
 
 std::string Member(const JsonValue& object, const char* name) {
     const JsonValue* value = JsonMember(object, name);
@@ -67,8 +57,7 @@ TEST_F(CliSerial, CtrlCLeavesTheUnconfirmedSlotsPendingAndTheNextRunSendsOnlyTho
         }(),
         dir.File("cfg"), dir.path());
     // A generous limit only keeps a broken run from hanging the test.
-    for (int wait = 0; wait < 2000 && CountLines(journal, "#WHL") < 8; ++wait)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    AwaitLines(journal, "#WHL", 8, 20000);
     run.Interrupt();
     const CliResult stopped = run.Wait();
     EXPECT_EQ(stopped.status, 130) << stopped.err;

@@ -1,22 +1,10 @@
 #include "frame_fixture.h"
 
-#include <stdlib.h>
-
-#include <filesystem>
 #include <fstream>
 
 #include "model/settings_file.h"
 
 namespace dorvik::test {
-namespace {
-
-std::string MakeTempDir() {
-    std::string pattern = ::testing::TempDir() + "dorvik_e2e_XXXXXX";
-    if (!mkdtemp(pattern.data())) return ::testing::TempDir();
-    return pattern + "/";
-}
-
-}  // namespace
 
 FrameRig::FrameRig(const std::string& settingsPath, const std::string& device)
     : clock(Time(2024, 5, 6, 7, 8, 9)),
@@ -32,14 +20,12 @@ FrameRig::~FrameRig() {
 }
 
 FrameFixture::FrameFixture()
-    : dir_(MakeTempDir()), journal_(dir_ + "journal"), settingsPath_(dir_ + "DORVIK.ini") {}
+    : journal_(dir_.File("journal")), settingsPath_(dir_.File("DORVIK.ini")) {}
 
 FrameFixture::~FrameFixture() {
     rig_.reset();
     unit.reset();
     KeepWireJournal(journal_);
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
 }
 
 void FrameFixture::StartUnit(std::vector<std::string> args) {
@@ -97,20 +83,6 @@ std::string FrameFixture::NextBox() {
     auto& shown = rig_->boxes.shown;
     if (!RunUntil([&] { return shown.size() > boxesSeen_; })) return {};
     return shown[boxesSeen_++].text;
-}
-
-std::vector<std::string> FrameFixture::JournalLines() const {
-    std::vector<std::string> lines;
-    std::ifstream in(journal_);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-std::vector<std::string> FrameFixture::JournalWith(const std::string& part) const {
-    std::vector<std::string> out;
-    for (const std::string& line : JournalLines())
-        if (line.find(part) != std::string::npos) out.push_back(line);
-    return out;
 }
 
 void FrameFixture::ClearJournal() const {

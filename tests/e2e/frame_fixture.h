@@ -15,6 +15,7 @@
 #include "link_fixture.h"
 #include "loop/event_loop.h"
 #include "pages/main_frame.h"
+#include "scratch_dir.h"
 #include "transport/device_links.h"
 #include "unitsim_process.h"
 
@@ -37,7 +38,7 @@ struct FrameRig {
     ScriptedFileChooser files;
     RecordingProgressBar progress;
     RecordingIndicator led;
-    StatusText status;
+    RecordingStatusPane status;
     FixedClock clock;  // the PC's clock reads 2024-05-06 07:08:09
     DeviceLinks links{loop, boxes};
     CMainFrame frame;
@@ -88,21 +89,21 @@ protected:
     std::string NextBox();
 
     // The lines the simulated unit (or its modem) received, in order.
-    std::vector<std::string> JournalLines() const;
+    std::vector<std::string> JournalLines() const { return LinesWith(journal_); }
     // Journal lines holding `part`.
-    std::vector<std::string> JournalWith(const std::string& part) const;
+    std::vector<std::string> JournalWith(const std::string& part) const { return LinesWith(journal_, part); }
     void ClearJournal() const;
 
     CMainFrame& F() { return rig_->frame; }
     ModemMode& Modem() { return rig_->links.modem; }
     FrameRig& Rig() { return *rig_; }
-    const std::string& Dir() const { return dir_; }
+    std::string Dir() const { return dir_.path() + "/"; }
     std::vector<std::string> BoxTexts() const { return rig_->boxes.Texts(); }
 
     std::unique_ptr<UnitSimProcess> unit;
 
 private:
-    std::string dir_;
+    ScratchDir dir_;
     std::string journal_;
     std::string settingsPath_;
     std::size_t boxesSeen_ = 0;

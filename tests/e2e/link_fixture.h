@@ -32,12 +32,6 @@ private:
     int factor_;
 };
 
-class StatusText : public StatusPane {
-public:
-    void SetConnectionText(const std::string& t) override { text = t; }
-    std::string text;
-};
-
 class LinkFixture : public ::testing::Test {
 protected:
     static constexpr int kTimerFactor = 10;
@@ -60,7 +54,7 @@ protected:
     RecordingMessageBox boxes;
     RecordingIndicator led;
     RecordingProgressBar progress;
-    StatusText status;
+    RecordingStatusPane status;
     SerialLink serial{loop, boxes};
     UnitModel model;
     ConnectionEngine engine{{serial, timers, boxes, led, progress, status}};

@@ -1,6 +1,7 @@
 // The real serial link against the simulated unit.
 #include "link_fixture.h"
 #include "protocol/catalogue.h"
+#include "scratch_dir.h"
 
 namespace dorvik::test {
 namespace {
@@ -53,8 +54,8 @@ TEST_F(SerialLink, ReadAllOfAFullPhoneList) {
 }
 
 TEST_F(SerialLink, SilenceGivesThreeResendsThenTheMessagesInOrder) {
-    const std::string journal = ::testing::TempDir() + "journal_silence";
-    std::remove(journal.c_str());
+    ScratchDir dir;
+    const std::string journal = dir.File("journal");
     StartUnit({"--silent-after", "1", "--journal", journal});
     ASSERT_TRUE(Connect());
     Send(BandQuery(kPassword));
@@ -62,14 +63,7 @@ TEST_F(SerialLink, SilenceGivesThreeResendsThenTheMessagesInOrder) {
     ASSERT_TRUE(RunUntil([&] { return !engine.Connected(); }));
     EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Connect device fialed,Please check device!",
                                                        "Disconnected from unit"}));
-    FILE* f = fopen(journal.c_str(), "r");
-    ASSERT_NE(f, nullptr);
-    int bandLines = 0;
-    char buf[256];
-    while (fgets(buf, sizeof buf, f))
-        if (std::string(buf).find("BAND?") != std::string::npos) ++bandLines;
-    fclose(f);
-    EXPECT_EQ(bandLines, 4) << "the command and three re-sends";
+    EXPECT_EQ(CountLines(journal, "BAND?"), 4) << "the command and three re-sends";
 }
 
 TEST_F(SerialLink, GarbageLinesAreIgnored) {

@@ -1,8 +1,13 @@
 #include "loop/event_loop.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
+#include <cstring>
 #include <thread>
 #include <vector>
 
@@ -10,6 +15,17 @@ namespace dorvik {
 namespace {
 
 using namespace std::chrono_literals;
+
+// True when the thread of this process is blocked (state S in its stat line).
+bool Sleeping(pid_t tid) {
+    char path[64], stat[256] = {};
+    std::snprintf(path, sizeof path, "/proc/self/task/%d/stat", tid);
+    int fd = ::open(path, O_RDONLY);
+    ssize_t n = fd < 0 ? -1 : ::read(fd, stat, sizeof stat - 1);
+    if (fd >= 0) ::close(fd);
+    const char* end = n > 0 ? std::strrchr(stat, ')') : nullptr;
+    return end && end[1] == ' ' && end[2] == 'S';
+}
 
 TEST(EventLoop, WorkFromAnotherThreadRunsOnTheLoopThreadInOrder) {
     EventLoop loop;
@@ -63,11 +79,14 @@ TEST(EventLoop, ShutdownReleasesAWaitingThread) {
     auto loop = std::make_unique<EventLoop>();
     std::atomic<bool> returned{false};
     bool ran = false;
+    std::atomic<pid_t> tid{0};
     std::thread worker([&] {
+        tid = gettid();
         loop->Invoke([&] { ran = true; });
         returned = true;
     });
-    std::this_thread::sleep_for(20ms);
+    // Shut down once the worker blocks in Invoke: its thread sleeps.
+    while (!tid || !Sleeping(tid)) std::this_thread::yield();
     loop->Shutdown();
     worker.join();
     EXPECT_TRUE(returned);

@@ -6,19 +6,13 @@
 #include <filesystem>
 
 #include "fakes.h"
-#include "model/scratch_dir.h"
+#include "scratch_dir.h"
 #include "scripted_link.h"
 
 namespace dorvik {
 namespace {
 
 using namespace test;
-
-class NullStatus : public StatusPane {
-public:
-    void SetConnectionText(const std::string& t) override { text = t; }
-    std::string text;
-};
 
 class MainFrameTest : public ::testing::Test {
 protected:
@@ -43,7 +37,7 @@ protected:
     ScriptedFileChooser files;
     RecordingProgressBar progress;
     RecordingIndicator led;
-    NullStatus status;
+    RecordingStatusPane status;
     SystemClock clock;
     ScriptedLink serial, modem{LinkKind::Modem};
 };

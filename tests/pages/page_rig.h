@@ -14,11 +14,6 @@
 
 namespace dorvik::test {
 
-class NullStatusPane : public StatusPane {
-public:
-    void SetConnectionText(const std::string&) override {}
-};
-
 struct PageRig {
     static constexpr const char* kPassword = "1234";
 
@@ -82,7 +77,7 @@ struct PageRig {
     RecordingMessageBox boxes;
     RecordingIndicator led;
     RecordingProgressBar progress;
-    NullStatusPane status;
+    RecordingStatusPane status;
     ConnectionEngine engine;
     ReplyHandlers handlers;
     ListPageSet pages;

@@ -16,12 +16,6 @@ using test::RecordingPage;
 using test::RecordingProgressBar;
 using test::ScriptedLink;
 
-class RecordingStatus : public StatusPane {
-public:
-    void SetConnectionText(const std::string& t) override { text = t; }
-    std::string text;
-};
-
 // Collects every byte of codes other than 18/19 and every message, and
 // evaluates nothing.
 class LineSink : public ReplySink {
@@ -68,7 +62,7 @@ protected:
     RecordingMessageBox boxes;
     RecordingIndicator led;
     RecordingProgressBar progress;
-    RecordingStatus status;
+    test::RecordingStatusPane status;
     LineSink sink;
     RecordingPage pages[kPageRoleCount];
     ConnectionEngine engine;

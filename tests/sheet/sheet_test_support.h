@@ -1,14 +1,10 @@
 #pragma once
-// Helpers of the sheet tests: a scratch directory, whole-file access, table
-// reads and writes, and the independent peer (tests/sheet/peer.py run by the
-// system Python: xlrd/xlwt, openpyxl and odfpy).
-#include <stdlib.h>
+// Helpers of the sheet tests: table reads and writes, and the independent
+// peer (tests/sheet/peer.py run by the system Python: xlrd/xlwt, openpyxl
+// and odfpy).
 #include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -21,35 +17,9 @@
 #include "model/text_codec.h"
 #include "sheet/sheet_chooser.h"
 #include "sheet/spreadsheet.h"
+#include "scratch_dir.h"
 
 namespace dorvik::test {
-
-// A fresh directory, removed with everything in it at the end of the test.
-class ScratchDir {
-public:
-    ScratchDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "dorvik_sheet_XXXXXX").string();
-        path_ = mkdtemp(pattern.data()) ? pattern : "";
-    }
-    ~ScratchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 // Cells of one sheet by (row, column); only non-empty texts, in UTF-8.
 using CellMap = std::map<std::pair<int, int>, std::string>;

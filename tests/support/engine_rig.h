@@ -13,12 +13,6 @@
 
 namespace dorvik::test {
 
-class RecordingStatusPane : public StatusPane {
-public:
-    void SetConnectionText(const std::string& t) override { text = t; }
-    std::string text;
-};
-
 inline LinkParams TestLinkParams(const std::string& password = "1234") {
     LinkParams p;
     p.password = password;

@@ -1,6 +1,6 @@
 #pragma once
 // Fakes of the platform seams: a manual timer, a scripted message box,
-// recording progress bar and indicator, a scripted file chooser.
+// recording progress bar, indicator and status pane, a scripted file chooser.
 #include <deque>
 #include <functional>
 #include <memory>
@@ -13,6 +13,7 @@
 #include "platform/indicator.h"
 #include "platform/message_box.h"
 #include "platform/progress_bar.h"
+#include "platform/status_pane.h"
 #include "platform/timer.h"
 
 namespace dorvik::test {
@@ -85,6 +86,13 @@ class RecordingIndicator : public Indicator {
 public:
     void SetLed(LedColour colour, bool lit) override { states.push_back({colour, lit}); }
     std::vector<std::pair<LedColour, bool>> states;
+};
+
+// Keeps the last connection text shown.
+class RecordingStatusPane : public StatusPane {
+public:
+    void SetConnectionText(const std::string& t) override { text = t; }
+    std::string text;
 };
 
 // A local date and time; the second may be left out.

@@ -10,8 +10,8 @@ namespace dorvik {
 namespace {
 
 namespace fs = std::filesystem;
-using test::ScopedEnv;
-using test::TempDir;
+using test::EnvOverride;
+using test::ScratchDir;
 
 class PortNamesTest : public ::testing::Test {
 protected:
@@ -19,8 +19,8 @@ protected:
         fs::create_directories(dir.path() + "/ports");
         fs::create_symlink(target, dir.path() + "/ports/" + name);
     }
-    TempDir dir;
-    ScopedEnv env{"DORVIK_CONFIG_DIR", dir.path().c_str()};
+    ScratchDir dir;
+    EnvOverride env{"DORVIK_CONFIG_DIR", dir.path()};
 };
 
 TEST_F(PortNamesTest, UsesTheLinkOfThatNumberElseTheStandardPort) {
@@ -49,10 +49,10 @@ TEST_F(PortNamesTest, ExplicitDevicePathWins) {
 }
 
 TEST(PortLinkDirectory, FollowsTheConfigurationDirectoryRules) {
-    TempDir xdg, home;
-    ScopedEnv noConfig("DORVIK_CONFIG_DIR", nullptr);
-    ScopedEnv xdgEnv("XDG_CONFIG_HOME", xdg.path().c_str());
-    ScopedEnv homeEnv("HOME", home.path().c_str());
+    ScratchDir xdg, home;
+    EnvOverride noConfig("DORVIK_CONFIG_DIR", std::nullopt);
+    EnvOverride xdgEnv("XDG_CONFIG_HOME", xdg.path());
+    EnvOverride homeEnv("HOME", home.path());
     fs::create_directories(xdg.path() + "/dorvik/ports");
     fs::create_symlink("/dev/ttyUSB0", xdg.path() + "/dorvik/ports/com4");
     fs::create_directories(home.path() + "/.config/dorvik/ports");
@@ -60,7 +60,7 @@ TEST(PortLinkDirectory, FollowsTheConfigurationDirectoryRules) {
 
     EXPECT_EQ(ComDevicePath(4), xdg.path() + "/dorvik/ports/com4");
     EXPECT_EQ(ComDevicePath(5), "/dev/ttyS4");
-    ScopedEnv noXdg("XDG_CONFIG_HOME", nullptr);
+    EnvOverride noXdg("XDG_CONFIG_HOME", std::nullopt);
     EXPECT_EQ(ComDevicePath(5), home.path() + "/.config/dorvik/ports/com5");
 }
 

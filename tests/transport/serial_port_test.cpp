@@ -258,8 +258,8 @@ TEST_F(SerialPortTest, SaysWhyADeviceCannotBeOpened) {
 }
 
 TEST_F(SerialPortTest, OpensTheDeviceLinkedToTheComNumber) {
-    test::TempDir config;
-    test::ScopedEnv env("DORVIK_CONFIG_DIR", config.path().c_str());
+    test::ScratchDir config;
+    test::EnvOverride env("DORVIK_CONFIG_DIR", config.path());
     std::filesystem::create_directories(config.path() + "/ports");
     std::filesystem::create_symlink(master.SlavePath(), config.path() + "/ports/com10");
 

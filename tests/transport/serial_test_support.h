@@ -10,7 +10,6 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <deque>
-#include <filesystem>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "platform/message_box.h"
+#include "scratch_dir.h"
 #include "platform/ui_dispatcher.h"
 #include "transport/serial_listener.h"
 
@@ -168,36 +168,6 @@ private:
     std::condition_variable changed_;
     std::deque<std::function<void()>> pending_;
     std::uint64_t queued_ = 0, done_ = 0;
-};
-
-// Sets or clears an environment variable for the life of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    }
-    ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-class TempDir {
-public:
-    TempDir() {
-        char tmpl[] = "/tmp/dorvik-serial-XXXXXX";
-        if (::mkdtemp(tmpl)) path_ = tmpl;
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
 };
 
 }  // namespace dorvik::test

@@ -1,15 +1,16 @@
 // The simulated unit as a running program on its serial line.
-#include <fstream>
-#include <sstream>
-
+#include "scratch_dir.h"
+#include "unit_line.h"
 #include "unitsim_process.h"
 
 namespace dorvik::unitsim::test {
 namespace {
 
+using Unitsim = dorvik::test::UnitSimProcess;
+
 TEST(UnitsimProcess, AnswersEachReplyFamilyOnTheLine) {
     Unitsim sim({"--houses", "10", "--seed-phones", "1", "--log-rows", "2", "--unit-id", "0815"});
-    Line line(sim.ReadOutput(true));
+    Line line(sim.Device());
     line.SendRaw("#PWD482915#PROG-RF-0815\r\n\r\n");
     EXPECT_EQ(line.ReadLine(), "PROG-RF-0815 OK");
     EXPECT_EQ(line.Ask("NUMBER?"), "HOUSE NUMBER IS 10");
@@ -31,14 +32,14 @@ TEST(UnitsimProcess, AnswersEachReplyFamilyOnTheLine) {
 
 TEST(UnitsimProcess, CrlfSwitchChangesTheLineEnd) {
     Unitsim plain({});
-    EXPECT_EQ(Line(plain.ReadOutput(true)).Ask("CSQ?"), "CSQ IS 23");
+    EXPECT_EQ(Line(plain.Device()).Ask("CSQ?"), "CSQ IS 23");
     Unitsim crlf({"--crlf"});
-    EXPECT_EQ(Line(crlf.ReadOutput(true)).Ask("CSQ?"), "CSQ IS 23\r");
+    EXPECT_EQ(Line(crlf.Device()).Ask("CSQ?"), "CSQ IS 23\r");
 }
 
 TEST(UnitsimProcess, GarbageComesBeforeTheAnswer) {
     Unitsim sim({"--garbage"});
-    Line line(sim.ReadOutput(true));
+    Line line(sim.Device());
     line.Send("CSQ?");
     int noise = 0;
     for (auto text = line.ReadLine(); text && *text != "CSQ IS 23"; text = line.ReadLine()) ++noise;
@@ -47,19 +48,19 @@ TEST(UnitsimProcess, GarbageComesBeforeTheAnswer) {
 
 TEST(UnitsimProcess, SlowAnswersArriveWhole) {
     Unitsim sim({"--delay-ms", "5", "--byte-delay-ms", "1"});
-    EXPECT_EQ(Line(sim.ReadOutput(true)).Ask("MODE?"), "RELAY IS MODE0");
+    EXPECT_EQ(Line(sim.Device()).Ask("MODE?"), "RELAY IS MODE0");
 }
 
 TEST(UnitsimProcess, SilentOnceAnswersOnlyTheResend) {
     Unitsim sim({"--silent-once"});
-    Line line(sim.ReadOutput(true));
+    Line line(sim.Device());
     line.Send("CSQ?");
     EXPECT_EQ(line.Ask("MODE?"), "RELAY IS MODE0");
 }
 
 TEST(UnitsimProcess, SilentAfterThenHangupClosesTheLine) {
     Unitsim sim({"--silent-after", "1", "--hangup-after", "2"});
-    Line line(sim.ReadOutput(true));
+    Line line(sim.Device());
     EXPECT_EQ(line.Ask("CSQ?"), "CSQ IS 23");
     line.Send("MODE?");
     EXPECT_EQ(line.ReadLine(), std::nullopt);
@@ -67,12 +68,12 @@ TEST(UnitsimProcess, SilentAfterThenHangupClosesTheLine) {
 }
 
 TEST(UnitsimProcess, JournalLinkAndReopenedPort) {
-    const std::string journal = TempPath("journal.txt");
-    const std::string link = TempPath("tty");
-    unlink(journal.c_str());
+    dorvik::test::ScratchDir dir;
+    const std::string journal = dir.File("journal.txt");
+    const std::string link = dir.File("tty");
     ASSERT_EQ(symlink("/nonexistent", link.c_str()), 0);  // a stale link is replaced
     Unitsim sim({"--journal", journal, "--link", link});
-    const std::string path = sim.ReadOutput(true);
+    const std::string path = sim.Device();
     char target[256] = {};
     ASSERT_GT(readlink(link.c_str(), target, sizeof target - 1), 0);
     EXPECT_EQ(path, target);
@@ -80,33 +81,28 @@ TEST(UnitsimProcess, JournalLinkAndReopenedPort) {
     EXPECT_EQ(Line(link).Ask("MODE?"), "RELAY IS MODE0");  // the tool closed and reopened the port
     EXPECT_EQ(sim.Stop(), 0);
     EXPECT_NE(access(link.c_str(), F_OK), 0);
-    std::ifstream in(journal);
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(text.str(), "#PWD482915#CSQ?\n#PWD482915#MODE?\n");
+    EXPECT_EQ(dorvik::test::ReadBytes(journal), "#PWD482915#CSQ?\n#PWD482915#MODE?\n");
 }
 
 TEST(UnitsimProcess, RefusesToReplaceAFileWithTheLink) {
-    const std::string file = TempPath("plain");
-    std::ofstream(file) << "keep";
+    dorvik::test::ScratchDir dir;
+    const std::string file = dir.File("plain");
+    dorvik::test::WriteBytes(file, "keep");
     Unitsim sim({"--link", file});
-    EXPECT_EQ(sim.ReadOutput(false), "");
+    EXPECT_EQ(sim.Output(), "");
     EXPECT_EQ(sim.Wait(), 2);
-    std::ifstream in(file);
-    std::string kept;
-    in >> kept;
-    EXPECT_EQ(kept, "keep");
+    EXPECT_EQ(dorvik::test::ReadBytes(file), "keep");
 }
 
 TEST(UnitsimProcess, HelpAndBadOptions) {
     Unitsim help({"--help"});
-    EXPECT_NE(help.ReadOutput(false).find("--silent-once"), std::string::npos);
+    EXPECT_NE(help.Output().find("--silent-once"), std::string::npos);
     EXPECT_EQ(help.Wait(), 0);
     // A modem option without --modem is refused too.
     for (std::vector<std::string> bad : {std::vector<std::string>{"--houses", "0"}, {"--delay-ms"}, {"--nope"},
                                          {"--pdu"}, {"--modem", "--unit-phone", "12a"}}) {
         Unitsim sim(bad);
-        EXPECT_EQ(sim.ReadOutput(false), "");
+        EXPECT_EQ(sim.Output(), "");
         EXPECT_EQ(sim.Wait(), 2);
     }
 }

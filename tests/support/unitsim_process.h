@@ -16,8 +16,13 @@ public:
 
     // The pseudo-terminal the simulated unit serves; empty when it did not start.
     const std::string& Device() const { return device_; }
+    // Everything it wrote to standard output, the first line included.
+    std::string Output();
     // Ends the simulated unit at once (the line goes away).
     void Kill();
+    // Asks it to end (SIGTERM), then waits; both return its exit status, -1 when killed.
+    int Stop();
+    int Wait();
     // True once the process has ended by itself.
     bool Exited();
 
@@ -25,6 +30,7 @@ private:
     pid_t pid_ = -1;
     int stdout_ = -1;
     std::string device_;
+    bool lineEnded_ = false;
 };
 
 // With DORVIK_WIRE_DIR set, appends a journal the test keeps itself to the

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 namespace dorvik::test {
 
@@ -69,19 +70,36 @@ UnitSimProcess::UnitSimProcess(const std::vector<std::string>& argsIn) {
     close(out[1]);
     // The first output line names the device.
     char c;
-    while (read(out[0], &c, 1) == 1 && c != '\n') device_ += c;
+    while (read(out[0], &c, 1) == 1 && !(lineEnded_ = c == '\n')) device_ += c;
     stdout_ = out[0];  // kept open: a closed pipe would end the child on its next line
 }
 
 UnitSimProcess::~UnitSimProcess() { Kill(); }
 
 void UnitSimProcess::Kill() {
-    if (pid_ <= 0) return;
-    kill(pid_, SIGKILL);
-    waitpid(pid_, nullptr, 0);
-    pid_ = -1;
-    if (stdout_ >= 0) close(stdout_);
-    stdout_ = -1;
+    if (pid_ > 0) {
+        kill(pid_, SIGKILL);
+        waitpid(std::exchange(pid_, -1), nullptr, 0);
+    }
+    if (stdout_ >= 0) close(std::exchange(stdout_, -1));
+}
+
+std::string UnitSimProcess::Output() {
+    std::string text = lineEnded_ ? device_ + "\n" : device_;
+    char c;
+    while (stdout_ >= 0 && read(stdout_, &c, 1) == 1) text += c;
+    return text;
+}
+
+int UnitSimProcess::Stop() {
+    if (pid_ > 0) kill(pid_, SIGTERM);
+    return Wait();
+}
+
+int UnitSimProcess::Wait() {
+    int status = 0;
+    if (pid_ <= 0 || waitpid(std::exchange(pid_, -1), &status, 0) <= 0) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 bool UnitSimProcess::Exited() {
