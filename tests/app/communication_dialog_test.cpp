@@ -31,10 +31,9 @@ private slots:
     void listsAnEmptyEntryThenTheOpenablePorts();
     void everyWayOfClosingHandsTheSettingsBack();
     void refusedOkKeepsTheDialogOpen();
-    void okLinksTheChosenPortAndCancelDoesNot();
+    void okLinksTheChosenOrTypedPortAndCancelDoesNot();
     void checkBoxesExcludeEachOtherAndEnableTheirFields();
     void aDeviceThatCannotBeOpenedIsListedWithTheReason();
-    void aTypedDevicePathIsKeptAsItsOwnComPort();
     void whileConnectedThePortFieldsAreLockedAndSayWhy();
 
 private:
@@ -118,7 +117,9 @@ void CommunicationDialogTest::refusedOkKeepsTheDialogOpen() {
     QCOMPARE(run->closed.at(0).expiredTime, 5);
 }
 
-void CommunicationDialogTest::okLinksTheChosenPortAndCancelDoesNot() {
+// A typed device path becomes a COM port after COM1 ttyS0 and COM2 ttyUSB0
+// and keeps its number when typed again.
+void CommunicationDialogTest::okLinksTheChosenOrTypedPortAndCancelDoesNot() {
     const std::string link = PortLinkPath(places_.configDir, 2);
     auto cancelled = Open(ConnectionSettings{});
     Find<QComboBox>(*cancelled, "port")->setCurrentIndex(2);
@@ -126,14 +127,20 @@ void CommunicationDialogTest::okLinksTheChosenPortAndCancelDoesNot() {
     QVERIFY(!fs::is_symlink(link));
     QCOMPARE(cancelled->closed.at(0).port, 1);
 
-    auto run = Open(ConnectionSettings{});
-    Find<QComboBox>(*run, "port")->setCurrentIndex(2);
-    Find<QLineEdit>(*run, "password")->setText(QStringLiteral("1234"));
-    PressOk(*run);
-    QCOMPARE(run->closed.at(0).port, 2);
-    QCOMPARE(run->closed.at(0).password, std::string("1234"));
-    QVERIFY(fs::is_symlink(link));
-    QCOMPARE(fs::read_symlink(link).string(), places_.devRoot + "/dev/ttyUSB0");
+    const std::string typed = places_.devRoot + "/dev/ttyUSB3";
+    const std::pair<std::function<void(QComboBox*)>, std::pair<int, std::string>> choices[] = {
+        {[](QComboBox* c) { c->setCurrentIndex(2); }, {2, places_.devRoot + "/dev/ttyUSB0"}},
+        {[&](QComboBox* c) { c->setEditText(QString::fromStdString(typed)); }, {3, typed}},
+        {[&](QComboBox* c) { c->setEditText(QString::fromStdString(typed)); }, {3, typed}}};
+    for (const auto& [choose, want] : choices) {
+        auto run = Open(ConnectionSettings{});
+        choose(Find<QComboBox>(*run, "port"));
+        Find<QLineEdit>(*run, "password")->setText(QStringLiteral("1234"));
+        PressOk(*run);
+        QCOMPARE(run->closed.at(0).port, want.first);
+        QCOMPARE(run->closed.at(0).password, std::string("1234"));
+        QCOMPARE(fs::read_symlink(PortLinkPath(places_.configDir, want.first)).string(), want.second);
+    }
 }
 
 void CommunicationDialogTest::checkBoxesExcludeEachOtherAndEnableTheirFields() {
@@ -186,17 +193,6 @@ void CommunicationDialogTest::aDeviceThatCannotBeOpenedIsListedWithTheReason() {
                             .arg(QString::fromStdString(places_.devRoot), ::getgrgid(st.st_gid)->gr_name);
     QCOMPARE(note->text(), why);
     QVERIFY(!note->isHidden());
-}
-
-void CommunicationDialogTest::aTypedDevicePathIsKeptAsItsOwnComPort() {
-    const std::string typed = places_.devRoot + "/dev/ttyUSB3";
-    for (int round = 0; round < 2; ++round) {  // the second time it keeps its number
-        auto run = Open(ConnectionSettings{});
-        Find<QComboBox>(*run, "port")->setEditText(QString::fromStdString(typed));
-        PressOk(*run);
-        QCOMPARE(run->closed.at(0).port, 3);  // after COM1 ttyS0 and COM2 ttyUSB0
-        QCOMPARE(fs::read_symlink(PortLinkPath(places_.configDir, 3)).string(), typed);
-    }
 }
 
 void CommunicationDialogTest::whileConnectedThePortFieldsAreLockedAndSayWhy() {

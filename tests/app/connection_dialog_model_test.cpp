@@ -13,11 +13,8 @@ class ConnectionDialogModelTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void openingWithoutPortShowsDefaultsAndCancelKeepsThem();
-    void openingShowsSettingsAndPasswordOnlyWhenSaved();
-    void okChecksInOrderAndStopsAtFirstFailure();
-    void nonNumericTimeOutIsRefusedEvenWithoutModem();
-    void cancelAfterRefusedOkReturnsWhatWasTyped();
+    void openingShowsTheSettingsAndCancelKeepsThem();
+    void okChecksInOrderAndCancelReturnsWhatWasTyped();
     void portTextsAreReadBackOrKeepTheOpenedValues();
 
 private:
@@ -50,102 +47,69 @@ void ConnectionDialogModelTest::init() {
     model_->Open(Saved());
 }
 
-void ConnectionDialogModelTest::openingWithoutPortShowsDefaultsAndCancelKeepsThem() {
-    ConnectionDialogModel& model = *model_;
-    ConnectionSettings none = Saved();
+// Without a port the serial defaults are shown; the password only when saved.
+void ConnectionDialogModelTest::openingShowsTheSettingsAndCancelKeepsThem() {
+    ConnectionSettings none = Saved(), defaults = Saved(), hidden = Saved(), hiddenBack;
     none.port = 0;
-    model.Open(none);
-    const ConnectionForm& c = model.Controls();
-    QCOMPARE((std::vector<std::string>{c.port, c.baud, c.parity, c.dataBits, c.stopBits}),
-             (std::vector<std::string>{"COM2", "9600", "NONE", "8", "1"}));
-    ConnectionSettings defaults = none;  // Cancel: nothing read
-    defaults.port = 2;
-    defaults.baud = 9600;
-    defaults.parity = 'N';
-    defaults.dataBits = 8;
-    defaults.stopBits = 1;
-    QCOMPARE(model.Result(), defaults);
-    QVERIFY(boxes_.shown.empty());
-}
-
-void ConnectionDialogModelTest::openingShowsSettingsAndPasswordOnlyWhenSaved() {
-    ConnectionDialogModel& model = *model_;
-    QCOMPARE(model.Controls().port, std::string("COM3"));
-    QCOMPARE(model.Controls().parity, std::string("EVEN"));
-    QCOMPARE(model.Controls().expiredTime, std::string("30"));
-    QCOMPARE(model.Controls().password, std::string("482915"));
-    QCOMPARE(model.Result(), Saved());
-
-    ConnectionSettings hidden = Saved();
+    std::tie(defaults.port, defaults.baud, defaults.parity, defaults.dataBits, defaults.stopBits) =
+        std::tuple(2, 9600, 'N', 8, 1);
     hidden.savePassword = false;
-    hidden.parity = 'M';
-    model.Open(hidden);
-    QCOMPARE(model.Controls().password, std::string());
-    QCOMPARE(model.Controls().parity, std::string("NONE"));
-    QCOMPARE(model.Result().password, std::string("482915"));  // Cancel keeps it
-    QVERIFY(model.Ok(model.Controls()));
-    QCOMPARE(model.Result().password, std::string());  // OK stores the empty box
-}
-
-void ConnectionDialogModelTest::okChecksInOrderAndStopsAtFirstFailure() {
-    ConnectionDialogModel& model = *model_;
-    ConnectionForm f = model.Controls();
-    f.expiredTime = "0";
-    f.useModem = true;
-    f.unitPhoneNumber.clear();
-    f.tavrinMode = true;
-    f.unitId.clear();
-    QVERIFY(!model.Ok(f));
-    f.expiredTime = "5";
-    QVERIFY(!model.Ok(f));
-    f.unitPhoneNumber = "13900000000";
-    QVERIFY(!model.Ok(f));
-    f.password = "";
-    f.unitId = "77";
-    QVERIFY(!model.Ok(f));
-    f.password = "1234";
-    QVERIFY(model.Ok(f));
-    const std::vector<std::string> expected = {ConnectionDialogModel::kBadExpiredTime,
-                                               ConnectionDialogModel::kNeedPhoneNumber,
-                                               ConnectionDialogModel::kNeedIdAndPassword,
-                                               ConnectionDialogModel::kNeedIdAndPassword};
-    QCOMPARE(boxes_.Texts(), expected);
-    for (const auto& b : boxes_.shown) {
-        QCOMPARE(b.caption, std::string("DORVIK"));
-        QVERIFY(b.icon == MsgIcon::Error);
+    hidden.parity = 'M';  // not offered: shown and taken back as none
+    hiddenBack = hidden;
+    hiddenBack.parity = 'N';
+    const struct {
+        ConnectionSettings opened;
+        std::vector<std::string> shown;  // port, baud, parity, data and stop bits, password
+        ConnectionSettings cancelled;
+    } rows[] = {{Saved(), {"COM3", "115200", "EVEN", "7", "2", "482915"}, Saved()},
+                {none, {"COM2", "9600", "NONE", "8", "1", "482915"}, defaults},
+                {hidden, {"COM3", "115200", "NONE", "7", "2", ""}, hiddenBack}};
+    for (const auto& row : rows) {
+        model_->Open(row.opened);
+        const ConnectionForm& c = model_->Controls();
+        QCOMPARE((std::vector<std::string>{c.port, c.baud, c.parity, c.dataBits, c.stopBits, c.password}),
+                 row.shown);
+        QCOMPARE(c.expiredTime, std::string("30"));
+        QCOMPARE(model_->Result(), row.cancelled);
     }
+    QVERIFY(boxes_.shown.empty());
+    QVERIFY(model_->Ok(model_->Controls()));
+    QCOMPARE(model_->Result().password, std::string());  // OK stores the empty box
 }
 
-void ConnectionDialogModelTest::nonNumericTimeOutIsRefusedEvenWithoutModem() {
-    ConnectionDialogModel& model = *model_;
-    for (const char* bad : {"abc", "", "-3", "0", "12s"}) {
-        ConnectionForm f = model.Controls();
-        f.expiredTime = bad;
-        QVERIFY2(!model.Ok(f), bad);
-    }
-    QCOMPARE(boxes_.shown.size(), std::size_t(5));
-    ConnectionForm f = model.Controls();
-    f.expiredTime = " 12 ";
-    QVERIFY(model.Ok(f));
-    QCOMPARE(model.Result().expiredTime, 12);
-}
-
-void ConnectionDialogModelTest::cancelAfterRefusedOkReturnsWhatWasTyped() {
+// Each row changes the form a little more; the first failing check speaks.
+void ConnectionDialogModelTest::okChecksInOrderAndCancelReturnsWhatWasTyped() {
     ConnectionDialogModel& model = *model_;
     ConnectionForm f = model.Controls();
-    f.useModem = true;
-    f.unitPhoneNumber.clear();
-    f.password = "999999";
+    f.useModem = f.tavrinMode = true;
+    f.unitPhoneNumber = f.unitId = "";
     f.port = "COM9";
-    QVERIFY(!model.Ok(f));
-    const ConnectionSettings back = model.Result();  // then Cancel
-    QVERIFY(back.useModem);
-    QCOMPARE(back.password, std::string("999999"));
-    QCOMPARE(back.port, 9);
-    // A refused time-out is not taken back.
-    f.expiredTime = "0";
-    QVERIFY(!model.Ok(f));
-    QCOMPARE(model.Result().expiredTime, 30);
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[&] { f.expiredTime = "0"; }, ConnectionDialogModel::kBadExpiredTime},
+        {[&] { f.expiredTime = "abc"; }, ConnectionDialogModel::kBadExpiredTime},
+        {[&] { f.expiredTime = ""; }, ConnectionDialogModel::kBadExpiredTime},
+        {[&] { f.expiredTime = "-3"; }, ConnectionDialogModel::kBadExpiredTime},
+        {[&] { f.expiredTime = "12s"; }, ConnectionDialogModel::kBadExpiredTime},
+        {[&] { f.expiredTime = " 12 "; }, ConnectionDialogModel::kNeedPhoneNumber},
+        {[&] { f.unitPhoneNumber = "13900000000"; }, ConnectionDialogModel::kNeedIdAndPassword},
+        {[&] { f.password = "", f.unitId = "77"; }, ConnectionDialogModel::kNeedIdAndPassword},
+        {[&] { f.password = "999999"; }, nullptr}};
+    for (const auto& [change, refusal] : steps) {
+        change();
+        boxes_.shown.clear();
+        QCOMPARE(model.Ok(f), refusal == nullptr);
+        QCOMPARE(boxes_.Texts(), refusal ? std::vector<std::string>{refusal} : std::vector<std::string>{});
+        if (refusal) {
+            QCOMPARE(boxes_.shown[0].caption, std::string("DORVIK"));
+            QVERIFY(boxes_.shown[0].icon == MsgIcon::Error);
+        }
+        // What Cancel would hand back: the typed values, a refused time-out not.
+        const ConnectionSettings back = model.Result();
+        QVERIFY(back.useModem);
+        QCOMPARE(back.password, f.password);
+        QCOMPARE(back.port, 9);
+        QCOMPARE(back.expiredTime, refusal == ConnectionDialogModel::kBadExpiredTime ? 30 : 12);
+    }
 }
 
 void ConnectionDialogModelTest::portTextsAreReadBackOrKeepTheOpenedValues() {

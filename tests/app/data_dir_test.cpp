@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
-#include <fstream>
 
 #include "app/start_pictures.h"
 #include "scratch_dir.h"
@@ -17,40 +16,32 @@ namespace fs = std::filesystem;
 class DataDirTest : public QObject {
     Q_OBJECT
 private slots:
-    void programDataDir_data();
     void programDataDir();
     void ownPictureBeforeShipped();
 };
 
 // Each row: folders (and a CMakeCache.txt) made under a scratch root, the
 // executable's folder, and the data folder expected ("" for none).
-void DataDirTest::programDataDir_data() {
-    QTest::addColumn<QStringList>("made");
-    QTest::addColumn<QString>("exe");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("installed") << QStringList{"usr/bin", "usr/share/dorvik"} << "usr/bin/" << "usr/share/dorvik";
-    QTest::newRow("build tree") << QStringList{"b/src/app", "b/share/dorvik", "b/CMakeCache.txt"}
-                                << "b/src/app" << "b/share/dorvik";
-    QTest::newRow("build tree, nothing painted") << QStringList{"b/src/app", "b/CMakeCache.txt"} << "b/src/app" << "";
-    QTest::newRow("neither") << QStringList{"opt/x/bin", "share/dorvik"} << "opt/x/bin" << "";
-}
-
 void DataDirTest::programDataDir() {
-    QFETCH(QStringList, made);
-    QFETCH(QString, exe);
-    QFETCH(QString, expected);
-    const test::ScratchDir tmp;
-    const fs::path root = tmp.path();
-    for (const QString& m : made) {
-        if (m.endsWith(QStringLiteral(".txt")))
-            std::ofstream(root / m.toStdString()) << "";
-        else
-            fs::create_directories(root / m.toStdString());
+    const struct {
+        std::vector<std::string> made;
+        std::string exe, expected;
+    } rows[] = {{{"usr/bin", "usr/share/dorvik"}, "usr/bin/", "usr/share/dorvik"},
+                {{"b/src/app", "b/share/dorvik", "b/CMakeCache.txt"}, "b/src/app", "b/share/dorvik"},
+                {{"b/src/app", "b/CMakeCache.txt"}, "b/src/app", ""},  // nothing painted
+                {{"opt/x/bin", "share/dorvik"}, "opt/x/bin", ""}};
+    for (const auto& row : rows) {
+        const test::ScratchDir tmp;
+        const fs::path root = tmp.path();
+        for (const std::string& m : row.made) {
+            if (m.ends_with(".txt"))
+                test::WriteBytes((root / m).string(), "");
+            else
+                fs::create_directories(root / m);
+        }
+        QCOMPARE(ProgramDataDir((root / row.exe).string()),
+                 row.expected.empty() ? std::string() : (root / row.expected).string());
     }
-    const std::string found = ProgramDataDir((root / exe.toStdString()).string());
-    QCOMPARE(QString::fromStdString(found),
-             expected.isEmpty() ? QString()
-                                : QString::fromStdString((root / expected.toStdString()).string()));
 }
 
 // The test runs in the build tree, whose share/dorvik holds the painted logo.

@@ -8,32 +8,21 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
-#include <memory>
 
 #include "app/about_dialog.h"
-#include "app/grid_table_model.h"
 #include "app/language_dialog.h"
 #include "app/led.h"
-#include "app/sheet_select_dialog.h"
 #include "app/list_tab_widget.h"
-#include "fakes.h"
+#include "app/sheet_select_dialog.h"
 #include "scratch_dir.h"
-#include "model/config_dir.h"
+#include "window_fixture.h"
 
 using namespace dorvik;
-using dorvik::test::RecordingMessageBox;
-using dorvik::test::ScriptedFileChooser;
+using dorvik::test::Named;
 
 namespace {
-
-class NoLanguage : public LanguageStore {
-public:
-    std::optional<std::uint32_t> Get() const override { return std::nullopt; }
-    bool Set(std::uint32_t) override { return true; }
-};
 
 // Texts of the actions, "" for a separator.
 QStringList Texts(const QList<QAction*>& actions, bool tips) {
@@ -48,54 +37,26 @@ QStringList Texts(const QList<QAction*>& actions, bool tips) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init() { place_ = std::make_unique<test::WindowPlace>(); }
+    void cleanup() { place_.reset(); }
     void menusHoldTheirItemsInOrderWithShortcuts();
     void toolbarsKeepTheirOrderTipsAndPrompts();
     void sixTabsInOrderAndEveryControlNamedByItsLabel();
     void viewsSwitchByMenuToolbarAndNew();
     void startupTickCreatesTheLedAndShowsAutoOpen();
-    void saveAsksForAPathOnceThenSavesInPlace();
-    void openLoadsTheProjectIntoTheLists();
-    void closeQuestion_data();
-    void closeQuestion();
-    void spreadsheetButtonsExportAndImportTheList();
+    void fileCommandsAndListButtonsReachTheFrame();
+    void closingAsksAndWritesTheSettings();
     void layoutIsRestoredFromTheUserStateFile();
     void smallDialogsShowTheirWholeTitleAndAboutTheVersion();
     void picturesArePaintedForTheScreenScale();
 
 private:
-    std::unique_ptr<CMainWindow> MakeWindow();
-    QString SettingsPath() const { return dir_->filePath(QStringLiteral("DORVIK.ini")); }
-    QString ProjectPath() const { return dir_->filePath(QStringLiteral("unit.gto")); }
+    std::unique_ptr<CMainWindow> MakeWindow() { return place_->MakeWindow(); }
+    QString SettingsPath() const { return place_->Path("DORVIK.ini"); }
+    QString ProjectPath() const { return place_->Path("unit.gto"); }
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    RecordingMessageBox boxes_;
-    ScriptedFileChooser files_;
-    NoLanguage language_;
+    std::unique_ptr<test::WindowPlace> place_;
 };
-
-void MainWindowTest::init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    qputenv(kConfigDirVariable, QFile::encodeName(dir_->path()));
-    boxes_ = RecordingMessageBox();
-    files_ = ScriptedFileChooser();
-}
-
-void MainWindowTest::cleanup() {
-    dir_.reset();
-}
-
-std::unique_ptr<CMainWindow> MainWindowTest::MakeWindow() {
-    MainWindowOptions options;
-    options.settingsPath = SettingsPath().toStdString();
-    options.messages = &boxes_;
-    options.files = &files_;
-    options.language = &language_;
-    options.dataDir = dir_->path();
-    options.downloadStartPicture = false;
-    return std::make_unique<CMainWindow>(options);
-}
 
 void MainWindowTest::menusHoldTheirItemsInOrderWithShortcuts() {
     auto window = MakeWindow();
@@ -166,12 +127,6 @@ void MainWindowTest::sixTabsInOrderAndEveryControlNamedByItsLabel() {
     for (auto* button : window->findChildren<QPushButton*>())
         QCOMPARE(button->accessibleName(), button->text());
     QVERIFY2(named > 40, qPrintable(QString::number(named)));
-    // The phone tab's list holds one row per slot and reads them when asked.
-    auto* phone = dynamic_cast<ListTabWidget*>(window->Pages()[0]);
-    QVERIFY(phone);
-    QCOMPARE(phone->Table()->model()->rowCount(), 2000);
-    QCOMPARE(phone->Table()->model()->index(1999, 0).data().toString(), QStringLiteral("2000"));
-    QCOMPARE(phone->UsedCounter()->text(), QStringLiteral("Used 0/2000"));
 }
 
 void MainWindowTest::viewsSwitchByMenuToolbarAndNew() {
@@ -216,98 +171,58 @@ void MainWindowTest::startupTickCreatesTheLedAndShowsAutoOpen() {
     QVERIFY(window->Frame().AutoOpen());
 }
 
-void MainWindowTest::saveAsksForAPathOnceThenSavesInPlace() {
-    auto window = MakeWindow();
-    files_.answers = {ProjectPath().toStdString(), std::nullopt};
-    window->Action(MenuCommand::Save)->trigger();
-    QCOMPARE(files_.filters.size(), std::size_t(1));
-    QCOMPARE(files_.filters[0], std::string(CMainFrame::kOpenFilter));
-    QVERIFY(QFile::exists(ProjectPath()));
-    QFile::remove(ProjectPath());
-    window->Action(MenuCommand::Save)->trigger();  // the path is known now
-    QCOMPARE(files_.filters.size(), std::size_t(1));
-    QVERIFY(QFile::exists(ProjectPath()));
-    window->Action(MenuCommand::SaveAs)->trigger();  // cancelled
-    QCOMPARE(files_.filters.back(), std::string("File Type(*.gto)|*.gto||"));
-    QCOMPARE(window->Frame().ProjectPath(), ProjectPath().toStdString());
-}
-
-void MainWindowTest::openLoadsTheProjectIntoTheLists() {
+// Save asks for a path through the window's chooser, Open and the list's
+// spreadsheet buttons fill the phone tab.
+void MainWindowTest::fileCommandsAndListButtonsReachTheFrame() {
+    const std::string sheet = place_->Path("phones.xls").toStdString();
     {
         auto writer = MakeWindow();
         writer->Frame().Model().phones.SetEntry("5550100", "Tom", 4, RowStatus::Pending);
-        QVERIFY(writer->Frame().SaveProjectTo(ProjectPath().toStdString()));
+        place_->files.answers = {ProjectPath().toStdString(), sheet};
+        writer->Action(MenuCommand::Save)->trigger();
+        QCOMPARE(place_->files.filters.at(0), std::string(CMainFrame::kOpenFilter));
+        Named<QPushButton>(writer->Pages()[0], QStringLiteral("Export to Excel"))->click();
+        QVERIFY(QFile::exists(ProjectPath()) && QFile::exists(QString::fromStdString(sheet)));
     }
-    auto window = MakeWindow();
-    files_.answers = {ProjectPath().toStdString()};
-    window->Action(MenuCommand::Open)->trigger();
-    QCoreApplication::sendPostedEvents();  // the redraws the loaded lists asked for
-    auto* phone = dynamic_cast<ListTabWidget*>(window->Pages()[0]);
-    QAbstractItemModel* rows = phone->Table()->model();
-    QCOMPARE(rows->index(4, 1).data().toString(), QStringLiteral("5550100"));
-    QCOMPARE(rows->index(4, 2).data().toString(), QStringLiteral("Tom"));
-    QVERIFY(!rows->index(4, 0).data(Qt::DecorationRole).value<QIcon>().isNull());
-    QCOMPARE(phone->UsedCounter()->text(), QStringLiteral("Used 1/2000"));
+    for (bool fromSheet : {false, true}) {
+        auto window = MakeWindow();
+        auto* phone = dynamic_cast<ListTabWidget*>(window->Pages()[0]);
+        place_->files.answers = {fromSheet ? sheet : ProjectPath().toStdString()};
+        if (fromSheet)
+            Named<QPushButton>(phone, QStringLiteral("Import From Excel"))->click();
+        else
+            window->Action(MenuCommand::Open)->trigger();
+        QCoreApplication::sendPostedEvents();  // the redraws the loaded lists asked for
+        QAbstractItemModel* rows = phone->Table()->model();
+        QCOMPARE(rows->index(4, 1).data().toString(), QStringLiteral("5550100"));
+        QCOMPARE(rows->index(4, 2).data().toString(), QStringLiteral("Tom"));
+        QVERIFY(!rows->index(4, 0).data(Qt::DecorationRole).value<QIcon>().isNull());
+        QCOMPARE(phone->UsedCounter()->text(), QStringLiteral("Used 1/2000"));
+    }
 }
 
-void MainWindowTest::closeQuestion_data() {
-    QTest::addColumn<bool>("modified");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("chooseFile");
-    QTest::addColumn<bool>("closes");
-    QTest::addColumn<bool>("saved");
-    QTest::newRow("unchanged") << false << int(MsgAnswer::Ok) << false << true << false;
-    QTest::newRow("yes") << true << int(MsgAnswer::Yes) << true << true << true;
-    QTest::newRow("yes, save cancelled") << true << int(MsgAnswer::Yes) << false << false << false;
-    QTest::newRow("no") << true << int(MsgAnswer::No) << false << true << false;
-    QTest::newRow("cancel") << true << int(MsgAnswer::Cancel) << false << false << false;
-}
-
-void MainWindowTest::closeQuestion() {
-    QFETCH(bool, modified);
-    QFETCH(int, answer);
-    QFETCH(bool, chooseFile);
-    QFETCH(bool, closes);
-    QFETCH(bool, saved);
-    auto window = MakeWindow();
-    window->show();
-    if (modified) window->Frame().Model().Modified.Set();
-    boxes_.Script(static_cast<MsgAnswer>(answer));
-    files_.answers = {chooseFile ? std::optional(ProjectPath().toStdString()) : std::nullopt};
-    QCOMPARE(window->close(), closes);
-    QCOMPARE(boxes_.Texts().size(), std::size_t(modified ? 1 : 0));
-    if (modified) {
-        QCOMPARE(boxes_.shown[0].text, std::string("Save the changes to the Untitled?"));
-        QCOMPARE(boxes_.shown[0].buttons, MsgButtons::YesNoCancel);
+// Closing the window asks about unsaved changes; Cancel keeps it open. The
+// settings file is written when the window goes away.
+void MainWindowTest::closingAsksAndWritesTheSettings() {
+    for (MsgAnswer answer : {MsgAnswer::Cancel, MsgAnswer::Yes}) {
+        const bool yes = answer == MsgAnswer::Yes;
+        place_->boxes = test::RecordingMessageBox();
+        QFile::remove(SettingsPath());
+        auto window = MakeWindow();
+        window->show();
+        window->Frame().Model().Modified.Set();
+        place_->boxes.Script(answer);
+        place_->files.answers = {ProjectPath().toStdString()};
+        QCOMPARE(window->close(), yes);
+        QCOMPARE(place_->boxes.Texts(), std::vector<std::string>{"Save the changes to the Untitled?"});
+        QCOMPARE(place_->boxes.shown[0].buttons, MsgButtons::YesNoCancel);
+        QCOMPARE(QFile::exists(ProjectPath()), yes);
+        QVERIFY(!QFile::exists(SettingsPath()));
+        window.reset();
+        const std::string settings = test::ReadBytes(SettingsPath().toStdString());
+        QVERIFY(settings.find("[INIT]") != std::string::npos);
+        QCOMPARE(settings.find(ProjectPath().toStdString()) != std::string::npos, yes);
     }
-    QCOMPARE(QFile::exists(ProjectPath()), saved);
-    // The settings file is written when the window goes away.
-    QVERIFY(!QFile::exists(SettingsPath()));
-    window.reset();
-    const std::string settings = test::ReadBytes(SettingsPath().toStdString());
-    QVERIFY(settings.find("[INIT]") != std::string::npos);
-    QCOMPARE(settings.find(ProjectPath().toStdString()) != std::string::npos, saved);
-}
-
-void MainWindowTest::spreadsheetButtonsExportAndImportTheList() {
-    const std::string sheet = dir_->filePath(QStringLiteral("phones.xls")).toStdString();
-    {
-        auto writer = MakeWindow();
-        writer->Frame().Model().phones.SetEntry("5550100", "Tom", 4, RowStatus::InUnit);
-        files_.answers = {sheet};
-        auto* phone = dynamic_cast<ListTabWidget*>(writer->Pages()[0]);
-        for (auto* button : phone->findChildren<QPushButton*>())
-            if (button->text() == QStringLiteral("Export to Excel")) button->click();
-        QVERIFY(QFile::exists(QString::fromStdString(sheet)));
-    }
-    auto window = MakeWindow();
-    files_.answers = {sheet};
-    auto* phone = dynamic_cast<ListTabWidget*>(window->Pages()[0]);
-    for (auto* button : phone->findChildren<QPushButton*>())
-        if (button->text() == QStringLiteral("Import From Excel")) button->click();
-    QCOMPARE(window->Frame().Model().phones.Row(4).number, std::string("5550100"));
-    QCOMPARE(window->Frame().Model().phones.Row(4).status, RowStatus::Pending);
-    QCOMPARE(phone->UsedCounter()->text(), QStringLiteral("Used 1/2000"));
 }
 
 // Size, maximised state and toolbars come back from the per-user file.
@@ -333,17 +248,17 @@ void MainWindowTest::layoutIsRestoredFromTheUserStateFile() {
         w.showMaximized();
     }));
     QVERIFY(reopen([](CMainWindow&) {}));
-    QVERIFY(QFile::exists(dir_->filePath(QStringLiteral("window.ini"))));
+    QVERIFY(QFile::exists(place_->Path("window.ini")));
 }
 
 void MainWindowTest::smallDialogsShowTheirWholeTitleAndAboutTheVersion() {
-    Clanguage language(&language_);
+    Clanguage language(&place_->language);
     CSheetSelect sheets({"Sheet1"});
     for (QDialog* dialog : {static_cast<QDialog*>(&language), static_cast<QDialog*>(&sheets)}) {
         dialog->show();
         QVERIFY(dialog->width() > dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) + 100);
     }
-    CAboutDlg about(dir_->path());
+    CAboutDlg about(place_->dir.path());
     QStringList texts;
     for (auto* label : about.findChildren<QLabel*>()) texts << label->text();
     QVERIFY(texts.contains(QStringLiteral("DORVIK Version " DORVIK_VERSION)));

@@ -14,25 +14,14 @@
 
 #include "app/list_page_widgets.h"
 #include "app/log_view_widget.h"
-#include "app/main_window.h"
 #include "app/special_page_widget.h"
-#include "fakes.h"
-#include "model/config_dir.h"
 #include "model/text_codec.h"
+#include "window_fixture.h"
 
 using namespace dorvik;
-using dorvik::test::RecordingMessageBox;
+using dorvik::test::Named;
 
 namespace {
-
-// The first child of root of type T whose accessible name is name.
-template <class T>
-T* Named(QWidget* root, const QString& name) {
-    for (T* w : root->findChildren<T*>()) {
-        if (w->accessibleName() == name) return w;
-    }
-    return nullptr;
-}
 
 // The control named name inside the group titled group.
 template <class T>
@@ -68,27 +57,19 @@ private:
     // Delivers the redraws the pages asked for; no timer runs.
     void Redrawn() { QCoreApplication::sendPostedEvents(); }
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    RecordingMessageBox boxes_;
+    std::unique_ptr<test::WindowPlace> place_;
     std::unique_ptr<CMainWindow> window_;
 };
 
 void PageWidgetsTest::init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    qputenv(kConfigDirVariable, QFile::encodeName(dir_->path()));
-    boxes_ = RecordingMessageBox();
-    MainWindowOptions options;
-    options.settingsPath = dir_->filePath(QStringLiteral("DORVIK.ini")).toStdString();
-    options.messages = &boxes_;
-    options.dataDir = dir_->path();
-    options.downloadStartPicture = false;
-    window_ = std::make_unique<CMainWindow>(options);
+    place_ = std::make_unique<test::WindowPlace>();
+    window_ = place_->MakeWindow();
     window_->show();
 }
 
 void PageWidgetsTest::cleanup() {
     window_.reset();
-    dir_.reset();
+    place_.reset();
 }
 
 void PageWidgetsTest::phoneEditsSetAndRowClickGoThroughThePage() {
@@ -103,13 +84,13 @@ void PageWidgetsTest::phoneEditsSetAndRowClickGoThroughThePage() {
     QCOMPARE(rows->index(6, 1).data().toString(), QStringLiteral("5550123"));
     QCOMPARE(rows->index(6, 2).data().toString(), QStringLiteral("李雷"));
     QCOMPARE(phone->UsedCounter()->text(), QStringLiteral("Used 1/2000"));
-    QVERIFY(boxes_.shown.empty());
+    QVERIFY(place_->boxes.shown.empty());
 
     // A refused Set changes nothing and says why.
     phone->NumberEdit()->clear();
     QTest::keyClicks(phone->NumberEdit(), QStringLiteral("55a"));
     Named<QPushButton>(phone, QStringLiteral("Set"))->click();
-    QCOMPARE(boxes_.Texts(), std::vector<std::string>{"Ilegal phone number"});
+    QCOMPARE(place_->boxes.Texts(), std::vector<std::string>{"Ilegal phone number"});
     QCOMPARE(rows->index(6, 1).data().toString(), QStringLiteral("5550123"));
 
     // A click on the row fills the form from it.
@@ -158,10 +139,10 @@ void PageWidgetsTest::unitCommandButtonsFollowTheConnection() {
     for (QPushButton* b : {getAll, getName, status, log}) QVERIFY(b->isEnabled());
     // Not connected: the page refuses and sends nothing.
     getName->click();
-    QCOMPARE(boxes_.Texts(), std::vector<std::string>{"You are disconnected from the unit"});
+    QCOMPARE(place_->boxes.Texts(), std::vector<std::string>{"You are disconnected from the unit"});
     // Enter in a settings field runs its group's Set.
     QTest::keyClick(Named<QLineEdit>(Page(3), QStringLiteral("Unit Name")), Qt::Key_Return);
-    QCOMPARE(boxes_.Texts().size(), std::size_t(2));
+    QCOMPARE(place_->boxes.Texts().size(), std::size_t(2));
     QVERIFY(window_->Frame().LogPage().SendText().empty());
 }
 

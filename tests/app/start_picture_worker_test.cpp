@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "app/start_picture_worker.h"
+#include "scratch_dir.h"
 
 using namespace dorvik;
 
@@ -45,11 +46,6 @@ int UnusedPort() {
     return ntohs(addr.sin_port);
 }
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 }  // namespace
 
 class StartPictureWorkerTest : public QObject {
@@ -59,9 +55,8 @@ private slots:
     void cleanupTestCase();
     void init();
     void fileNamesFollowTheAddress();
-    void presentFileIsStoredUnderItsNewName();
+    void presentFileIsStoredUnderItsNewNameOnTheWorkersThread();
     void failedDownloadChangesNothing();
-    void workerRunsOnItsOwnThreadOnlyWithAnAddress();
 
 private:
     std::string Url(const QString& file) const {
@@ -69,6 +64,10 @@ private:
     }
     QStringList DataFiles() const {
         return QDir(data_->path()).entryList(QDir::Files | QDir::Hidden);
+    }
+    QByteArray Data(const char* name) const {
+        return QByteArray::fromStdString(
+            test::ReadBytes(data_->filePath(QString::fromLatin1(name)).toStdString()));
     }
 
     QTemporaryDir served_;
@@ -107,16 +106,30 @@ void StartPictureWorkerTest::fileNamesFollowTheAddress() {
         QCOMPARE(StartPictureFileName(url), std::string(name));
 }
 
-// An address without extension gives .jpg.
-void StartPictureWorkerTest::presentFileIsStoredUnderItsNewName() {
+// An address without extension gives .jpg; the worker downloads on its own
+// thread, one address at a time, and only with one.
+void StartPictureWorkerTest::presentFileIsStoredUnderItsNewNameOnTheWorkersThread() {
     const std::string dir = data_->path().toStdString();
     QVERIFY(DownloadStartPicture(Url(QStringLiteral("picture")), dir));
     QCOMPARE(DataFiles(), QStringList({"newstart.jpg"}));
-    QVERIFY(DownloadStartPicture(Url(QStringLiteral("start.jpg")), dir));
-    QCOMPARE(ReadAll(data_->filePath(QStringLiteral("newstart.jpg"))), picture_);
-    QVERIFY(DownloadStartPicture(Url(QStringLiteral("pic.png")), dir));
-    QCOMPARE(ReadAll(data_->filePath(QStringLiteral("newstart.png"))), picture_);
+    StartPictureWorker idle;
+    QVERIFY(!idle.Start("", dir));
+    QVERIFY(!idle.Wait());
+    StartPictureWorker worker;
+    QVERIFY(worker.Start(Url(QStringLiteral("pic.png")), dir));
+    QVERIFY(!worker.Start(Url(QStringLiteral("start.jpg")), dir));
+    QVERIFY(worker.Wait());
     QCOMPARE(DataFiles(), QStringList({"newstart.jpg", "newstart.png"}));
+    QCOMPARE(Data("newstart.png"), picture_);
+
+    // Dropping a worker mid-download stops it without a partial picture.
+    QTemporaryDir other;
+    {
+        StartPictureWorker dropped;
+        QVERIFY(dropped.Start(Url(QStringLiteral("pic.png")), other.path().toStdString()));
+    }
+    const QStringList left = QDir(other.path()).entryList(QDir::Files | QDir::Hidden);
+    QVERIFY(left.isEmpty() || left == QStringList({"newstart.png"}));
 }
 
 // A missing file, a refused login, a server that is down and an address
@@ -133,29 +146,8 @@ void StartPictureWorkerTest::failedDownloadChangesNothing() {
     for (const std::string& url : failing) {
         QVERIFY2(!DownloadStartPicture(url, data_->path().toStdString()), url.c_str());
         QCOMPARE(DataFiles(), QStringList({"newstart.jpg"}));
-        QCOMPARE(ReadAll(old.fileName()), QByteArray("old picture"));
+        QCOMPARE(Data("newstart.jpg"), QByteArray("old picture"));
     }
-}
-
-void StartPictureWorkerTest::workerRunsOnItsOwnThreadOnlyWithAnAddress() {
-    StartPictureWorker idle;
-    QVERIFY(!idle.Start("", data_->path().toStdString()));
-    QVERIFY(!idle.Wait());
-
-    StartPictureWorker worker;
-    QVERIFY(worker.Start(Url(QStringLiteral("start.jpg")), data_->path().toStdString()));
-    QVERIFY(!worker.Start(Url(QStringLiteral("pic.png")), data_->path().toStdString()));
-    QVERIFY(worker.Wait());
-    QCOMPARE(DataFiles(), QStringList({"newstart.jpg"}));
-
-    // Dropping a worker mid-download stops it without a partial picture.
-    QTemporaryDir other;
-    {
-        StartPictureWorker dropped;
-        QVERIFY(dropped.Start(Url(QStringLiteral("pic.png")), other.path().toStdString()));
-    }
-    const QStringList left = QDir(other.path()).entryList(QDir::Files | QDir::Hidden);
-    QVERIFY(left.isEmpty() || left == QStringList({"newstart.png"}));
 }
 
 QTEST_MAIN(StartPictureWorkerTest)
