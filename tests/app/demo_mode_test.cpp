@@ -30,14 +30,6 @@ QPushButton* Button(QWidget* root, const char* text) {
     return dorvik::test::Named<QPushButton>(root, QString::fromLatin1(text));
 }
 
-void SetSlot(NumberPageWidget* phone, const QString& index, const QString& number) {
-    phone->IndexEdit()->clear();
-    phone->NumberEdit()->clear();
-    QTest::keyClicks(phone->IndexEdit(), index);
-    QTest::keyClicks(phone->NumberEdit(), number);
-    Button(phone, "Set")->click();
-}
-
 // A unit of 200 houses that confirms every command.
 std::string UnitAnswer(const ScriptedLink::Write& w) {
     if (w.text.ends_with("#NUMBER?\r\n")) return "HOUSE NUMBER IS 200\n";
@@ -51,9 +43,8 @@ class DemoModeTest : public QObject {
 private slots:
     void init();
     void cleanup();
-    void connectsAndUploadsFromThePhoneTab();
+    void connectsUploadsStopsAndDisconnects();
     void closesWhileTheUnitIsStillSending();
-    void stopAndDisconnectEndARunWithoutABox();
 
 private:
     bool Connect();
@@ -102,7 +93,10 @@ bool DemoModeTest::Connect() {
         kLimitMs);
 }
 
-void DemoModeTest::connectsAndUploadsFromThePhoneTab() {
+// The phone tab's upload keeps the LED a steady green and shows the progress
+// bar; Stop (Esc) ends it after the slot on its way, with "n of m" shown
+// meanwhile; a disconnect ends the next run at once, without a box.
+void DemoModeTest::connectsUploadsStopsAndDisconnects() {
     // The demo keeps its settings in its own folder and says so in the title.
     QVERIFY(window_->windowTitle().endsWith(QStringLiteral("Demo on a simulated unit")));
     QVERIFY(QString::fromStdString(DefaultSettingsPath()).startsWith(demo_->Folder()));
@@ -111,11 +105,13 @@ void DemoModeTest::connectsAndUploadsFromThePhoneTab() {
     QVERIFY(Connect());
     QCOMPARE(window_->Status()->ConnectionPane()->text(),
              QStringLiteral("ID:0001 is connected..."));
-    auto* phone = static_cast<NumberPageWidget*>(window_->Pages()[0]);
-    for (int slot : {101, 102, 103})
-        SetSlot(phone, QString::number(slot), QStringLiteral("55501%1").arg(slot));
+    auto* phone = window_->Pages()[0];
     PhoneList& phones = window_->Frame().Model().phones;
-    QCOMPARE(phones.Status(100), RowStatus::Pending);
+    const auto pending = [&](int first, int last) {
+        for (int row = first; row <= last; ++row)
+            phones.SetEntry("55501" + std::to_string(row), "", row, RowStatus::Pending);
+    };
+    pending(100, 102);
 
     // Watch the LED and the progress bar while the run goes on.
     std::set<std::pair<LedRow, LedColumn>> ledSeen;
@@ -146,6 +142,25 @@ void DemoModeTest::connectsAndUploadsFromThePhoneTab() {
     QCoreApplication::sendPostedEvents();  // the redraw the run's end asked for
     QCOMPARE(Button(phone, "Download All Phones")->isEnabled(), true);
     QVERIFY2(boxes_.shown.empty(), boxes_.shown.empty() ? "" : boxes_.shown[0].text.c_str());
+
+    pending(103, 110);
+    QAction* stop = window_->Action(MenuCommand::Stop);
+    QCOMPARE(stop->shortcut(), QKeySequence(Qt::Key_Escape));
+    CMainFrame& frame = window_->Frame();
+    QLabel* runText = window_->Status()->RunText();
+    Button(phone, "Download All Phones")->click();
+    QVERIFY(QTest::qWaitFor([&] { return runText->text().startsWith("2 of 8"); }, kLimitMs));
+    QVERIFY(stop->isEnabled());
+    stop->trigger();
+    QVERIFY(QTest::qWaitFor([&] { return !frame.RunActive(); }, kLimitMs));
+    QCOMPARE(phones.Status(110), RowStatus::Pending);
+    QVERIFY(runText->isHidden());
+
+    Button(phone, "Download All Phones")->click();
+    boxes_.Script(MsgAnswer::Yes);
+    window_->Action(MenuCommand::Connect)->trigger();
+    QVERIFY(!frame.RunActive() && !window_->Status()->ProgressShown() && runText->isHidden());
+    QCOMPARE(boxes_.Texts(), std::vector<std::string>{"Disconnected from unit?"});
 }
 
 void DemoModeTest::closesWhileTheUnitIsStillSending() {
@@ -156,32 +171,6 @@ void DemoModeTest::closesWhileTheUnitIsStillSending() {
     // The log is still arriving: the monitoring thread waits for this thread.
     window_.reset();
     QVERIFY(QFile::exists(demo_->Folder() + QStringLiteral("/DORVIK.ini")));
-}
-
-// Stop (Esc) ends the upload after the slot on its way, with "n of m"
-// shown meanwhile; a disconnect ends the next run at once, without a box.
-void DemoModeTest::stopAndDisconnectEndARunWithoutABox() {
-    QVERIFY(Connect());
-    auto* phone = static_cast<NumberPageWidget*>(window_->Pages()[0]);
-    for (int slot = 101; slot <= 108; ++slot)
-        SetSlot(phone, QString::number(slot), QStringLiteral("55501%1").arg(slot));
-    QAction* stop = window_->Action(MenuCommand::Stop);
-    QCOMPARE(stop->shortcut(), QKeySequence(Qt::Key_Escape));
-    CMainFrame& frame = window_->Frame();
-    QLabel* runText = window_->Status()->RunText();
-    Button(phone, "Download All Phones")->click();
-    QVERIFY(QTest::qWaitFor([&] { return runText->text().startsWith("2 of 8"); }, kLimitMs));
-    QVERIFY(stop->isEnabled());
-    stop->trigger();
-    QVERIFY(QTest::qWaitFor([&] { return !frame.RunActive(); }, kLimitMs));
-    QCOMPARE(frame.Model().phones.Status(107), RowStatus::Pending);
-    QVERIFY(runText->isHidden());
-
-    Button(phone, "Download All Phones")->click();
-    boxes_.Script(MsgAnswer::Yes);
-    window_->Action(MenuCommand::Connect)->trigger();
-    QVERIFY(!frame.RunActive() && !window_->Status()->ProgressShown() && runText->isHidden());
-    QCOMPARE(boxes_.Texts(), std::vector<std::string>{"Disconnected from unit?"});
 }
 
 QTEST_MAIN(DemoModeTest)
