@@ -1,6 +1,7 @@
 // The connection dialog: its rules (opening values, the OK checks in order and
-// what the main window takes back) and its widgets (the port list, the
-// exclusive check boxes, every way of closing, and the port link).
+// what the main window takes back), its widgets (the port list, the
+// exclusive check boxes, every way of closing), and finding serial devices
+// under a fake /dev and linking COM numbers to them.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -14,11 +15,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <tuple>
 
 #include "app/communication_dialog.h"
+#include "app/serial_port_scan.h"
 #include "app/connection_dialog_model.h"
 #include "fakes.h"
 #include "scratch_dir.h"
@@ -59,6 +61,9 @@ private slots:
     void checkBoxesExcludeEachOtherAndEnableTheirFields();
     void aDeviceThatCannotBeOpenedIsListedWithTheReason();
     void whileConnectedThePortFieldsAreLockedAndSayWhy();
+    void listsOpenableDevicesWithNumbers();
+    void existingLinksKeepTheirNumbers();
+    void linkIsWrittenAndReplaced();
 
 private:
     struct Run {
@@ -74,6 +79,8 @@ private:
         run.dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     }
 
+    void AddPortScanDevices();
+
     RecordingMessageBox boxes_;
     std::unique_ptr<ConnectionDialogModel> model_;  // opened with Saved()
     std::unique_ptr<test::ScratchDir> tmp_;
@@ -87,8 +94,23 @@ void CommunicationDialogTest::init() {
     tmp_ = std::make_unique<test::ScratchDir>();
     places_ = {tmp_->File("root"), tmp_->File("config")};
     fs::create_directories(places_.devRoot + "/dev");
-    std::ofstream(places_.devRoot + "/dev/ttyS0") << "";
-    std::ofstream(places_.devRoot + "/dev/ttyUSB0") << "";
+    test::WriteBytes(places_.devRoot + "/dev/ttyS0", "");
+    test::WriteBytes(places_.devRoot + "/dev/ttyUSB0", "");
+}
+
+// Besides ttyS0 and ttyUSB0: ttyS1 with no UART behind it (sysfs type 0),
+// a by-id name for ttyUSB0, ttyACM0, a by-id link to nothing, and names that
+// are not ports.
+void CommunicationDialogTest::AddPortScanDevices() {
+    const std::string& root = places_.devRoot;
+    fs::create_directories(root + "/dev/serial/by-id");
+    fs::create_directories(root + "/dev/ttyS1");
+    fs::create_directories(root + "/sys/class/tty/ttyS1");
+    test::WriteBytes(root + "/sys/class/tty/ttyS1/type", "0\n");
+    for (const char* name : {"ttyACM0", "tty5", "ttyUSBx", "console"})
+        test::WriteBytes(root + "/dev/" + name, "");
+    fs::create_symlink("../../ttyUSB0", root + "/dev/serial/by-id/usb-FTDI_FT232R-if00");
+    fs::create_symlink("../../ttyUSB7", root + "/dev/serial/by-id/usb-gone-if00");
 }
 
 std::unique_ptr<CommunicationDialogTest::Run> CommunicationDialogTest::Open(const ConnectionSettings& s) {
@@ -322,6 +344,67 @@ void CommunicationDialogTest::whileConnectedThePortFieldsAreLockedAndSayWhy() {
     Find<QComboBox>(*run, "baud")->setEditText(QStringLiteral("1200"));
     PressOk(*run);
     QCOMPARE(run->closed.at(0), ConnectionSettings{});
+}
+
+void CommunicationDialogTest::listsOpenableDevicesWithNumbers() {
+    AddPortScanDevices();
+    const std::string &root = places_.devRoot, &config = places_.configDir;
+    const auto ports = ScanSerialPorts(root, config);
+    const std::tuple<const char*, const char*> want[] = {
+        {"ttyS0", "ttyS0"}, {"serial/by-id/usb-FTDI_FT232R-if00", "ttyUSB0  usb-FTDI_FT232R-if00"},
+        {"ttyACM0", "ttyACM0"}};
+    // A device that does not open is still listed, with the reason.
+    const auto busy = ScanSerialPorts(root, config, [](const std::string& path) {
+        return path.find("ttyACM") != std::string::npos ? EBUSY : 0;
+    });
+    for (const auto& scan : {ports, busy}) {
+        QCOMPARE(scan.size(), std::size_t(3));
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(scan[i].number, i + 1);
+            QCOMPARE(scan[i].device, root + "/dev/" + std::get<0>(want[i]));
+            QCOMPARE(scan[i].name, std::string(std::get<1>(want[i])));
+        }
+    }
+    for (int i = 0; i < 3; ++i) QCOMPARE(ports[i].problem, std::string());
+    QCOMPARE(busy[2].problem, root + "/dev/ttyACM0: Device or resource busy");
+    QVERIFY(ScanSerialPorts(tmp_->File("nowhere"), config).empty());
+}
+
+void CommunicationDialogTest::existingLinksKeepTheirNumbers() {
+    AddPortScanDevices();
+    const std::string &root = places_.devRoot, &config = places_.configDir;
+    fs::create_directories(config + "/ports");
+    fs::create_symlink(root + "/dev/ttyACM0", config + "/ports/com7");
+    fs::create_symlink(root + "/dev/ttyUSB9", config + "/ports/com2");  // unplugged
+    fs::create_symlink(root + "/dev/ttyACM0", config + "/ports/comX");  // not a port link
+    const auto ports = ScanSerialPorts(root, config);
+    QCOMPARE(ports.size(), std::size_t(3));
+    QCOMPARE(ports[0].number, 1);
+    QCOMPARE(ports[1].number, 3);  // 2 stays with the unplugged device
+    QCOMPARE(ports[1].name, std::string("ttyUSB0  usb-FTDI_FT232R-if00"));
+    QCOMPARE(ports[2].number, 7);
+    QCOMPARE(ports[2].name, std::string("ttyACM0"));
+}
+
+void CommunicationDialogTest::linkIsWrittenAndReplaced() {
+    AddPortScanDevices();
+    const std::string &root = places_.devRoot, &config = places_.configDir;
+    const std::string device = root + "/dev/ttyUSB0";
+    QVERIFY(WritePortLink(config, 2, device));
+    const std::string link = PortLinkPath(config, 2);
+    QCOMPARE(link, config + "/ports/com2");
+    QVERIFY(fs::is_symlink(link));
+    QCOMPARE(fs::read_symlink(link).string(), device);
+    QVERIFY(WritePortLink(config, 2, root + "/dev/ttyACM0"));
+    QCOMPARE(fs::read_symlink(link).string(), root + "/dev/ttyACM0");
+    QCOMPARE(std::distance(fs::directory_iterator(config + "/ports"), fs::directory_iterator()), 1);
+    QVERIFY(!WritePortLink(config, 0, device));
+    QVERIFY(!WritePortLink(config, kMaxComPort + 1, device));
+    QVERIFY(!WritePortLink(config, 3, ""));
+    // The linked device now gets the linked number.
+    const auto ports = ScanSerialPorts(root, config);
+    QCOMPARE(ports.back().number, 3);  // ttyUSB0 after ttyS0 (1) and ttyACM0 (2)
+    QCOMPARE(ports[1].name, std::string("ttyACM0"));
 }
 
 QTEST_MAIN(CommunicationDialogTest)

@@ -1,10 +1,17 @@
 // The demo mode: the window connects, the phone tab uploads a few slots with
 // the LED and the progress bar following the run (on a scripted unit), and
-// the window closes cleanly while the simulated unit is still talking.
+// the window closes cleanly while the simulated unit is still talking, and
+// the simulated unit ends with the program that started it, also when that
+// program is killed and cleans nothing up.
 #include "app/demo_mode.h"
+
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -41,10 +48,15 @@ std::string UnitAnswer(const ScriptedLink::Write& w) {
 class DemoModeTest : public QObject {
     Q_OBJECT
 private slots:
+    // Orphans of this test's children come to this process, which can then
+    // wait for them.
+    void initTestCase() { QCOMPARE(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0); }
     void init();
     void cleanup();
     void connectsUploadsStopsAndDisconnects();
     void closesWhileTheUnitIsStillSending();
+    void unitEndsWithItsParent_data();
+    void unitEndsWithItsParent();
 
 private:
     bool Connect();
@@ -57,6 +69,7 @@ private:
 };
 
 void DemoModeTest::init() {
+    if (QByteArray(QTest::currentTestFunction()) == "unitEndsWithItsParent") return;
     demo_ = std::make_unique<DemoSession>();
     QVERIFY(demo_->UseOwnFolders());
     // Only the close test needs the simulated unit; the others talk to a scripted one.
@@ -171,6 +184,30 @@ void DemoModeTest::closesWhileTheUnitIsStillSending() {
     // The log is still arriving: the monitoring thread waits for this thread.
     window_.reset();
     QVERIFY(QFile::exists(demo_->Folder() + QStringLiteral("/DORVIK.ini")));
+}
+
+// A program holding the demo's simulated unit is killed.
+void DemoModeTest::unitEndsWithItsParent_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGKILL") << SIGKILL;
+}
+
+void DemoModeTest::unitEndsWithItsParent() {
+    QFETCH(int, signal);
+    QProcess holder;
+    holder.start(QStringLiteral(HOLDER_PATH), {});
+    QVERIFY(holder.waitForStarted() && (holder.canReadLine() || holder.waitForReadyRead(10000)));
+    const pid_t unit = holder.readLine().trimmed().toInt();
+    QVERIFY(unit > 0);
+    QCOMPARE(::kill(static_cast<pid_t>(holder.processId()), signal), 0);
+    QVERIFY(holder.waitForFinished());
+    const bool ended = QTest::qWaitFor([&] { return ::waitpid(unit, nullptr, WNOHANG) == unit; }, 10000);
+    if (!ended) {
+        ::kill(unit, SIGKILL);
+        ::waitpid(unit, nullptr, 0);
+    }
+    QVERIFY2(ended, "the simulated unit outlived its parent");
 }
 
 QTEST_MAIN(DemoModeTest)
