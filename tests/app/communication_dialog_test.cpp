@@ -141,8 +141,9 @@ void CommunicationDialogTest::openingShowsTheSettingsAndCancelKeepsThem() {
     for (const auto& row : rows) {
         model_->Open(row.opened);
         const ConnectionForm& c = model_->Controls();
-        QCOMPARE((std::vector<std::string>{c.port, c.baud, c.parity, c.dataBits, c.stopBits, c.password}),
-                 row.shown);
+        const std::vector<std::string> shown = {c.port,     c.baud,     c.parity,
+                                                c.dataBits, c.stopBits, c.password};
+        QCOMPARE(shown, row.shown);
         QCOMPARE(c.expiredTime, std::string("30"));
         QCOMPARE(model_->Result(), row.cancelled);
     }
@@ -172,7 +173,9 @@ void CommunicationDialogTest::okChecksInOrderAndCancelReturnsWhatWasTyped() {
         change();
         boxes_.shown.clear();
         QCOMPARE(model.Ok(f), refusal == nullptr);
-        QCOMPARE(boxes_.Texts(), refusal ? std::vector<std::string>{refusal} : std::vector<std::string>{});
+        const std::vector<std::string> said = refusal ? std::vector<std::string>{refusal}
+                                                      : std::vector<std::string>{};
+        QCOMPARE(boxes_.Texts(), said);
         if (refusal) {
             QCOMPARE(boxes_.shown[0].caption, std::string("DORVIK"));
             QVERIFY(boxes_.shown[0].icon == MsgIcon::Error);
@@ -277,7 +280,8 @@ void CommunicationDialogTest::okLinksTheChosenOrTypedPortAndCancelDoesNot() {
         PressOk(*run);
         QCOMPARE(run->closed.at(0).port, want.first);
         QCOMPARE(run->closed.at(0).password, std::string("1234"));
-        QCOMPARE(fs::read_symlink(PortLinkPath(places_.configDir, want.first)).string(), want.second);
+        const std::string link = PortLinkPath(places_.configDir, want.first);
+        QCOMPARE(fs::read_symlink(link).string(), want.second);
     }
 }
 

@@ -259,7 +259,8 @@ void MainWindowTest::closingAsksAndWritesTheSettings() {
         place_->boxes.Script(answer);
         place_->files.answers = {ProjectPath().toStdString()};
         QCOMPARE(window->close(), yes);
-        QCOMPARE(place_->boxes.Texts(), std::vector<std::string>{"Save the changes to the Untitled?"});
+        QCOMPARE(place_->boxes.Texts(),
+                 std::vector<std::string>{"Save the changes to the Untitled?"});
         QCOMPARE(place_->boxes.shown[0].buttons, MsgButtons::YesNoCancel);
         QCOMPARE(QFile::exists(ProjectPath()), yes);
         QVERIFY(!QFile::exists(SettingsPath()));

@@ -90,7 +90,8 @@ private:
 void PicturesTest::initTestCase() {
     picture_ = QByteArray("\xFF\xD8\xFF\xE0 not really a jpeg ") + QByteArray(70000, 'x');
     for (const char* name : {"start.jpg", "pic.png", "picture"})
-        test::WriteBytes(served_.filePath(QString::fromLatin1(name)).toStdString(), picture_.toStdString());
+        test::WriteBytes(served_.filePath(QString::fromLatin1(name)).toStdString(),
+                         picture_.toStdString());
     server_.start(QStringLiteral("/usr/bin/python3"),
                   {QStringLiteral("-c"), QString::fromLatin1(kServerScript), served_.path()});
     QVERIFY(server_.waitForStarted());

@@ -97,7 +97,8 @@ void PlatformBindingsTest::textAndFiltersCrossIntoQt() {
     const std::pair<std::string, QString> filters[] = {
         {Utf8ToGb("文件类型(*.gto)|*.gto||"), QString::fromUtf8("文件类型(*.gto)")},
         {"File Type(*.gto)|*.gto||", QStringLiteral("File Type(*.gto)")},
-        {"Excel|*.xls;*.xlsx|All files|*.*||", QStringLiteral("Excel (*.xls *.xlsx);;All files (*.*)")},
+        {"Excel|*.xls;*.xlsx|All files|*.*||",
+         QStringLiteral("Excel (*.xls *.xlsx);;All files (*.*)")},
         {"|*.csv||", QStringLiteral("(*.csv)")},
         {"", QString()},
         {"no pattern", QString()}};
@@ -199,8 +200,10 @@ void PlatformBindingsTest::messageBoxReturnsTheClickedAnswer() {
                 {"Done", MsgButtons::Ok, QMessageBox::Ok, MsgAnswer::Ok}};
     for (const auto& row : rows) {
         MsgAnswer answer{};
-        const QStringList seen = test::AnswerBox(
-            [&] { answer = box.Show(row.text, kCaption, MsgIcon::Question, row.buttons); }, row.press);
+        const auto show = [&] {
+            answer = box.Show(row.text, kCaption, MsgIcon::Question, row.buttons);
+        };
+        const QStringList seen = test::AnswerBox(show, row.press);
         QCOMPARE(answer, row.answer);
         QCOMPARE(seen.mid(0, 2), QStringList({"DORVIK", ToQString(row.text)}));
     }
