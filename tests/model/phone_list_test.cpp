@@ -1,4 +1,3 @@
-#include "model/alarm_list.h"
 #include "model/phone_list.h"
 
 #include <gtest/gtest.h>
@@ -92,16 +91,6 @@ TEST_F(PhoneListTest, RebuildRowsMakesTwoSlotsPerHouseKeepingThoseThatFit) {
     EXPECT_TRUE(phones.RebuildRows(200));
     EXPECT_EQ(phones.Row(240).number, "") << "a slot dropped before stays gone";
     EXPECT_EQ(phones.Used(), 2);
-}
-
-TEST(AlarmList, FindNameLooksAtPendingSlotsOnly) {
-    ModifiedFlag modified;
-    AlarmList alarms(modified);
-    EXPECT_EQ(alarms.Size(), 5);
-    alarms.SetEntry("111", "Ann", 0, InUnit);
-    alarms.SetEntry("222", "Ann", 3, Pending);
-    EXPECT_EQ(alarms.FindName("Ann"), 4);
-    EXPECT_EQ(alarms.FindNumber("111"), 1);
 }
 
 }  // namespace

@@ -176,20 +176,6 @@ TEST_F(Filled, UnreadableFilesChangeNothing) {
 
 // ---- XmlNode ---------------------------------------------------------------
 
-TEST(XmlNode, AddChildRefusesEmptyNamesAndNullHelpers) {
-    XmlDocument doc = NewXmlDocument("root");
-    XmlNode root = RootOf(doc);
-    XmlNode child;
-    EXPECT_FALSE(root.AddChild(child, "", "text"));
-    EXPECT_TRUE(child.IsNull());
-    XmlNode none;
-    EXPECT_FALSE(none.AddChild(child, "a", "text"));
-    EXPECT_TRUE(root.AddChild(child, "a", Gb("中")));
-    std::string text;
-    EXPECT_TRUE(root.GetChildText("a", text));
-    EXPECT_EQ(text, Gb("中"));
-}
-
 TEST(XmlNode, ChildTextIsTheFirstWithTextAndChildrenAppendInDocumentOrder) {
     std::string error;
     const XmlDocument doc = ParseXml(
