@@ -95,18 +95,6 @@ TEST_F(ReplyTest, AlarmListFillsTheFiveSlots) {
     EXPECT_EQ(model.alarms.Row(4).number, "") << "no closing colon: empty";
 }
 
-TEST_F(ReplyTest, HouseLinesUpdateKnownHousesAndAppendNewOnes) {
-    model.houses.SetEntry("12", "111", "", RowStatus::Pending, 2);
-    engine.SetFirstLineSeen(true);
-    Answer(ReadHouseList("1234"), "12:DIAL2:5550100\n00101:DIAL1:13900002222\n");
-    EXPECT_EQ(model.houses.Row(2).dial1, "111");
-    EXPECT_EQ(model.houses.Row(2).dial2, "5550100");
-    EXPECT_EQ(model.houses.Row(0).houseNumber, "00101");
-    EXPECT_EQ(model.houses.Row(0).dial1, "13900002222");
-    Feed("7:XYZ:42\n");
-    EXPECT_EQ(model.houses.Row(1).dial2, "42") << "without DIAL1 it is the second number";
-}
-
 TEST_F(ReplyTest, ConfirmedSlotsAreMarkedAndOnlyTheSerialRunGoesOn) {
     const int p7 = model.specials.RowOf(SpecialSection::P, 7);
     auto pending = [&] {
