@@ -59,7 +59,7 @@ TEST_F(PhoneListTest, DeleteAndClearFollowTheStatus) {
 
 TEST_F(PhoneListTest, GetEntryAndSearches) {
     std::string number = "x", name = "y";
-    phones.SetEntry("", "Ann", 3, Pending);
+    phones.SetEntry("", "Cid", 3, Pending);
     EXPECT_FALSE(phones.GetEntry(3, number, name));
     EXPECT_EQ(number + name, "");
     phones.SetEntry("555", "Ann", 9, Pending);
@@ -70,7 +70,7 @@ TEST_F(PhoneListTest, GetEntryAndSearches) {
     EXPECT_EQ(number + name, "555Ann");
     EXPECT_EQ(phones.FindNumber("555"), 5);
     EXPECT_EQ(phones.FindNumber("777"), 0);
-    EXPECT_EQ(phones.FindName("Ann"), 4);
+    EXPECT_EQ(phones.FindName("Cid"), 4);
     EXPECT_EQ(phones.GetNameByNumber("555"), "Ann");
     EXPECT_EQ(phones.GetNameByNumber("999"), "");
 }
