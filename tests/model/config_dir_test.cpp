@@ -43,22 +43,12 @@ TEST(ConfigDir, SettingsBesideWritableProgramElsePerUser) {
     EnvOverride own(kConfigDirVariable, "/srv/demo");
     EXPECT_EQ(SettingsPathFor(programDir.path()), "/srv/demo/DORVIK.ini");
     EXPECT_EQ(DefaultSettingsPath(), "/srv/demo/DORVIK.ini");
+    EXPECT_EQ(SettingsFile().Path(), "/srv/demo/DORVIK.ini");
 }
 
 TEST(ConfigDir, ProgramDirIsTheTestBinaryFolder) {
     EXPECT_EQ(ProgramDir(),
               std::filesystem::canonical(DORVIK_BINARY_DIR "/tests/model").string());
-}
-
-TEST(ConfigDir, DefaultSettingsFileFollowsTheVariable) {
-    test::ScratchDir dir;
-    EnvOverride own(kConfigDirVariable, dir.path());
-    SettingsFile file;
-    EXPECT_EQ(file.Path(), dir.File("DORVIK.ini"));
-    ConnectionSettings s;
-    s.password = "777";
-    ASSERT_TRUE(file.Write(s));
-    EXPECT_EQ(SettingsFile(dir.File("DORVIK.ini")).Read().password, "777");
 }
 
 TEST(LanguageStore, StoresOneNumberPerUserAndGarbageReadsAsNoChoice) {

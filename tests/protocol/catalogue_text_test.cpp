@@ -72,43 +72,26 @@ TEST(CatalogueScan, DigitsTrimAndSearch) {
     EXPECT_TRUE(Contains("12:DIAL1:5", "DIAL1"));
 }
 
-TEST(CatalogueSpecialRule, BuildsTheRuleFromStoredFields) {
-    SpecialRule week;
-    week.days = {false, true, true, true, true, true, false};
-    week.fromTime = "08:00";
-    week.toTime = "18:00";
-    EXPECT_EQ(SpecialRuleText(week), "12345(08:00-18:00)");
-    week.days.fill(true);
-    EXPECT_EQ(SpecialRuleText(week), "1234567(08:00-18:00)");
-
-    SpecialRule date;
-    date.fromDate = "16/12/28 08:00";
-    date.toDate = "17/01/31 18:00";
-    EXPECT_EQ(SpecialRuleText(date), "161228-170131(08:00-18:00)");
-
-    SpecialRule count;
-    count.amount = "25";
-    EXPECT_EQ(SpecialRuleText(count), "25");
-    EXPECT_EQ(SpecialRuleText(SpecialRule{}), "");
-
+// Each stored rule gives its text, and the text decodes to the same fields.
+TEST(CatalogueSpecialRule, BuildsAndDecodesTheRuleText) {
+    const struct {
+        SpecialRule rule;  // times, days from Sunday, dates, amount
+        const char* text;
+    } rows[] = {
+        {{"08:00", "18:00", {0, 1, 1, 1, 1, 1, 0}, "", "", ""}, "12345(08:00-18:00)"},
+        {{"07:30", "09:00", {1, 0, 0, 1, 0, 0, 1}, "", "", ""}, "367(07:30-09:00)"},
+        {{"08:00", "18:00", {1, 1, 1, 1, 1, 1, 1}, "", "", ""}, "1234567(08:00-18:00)"},
+        {{"", "", {}, "16/12/28 08:00", "17/01/31 18:00", ""}, "161228-170131(08:00-18:00)"},
+        {{"", "", {}, "", "", "25"}, "25"},
+        {{"", "", {}, "", "", ""}, ""},
+    };
+    for (const auto& [rule, text] : rows) {
+        EXPECT_EQ(SpecialRuleText(rule), text);
+        EXPECT_EQ(DecodeSpecialRule(text), rule) << text;
+    }
     SpecialRule odd;  // a short stored date must not break the rule
     odd.fromDate = "16/1";
     EXPECT_EQ(SpecialRuleText(odd), "161-(-)");
-}
-
-TEST(CatalogueSpecialRule, DecodesWhatItBuilds) {
-    SpecialRule week;
-    week.days = {true, false, false, true, false, false, true};
-    week.fromTime = "07:30";
-    week.toTime = "09:00";
-    SpecialRule date;
-    date.fromDate = "16/12/28 08:00";
-    date.toDate = "17/01/31 18:00";
-    SpecialRule count;
-    count.amount = "999";
-    for (const SpecialRule& rule : {week, date, count, SpecialRule{}}) {
-        EXPECT_EQ(DecodeSpecialRule(SpecialRuleText(rule)), rule);
-    }
     // Characters other than the day digits are skipped.
     EXPECT_EQ(DecodeSpecialRule("1x7(08:00-18:00)")->days,
               (std::array<bool, 7>{true, true, false, false, false, false, false}));

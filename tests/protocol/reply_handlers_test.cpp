@@ -13,10 +13,9 @@ namespace {
 
 using namespace test;
 
-SpecialTexts Special(const std::string& number, const std::string& name = "") {
+SpecialTexts Special(const std::string& number) {
     SpecialTexts t;
     t.number = number;
-    t.name = name;
     return t;
 }
 
@@ -38,14 +37,6 @@ protected:
     RecordingSettingsPage msic, multi;
     RecordingLogView log;
 };
-
-TEST_F(ReplyTest, HouseCountRebuildsHouseAndPhoneLists) {
-    Answer(HousesQuery("1234"), "HOUSE NUMBER IS 120\n");
-    EXPECT_EQ(model.houses.Size(), 120);
-    EXPECT_EQ(model.phones.Size(), 240);
-    EXPECT_EQ(house.slotCount, 120);
-    EXPECT_EQ(phone.slotCount, 240);
-}
 
 TEST_F(ReplyTest, PhoneReadAllClearsUnitRowsOnFirstLineAndKeepsPending) {
     model.phones.SetEntry("111", "Ann", 0, RowStatus::InUnit);
@@ -104,18 +95,6 @@ TEST_F(ReplyTest, AlarmListFillsTheFiveSlots) {
     EXPECT_EQ(model.alarms.Row(4).number, "") << "no closing colon: empty";
 }
 
-TEST_F(ReplyTest, HouseLinesUpdateKnownHousesAndAppendNewOnes) {
-    model.houses.SetEntry("12", "111", "", RowStatus::Pending, 2);
-    engine.SetFirstLineSeen(true);
-    Answer(ReadHouseList("1234"), "12:DIAL2:5550100\n00101:DIAL1:13900002222\n");
-    EXPECT_EQ(model.houses.Row(2).dial1, "111");
-    EXPECT_EQ(model.houses.Row(2).dial2, "5550100");
-    EXPECT_EQ(model.houses.Row(0).houseNumber, "00101");
-    EXPECT_EQ(model.houses.Row(0).dial1, "13900002222");
-    Feed("7:XYZ:42\n");
-    EXPECT_EQ(model.houses.Row(1).dial2, "42") << "without DIAL1 it is the second number";
-}
-
 TEST_F(ReplyTest, ConfirmedSlotsAreMarkedAndOnlyTheSerialRunGoesOn) {
     const int p7 = model.specials.RowOf(SpecialSection::P, 7);
     auto pending = [&] {
@@ -170,17 +149,6 @@ TEST_F(ReplyTest, ConfirmedSlotsAreMarkedAndOnlyTheSerialRunGoesOn) {
     }
 }
 
-TEST_F(ReplyTest, LogLinesTakeCallerNamesFromTheirList) {
-    model.phones.SetEntry("13900002222", "Ann", 0, RowStatus::Pending);
-    model.specials.SetEntry(Special("555", "Sam"), 0, RowStatus::Pending, "S");
-    Answer(ReadLog("1234"), "LOGW12:13900002222:201612281345\nLOGS3:555:201701011200\n");
-    ASSERT_EQ(log.added.size(), 2u);
-    EXPECT_EQ(log.added[0].name, "Ann");
-    EXPECT_EQ(log.added[0].index, 12);
-    EXPECT_EQ(log.added[0].time, "201612281345");
-    EXPECT_EQ(log.added[1].name, "Sam");
-}
-
 TEST_F(ReplyTest, PasswordChangeTakesEffectOnlyWhenConfirmedExactly) {
     msic.pending = "5678";
     Answer(ChangePassword("1234", "5678", "5678"), "PWD SETUP OK\r\n");
@@ -201,9 +169,6 @@ TEST_F(ReplyTest, SettingsQueriesUpdateTheActivePage) {
     Answer(ClockQuery("1234"), "TIMER IS 2016122:134501\n");
     EXPECT_EQ(msic.timeSet, 1) << "S and colon not 10 apart: ignored";
 
-    Answer(DeviceNameQuery("1234"), "DEVICE NAME IS Gate:V2.1\n");
-    EXPECT_EQ(msic.name, "Gate");
-    EXPECT_EQ(msic.version, "V2.1");
 
     engine.SetActiveSettingsPage(2);
     Answer(BandQuery("1234"), "BAND IS GSM900 more\n");
