@@ -3,17 +3,14 @@
 #include <functional>
 #include <tuple>
 
-#include "page_fixture.h"
+#include "page_rig.h"
 
 namespace dorvik {
 namespace {
 
 using namespace test;
 
-class MsicTest : public PageTest {
-protected:
-    MsicTest() { Connect(); }
-};
+using MsicTest = PageTest;
 
 struct CommandCase {
     const char* button;
@@ -80,23 +77,6 @@ TEST_F(MsicTest, EveryCommandSendsItsFrameCodeAndAcknowledgement) {
         EXPECT_EQ(engine.Indicator(), LedState::Busy);
     }
     EXPECT_TRUE(Boxes().empty());
-}
-
-TEST_F(MsicTest, CommandsWhileDisconnectedSendNothing) {
-    engine.SetConnected(false);
-    link.writes.clear();
-    using Press = void (CMsic::*)();
-    for (Press press : {Press(&CMsic::OnGetUnitName), Press(&CMsic::OnSetUnitTime),
-                        Press(&CMsic::OnSetDelay), Press(&CMsic::OnSetAlarmMode),
-                        Press(&CMsic::OnGetDeviceStatus), Press(&CMsic::OnSetBattery)}) {
-        boxes.shown.clear();
-        (msic.*press)();
-        ASSERT_EQ(boxes.shown.size(), 1u);
-        EXPECT_EQ(boxes.shown[0].text, "You are disconnected from the unit");
-        EXPECT_EQ(boxes.shown[0].caption, "DORVIK");
-        EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Error);
-    }
-    EXPECT_TRUE(link.writes.empty());
 }
 
 // Each step changes the form as a user would and the next press shows it;
@@ -247,6 +227,11 @@ TEST_F(MsicTest, QueryRepliesReachThePage) {
     Feed("TIMER-UPDATE:NO\n");
     EXPECT_FALSE(msic.Form().clockUpdateEnabled);
     EXPECT_EQ(msic.Form().unitPhone, "5550100") << "the box keeps its text";
+
+    // A part without its colon, or a reply without a comma, keeps the other box.
+    msic.ApplyAlarmContentReply("UDI1:Gate");
+    msic.ApplyAlarmContentReply("ERROR,Fire");
+    EXPECT_EQ(f.alarmTexts, (std::array<std::string, 2>{"Gate", "Power fail"}));
 }
 
 TEST_F(MsicTest, ConfirmationsShowTheirMessages) {
@@ -261,17 +246,6 @@ TEST_F(MsicTest, ConfirmationsShowTheirMessages) {
     EXPECT_EQ(Boxes(), (std::vector<std::string>{"Set unit name success", "Set Relay mode succes"}))
         << "a CR before the LF spoils the band confirmation";
     EXPECT_EQ(model.multiRelay.UnitMode, 1);
-}
-
-TEST_F(MsicTest, AlarmContentReplyWithoutCommaOrColonKeepsTheOtherBox) {
-    msic.Form().alarmTexts = {"a", "b"};
-    msic.ApplyAlarmContentReply("UDI1:Gate");
-    EXPECT_EQ(msic.Form().alarmTexts[0], "Gate");
-    EXPECT_EQ(msic.Form().alarmTexts[1], "b");
-    msic.ApplyAlarmContentReply("ERROR");
-    EXPECT_EQ(msic.Form().alarmTexts[0], "Gate");
-    msic.ApplyAlarmContentReply("");
-    EXPECT_EQ(msic.Form().alarmTexts[1], "b");
 }
 
 }  // namespace

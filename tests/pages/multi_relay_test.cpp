@@ -1,6 +1,6 @@
 #include "pages/multi_relay.h"
 
-#include "page_fixture.h"
+#include "page_rig.h"
 
 namespace dorvik {
 namespace {
@@ -9,20 +9,10 @@ using namespace test;
 
 class MultiRelayTest : public PageTest {
 protected:
-    MultiRelayTest() { Connect(); }
     void SetRelays(const std::string& digits) {
         for (int k = 0; k < kRelayCount; ++k) multi.OnRelayRadio(k + 1, digits[k] == '1');
     }
 };
-
-TEST_F(MultiRelayTest, RelaysStartOnAndRadiosSendNothing) {
-    EXPECT_EQ(FormatRelayText(multi.Relays()), "1111111");
-    multi.OnRelayRadio(2, false);
-    multi.OnRelayRadio(0, false);
-    multi.OnRelayRadio(8, false);
-    EXPECT_EQ(FormatRelayText(multi.Relays()), "1011111");
-    EXPECT_TRUE(link.writes.empty());
-}
 
 TEST_F(MultiRelayTest, SetStatusSendsTheSevenDigitsAndIsConfirmedByTheEchoedFrame) {
     SetRelays("1010001");
@@ -94,7 +84,13 @@ TEST_F(MultiRelayTest, SharedCommandsAreMarkedForThisPage) {
     EXPECT_EQ(multi.Form().reception, "17");
 }
 
-TEST_F(MultiRelayTest, RelayTextRoundTripsThroughTheRecord) {
+TEST_F(MultiRelayTest, RelaysStartOnRadiosSendNothingAndTheTextRoundTrips) {
+    EXPECT_EQ(FormatRelayText(multi.Relays()), "1111111");
+    multi.OnRelayRadio(2, false);
+    multi.OnRelayRadio(0, false);
+    multi.OnRelayRadio(8, false);
+    EXPECT_EQ(FormatRelayText(multi.Relays()), "1011111");
+    EXPECT_TRUE(link.writes.empty());
     SetRelays("0011010");
     multi.CollectSettings();
     EXPECT_EQ(model.multiRelay.RelayStatus, "0011010");

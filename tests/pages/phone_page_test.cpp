@@ -89,9 +89,15 @@ TEST_F(PhonePageTest, DeleteTwiceAfterUnitSlotMakesItEmpty) {
     EXPECT_EQ(rig.Boxes(), (Strings{"Zero index is not allowed", "Index number too big"}));
 }
 
-TEST_F(PhonePageTest, Searches) {
+TEST_F(PhonePageTest, SearchesAndRowClicksFillTheForm) {
     phones().SetEntry("111", "Ann", 1, RowStatus::InUnit);
     phones().SetEntry("222", "", 6, RowStatus::Pending);
+    page.OnRowClicked(-1);
+    EXPECT_EQ(page.Form().index, "") << "nothing selected: nothing filled";
+    page.OnRowClicked(1);
+    EXPECT_EQ(page.Form().index, "2");
+    EXPECT_EQ(page.Form().number, "111");
+    EXPECT_EQ(page.Form().name, "Ann");
     Type("7", "", "x");
     page.OnSearchIndex();
     EXPECT_EQ(page.Form().number, "222");
@@ -119,16 +125,6 @@ TEST_F(PhonePageTest, Searches) {
     EXPECT_EQ(rig.Boxes(),
               (Strings{"The phone number exist", "The phone number not exist", "The Name not exist",
                        "Ilegal phone number", "Zero index is not allowed"}));
-}
-
-TEST_F(PhonePageTest, RowClickFillsTheForm) {
-    phones().SetEntry("333", "Cid", 9, RowStatus::Pending);
-    page.OnRowClicked(-1);
-    EXPECT_EQ(page.Form().index, "") << "nothing selected: nothing filled";
-    page.OnRowClicked(9);
-    EXPECT_EQ(page.Form().index, "10");
-    EXPECT_EQ(page.Form().number, "333");
-    EXPECT_EQ(page.Form().name, "Cid");
 }
 
 TEST_F(PhonePageTest, UploadSendsPendingSlotsWithTheRightErasures) {
@@ -181,23 +177,6 @@ TEST_F(PhonePageTest, UnconfirmedSlotStaysPendingAndTheNextRunSendsOnlyTheRest) 
     rig.Confirm();
     rig.Pause();
     EXPECT_EQ(rig.Sent(), (Strings{"#PWD1234#WHL0002=8\r\n", "#PWD1234#WHL0003=9\r\n"}));
-}
-
-TEST_F(PhonePageTest, UnitFallingSilentMidRunIsAskedAgainThenGivenUp) {
-    for (int row : {0, 1})
-        phones().SetEntry(std::to_string(row + 7), "", row, RowStatus::Pending);
-    page.OnDownloadAll();
-    rig.Confirm();
-    rig.Pause();
-    for (int tick = 0; tick < 4; ++tick) rig.timers.FireAll(3000);
-    const std::string second = "#PWD1234#WHL0002=8\r\n";  // and three times again
-    EXPECT_EQ(rig.Sent(), (Strings{"#PWD1234#WHL0001=7\r\n", second, second, second, second}));
-    EXPECT_FALSE(rig.engine.Connected());
-    EXPECT_EQ(phones().Status(1), RowStatus::Pending);
-    page.OnDownloadAll();
-    EXPECT_EQ(rig.Boxes(),
-              (Strings{"Connect device fialed,Please check device!", "Disconnected from unit",
-                       "You are disconnected from the unit"}));
 }
 
 TEST_F(PhonePageTest, ReadAllAsksForTheWholeList) {
