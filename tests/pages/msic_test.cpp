@@ -155,7 +155,7 @@ TEST_F(MsicTest, RelayOutputsSendWithoutBusyState) {
     msic.OnRelayOutput(2, true);
     EXPECT_TRUE(msic.Extra().relayOn[1]) << "the clicked radio keeps its check";
     EXPECT_TRUE(link.writes.empty());
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"You are disconnected from the unit"});
+    EXPECT_EQ(Boxes(), Strings{"You are disconnected from the unit"});
 }
 
 TEST_F(MsicTest, PasswordChecksRunInOrderAndStopAtTheFirst) {
@@ -169,7 +169,7 @@ TEST_F(MsicTest, PasswordChecksRunInOrderAndStopAtTheFirst) {
     msic.OnSetUnitPassword();
     f.confirmPassword = "abcd";
     msic.OnSetUnitPassword();
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{
+    EXPECT_EQ(Boxes(), (Strings{
                            "Current password is empty",
                            "New password is empty\r\nPlease Insert new password before  changing "
                            "password",
@@ -188,7 +188,7 @@ TEST_F(MsicTest, ConfirmedPasswordChangeBecomesTheConnectionPassword) {
     EXPECT_EQ(engine.Password(), "1234") << "not before the unit confirms";
     Feed("PWD SETUP OK\n");
     EXPECT_EQ(engine.Password(), "9876");
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"Set password success"});
+    EXPECT_EQ(Boxes(), Strings{"Set password success"});
     EXPECT_TRUE(msic.CommandsEnabled());
     msic.OnGetMode();
     EXPECT_EQ(LastFrame(), "#PWD9876#MODE?");
@@ -243,7 +243,7 @@ TEST_F(MsicTest, ConfirmationsShowTheirMessages) {
     Feed("RELAY SET TO MODE1\n");
     msic.OnSetBand();
     Feed("BAND SET TO GSM 850, PCS 1900 OK\r\n");
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Set unit name success", "Set Relay mode succes"}))
+    EXPECT_EQ(Boxes(), (Strings{"Set unit name success", "Set Relay mode succes"}))
         << "a CR before the LF spoils the band confirmation";
     EXPECT_EQ(model.multiRelay.UnitMode, 1);
 }

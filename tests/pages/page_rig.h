@@ -17,6 +17,8 @@
 
 namespace dorvik::test {
 
+using Strings = std::vector<std::string>;
+
 struct PageRig : EngineRig {
     PageRig() {
         ReplyPages replies = pages.Replies();
