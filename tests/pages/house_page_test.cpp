@@ -116,22 +116,6 @@ TEST_F(HousePageTest, DeletedSlotSendsZerosAndALostDialTwoIsSentAgain) {
     EXPECT_EQ(houses().Status(0), RowStatus::InUnit);
 }
 
-TEST_F(HousePageTest, ModemModeSendsOneCommandPerPressAndKeepsDialTwo) {
-    PageRig m;
-    m.Connect(true);
-    m.model.houses.SetEntry("00101", "1", "2", RowStatus::Pending, 0);
-    m.model.houses.SetEntry("00202", "3", "", RowStatus::Pending, 1);
-    for (int press = 0; press < 3; ++press) {
-        m.pages.house.OnDownloadAll();
-        m.SmsAnswer("OK");
-    }
-    ASSERT_EQ(m.link.writes.size(), 3u);
-    EXPECT_EQ(m.link.writes[1].text, "#PWD1234#00101:DIAL2=2");
-    EXPECT_EQ(m.link.writes[2].text, "#PWD1234#00202:DIAL1=3");
-    EXPECT_EQ(m.model.houses.Status(0), RowStatus::InUnit);
-    EXPECT_EQ(m.model.houses.Status(1), RowStatus::InUnit);
-}
-
 TEST_F(HousePageTest, ReadAllClearsUnitRowsAndAppends) {
     houses().SetEntry("00009", "9", "", RowStatus::InUnit, 0);
     Set("3", "33", "3");

@@ -187,7 +187,8 @@ TEST_F(PhonePageTest, ReadAllAsksForTheWholeList) {
     EXPECT_EQ(page.UsedText(), "Used 1/2000");
 }
 
-TEST_F(PhonePageTest, ModemModeRefusesReadAllAndSendsOneSlotPerPress) {
+// One command per press; a house slot with two dial numbers takes two presses.
+TEST_F(PhonePageTest, ModemModeRefusesReadAllAndSendsOneCommandPerPress) {
     PageRig m;
     m.Connect(true);
     m.model.phones.SetEntry("11", "", 0, RowStatus::Pending);
@@ -195,15 +196,26 @@ TEST_F(PhonePageTest, ModemModeRefusesReadAllAndSendsOneSlotPerPress) {
     m.pages.phone.OnDownloadAll();
     m.SmsAnswer("WHL0001 SET TO 11 OK");
     m.pages.phone.DownloadNext();
-    ASSERT_EQ(m.link.writes.size(), 1u);
-    EXPECT_EQ(m.link.writes[0].text, "#PWD1234#WHL0001=11");
+    EXPECT_EQ(m.Sent(), Strings{"#PWD1234#WHL0001=11"});
     EXPECT_EQ(m.model.phones.Status(0), RowStatus::InUnit);
     m.pages.phone.OnDownloadAll();
-    EXPECT_EQ(m.link.writes.back().text, "#PWD1234#WHL0002=22");
     m.pages.phone.OnGetFromUnit();
     EXPECT_EQ(m.boxes.shown.back().text, "Unsupported in modem mode");
     EXPECT_EQ(m.boxes.shown.back().icon, MsgIcon::Information);
-    EXPECT_EQ(m.link.writes.size(), 2u);
+    m.SmsAnswer("WHL0002 SET TO 22 OK");
+
+    m.model.houses.SetEntry("00101", "1", "2", RowStatus::Pending, 0);
+    m.model.houses.SetEntry("00202", "3", "", RowStatus::Pending, 1);
+    for (int press = 0; press < 3; ++press) {
+        m.pages.house.OnDownloadAll();
+        m.SmsAnswer("OK");
+    }
+    EXPECT_EQ(m.Sent(), (Strings{"#PWD1234#WHL0001=11", "#PWD1234#WHL0002=22",
+                                 "#PWD1234#00101:DIAL1=1", "#PWD1234#00101:DIAL2=2",
+                                 "#PWD1234#00202:DIAL1=3"}));
+    EXPECT_EQ(m.model.phones.Status(1), RowStatus::InUnit);
+    EXPECT_EQ(m.model.houses.Status(0), RowStatus::InUnit);
+    EXPECT_EQ(m.model.houses.Status(1), RowStatus::InUnit);
 }
 
 TEST_F(PhonePageTest, HouseCountRebuildsBothLists) {
