@@ -16,7 +16,6 @@ protected:
         page.Form() = {index, number, name};
     }
     PhoneList& phones() { return model.phones; }
-    std::string LastBox() const { return boxes.shown.back().text; }
 
     CPhone& page = pages.phone;
 };
@@ -105,7 +104,7 @@ TEST_F(PhonePageTest, SearchesAndRowClicksFillTheForm) {
     page.OnSearchNumber();
     EXPECT_EQ(page.Form().index, "2");
     EXPECT_EQ(page.Form().name, "Ann");
-    EXPECT_EQ(LastBox(), "The phone number exist");
+    EXPECT_EQ(boxes.shown.back().text, "The phone number exist");
 
     Type("", "", "");
     page.OnSearchName();

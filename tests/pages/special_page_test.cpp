@@ -51,7 +51,6 @@ protected:
     }
     SpecialList& specials() { return model.specials; }
     int Row(SpecialSection s, int n) { return specials().RowOf(s, n); }
-    std::string LastBox() const { return boxes.shown.back().text; }
 
     CSpecial& page = pages.special;
 };
