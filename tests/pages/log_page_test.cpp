@@ -63,7 +63,7 @@ TEST_F(LogPageTest, LastEntriesTakeTheCountFromTheBox) {
     EXPECT_EQ(RowTexts(9), (Strings{"10", "2017/01/01 12:20", "5550111", "Ann"}));
 }
 
-TEST_F(LogPageTest, DownloadsAreRefusedInModemMode) {
+TEST_F(LogPageTest, DownloadsAreRefusedInModemModeOrWhenDisconnected) {
     link.kind = LinkKind::Modem;
     logPage.OnGetEntireLog();
     logPage.OnGetLastEntries();
@@ -71,6 +71,11 @@ TEST_F(LogPageTest, DownloadsAreRefusedInModemMode) {
     EXPECT_EQ(boxes.shown[0].text, "Unsupported in modem mode");
     EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Information);
     EXPECT_EQ(boxes.shown[1].text, "Unsupported in modem mode");
+    engine.SetConnected(false);
+    logPage.OnGetEntireLog();
+    EXPECT_EQ(boxes.shown.back().text, "You are disconnected from the unit");
+    EXPECT_TRUE(link.writes.empty());
+    EXPECT_FALSE(logPage.CommandsEnabled());
     EXPECT_EQ(engine.Page(PageRole::Log), &logPage);
 }
 

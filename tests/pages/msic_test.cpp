@@ -156,6 +156,8 @@ TEST_F(MsicTest, RelayOutputsSendWithoutBusyState) {
     EXPECT_TRUE(msic.Extra().relayOn[1]) << "the clicked radio keeps its check";
     EXPECT_TRUE(link.writes.empty());
     EXPECT_EQ(Boxes(), Strings{"You are disconnected from the unit"});
+    EXPECT_EQ(boxes.shown.back().caption, "DORVIK");
+    EXPECT_EQ(boxes.shown.back().icon, MsgIcon::Error);
 }
 
 TEST_F(MsicTest, PasswordChecksRunInOrderAndStopAtTheFirst) {

@@ -119,6 +119,11 @@ TEST_F(StatusPageTest, SingleRelayStatusSetsEveryGroup) {
     EXPECT_TRUE(msic.Extra().relayOn[0]);
     EXPECT_FALSE(msic.Extra().relayOn[1]);
     EXPECT_EQ(msic.Form().reception, "23") << "no CSQ item: unchanged";
+
+    const std::uint64_t before = msic.Revision();
+    msic.ApplyStatusReply("ALM1=ON:SMS:30,GOT=2M,CSQ=24,BCPW=ON:80,");
+    EXPECT_EQ(msic.Revision(), before) << "no second alarm: nothing changes";
+    EXPECT_EQ(msic.Form().delay, "500");
 }
 
 TEST_F(StatusPageTest, MultiRelayStatus) {
