@@ -7,25 +7,22 @@
 namespace dorvik {
 namespace {
 
-using test::PageRig;
-using Strings = std::vector<std::string>;
+using namespace test;
 
-class HousePageTest : public ::testing::Test {
+class HousePageTest : public PageTest {
 protected:
-    HousePageTest() { rig.Connect(); }
-    HouseList& houses() { return rig.model.houses; }
+    HouseList& houses() { return model.houses; }
     void Set(const std::string& index, const std::string& house, const std::string& dial1,
              const std::string& dial2 = "") {
         page.Form() = {index, house, dial1, dial2};
         page.OnSet();
     }
     void ConfirmAndPause() {
-        rig.Feed("OK\r\n");
-        rig.Pause();
+        Feed("OK\r\n");
+        Pause();
     }
 
-    PageRig rig;
-    CHouse& page = rig.pages.house;
+    CHouse& page = pages.house;
 };
 
 TEST_F(HousePageTest, HouseNumberIsBroughtToFiveDigits) {
@@ -38,7 +35,7 @@ TEST_F(HousePageTest, SetRefusesInOrderAndChangesNothing) {
     Set("2", "101", "5");
     SpecialTexts special;
     special.number = "00777";
-    rig.model.specials.SetEntry(special, 0, RowStatus::Pending, "S");
+    model.specials.SetEntry(special, 0, RowStatus::Pending, "S");
     const struct {
         std::string index, house, message;
     } cases[] = {
@@ -51,7 +48,7 @@ TEST_F(HousePageTest, SetRefusesInOrderAndChangesNothing) {
         {"5", "777", "phone number is already exist in the special phone list"},
     };
     for (const auto& c : cases) {
-        rig.ExpectRefused(
+        ExpectRefused(
             houses(), [&] { Set(c.index, c.house, "9"); }, c.message);
         if (c.house != "00101") continue;
         EXPECT_EQ(page.Form().index, "2");
@@ -74,7 +71,7 @@ TEST_F(HousePageTest, EmptyDialKeepsTheOldOneAndSearchesShowBoth) {
     EXPECT_EQ(page.Form().index, "4");
     page.Form().houseNumber = "44";
     page.OnSearchHouse();
-    EXPECT_EQ(rig.Boxes(), (Strings{"The phone number not exist"})) << "no padding in the search";
+    EXPECT_EQ(Boxes(), (Strings{"The phone number not exist"})) << "no padding in the search";
 }
 
 TEST_F(HousePageTest, UploadSendsDialOneThenDialTwo) {
@@ -83,21 +80,21 @@ TEST_F(HousePageTest, UploadSendsDialOneThenDialTwo) {
     Set("6", "303", "", "3");
     houses().SetEntry("404", "", "", RowStatus::Pending, 6);
     page.OnDownloadAll();
-    EXPECT_EQ(rig.link.writes.back().ack, "3");
-    EXPECT_EQ(rig.link.writes.back().code, 37);
+    EXPECT_EQ(link.writes.back().ack, "3");
+    EXPECT_EQ(link.writes.back().code, 37);
     ConfirmAndPause();
-    rig.Feed("OK\r\n");
+    Feed("OK\r\n");
     EXPECT_EQ(houses().Status(4), RowStatus::InUnit) << "InUnit after the first answer";
-    rig.Pause();
+    Pause();
     EXPECT_EQ(houses().Status(4), RowStatus::Pending) << "while Dial2 is on its way";
     ConfirmAndPause();
     ConfirmAndPause();
-    EXPECT_EQ(rig.Sent(),
+    EXPECT_EQ(Sent(),
               (Strings{"#PWD1234#00101:DIAL1=13900002222\r\n", "#PWD1234#00202:DIAL1=1\r\n",
                        "#PWD1234#00202:DIAL2=2\r\n", "#PWD1234#00303:DIAL2=3\r\n"}));
     EXPECT_EQ(houses().Status(4), RowStatus::InUnit);
     EXPECT_EQ(houses().Status(6), RowStatus::Pending) << "no dial number: passed over";
-    EXPECT_FALSE(rig.progress.visible);
+    EXPECT_FALSE(progress.visible);
     EXPECT_TRUE(page.CommandsEnabled());
 }
 
@@ -110,37 +107,21 @@ TEST_F(HousePageTest, DeletedSlotSendsZerosAndALostDialTwoIsSentAgain) {
     page.OnDownloadAll();
     ConfirmAndPause();
     EXPECT_EQ(houses().Status(0), RowStatus::Pending) << "Dial2 sent, never answered";
-    rig.Forget();
+    Forget();
     page.OnDownloadAll();
     ConfirmAndPause();
     ConfirmAndPause();
-    EXPECT_EQ(rig.Sent(),
+    EXPECT_EQ(Sent(),
               (Strings{"#PWD1234#00101:DIAL1=0000\r\n", "#PWD1234#00101:DIAL2=0000\r\n"}));
     EXPECT_EQ(houses().Status(0), RowStatus::InUnit);
-}
-
-TEST_F(HousePageTest, ModemModeSendsOneCommandPerPressAndKeepsDialTwo) {
-    PageRig m;
-    m.Connect(true);
-    m.model.houses.SetEntry("00101", "1", "2", RowStatus::Pending, 0);
-    m.model.houses.SetEntry("00202", "3", "", RowStatus::Pending, 1);
-    for (int press = 0; press < 3; ++press) {
-        m.pages.house.OnDownloadAll();
-        m.SmsAnswer("OK");
-    }
-    ASSERT_EQ(m.link.writes.size(), 3u);
-    EXPECT_EQ(m.link.writes[1].text, "#PWD1234#00101:DIAL2=2");
-    EXPECT_EQ(m.link.writes[2].text, "#PWD1234#00202:DIAL1=3");
-    EXPECT_EQ(m.model.houses.Status(0), RowStatus::InUnit);
-    EXPECT_EQ(m.model.houses.Status(1), RowStatus::InUnit);
 }
 
 TEST_F(HousePageTest, ReadAllClearsUnitRowsAndAppends) {
     houses().SetEntry("00009", "9", "", RowStatus::InUnit, 0);
     Set("3", "33", "3");
     page.OnGetFromUnit();
-    EXPECT_EQ(rig.Sent().back(), "#PWD1234#DIAL=ALL?\r\n");
-    rig.Feed("00012:DIAL1:5550100\n00012:DIAL2:5550101\n00033:DIAL2:7\n");
+    EXPECT_EQ(Sent().back(), "#PWD1234#DIAL=ALL?\r\n");
+    Feed("00012:DIAL1:5550100\n00012:DIAL2:5550101\n00033:DIAL2:7\n");
     EXPECT_EQ(houses().Row(0).houseNumber, "00012");
     EXPECT_EQ(houses().Row(0).dial2, "5550101");
     EXPECT_EQ(houses().Row(2).dial1, "3");

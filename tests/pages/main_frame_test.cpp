@@ -208,24 +208,5 @@ TEST_F(MainFrameTest, SettingsAreWrittenAtTheEndWithTheirChanges) {
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
-TEST_F(MainFrameTest, ListsAndLogTravelThroughSpreadsheets) {
-    auto f = MakeFrame();
-    SetPhone(*f, "7", "13955550101");
-    f->Model().log.AddEntry("201612281345", "13955550101", "Ann", 1);
-    files.answers.push_back(Project("lists.xls"));
-    EXPECT_EQ(f->OnExportToExcel(SheetList::Phones).status, ExchangeStatus::Done);
-    files.answers.push_back(Project("log.csv"));
-    EXPECT_EQ(f->OnExportLog().status, ExchangeStatus::Done);
-    EXPECT_NE(ReadBytes(Project("log.csv")).find("13955550101"), std::string::npos);
-
-    auto g = MakeFrame();
-    files.answers.push_back(Project("lists.xls"));
-    EXPECT_EQ(g->OnImportFromExcel(SheetList::Phones).status, ExchangeStatus::Done);
-    EXPECT_EQ(g->Model().phones.Row(6).number, "13955550101");
-    EXPECT_EQ(g->Model().phones.Row(6).status, RowStatus::Pending);
-    files.answers.push_back(std::nullopt);
-    EXPECT_EQ(g->OnImportFromExcel(SheetList::Houses).status, ExchangeStatus::Cancelled);
-}
-
 }  // namespace
 }  // namespace dorvik

@@ -3,17 +3,14 @@
 #include <functional>
 #include <tuple>
 
-#include "page_fixture.h"
+#include "page_rig.h"
 
 namespace dorvik {
 namespace {
 
 using namespace test;
 
-class MsicTest : public PageTest {
-protected:
-    MsicTest() { Connect(); }
-};
+using MsicTest = PageTest;
 
 struct CommandCase {
     const char* button;
@@ -80,23 +77,6 @@ TEST_F(MsicTest, EveryCommandSendsItsFrameCodeAndAcknowledgement) {
         EXPECT_EQ(engine.Indicator(), LedState::Busy);
     }
     EXPECT_TRUE(Boxes().empty());
-}
-
-TEST_F(MsicTest, CommandsWhileDisconnectedSendNothing) {
-    engine.SetConnected(false);
-    link.writes.clear();
-    using Press = void (CMsic::*)();
-    for (Press press : {Press(&CMsic::OnGetUnitName), Press(&CMsic::OnSetUnitTime),
-                        Press(&CMsic::OnSetDelay), Press(&CMsic::OnSetAlarmMode),
-                        Press(&CMsic::OnGetDeviceStatus), Press(&CMsic::OnSetBattery)}) {
-        boxes.shown.clear();
-        (msic.*press)();
-        ASSERT_EQ(boxes.shown.size(), 1u);
-        EXPECT_EQ(boxes.shown[0].text, "You are disconnected from the unit");
-        EXPECT_EQ(boxes.shown[0].caption, "DORVIK");
-        EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Error);
-    }
-    EXPECT_TRUE(link.writes.empty());
 }
 
 // Each step changes the form as a user would and the next press shows it;
@@ -175,7 +155,9 @@ TEST_F(MsicTest, RelayOutputsSendWithoutBusyState) {
     msic.OnRelayOutput(2, true);
     EXPECT_TRUE(msic.Extra().relayOn[1]) << "the clicked radio keeps its check";
     EXPECT_TRUE(link.writes.empty());
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"You are disconnected from the unit"});
+    EXPECT_EQ(Boxes(), Strings{"You are disconnected from the unit"});
+    EXPECT_EQ(boxes.shown.back().caption, "DORVIK");
+    EXPECT_EQ(boxes.shown.back().icon, MsgIcon::Error);
 }
 
 TEST_F(MsicTest, PasswordChecksRunInOrderAndStopAtTheFirst) {
@@ -189,7 +171,7 @@ TEST_F(MsicTest, PasswordChecksRunInOrderAndStopAtTheFirst) {
     msic.OnSetUnitPassword();
     f.confirmPassword = "abcd";
     msic.OnSetUnitPassword();
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{
+    EXPECT_EQ(Boxes(), (Strings{
                            "Current password is empty",
                            "New password is empty\r\nPlease Insert new password before  changing "
                            "password",
@@ -208,7 +190,7 @@ TEST_F(MsicTest, ConfirmedPasswordChangeBecomesTheConnectionPassword) {
     EXPECT_EQ(engine.Password(), "1234") << "not before the unit confirms";
     Feed("PWD SETUP OK\n");
     EXPECT_EQ(engine.Password(), "9876");
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"Set password success"});
+    EXPECT_EQ(Boxes(), Strings{"Set password success"});
     EXPECT_TRUE(msic.CommandsEnabled());
     msic.OnGetMode();
     EXPECT_EQ(LastFrame(), "#PWD9876#MODE?");
@@ -247,6 +229,11 @@ TEST_F(MsicTest, QueryRepliesReachThePage) {
     Feed("TIMER-UPDATE:NO\n");
     EXPECT_FALSE(msic.Form().clockUpdateEnabled);
     EXPECT_EQ(msic.Form().unitPhone, "5550100") << "the box keeps its text";
+
+    // A part without its colon, or a reply without a comma, keeps the other box.
+    msic.ApplyAlarmContentReply("UDI1:Gate");
+    msic.ApplyAlarmContentReply("ERROR,Fire");
+    EXPECT_EQ(f.alarmTexts, (std::array<std::string, 2>{"Gate", "Power fail"}));
 }
 
 TEST_F(MsicTest, ConfirmationsShowTheirMessages) {
@@ -258,20 +245,9 @@ TEST_F(MsicTest, ConfirmationsShowTheirMessages) {
     Feed("RELAY SET TO MODE1\n");
     msic.OnSetBand();
     Feed("BAND SET TO GSM 850, PCS 1900 OK\r\n");
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Set unit name success", "Set Relay mode succes"}))
+    EXPECT_EQ(Boxes(), (Strings{"Set unit name success", "Set Relay mode succes"}))
         << "a CR before the LF spoils the band confirmation";
     EXPECT_EQ(model.multiRelay.UnitMode, 1);
-}
-
-TEST_F(MsicTest, AlarmContentReplyWithoutCommaOrColonKeepsTheOtherBox) {
-    msic.Form().alarmTexts = {"a", "b"};
-    msic.ApplyAlarmContentReply("UDI1:Gate");
-    EXPECT_EQ(msic.Form().alarmTexts[0], "Gate");
-    EXPECT_EQ(msic.Form().alarmTexts[1], "b");
-    msic.ApplyAlarmContentReply("ERROR");
-    EXPECT_EQ(msic.Form().alarmTexts[0], "Gate");
-    msic.ApplyAlarmContentReply("");
-    EXPECT_EQ(msic.Form().alarmTexts[1], "b");
 }
 
 }  // namespace

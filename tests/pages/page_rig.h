@@ -1,37 +1,37 @@
 #pragma once
-// The four list pages wired to a real connection engine and real reply
-// handlers over a scripted link (a cable, or a modem) and manual timers: a
-// test presses buttons, feeds the unit's answers and fires timers.
+// Every page wired to a real connection engine and real reply handlers over a
+// scripted link (a cable, or a modem) and manual timers: a test presses
+// buttons, feeds the unit's answers and fires timers.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "fakes.h"
+#include "engine_rig.h"
+#include "pages/dialog_log.h"
 #include "pages/list_page_set.h"
-#include "scripted_link.h"
+#include "pages/log_view.h"
+#include "pages/msic.h"
+#include "pages/multi_relay.h"
 
 namespace dorvik::test {
 
-struct PageRig {
-    static constexpr const char* kPassword = "1234";
+using Strings = std::vector<std::string>;
 
-    PageRig()
-        : engine({link, timers, boxes, led, progress, status}),
-          handlers(model, engine),
-          pages(engine, model) {
-        engine.SetReplySink(&handlers);
-        handlers.SetPages(pages.Replies());
+struct PageRig : EngineRig {
+    PageRig() {
+        ReplyPages replies = pages.Replies();
+        replies.msic = &msic;
+        replies.multiRelay = &multi;
+        replies.log = &logView;
+        handlers.SetPages(replies);
     }
 
     // Opens the link on the serial cable (or through the modem) and forgets
     // what connecting wrote and showed.
     void Connect(bool modemMode = false) {
-        LinkParams p;
-        p.password = kPassword;
-        p.unitId = "1";
-        p.port.port = 1;
+        LinkParams p = TestLinkParams();
         p.modemMode = modemMode;
         link.kind = modemMode ? LinkKind::Modem : LinkKind::Serial;
         engine.SetParams(p);
@@ -43,8 +43,6 @@ struct PageRig {
         link.writes.clear();
         boxes.shown.clear();
     }
-    // Bytes from the unit.
-    void Feed(const std::string& bytes) { link.Feed(bytes); }
     // The unit confirms the pending command with its acknowledgement text.
     void Confirm() { Feed(engine.Pending().ack + "\n"); }
     // The pause after a confirmed slot ends.
@@ -53,7 +51,12 @@ struct PageRig {
     void SmsAnswer(const std::string& body) { link.Message(body); }
     // The texts sent, in order.
     std::vector<std::string> Sent() const { return link.Texts(); }
-    std::vector<std::string> Boxes() const { return boxes.Texts(); }
+    // The last command written, without its line end.
+    std::string LastFrame() const {
+        if (link.writes.empty()) return {};
+        std::string t = link.writes.back().text;
+        return t.size() >= 2 ? t.substr(0, t.size() - 2) : t;
+    }
     // Runs an operation that must be refused: it shows exactly one box, the
     // message with the error icon, sends nothing and leaves the list as it was.
     template <class List>
@@ -71,16 +74,18 @@ struct PageRig {
         EXPECT_EQ(list.Revision(), revision) << message;
     }
 
-    UnitModel model;
-    ScriptedLink link;
-    ManualTimerFactory timers;
-    RecordingMessageBox boxes;
-    RecordingIndicator led;
-    RecordingProgressBar progress;
-    RecordingStatusPane status;
-    ConnectionEngine engine;
-    ReplyHandlers handlers;
-    ListPageSet pages;
+    ListPageSet pages{engine, model};
+    FixedClock clock{Time(2017, 3, 4, 5, 6, 7)};
+    CMsic msic{engine, model.settings, clock};
+    CMultiRelay multi{engine, model.multiRelay, clock};
+    CLogView logView{model.log};
+    CDialogLog logPage{engine, logView};
+};
+
+// The settings, status and log tests work on a connected rig directly.
+class PageTest : public ::testing::Test, protected PageRig {
+protected:
+    PageTest() { Connect(); }
 };
 
 }  // namespace dorvik::test

@@ -8,27 +8,23 @@
 namespace dorvik {
 namespace {
 
-using test::PageRig;
-using Strings = std::vector<std::string>;
+using namespace test;
 
-class PhonePageTest : public ::testing::Test {
+class PhonePageTest : public PageTest {
 protected:
-    PhonePageTest() { rig.Connect(); }
     void Type(const std::string& index, const std::string& number, const std::string& name = "") {
         page.Form() = {index, number, name};
     }
-    PhoneList& phones() { return rig.model.phones; }
-    std::string LastBox() const { return rig.boxes.shown.back().text; }
+    PhoneList& phones() { return model.phones; }
 
-    PageRig rig;
-    CPhone& page = rig.pages.phone;
+    CPhone& page = pages.phone;
 };
 
 TEST_F(PhonePageTest, SetRefusesInOrderAndChangesNothing) {
     phones().SetEntry("555", "Eve", 2, RowStatus::Pending);
     SpecialTexts special;
     special.number = "777";
-    rig.model.specials.SetEntry(special, 0, RowStatus::Pending, "S");
+    model.specials.SetEntry(special, 0, RowStatus::Pending, "S");
     const struct {
         std::string index, number, message;
     } cases[] = {
@@ -43,7 +39,7 @@ TEST_F(PhonePageTest, SetRefusesInOrderAndChangesNothing) {
     };
     for (const auto& c : cases) {
         Type(c.index, c.number, "Zed");
-        rig.ExpectRefused(
+        ExpectRefused(
             phones(), [&] { page.OnSet(); }, c.message);
         if (c.number != "555") continue;
         EXPECT_EQ(page.Form().index, "3") << "the slot holding the number is shown";
@@ -70,7 +66,7 @@ TEST_F(PhonePageTest, SetStoresPendingSlots) {
     Type("3", "", "Cy");
     page.OnSet();
     EXPECT_EQ(phones().Status(2), RowStatus::Pending);
-    EXPECT_TRUE(rig.Boxes().empty());
+    EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(page.UsedText(), "Used 2/2000");
 }
 
@@ -86,12 +82,18 @@ TEST_F(PhonePageTest, DeleteTwiceAfterUnitSlotMakesItEmpty) {
     page.OnDelete();
     Type("2001", "");
     page.OnDelete();
-    EXPECT_EQ(rig.Boxes(), (Strings{"Zero index is not allowed", "Index number too big"}));
+    EXPECT_EQ(Boxes(), (Strings{"Zero index is not allowed", "Index number too big"}));
 }
 
-TEST_F(PhonePageTest, Searches) {
+TEST_F(PhonePageTest, SearchesAndRowClicksFillTheForm) {
     phones().SetEntry("111", "Ann", 1, RowStatus::InUnit);
     phones().SetEntry("222", "", 6, RowStatus::Pending);
+    page.OnRowClicked(-1);
+    EXPECT_EQ(page.Form().index, "") << "nothing selected: nothing filled";
+    page.OnRowClicked(1);
+    EXPECT_EQ(page.Form().index, "2");
+    EXPECT_EQ(page.Form().number, "111");
+    EXPECT_EQ(page.Form().name, "Ann");
     Type("7", "", "x");
     page.OnSearchIndex();
     EXPECT_EQ(page.Form().number, "222");
@@ -102,7 +104,7 @@ TEST_F(PhonePageTest, Searches) {
     page.OnSearchNumber();
     EXPECT_EQ(page.Form().index, "2");
     EXPECT_EQ(page.Form().name, "Ann");
-    EXPECT_EQ(LastBox(), "The phone number exist");
+    EXPECT_EQ(boxes.shown.back().text, "The phone number exist");
 
     Type("", "", "");
     page.OnSearchName();
@@ -116,19 +118,9 @@ TEST_F(PhonePageTest, Searches) {
     page.OnSearchNumber();
     Type("0", "", "");
     page.OnSearchIndex();
-    EXPECT_EQ(rig.Boxes(),
+    EXPECT_EQ(Boxes(),
               (Strings{"The phone number exist", "The phone number not exist", "The Name not exist",
                        "Ilegal phone number", "Zero index is not allowed"}));
-}
-
-TEST_F(PhonePageTest, RowClickFillsTheForm) {
-    phones().SetEntry("333", "Cid", 9, RowStatus::Pending);
-    page.OnRowClicked(-1);
-    EXPECT_EQ(page.Form().index, "") << "nothing selected: nothing filled";
-    page.OnRowClicked(9);
-    EXPECT_EQ(page.Form().index, "10");
-    EXPECT_EQ(page.Form().number, "333");
-    EXPECT_EQ(page.Form().name, "Cid");
 }
 
 TEST_F(PhonePageTest, UploadSendsPendingSlotsWithTheRightErasures) {
@@ -139,79 +131,63 @@ TEST_F(PhonePageTest, UploadSendsPendingSlotsWithTheRightErasures) {
     phones().DeleteEntry(8);
     page.OnDownloadAll();
     EXPECT_FALSE(page.CommandsEnabled());
-    EXPECT_EQ(rig.progress.maximum, 1999);
-    EXPECT_EQ(rig.link.writes.back().ack, "WHL0005 SET TO 0000 OK");
-    EXPECT_EQ(rig.link.writes.back().code, 2);
+    EXPECT_EQ(progress.maximum, 1999);
+    EXPECT_EQ(link.writes.back().ack, "WHL0005 SET TO 0000 OK");
+    EXPECT_EQ(link.writes.back().code, 2);
     for (int step = 0; step < 3; ++step) {
-        rig.Confirm();
-        rig.Pause();
+        Confirm();
+        Pause();
     }
-    EXPECT_EQ(rig.Sent(), (Strings{"#PWD1234#WHL0005=0000\r\n", "#PWD1234#WHL0007=13900001111\r\n",
+    EXPECT_EQ(Sent(), (Strings{"#PWD1234#WHL0005=0000\r\n", "#PWD1234#WHL0007=13900001111\r\n",
                                    "#PWD1234#WHL0009=00000000000\r\n"}));
-    EXPECT_EQ(rig.progress.positions, (std::vector<int>{4, 6, 8}));
+    EXPECT_EQ(progress.positions, (std::vector<int>{4, 6, 8}));
     EXPECT_EQ(phones().Status(4), RowStatus::InUnit);
     EXPECT_EQ(phones().Status(8), RowStatus::InUnit);
-    EXPECT_FALSE(rig.progress.visible);
+    EXPECT_FALSE(progress.visible);
     EXPECT_TRUE(page.CommandsEnabled());
-    EXPECT_TRUE(rig.pages.house.CommandsEnabled());
+    EXPECT_TRUE(pages.house.CommandsEnabled());
 }
 
 TEST_F(PhonePageTest, UploadWithNothingPendingSendsNothing) {
     page.OnDownloadAll();
-    EXPECT_TRUE(rig.Sent().empty());
-    EXPECT_EQ(rig.progress.hides, 1);
+    EXPECT_TRUE(Sent().empty());
+    EXPECT_EQ(progress.hides, 1);
     EXPECT_TRUE(page.CommandsEnabled());
-    EXPECT_TRUE(rig.engine.ReplySeen());
+    EXPECT_TRUE(engine.ReplySeen());
 }
 
 TEST_F(PhonePageTest, UnconfirmedSlotStaysPendingAndTheNextRunSendsOnlyTheRest) {
     for (int row : {0, 1, 2})
         phones().SetEntry(std::to_string(row + 7), "", row, RowStatus::Pending);
     page.OnDownloadAll();
-    rig.Confirm();
-    rig.Pause();
-    rig.Feed("ERROR\r\n");
-    EXPECT_EQ(rig.timers.FireAll(200), 0) << "the run goes no further";
+    Confirm();
+    Pause();
+    Feed("ERROR\r\n");
+    EXPECT_EQ(timers.FireAll(200), 0) << "the run goes no further";
     EXPECT_EQ(phones().Status(0), RowStatus::InUnit);
     EXPECT_EQ(phones().Status(1), RowStatus::Pending);
-    rig.Forget();
+    Forget();
     page.OnDownloadAll();
-    rig.Confirm();
-    rig.Pause();
-    rig.Confirm();
-    rig.Pause();
-    EXPECT_EQ(rig.Sent(), (Strings{"#PWD1234#WHL0002=8\r\n", "#PWD1234#WHL0003=9\r\n"}));
-}
-
-TEST_F(PhonePageTest, UnitFallingSilentMidRunIsAskedAgainThenGivenUp) {
-    for (int row : {0, 1})
-        phones().SetEntry(std::to_string(row + 7), "", row, RowStatus::Pending);
-    page.OnDownloadAll();
-    rig.Confirm();
-    rig.Pause();
-    for (int tick = 0; tick < 4; ++tick) rig.timers.FireAll(3000);
-    const std::string second = "#PWD1234#WHL0002=8\r\n";  // and three times again
-    EXPECT_EQ(rig.Sent(), (Strings{"#PWD1234#WHL0001=7\r\n", second, second, second, second}));
-    EXPECT_FALSE(rig.engine.Connected());
-    EXPECT_EQ(phones().Status(1), RowStatus::Pending);
-    page.OnDownloadAll();
-    EXPECT_EQ(rig.Boxes(),
-              (Strings{"Connect device fialed,Please check device!", "Disconnected from unit",
-                       "You are disconnected from the unit"}));
+    Confirm();
+    Pause();
+    Confirm();
+    Pause();
+    EXPECT_EQ(Sent(), (Strings{"#PWD1234#WHL0002=8\r\n", "#PWD1234#WHL0003=9\r\n"}));
 }
 
 TEST_F(PhonePageTest, ReadAllAsksForTheWholeList) {
     page.OnGetFromUnit();
-    EXPECT_EQ(rig.Sent().back(), "#PWD1234#WHL=ALL?\r\n");
-    EXPECT_EQ(rig.link.writes.back().code, 1);
-    EXPECT_FALSE(rig.engine.FirstLineSeen());
-    EXPECT_FALSE(rig.pages.alarm.CommandsEnabled());
-    rig.Feed("WHL3 IS 333\r\n");
+    EXPECT_EQ(Sent().back(), "#PWD1234#WHL=ALL?\r\n");
+    EXPECT_EQ(link.writes.back().code, 1);
+    EXPECT_FALSE(engine.FirstLineSeen());
+    EXPECT_FALSE(pages.alarm.CommandsEnabled());
+    Feed("WHL3 IS 333\r\n");
     EXPECT_EQ(phones().Row(2).number, "333");
     EXPECT_EQ(page.UsedText(), "Used 1/2000");
 }
 
-TEST_F(PhonePageTest, ModemModeRefusesReadAllAndSendsOneSlotPerPress) {
+// One command per press; a house slot with two dial numbers takes two presses.
+TEST_F(PhonePageTest, ModemModeRefusesReadAllAndSendsOneCommandPerPress) {
     PageRig m;
     m.Connect(true);
     m.model.phones.SetEntry("11", "", 0, RowStatus::Pending);
@@ -219,29 +195,40 @@ TEST_F(PhonePageTest, ModemModeRefusesReadAllAndSendsOneSlotPerPress) {
     m.pages.phone.OnDownloadAll();
     m.SmsAnswer("WHL0001 SET TO 11 OK");
     m.pages.phone.DownloadNext();
-    ASSERT_EQ(m.link.writes.size(), 1u);
-    EXPECT_EQ(m.link.writes[0].text, "#PWD1234#WHL0001=11");
+    EXPECT_EQ(m.Sent(), Strings{"#PWD1234#WHL0001=11"});
     EXPECT_EQ(m.model.phones.Status(0), RowStatus::InUnit);
     m.pages.phone.OnDownloadAll();
-    EXPECT_EQ(m.link.writes.back().text, "#PWD1234#WHL0002=22");
     m.pages.phone.OnGetFromUnit();
     EXPECT_EQ(m.boxes.shown.back().text, "Unsupported in modem mode");
     EXPECT_EQ(m.boxes.shown.back().icon, MsgIcon::Information);
-    EXPECT_EQ(m.link.writes.size(), 2u);
+    m.SmsAnswer("WHL0002 SET TO 22 OK");
+
+    m.model.houses.SetEntry("00101", "1", "2", RowStatus::Pending, 0);
+    m.model.houses.SetEntry("00202", "3", "", RowStatus::Pending, 1);
+    for (int press = 0; press < 3; ++press) {
+        m.pages.house.OnDownloadAll();
+        m.SmsAnswer("OK");
+    }
+    EXPECT_EQ(m.Sent(), (Strings{"#PWD1234#WHL0001=11", "#PWD1234#WHL0002=22",
+                                 "#PWD1234#00101:DIAL1=1", "#PWD1234#00101:DIAL2=2",
+                                 "#PWD1234#00202:DIAL1=3"}));
+    EXPECT_EQ(m.model.phones.Status(1), RowStatus::InUnit);
+    EXPECT_EQ(m.model.houses.Status(0), RowStatus::InUnit);
+    EXPECT_EQ(m.model.houses.Status(1), RowStatus::InUnit);
 }
 
 TEST_F(PhonePageTest, HouseCountRebuildsBothLists) {
     phones().SetEntry("1", "", 0, RowStatus::Pending);
     const Request query = HousesQuery("1234");
-    rig.engine.SendRequest(query.frame, query.code, query.ack);
-    rig.Feed("HOUSE NUMBER IS 120\r\n");
-    EXPECT_EQ(rig.model.houses.Size(), 120);
+    engine.SendRequest(query.frame, query.code, query.ack);
+    Feed("HOUSE NUMBER IS 120\r\n");
+    EXPECT_EQ(model.houses.Size(), 120);
     EXPECT_EQ(phones().Size(), 240);
     EXPECT_EQ(page.UsedText(), "Used 1/240") << "slot 1 is kept";
-    EXPECT_EQ(rig.pages.house.UsedText(), "Used 0/120");
+    EXPECT_EQ(pages.house.UsedText(), "Used 0/120");
     Type("241", "5");
     page.OnSet();
-    EXPECT_EQ(rig.Boxes(), Strings{"Index number too big"});
+    EXPECT_EQ(Boxes(), Strings{"Index number too big"});
 }
 
 }  // namespace
