@@ -2,33 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include "serial_test_support.h"
+#include "modem_test_support.h"
 #include "transport/sms_pdu.h"
 
 namespace dorvik {
 namespace {
 
-using test::PtyMaster;
-using test::RecordingListener;
-using test::SyncMessageBox;
-
 // The modem on a pseudo-terminal without its monitoring thread: every text
-// it writes is recorded by the listener before it is queued for the wire.
+// it writes reaches the host before it is queued for the wire.
 class GsmModemTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        PortSettings s;
-        s.port = 4;
-        s.devicePath = master.SlavePath();
-        ASSERT_TRUE(modem.OpenPort(s)) << modem.LastOpenError();
-    }
-    std::vector<std::string> Written() { return listener.Written(); }
+    std::vector<std::string> Written() { return rig.host.written; }
 
-    PtyMaster master;
-    RecordingListener listener;
-    InlineDispatcher ui;
-    SyncMessageBox box;
-    GSMModem modem{listener, ui, box};
+    test::ModemRig rig;
+    GSMModem& modem = rig.modem;
 };
 
 TEST_F(GsmModemTest, CommandsWriteTheirTextAndSetTheState) {
@@ -126,22 +113,6 @@ TEST_F(GsmModemTest, MessageOfOneToSixtyNineCharactersIsSentOthersWriteNothing) 
     modem.SetMessageFormat(kPduFormat);
     EXPECT_FALSE(modem.SendShortMessage("123456789012345678901", "too many digits"));
     EXPECT_EQ(Written().size(), 4u);  // only AT+CMGF=0
-}
-
-TEST_F(GsmModemTest, IndexStackIsLastInFirstOutAndRefusesWhenFull) {
-    EXPECT_EQ(modem.PopIndex(), -1);
-    EXPECT_TRUE(modem.PushIndex(4));
-    EXPECT_TRUE(modem.PushIndex(9));
-    EXPECT_EQ(modem.PopIndex(), 9);
-    EXPECT_EQ(modem.PopIndex(), 4);
-    EXPECT_EQ(modem.PopIndex(), -1);
-
-    for (int i = 0; i < int(GSMModem::kMaxIndices); ++i) ASSERT_TRUE(modem.PushIndex(i));
-    EXPECT_FALSE(modem.PushIndex(5000));  // the 1025th push: nothing held is lost
-    EXPECT_EQ(modem.IndexCount(), GSMModem::kMaxIndices);
-    EXPECT_EQ(modem.PopIndex(), int(GSMModem::kMaxIndices) - 1);
-    EXPECT_TRUE(modem.PushIndex(7));
-    EXPECT_EQ(modem.PopIndex(), 7);
 }
 
 TEST_F(GsmModemTest, ClosedPortWritesNothingYetTheStateMovesOn) {

@@ -74,15 +74,6 @@ TEST(TextModeReader, HeaderWithEmptyAliasMissingAliasNamedAliasAndShownParameter
     }
 }
 
-TEST(TextModeReader, BodyOfAnyLengthIsKeptWhole) {
-    std::string body(5000, 'b');
-    body += "\r\nsecond line";
-    auto item = ReadTextModeMessage("+CMGR: \"REC UNREAD\",\"13900002222\",,\"16/12/28,13:45:01\"",
-                                    body);
-    ASSERT_TRUE(item);
-    EXPECT_EQ(item->body, body);
-}
-
 TEST(TextModeReader, RejectsHeadersWithoutSenderAndBodiesShorterThanClaimed) {
     EXPECT_FALSE(ReadTextModeMessage("+CMGR: \"REC UNREAD\"", "x"));
     EXPECT_FALSE(ReadTextModeMessage("+CMGR: \"REC UNREAD\",,,\"16/12/28,13:45:01\"", "x"));
