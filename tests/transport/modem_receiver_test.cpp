@@ -123,13 +123,17 @@ TEST(ModemReceiver, ErrorAnswerOfEachStateShowsItsMessageAndGoesIdle) {
     }
 }
 
-TEST(ModemReceiver, ReceiveBoxShowsTheAnswerAsItGrows) {
+TEST(ModemReceiver, ReceiveBoxShowsTheAnswerAsItGrowsAndNoiseIsNotHoarded) {
     ModemRig rig;
     rig.Enter(ModemState::Test);
     rig.Feed("AT\r\r\nO");
     EXPECT_EQ(rig.host.received, "AT\r\r\nO");
-    rig.Feed("K\r\n");
+    EXPECT_EQ(rig.Exchange("K\r\n"), Strings{"AT+CMGF=1\r\n"});
     EXPECT_EQ(rig.host.received, "AT\r\r\nOK\r");  // judged and cleared at the LF
+    // Noise without a line end is dropped, and the answer after it still counts.
+    rig.Feed(std::string(ModemReceiver::kMaxBuffer + 100, 'z'));
+    EXPECT_LE(rig.receiver.Buffer().size(), ModemReceiver::kMaxBuffer);
+    EXPECT_EQ(rig.Exchange("\r\nOK\r\n"), Strings{"AT+CNMI=1,1,0,0,0\r\n"});
 }
 
 TEST(ModemReceiver, AnnouncedIndexIsPushedDeletedAfterTheMessageAndTheNextWaits) {
@@ -291,7 +295,9 @@ TEST(ModemReceiver, RefusedMessageLeavesTheModemIdleForAnnouncements) {
     EXPECT_EQ(rig.Exchange("+CMTI: \"SM\",4\r\n"), Strings{"AT+CMGR=4\r\n"});
 }
 
-TEST(ModemReceiver, DeletingAllWorksThroughTheIndexStack) {
+// Deleting all pops the index stack to the end; a full stack leaves a new
+// message on the SIM rather than forgetting what to delete.
+TEST(ModemReceiver, DeletingAllEmptiesTheIndexStackAndAFullOneReadsNothing) {
     ModemRig rig;
     rig.modem.PushIndex(3);
     rig.modem.PushIndex(5);
@@ -302,23 +308,11 @@ TEST(ModemReceiver, DeletingAllWorksThroughTheIndexStack) {
     EXPECT_TRUE(rig.Exchange("OK\r\n").empty());
     EXPECT_FALSE(rig.modem.DeletingAll());
     EXPECT_EQ(rig.modem.State(), ModemState::Idle);
-}
 
-TEST(ModemReceiver, FullIndexStackLeavesTheMessageOnTheSim) {
-    ModemRig rig;
     for (std::size_t i = 0; i < GSMModem::kMaxIndices; ++i) rig.modem.PushIndex(int(i));
-    rig.Enter(ModemState::Idle);
     EXPECT_TRUE(rig.Exchange("+CMTI: \"SM\",7\r\n").empty());
     EXPECT_EQ(rig.modem.IndexCount(), GSMModem::kMaxIndices);
     EXPECT_EQ(rig.modem.State(), ModemState::Idle);
-}
-
-TEST(ModemReceiver, NoiseWithoutLineEndIsDroppedNotHoarded) {
-    ModemRig rig;
-    rig.Enter(ModemState::Test);
-    rig.Feed(std::string(ModemReceiver::kMaxBuffer + 100, 'z'));
-    EXPECT_LE(rig.receiver.Buffer().size(), ModemReceiver::kMaxBuffer);
-    EXPECT_EQ(rig.Exchange("\r\nOK\r\n"), Strings{"AT+CMGF=1\r\n"});
 }
 
 }  // namespace

@@ -39,15 +39,6 @@ TEST_F(PortNamesTest, UsesTheLinkOfThatNumberElseTheStandardPort) {
     EXPECT_EQ(ComPortName(10), "COM10");
 }
 
-TEST_F(PortNamesTest, ExplicitDevicePathWins) {
-    Link("com2", "/dev/ttyUSB0");
-    PortSettings s;
-    s.port = 2;
-    EXPECT_EQ(DevicePathFor(s), dir.path() + "/ports/com2");
-    s.devicePath = "/dev/pts/7";
-    EXPECT_EQ(DevicePathFor(s), "/dev/pts/7");
-}
-
 TEST(PortLinkDirectory, FollowsTheConfigurationDirectoryRules) {
     ScratchDir xdg, home;
     EnvOverride noConfig("DORVIK_CONFIG_DIR", std::nullopt);

@@ -116,23 +116,17 @@ TEST_F(SerialPortTest, DiscardsUnreadInputBeforeWriting) {
     ::close(probe);
 }
 
-TEST_F(SerialPortTest, SendsNothingWhenClosedStopsPromptlyAndOpensAgain) {
+// Stopping works while the thread waits and from inside a notification;
+// the port opens again either way.
+TEST_F(SerialPortTest, SendsNothingWhenClosedStopsFromAnywhereAndOpensAgain) {
     EXPECT_FALSE(port.Write("x"));
     EXPECT_FALSE(port.StartMonitor());
     EXPECT_TRUE(listener.Written().empty());
     OpenAndMonitor(Settings());
-    port.StopMonitor();  // the thread is blocked waiting
+    port.StopMonitor();
     EXPECT_FALSE(port.IsOpen());
     EXPECT_FALSE(port.Write("x"));
 
-    OpenAndMonitor(Settings());
-    ASSERT_TRUE(master.Write("again"));
-    EXPECT_EQ(listener.WaitForBytes(5), "again");
-    ASSERT_TRUE(port.Write("ok"));
-    EXPECT_EQ(master.Read(2), "ok");
-}
-
-TEST_F(SerialPortTest, CanBeStoppedFromInsideANotification) {
     listener.onByte = [&](unsigned char) {
         listener.onByte = nullptr;
         port.StopMonitor();
@@ -145,6 +139,8 @@ TEST_F(SerialPortTest, CanBeStoppedFromInsideANotification) {
     OpenAndMonitor(Settings());
     ASSERT_TRUE(master.Write("xyz"));
     EXPECT_EQ(listener.WaitForBytes(4), "axyz");
+    ASSERT_TRUE(port.Write("ok"));
+    EXPECT_EQ(master.Read(2), "ok");
 }
 
 TEST_F(SerialPortTest, StopWhileBytesWaitForTheWindowThreadDeliversNoMore) {
