@@ -163,16 +163,30 @@ TEST_F(SerialPortTest, StopWhileBytesWaitForTheWindowThreadDeliversNoMore) {
     driver.StopMonitor();
 }
 
-TEST_F(SerialPortTest, OpensADeviceOnlyOnce) {
+// A device is opened only once; every refusal says why.
+TEST_F(SerialPortTest, OpensADeviceOnlyOnceAndSaysWhyItCannotOpenOne) {
     OpenAndMonitor(Settings());
     RecordingListener other;
     CSerialPort second{other, ui, box};
     EXPECT_FALSE(second.OpenPort(Settings()));
     EXPECT_EQ(second.LastOpenError(), master.SlavePath() + ": Device or resource busy");
     EXPECT_FALSE(second.IsOpen());
-
     ASSERT_TRUE(port.Write("still"));
     EXPECT_EQ(master.Read(5), "still");
+
+    for (auto [path, error] : {std::pair{"/nonexistent/ttyX", ": No such file or directory"},
+                               {"/dev/null", ": not a serial device"}}) {
+        PortSettings s = Settings();
+        s.devicePath = path;
+        EXPECT_FALSE(second.OpenPort(s));
+        EXPECT_EQ(second.LastOpenError(), path + std::string(error));
+        EXPECT_FALSE(second.IsOpen());
+    }
+    // A missing permission names the device's group, dialout when unknown.
+    EXPECT_EQ(
+        DescribeOpenError("/nonexistent/ttyX", EPERM),
+        "/nonexistent/ttyX: Operation not permitted\nThe device belongs to the group "
+        "\"dialout\": add your user to it (sudo usermod -aG dialout $USER) and log in again.");
 }
 
 TEST_F(SerialPortTest, ReportsAVanishedDeviceOnceAndStopsWatchingIt) {
@@ -223,24 +237,6 @@ TEST_F(SerialPortTest, FallsBackToTheDefaultsForUnsupportedSettings) {
               "Baud rate 12345 is not supported; 9600 is used\nPort: 3\n");
     EXPECT_EQ(boxes[1].caption, "Application Error");
     EXPECT_EQ(boxes[1].icon, MsgIcon::Error);
-}
-
-TEST_F(SerialPortTest, SaysWhyADeviceCannotBeOpened) {
-    PortSettings s = Settings();
-    s.devicePath = "/nonexistent/ttyX";
-    EXPECT_FALSE(port.OpenPort(s));
-    EXPECT_EQ(port.LastOpenError(), "/nonexistent/ttyX: No such file or directory");
-
-    s.devicePath = "/dev/null";
-    EXPECT_FALSE(port.OpenPort(s));
-    EXPECT_EQ(port.LastOpenError(), "/dev/null: not a serial device");
-    EXPECT_FALSE(port.IsOpen());
-
-    // A missing permission names the device's group, dialout when unknown.
-    EXPECT_EQ(
-        DescribeOpenError("/nonexistent/ttyX", EPERM),
-        "/nonexistent/ttyX: Operation not permitted\nThe device belongs to the group "
-        "\"dialout\": add your user to it (sudo usermod -aG dialout $USER) and log in again.");
 }
 
 TEST_F(SerialPortTest, OpensTheDeviceLinkedToTheComNumber) {
