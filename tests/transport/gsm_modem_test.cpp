@@ -2,33 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include "serial_test_support.h"
+#include "modem_test_support.h"
 #include "transport/sms_pdu.h"
 
 namespace dorvik {
 namespace {
 
-using test::PtyMaster;
-using test::RecordingListener;
-using test::SyncMessageBox;
-
 // The modem on a pseudo-terminal without its monitoring thread: every text
-// it writes is recorded by the listener before it is queued for the wire.
+// it writes reaches the host before it is queued for the wire.
 class GsmModemTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        PortSettings s;
-        s.port = 4;
-        s.devicePath = master.SlavePath();
-        ASSERT_TRUE(modem.OpenPort(s)) << modem.LastOpenError();
-    }
-    std::vector<std::string> Written() { return listener.Written(); }
+    std::vector<std::string> Written() { return rig.host.written; }
 
-    PtyMaster master;
-    RecordingListener listener;
-    InlineDispatcher ui;
-    SyncMessageBox box;
-    GSMModem modem{listener, ui, box};
+    test::ModemRig rig;
+    GSMModem& modem = rig.modem;
 };
 
 TEST_F(GsmModemTest, CommandsWriteTheirTextAndSetTheState) {
@@ -64,22 +51,6 @@ TEST_F(GsmModemTest, CommandsWriteTheirTextAndSetTheState) {
     EXPECT_EQ(Written().size(), std::size(steps));
 }
 
-TEST_F(GsmModemTest, TextModeMessageAsksForThePromptThenSendsTheBodyOnce) {
-    const std::string body = "#PWD1234#WHL0001=13900001111";
-    EXPECT_TRUE(modem.SendShortMessage("13900002222", body));
-    EXPECT_EQ(Written(), std::vector<std::string>{"AT+CMGS=\"13900002222\"\r\n"});
-    EXPECT_EQ(modem.State(), ModemState::Prompt);
-    EXPECT_EQ(modem.DestinationNumber(), "13900002222");
-    EXPECT_EQ(modem.MessageText(), body);
-    EXPECT_EQ(modem.SendBuffer(), body + "\x1A");
-
-    EXPECT_TRUE(modem.SendBody());
-    EXPECT_EQ(Written().back(), body + "\x1A");
-    EXPECT_EQ(modem.State(), ModemState::Body);
-    EXPECT_FALSE(modem.SendBody());  // a second prompt finds nothing
-    EXPECT_EQ(Written().size(), 2u);
-}
-
 TEST_F(GsmModemTest, PduModeMessageGivesTheTpduLengthAndUcs2Body) {
     modem.SetMessageFormat(kPduFormat);
     modem.SetMessageCentre("+8613800210500");
@@ -96,14 +67,19 @@ TEST_F(GsmModemTest, PduModeMessageGivesTheTpduLengthAndUcs2Body) {
     EXPECT_EQ(CSMSPDU::TpduLength(pdu), 45);
 }
 
-// One to sixty-nine characters are sent; Chinese text counts characters,
-// not bytes. A refused message writes nothing and leaves no body to send.
+// One to sixty-nine characters are sent, in text mode after a prompt;
+// Chinese text counts characters, not bytes. A refused message writes
+// nothing and leaves no body to send.
 TEST_F(GsmModemTest, MessageOfOneToSixtyNineCharactersIsSentOthersWriteNothing) {
     std::string chinese;
     for (int i = 0; i < 69; ++i) chinese += "\xC4\xE3";  // GB18030 "你"
     EXPECT_TRUE(modem.SendShortMessage("13900002222", std::string(69, 'a')));
     EXPECT_TRUE(modem.SendShortMessage("13900002222", chinese));
     ASSERT_TRUE(modem.SendShortMessage("13900002222", "x"));
+    EXPECT_EQ(Written().back(), "AT+CMGS=\"13900002222\"\r\n");
+    EXPECT_EQ(modem.State(), ModemState::Prompt);
+    EXPECT_EQ(modem.DestinationNumber(), "13900002222");
+    EXPECT_EQ(modem.SendBuffer(), "x\x1A");  // the receiver's tests send it on the prompt
     chinese += "\xC4\xE3";
     const std::pair<std::string, std::string> refused[] = {
         {"13900002222", std::string(70, 'a')},
@@ -126,22 +102,6 @@ TEST_F(GsmModemTest, MessageOfOneToSixtyNineCharactersIsSentOthersWriteNothing) 
     modem.SetMessageFormat(kPduFormat);
     EXPECT_FALSE(modem.SendShortMessage("123456789012345678901", "too many digits"));
     EXPECT_EQ(Written().size(), 4u);  // only AT+CMGF=0
-}
-
-TEST_F(GsmModemTest, IndexStackIsLastInFirstOutAndRefusesWhenFull) {
-    EXPECT_EQ(modem.PopIndex(), -1);
-    EXPECT_TRUE(modem.PushIndex(4));
-    EXPECT_TRUE(modem.PushIndex(9));
-    EXPECT_EQ(modem.PopIndex(), 9);
-    EXPECT_EQ(modem.PopIndex(), 4);
-    EXPECT_EQ(modem.PopIndex(), -1);
-
-    for (int i = 0; i < int(GSMModem::kMaxIndices); ++i) ASSERT_TRUE(modem.PushIndex(i));
-    EXPECT_FALSE(modem.PushIndex(5000));  // the 1025th push: nothing held is lost
-    EXPECT_EQ(modem.IndexCount(), GSMModem::kMaxIndices);
-    EXPECT_EQ(modem.PopIndex(), int(GSMModem::kMaxIndices) - 1);
-    EXPECT_TRUE(modem.PushIndex(7));
-    EXPECT_EQ(modem.PopIndex(), 7);
 }
 
 TEST_F(GsmModemTest, ClosedPortWritesNothingYetTheStateMovesOn) {

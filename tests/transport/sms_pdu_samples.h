@@ -1,5 +1,5 @@
 #pragma once
-// Sample SMS-DELIVER PDUs shared by the codec, store and fuzz tests, and a
+// Sample SMS-DELIVER PDUs shared by the codec and store tests, and a
 // converter that turns an encoded SMS-SUBMIT into the SMS-DELIVER a phone
 // would receive (for round trips).
 #include <string>
@@ -8,23 +8,18 @@
 
 namespace dorvik::test {
 
-// The widely published tutorial DELIVER: service centre +27381000015,
-// sender 27838890001 (type C8, not international), 1999-03-29 15:16:59,
-// "hellohello" in 7-bit (10 septets packed into 9 octets).
+// The widely published tutorial DELIVER: centre +27381000015, sender
+// 27838890001 (type C8), 1999-03-29 15:16:59, "hellohello" in 7-bit.
 inline const std::string kHelloDeliver =
     "07917283010010F5040BC87238880900F10000993092516195800AE8329BFD4697D9EC37";
 
-// UCS2 "你好" (U+4F60 U+597D): service centre +8613800210500 (13 digits, so
-// "F" pads the last pair: 0891 683108200105F0), sender +8613812345678
-// (0D91 683118325476F8), DCS 08, time stamp 16-03-01 14:05:00 written as
-// swapped pairs 61 30 10 41 50 00 and zone 00, UDL 4 octets.
+// UCS2 "你好": centre +8613800210500 (odd, so F pads: 0891 683108200105F0),
+// sender +8613812345678, DCS 08, 2016-03-01 14:05:00 zone 00, 4 octets.
 inline const std::string kChineseDeliver =
     "0891683108200105F0040D91683118325476F800086130104150000004"
     "4F60597D";
 
-// Alphanumeric sender "Vodafone": TON 5 (type D0), 8 septets = 56 bits =
-// 14 semi-octets (length 0E) packed into D637396C7EBBCB; no service centre
-// field (length 00).
+// Alphanumeric sender "Vodafone" (type D0, 14 semi-octets), no centre.
 inline const std::string kAlphanumericDeliver =
     "00040ED0D637396C7EBBCB000051011241000000"
     "0AE8329BFD4697D9EC37";

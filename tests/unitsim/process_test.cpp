@@ -30,32 +30,27 @@ TEST(UnitsimProcess, AnswersEachReplyFamilyOnTheLine) {
     EXPECT_EQ(sim.Stop(), 0);
 }
 
-TEST(UnitsimProcess, CrlfSwitchChangesTheLineEnd) {
-    Unitsim plain({});
-    EXPECT_EQ(Line(plain.Device()).Ask("CSQ?"), "CSQ IS 23");
-    Unitsim crlf({"--crlf"});
-    EXPECT_EQ(Line(crlf.Device()).Ask("CSQ?"), "CSQ IS 23\r");
-}
-
-TEST(UnitsimProcess, GarbageComesBeforeTheAnswer) {
-    Unitsim sim({"--garbage"});
-    Line line(sim.Device());
-    line.Send("CSQ?");
-    int noise = 0;
-    for (auto text = line.ReadLine(); text && *text != "CSQ IS 23"; text = line.ReadLine()) ++noise;
-    EXPECT_GT(noise, 0);
-}
-
-TEST(UnitsimProcess, SlowAnswersArriveWhole) {
-    Unitsim sim({"--delay-ms", "5", "--byte-delay-ms", "1"});
-    EXPECT_EQ(Line(sim.Device()).Ask("MODE?"), "RELAY IS MODE0");
-}
-
-TEST(UnitsimProcess, SilentOnceAnswersOnlyTheResend) {
-    Unitsim sim({"--silent-once"});
-    Line line(sim.Device());
-    line.Send("CSQ?");
-    EXPECT_EQ(line.Ask("MODE?"), "RELAY IS MODE0");
+// Each line option with what the tool then reads back: --silent-once drops
+// the first command, so only the second is answered.
+TEST(UnitsimProcess, LineOptionsShapeTheAnswer) {
+    struct Case { std::vector<std::string> args, commands; std::string answer; };
+    const Case cases[] = {
+        {{"--crlf"}, {"CSQ?"}, "CSQ IS 23\r"},
+        {{"--delay-ms", "5", "--byte-delay-ms", "1"}, {"MODE?"}, "RELAY IS MODE0"},
+        {{"--silent-once"}, {"CSQ?", "MODE?"}, "RELAY IS MODE0"},
+        {{"--garbage"}, {"CSQ?"}, "CSQ IS 23"},
+    };
+    for (const Case& c : cases) {
+        Unitsim sim(c.args);
+        Line line(sim.Device());
+        for (const std::string& command : c.commands) line.Send(command);
+        // Garbage comes as whole lines ahead of the answer.
+        int noise = 0;
+        auto text = line.ReadLine();
+        for (; text && *text != c.answer; text = line.ReadLine()) ++noise;
+        EXPECT_EQ(text, c.answer);
+        EXPECT_EQ(noise > 0, c.args[0] == "--garbage") << c.args[0];
+    }
 }
 
 TEST(UnitsimProcess, SilentAfterThenHangupClosesTheLine) {
@@ -84,27 +79,24 @@ TEST(UnitsimProcess, JournalLinkAndReopenedPort) {
     EXPECT_EQ(dorvik::test::ReadBytes(journal), "#PWD482915#CSQ?\n#PWD482915#MODE?\n");
 }
 
-TEST(UnitsimProcess, RefusesToReplaceAFileWithTheLink) {
-    dorvik::test::ScratchDir dir;
-    const std::string file = dir.File("plain");
-    dorvik::test::WriteBytes(file, "keep");
-    Unitsim sim({"--link", file});
-    EXPECT_EQ(sim.Output(), "");
-    EXPECT_EQ(sim.Wait(), 2);
-    EXPECT_EQ(dorvik::test::ReadBytes(file), "keep");
-}
-
-TEST(UnitsimProcess, HelpAndBadOptions) {
+// Bad options, a modem option without --modem and a link over a plain file
+// are refused with exit code 2 before the line opens.
+TEST(UnitsimProcess, HelpAndRefusedOptions) {
     Unitsim help({"--help"});
     EXPECT_NE(help.Output().find("--silent-once"), std::string::npos);
     EXPECT_EQ(help.Wait(), 0);
-    // A modem option without --modem is refused too.
-    for (std::vector<std::string> bad : {std::vector<std::string>{"--houses", "0"}, {"--delay-ms"}, {"--nope"},
-                                         {"--pdu"}, {"--modem", "--unit-phone", "12a"}}) {
-        Unitsim sim(bad);
+    dorvik::test::ScratchDir dir;
+    const std::string file = dir.File("plain");
+    dorvik::test::WriteBytes(file, "keep");
+    const std::vector<std::string> bad[] = {{"--houses", "0"}, {"--delay-ms"}, {"--nope"},
+                                            {"--pdu"}, {"--modem", "--unit-phone", "12a"},
+                                            {"--link", file}};
+    for (const auto& args : bad) {
+        Unitsim sim(args);
         EXPECT_EQ(sim.Output(), "");
-        EXPECT_EQ(sim.Wait(), 2);
+        EXPECT_EQ(sim.Wait(), 2) << args[0];
     }
+    EXPECT_EQ(dorvik::test::ReadBytes(file), "keep");
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace dorvik::unitsim::test {
 
@@ -19,9 +18,13 @@ constexpr int kGiveUpMs = 20000;
 // The tool's side of the line.
 class Line {
 public:
-    explicit Line(const std::string& path) : fd_(open(path.c_str(), O_RDWR | O_NOCTTY)) { EXPECT_GE(fd_, 0) << path; }
+    explicit Line(const std::string& path) : fd_(open(path.c_str(), O_RDWR | O_NOCTTY)) {
+        EXPECT_GE(fd_, 0) << path;
+    }
     ~Line() { close(fd_); }
-    void SendRaw(const std::string& bytes) { EXPECT_EQ(write(fd_, bytes.data(), bytes.size()), ssize_t(bytes.size())); }
+    void SendRaw(const std::string& bytes) {
+        EXPECT_EQ(write(fd_, bytes.data(), bytes.size()), ssize_t(bytes.size()));
+    }
     void Send(const std::string& body) { SendRaw("#PWD482915#" + body + "\r\n"); }
     // The next line without its LF (a CR stays); nothing once the unit hung up.
     std::optional<std::string> ReadLine() {
@@ -32,16 +35,6 @@ public:
             if (c == '\n') return line;
             line += c;
         }
-    }
-    // Everything up to and including `end`; what came before silence or a hang-up otherwise.
-    std::string ReadUntil(std::string_view end) {
-        std::string text;
-        for (char c = 0; !text.ends_with(end);) {
-            pollfd p{fd_, POLLIN, 0};
-            if (poll(&p, 1, kGiveUpMs) != 1 || read(fd_, &c, 1) != 1) break;
-            text += c;
-        }
-        return text;
     }
     std::string Ask(const std::string& body) {
         Send(body);
