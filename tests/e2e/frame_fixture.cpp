@@ -5,6 +5,27 @@
 #include "model/settings_file.h"
 
 namespace dorvik::test {
+namespace {
+
+class ScaledTimer : public Timer {
+public:
+    ScaledTimer(std::unique_ptr<Timer> inner, int factor) : inner_(std::move(inner)), factor_(factor) {}
+    void Start(int ms, bool periodic, std::function<void()> onTick) override {
+        inner_->Start(std::max(1, ms / factor_), periodic, std::move(onTick));
+    }
+    void Stop() override { inner_->Stop(); }
+    bool IsActive() const override { return inner_->IsActive(); }
+
+private:
+    std::unique_ptr<Timer> inner_;
+    int factor_;
+};
+
+}  // namespace
+
+std::unique_ptr<Timer> ScaledTimers::CreateTimer() {
+    return std::make_unique<ScaledTimer>(inner_.CreateTimer(), factor_);
+}
 
 FrameRig::FrameRig(const std::string& settingsPath, const std::string& device)
     : clock(Time(2024, 5, 6, 7, 8, 9)),

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "fakes.h"
-#include "link_fixture.h"
 #include "loop/event_loop.h"
 #include "pages/main_frame.h"
 #include "scratch_dir.h"
@@ -20,6 +19,17 @@
 #include "unitsim_process.h"
 
 namespace dorvik::test {
+
+// Timers of the wrapped factory, with every interval divided by `factor`.
+class ScaledTimers : public TimerFactory {
+public:
+    ScaledTimers(TimerFactory& inner, int factor) : inner_(inner), factor_(factor) {}
+    std::unique_ptr<Timer> CreateTimer() override;
+
+private:
+    TimerFactory& inner_;
+    int factor_;
+};
 
 // One main window on its own event loop with fakes for its seams. Each
 // window gets a fresh loop: closing it shuts the loop down, so that a

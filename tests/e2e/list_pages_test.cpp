@@ -260,26 +260,22 @@ TEST_F(ListPagesE2e, AUnitLostMidRunLeavesTheRestPendingForTheNextRun) {
     EXPECT_EQ(CountStatus(phones, RowStatus::InUnit), kPhones);
 }
 
-// Only the slot the press finds would be erased with "0000"; the slots sent
-// after a confirmation are erased with eleven zeros.
-TEST_F(ListPagesE2e, ANumberAndTwoErasuresAreSentByteForByte) {
-    StartUnit({});
+// The real driver over a pseudo-terminal: a full phone list read whole, with
+// garbage lines between the answers and CR LF line ends.
+TEST_F(ListPagesE2e, AFullPhoneListIsReadThroughGarbageAndCrLfLineEnds) {
+    StartUnit({"--houses", "1000", "--seed-phones", "1999", "--garbage", "--crlf"});
     OpenFrame();
-    ASSERT_TRUE(Connect());
+    ASSERT_TRUE(Connect(1000));
     PhoneList& phones = F().Model().phones;
-    ASSERT_TRUE(SetPhone(2, PhoneNumber(2), ""));
-    for (int slot : {4, 6}) {
-        phones.SetEntry(PhoneNumber(slot), "", slot - 1, RowStatus::InUnit);
-        F().Phone().Form().index = std::to_string(slot);
-        F().Phone().OnDelete();
-    }
-    ClearJournal();
+    ASSERT_TRUE(SetPhone(2000, PhoneNumber(2000), ""));
     ASSERT_TRUE(UploadAll(F().Phone(), phones));
-    EXPECT_EQ(JournalLines(),
-              (std::vector<std::string>{"#PWD482915#WHL0002=" + PhoneNumber(2),
-                                        "#PWD482915#WHL0004=00000000000",
-                                        "#PWD482915#WHL0006=00000000000"}));
-    EXPECT_EQ(CountStatus(phones, RowStatus::InUnit), 3);
+    ASSERT_TRUE(ReadAll(F().Phone(), phones, 2000));
+    EXPECT_EQ(phones.Row(1999).number, PhoneNumber(2000));
+
+    CMsic& msic = F().Msic();
+    msic.Form().band = "GSM 850, PCS 1900";
+    ASSERT_TRUE(Press(msic, [&] { msic.OnSetBand(); }));
+    EXPECT_TRUE(BoxTexts().empty()) << "the CR keeps the exact acknowledgement from matching";
 }
 
 // A disconnect while the unit is silent, during an upload or a read, shows

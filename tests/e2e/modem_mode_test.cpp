@@ -139,13 +139,6 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
-TEST_F(ModemModeE2e, ASimFullOfOldAnswersIsEmptiedAtConnect) {
-    ASSERT_TRUE(StartAndConnect({"--sim-full"}));
-    EXPECT_EQ(JournalWith("AT+CMGD=").size(), 30u);
-    TypePhone(5, "13900005555");
-    ASSERT_TRUE(UploadSlot(5)) << "the answer finds room on the SIM";
-}
-
 // The prompt never comes: once the link gives up, Esc ends the modem's
 // text entry, so that the next connection's commands are commands again.
 TEST_F(ModemModeE2e, GivingUpInTextEntrySendsEsc) {
@@ -162,16 +155,6 @@ TEST_F(ModemModeE2e, GivingUpInTextEntrySendsEsc) {
     ASSERT_NE(esc, lines.end());
     EXPECT_EQ(*std::prev(esc), "AT+CMGS=\"13900002222\"");
     EXPECT_EQ(std::count(esc, lines.end(), "AT"), 1);
-}
-
-TEST_F(ModemModeE2e, AForeignMessageIsDeletedAndNotHandedOn) {
-    ASSERT_TRUE(StartAndConnect({"--foreign-sms"}));
-    TypePhone(5, "13900005555");
-    ASSERT_TRUE(UploadSlot(5));
-    EXPECT_EQ(JournalWith("AT+CMGR=").size(), 2u) << "the foreign message and the answer";
-    EXPECT_EQ(F().Phone().MessageText(), "WHL0005 SET TO 13900005555 OK");
-    EXPECT_TRUE(SimEmptied());
-    EXPECT_TRUE(BoxTexts().empty());
 }
 
 // "+CMS ERROR" at one step of sending a slot and reading its answer.
