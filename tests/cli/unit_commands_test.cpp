@@ -53,77 +53,91 @@ TEST_F(CliSerial, CtrlCLeavesTheUnconfirmedSlotsPendingAndTheNextRunSendsOnlyTho
     for (RowStatus s : PhoneStatuses(project, kSlots)) EXPECT_EQ(s, RowStatus::InUnit);
 }
 
-// Every key of the single-relay page, then read back from the unit.
-TEST_F(CliSerial, EverySettingOfTheSingleRelayPageIsSetAndReadBack) {
-    StartUnit({});
-    const std::vector<std::pair<std::string, std::string>> settings = {
-        {"unitName", "Gate"},
-        {"unitVersion", "V9"},
-        {"delay", "7"},
-        {"delayUnit", "s"},
-        {"clockUpdateEnabled", "on"},
-        {"unitPhone", "13800001111"},
-        {"band", "GSM 850, PCS 1900"},
-        {"relayMode", "1"},
-        {"alarm1Enabled", "on"},
-        {"alarm1Mode", "PHONE"},
-        {"alarm1Interval", "45"},
-        {"alarm2Enabled", "off"},
-        {"alarmText1", "Fire"},
-        {"alarmText2", "Flood"},
-        {"batteryEnabled", "on"},
-        {"batteryAlarm", "30"},
-        {"relay1", "on"},
-        {"relay2", "on"},
-        {"unitTime", "2025/04/05 06:07:08"}};
-    const std::string project = PhoneProject("unit.gto", 3);
-    std::vector<std::string> args = {"--project", project, "set"};
-    for (const auto& [key, value] : settings) args.push_back(key + "=" + value);
-    const CliResult set = Cli(args);
-    ASSERT_EQ(set.status, 0) << set.err;
-    EXPECT_NE(set.out.find("Set band  success"), std::string::npos);
-    UnitModel saved;
-    ASSERT_TRUE(LoadProject(saved, project).ok);
-    EXPECT_EQ(saved.settings.UnitName, "Gate") << "the project keeps the settings";
-    EXPECT_EQ(saved.phones.Used(), 3) << "and its lists";
+// Every key of each settings page is set, kept in the project and read back
+// from the unit; each group is answered, the grouped ones in one exact line.
+TEST_F(CliSerial, EverySettingOfBothSettingsPagesIsSetAndReadBack) {
+    using Settings = std::vector<std::pair<std::string, std::string>>;
+    struct Page {
+        std::vector<std::string> flags;
+        Settings keys;  // beyond the ones both pages send alike
+        std::vector<std::string> answers, lines;
+    };
+    const Settings common = {
+        {"unitName", "Gate"},         {"unitVersion", "V9"},         {"clockUpdateEnabled", "on"},
+        {"unitPhone", "13800001111"}, {"band", "GSM 850, PCS 1900"}, {"relayMode", "1"},
+        {"alarm1Enabled", "on"},      {"alarm1Mode", "PHONE"},       {"alarm1Interval", "45"},
+        {"alarm2Enabled", "off"},     {"alarmText1", "Fire"},        {"alarmText2", "Flood"},
+        {"batteryEnabled", "on"},     {"unitTime", "2025/04/05 06:07:08"}};
+    const std::vector<Page> pages = {
+        {{"--multi-relay"},
+         {{"delay", "900"}, {"batteryValue", "15"}, {"relay1", "on"}, {"relay2", "off"},
+          {"relay3", "on"}, {"relay4", "off"}, {"relay5", "off"}, {"relay6", "off"},
+          {"relay7", "on"}, {"newPassword", "4321"}},
+         {"Set out  success", "Set password success"},
+         {"#PWD482915#OUT=1010001"}},
+        {{},
+         {{"delay", "7"}, {"delayUnit", "s"}, {"batteryAlarm", "30"}, {"relay1", "on"},
+          {"relay2", "off"}},
+         {},
+         {"#PWD482915#OUT1=ON"}},
+    };
+    for (const Page& page : pages) {
+        SCOPED_TRACE(page.flags.empty() ? "single relay" : "seven relays");
+        const std::string journal = dir.File(page.flags.empty() ? "single" : "multi");
+        std::vector<std::string> unitArgs = page.flags;
+        unitArgs.insert(unitArgs.end(), {"--journal", journal});
+        StartUnit(unitArgs);
+        const std::string project = PhoneProject("unit.gto", 3);
+        Settings settings = common;
+        settings.insert(settings.end(), page.keys.begin(), page.keys.end());
+        std::vector<std::string> args = {"--project", project, "set"};
+        args.insert(args.end(), page.flags.begin(), page.flags.end());
+        for (const auto& [key, value] : settings) args.push_back(key + "=" + value);
+        const CliResult set = Cli(args);
+        ASSERT_EQ(set.status, 0) << set.err;
+        std::vector<std::string> answers = page.answers;
+        answers.insert(answers.end(),
+                       {"Set unit name success", "Set unit time success", "Set band  success",
+                        "Set Relay mode succes", "Set alarm mode success",
+                        "Set alarm content success", "Set delay time success",
+                        "Set battery backup success"});
+        for (const std::string& answer : answers)
+            EXPECT_NE(set.out.find(answer + "\n"), std::string::npos) << answer;
+        std::vector<std::string> lines = page.lines;
+        lines.push_back("#PWD482915#ALARM-IN1=ON:PHONE:45,ALARM-IN2=OFF");
+        for (const std::string& line : lines) EXPECT_EQ(CountLines(journal, line), 1) << line;
+        UnitModel saved;
+        ASSERT_TRUE(LoadProject(saved, project).ok);
+        EXPECT_EQ(page.flags.empty() ? saved.settings.UnitName : saved.multiRelay.UnitName, "Gate")
+            << "the project keeps the settings";
+        EXPECT_EQ(saved.phones.Used(), 3) << "and its lists";
 
-    const JsonValue got = Json(Cli({"--json", "get", "settings"}));
-    const JsonValue* values = JsonMember(got, "settings");
-    ASSERT_TRUE(values) << "no settings";
-    for (const auto& [key, value] : settings) {
-        if (key == "batteryAlarm" || key == "unitTime" || key == "band") continue;
-        EXPECT_EQ(Member(*values, key.c_str()), value) << key;
+        std::vector<std::string> read = Link();
+        if (!page.flags.empty()) read[3] = "4321";  // the new password
+        read.insert(read.end(), {"--json", "get", "settings"});
+        read.insert(read.end(), page.flags.begin(), page.flags.end());
+        const JsonValue got = Json(CliBare(read));
+        const JsonValue* values = JsonMember(got, "settings");
+        ASSERT_TRUE(values) << "no settings";
+        for (const auto& [key, value] : settings) {
+            if (key == "batteryAlarm" || key == "unitTime" || key == "band" ||
+                key == "newPassword")
+                continue;
+            EXPECT_EQ(Member(*values, key.c_str()), value) << key;
+        }
+        EXPECT_EQ(Member(*values, "band"), "GSM850,PCS1900") << "the unit drops the blanks";
+        EXPECT_EQ(Member(*values, "unitTime").substr(0, 10), "2025/04/05");
+        EXPECT_EQ(Member(*values, "reception"), "23");
     }
-    EXPECT_EQ(Member(*values, "band"), "GSM850,PCS1900") << "the unit drops the blanks";
-    EXPECT_EQ(Member(*values, "unitTime").substr(0, 10), "2025/04/05");
-    EXPECT_EQ(Member(*values, "batteryValue"), "30");
+    EXPECT_EQ(Member(*JsonMember(Json(Cli({"--json", "get", "settings"})), "settings"),
+                     "batteryValue"),
+              "30");
 
     // Setting one part of a group keeps the unit's other parts.
     ASSERT_EQ(Cli({"set", "alarmText2=Smoke"}).status, 0);
     const JsonValue again = Json(Cli({"--json", "get", "settings"}));
     EXPECT_EQ(Member(*JsonMember(again, "settings"), "alarmText1"), "Fire");
     EXPECT_EQ(Member(*JsonMember(again, "settings"), "alarmText2"), "Smoke");
-}
-
-TEST_F(CliSerial, TheSevenRelayPageSetsItsRelaysAndBattery) {
-    StartUnit({"--multi-relay"});
-    const CliResult set =
-        Cli({"set", "--multi-relay", "relay1=off", "relay4=off", "relay7=on", "batteryEnabled=on",
-             "batteryValue=15", "delay=900", "newPassword=4321"});
-    ASSERT_EQ(set.status, 0) << set.err;
-    EXPECT_NE(set.out.find("Set password success"), std::string::npos);
-
-    std::vector<std::string> args = Link();
-    args[3] = "4321";
-    args.insert(args.end(), {"--json", "get", "settings", "--multi-relay"});
-    const JsonValue got = Json(CliBare(args));
-    const JsonValue* values = JsonMember(got, "settings");
-    ASSERT_TRUE(values);
-    EXPECT_EQ(Member(*values, "relay1"), "off");
-    EXPECT_EQ(Member(*values, "relay4"), "off");
-    EXPECT_EQ(Member(*values, "relay7"), "on");
-    EXPECT_EQ(Member(*values, "batteryValue"), "15");
-    EXPECT_EQ(Member(*values, "delay"), "900");
 }
 
 TEST_F(CliSerial, AProjectWithSlotsBeyondTheUnitsListIsNotSavedOver) {
