@@ -65,11 +65,6 @@ CMainFrame& FrameFixture::OpenFrame(const FrameSettings& s) {
     settings.expiredTime = s.modemReplySec;
     settings.autoOpen = false;
     SettingsFile(settingsPath_).Write(settings);
-    return ReopenFrame();
-}
-
-CMainFrame& FrameFixture::ReopenFrame() {
-    rig_.reset();
     rig_ = std::make_unique<FrameRig>(settingsPath_, unit ? unit->Device() : std::string());
     boxesSeen_ = 0;
     return rig_->frame;

@@ -75,9 +75,6 @@ protected:
     // Writes the settings file and opens a new main window over it (the old
     // one, if any, is closed first), pointed at the simulated unit.
     CMainFrame& OpenFrame(const FrameSettings& settings = {});
-    // Closes the main window (it writes its settings file) and opens a new
-    // one over that file.
-    CMainFrame& ReopenFrame();
     // Serial link: connects and waits until the house count has rebuilt the lists.
     bool Connect(int houses = 400);
     // Modem mode: connects and waits until the modem initialisation is answered.
@@ -107,7 +104,6 @@ protected:
     CMainFrame& F() { return rig_->frame; }
     ModemMode& Modem() { return rig_->links.modem; }
     FrameRig& Rig() { return *rig_; }
-    std::string Dir() const { return dir_.path() + "/"; }
     std::vector<std::string> BoxTexts() const { return rig_->boxes.Texts(); }
 
     std::unique_ptr<UnitSimProcess> unit;

@@ -13,9 +13,6 @@ std::string PhoneNumber(int slot) { return "1390000" + std::to_string(1000 + slo
 std::string HouseNumber(int n) { return "00" + std::to_string(100 + n); }
 
 PickerValue Time(int hour, int minute) { return {2010, 1, 1, hour, minute}; }
-PickerValue Date(int year, int month, int day, int hour, int minute) {
-    return {year, month, day, hour, minute};
-}
 
 class ListPagesE2e : public FrameFixture {
 protected:
@@ -68,8 +65,8 @@ protected:
             f.toTime = Time(12 + n, 59 - n);
             ASSERT_TRUE(SetSpecial(f)) << f.index;
             f = SpecialSlot('P', n, SpecialMode::DateToDate);
-            f.fromDate = Date(2024, n, 10 + n, 8, n);
-            f.toDate = Date(2025, 12 - n, 20 + n, 17, 30 + n);
+            f.fromDate = {2024, n, 10 + n, 8, n};
+            f.toDate = {2025, 12 - n, 20 + n, 17, 30 + n};
             ASSERT_TRUE(SetSpecial(f)) << f.index;
             if (n == 7) break;
             f = SpecialSlot('Q', n, SpecialMode::EntriesAmount);
@@ -133,16 +130,6 @@ protected:
         }
         return slots;
     }
-    // "00103:DIAL2" for each house dial write the unit received.
-    std::set<std::string> JournalledDials() const {
-        std::set<std::string> dials;
-        for (const std::string& line : JournalWith(":DIAL")) {
-            const std::size_t hash = line.rfind('#');
-            dials.insert(line.substr(hash + 1, line.find('=') - hash - 1));
-        }
-        return dials;
-    }
-
     // The line went away: the driver says so, and the user disconnects.
     void AfterTheLineIsLost() {
         EXPECT_EQ(NextBox(), "Disconnect, Check the port and restart");
@@ -207,26 +194,6 @@ TEST_F(ListPagesE2e, EveryListUploadedIsReadBackAlike) {
         ASSERT_TRUE(houses.count(h.houseNumber)) << h.houseNumber;
         EXPECT_EQ(std::make_pair(h.dial1, h.dial2), houses[h.houseNumber]) << h.houseNumber;
     }
-}
-
-TEST_F(ListPagesE2e, AProjectOpenedBeforeConnectingIsUploadedWhole) {
-    StartUnit({"--houses", "200"});
-    OpenFrame();
-    for (int slot = 1; slot <= 20; ++slot)
-        ASSERT_TRUE(SetPhone(slot * 20, PhoneNumber(slot), "User " + std::to_string(slot)));
-    const std::string project = Dir() + "site.gto";
-    ASSERT_TRUE(F().SaveProjectTo(project));
-
-    OpenFrame();
-    ASSERT_TRUE(F().OpenProject(project));
-    ASSERT_TRUE(SetHouse(7, HouseNumber(7), "13400001007", ""));  // houses are not in projects
-    ASSERT_TRUE(Connect(200));
-    // Slot 400 is the last of the unit's 400 phone slots.
-    EXPECT_EQ(CountStatus(F().Model().phones, RowStatus::Pending), 20);
-    ASSERT_TRUE(UploadAll(F().Phone(), F().Model().phones));
-    ASSERT_TRUE(UploadAll(F().House(), F().Model().houses));
-    EXPECT_EQ(JournalledPhoneSlots().size(), 20u);
-    EXPECT_EQ(JournalledDials(), std::set<std::string>{"00107:DIAL1"});
 }
 
 TEST_F(ListPagesE2e, AUnitLostMidRunLeavesTheRestPendingForTheNextRun) {

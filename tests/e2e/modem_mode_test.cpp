@@ -80,27 +80,6 @@ protected:
     }
 };
 
-TEST_F(ModemModeE2e, ReadAllCommandsAreRefused) {
-    ASSERT_TRUE(StartAndConnect({}));
-    EXPECT_EQ(PressForBox([&] { F().Phone().OnGetFromUnit(); }), "Unsupported in modem mode");
-    EXPECT_EQ(PressForBox([&] { F().LogPage().OnGetEntireLog(); }), "Unsupported in modem mode");
-    EXPECT_TRUE(JournalWith("ALL?").empty());
-}
-
-TEST_F(ModemModeE2e, ASilentUnitClosesTheLinkWithoutAnotherMessage) {
-    FrameSettings settings;
-    settings.modemReplySec = 2;  // the unit never answers: no answer can be late
-    ASSERT_TRUE(StartAndConnect({"--silent-after", "0"}, false, settings));
-    TypePhone(5, "13900005555");
-    F().Phone().OnDownloadAll();
-    EXPECT_EQ(NextBox(), "Connect device fialed,Please check device!");
-    EXPECT_EQ(NextBox(), "Didn't receive response message");
-    EXPECT_FALSE(F().Engine().Connected());
-    EXPECT_EQ(JournalWith("#WHL").size(), 1u) << "a short message is not sent again";
-    EXPECT_EQ(JournalWith("AT+CMGS").size(), 1u);
-    EXPECT_EQ(F().Model().phones.Status(4), RowStatus::Pending);
-}
-
 // Modems differ: each of these ways of answering loses nothing.
 class ModemVariantE2e : public ModemModeE2e,
                         public ::testing::WithParamInterface<std::vector<std::string>> {};
