@@ -1,9 +1,7 @@
-// dorvik-cli as scripts use it: deleting slots, the password a project
-// keeps, failures as JSON objects with their exit status, progress on
-// standard error, and Ctrl-C while the unit is silent.
+// dorvik-cli as scripts use it: deleting slots, progress on standard error,
+// and Ctrl-C while the unit is silent.
 
 #include "cli_fixture.h"
-#include "model/project_file.h"
 
 namespace dorvik::test {
 namespace {
@@ -24,29 +22,6 @@ TEST_F(CliReporting, DeleteErasesTheSlotsInTheUnit) {
                        "#PWD482915#WHL0005=0000"}));
     EXPECT_EQ(cli::JsonMember(Json(Cli({"--json", "read", "phones"})), "slots")->size(), 2u);
     EXPECT_EQ(Cli({"delete", "special", "X001"}).status, 2);
-}
-
-TEST_F(CliReporting, TheProjectKeepsThePasswordGivenOnTheCommandLine) {
-    StartUnit({"--password", "1234"});
-    const std::string project = dir.File("P.gto");
-    ASSERT_EQ(CliBare({"--device", unit->Device(), "--unit-id", "1", "--password", "1234",
-                       "--project", project, "connect"})
-                  .status,
-              0);
-    EXPECT_EQ(LinesWith(project, "<UnitPassword>1234</UnitPassword>").size(), 2u);
-}
-
-TEST_F(CliReporting, FailingFileCommandsExitWithOne) {
-    UnitModel model;
-    model.phones.SetEntry(PhoneNumber(50), "", 49, RowStatus::Pending);
-    const std::string big = dir.File("big.gto");
-    ASSERT_TRUE(SaveProject(model, big).ok);
-    const std::string json = dir.File("big.json"), nowhere = WriteFile("plain", "") + "/out";
-    ASSERT_EQ(CliBare({"project", "convert", big, json}).status, 0);
-    EXPECT_EQ(CliBare({"project", "convert", json, nowhere + ".gto"}).status, 1);
-    const CliResult exported = CliBare({"export", "phones", big, nowhere + ".xls"});
-    EXPECT_EQ(exported.status, 1);
-    EXPECT_NE(exported.err.find("is not a folder"), std::string::npos) << exported.err;
 }
 
 TEST_F(CliReporting, ProgressOnStandardErrorAndCtrlCWhileTheUnitIsSilent) {

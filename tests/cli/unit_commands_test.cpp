@@ -1,6 +1,4 @@
 // dorvik-cli against the simulated unit on the serial link and by modem.
-#include <sstream>
-
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -155,12 +153,20 @@ TEST_F(CliSerial, AProjectWithSlotsBeyondTheUnitsListIsNotSavedOver) {
               std::string::npos)
         << upload.err;
     // With --json the failure is one object, and nothing else.
-    const CliResult json = Cli({"--json", "--project", project, "upload", "phones"});
-    EXPECT_EQ(json.status, 1);
-    EXPECT_EQ(Member(Json(json), "ok"), "false") << json.out;
+    const CliResult failed = Cli({"--json", "--project", project, "upload", "phones"});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(Member(Json(failed), "ok"), "false") << failed.out;
     UnitModel after;
     ASSERT_TRUE(LoadProject(after, project).ok);
     EXPECT_EQ(FormatProject(after).value_or(""), before);
+
+    // File commands that cannot write their output exit with 1 too.
+    const std::string json = dir.File("big.json"), nowhere = WriteFile("plain", "") + "/out";
+    ASSERT_EQ(CliBare({"project", "convert", project, json}).status, 0);
+    EXPECT_EQ(CliBare({"project", "convert", json, nowhere + ".gto"}).status, 1);
+    const CliResult exported = CliBare({"export", "phones", project, nowhere + ".xls"});
+    EXPECT_EQ(exported.status, 1);
+    EXPECT_NE(exported.err.find("is not a folder"), std::string::npos) << exported.err;
 }
 
 TEST_F(CliSerial, TheLogsLastEntriesAreDownloaded) {
@@ -194,8 +200,11 @@ TEST_F(CliSerial, AHouseListFromASpreadsheetIsUploadedAndReadBack) {
 TEST_F(CliSerial, ARawCommandOverTheTavrinLinkPrintsTheAnswer) {
     const std::string journal = dir.File("journal");
     StartUnit({"--unit-id", "0815", "--journal", journal});
-    const CliResult sent = Cli({"--tavrin", "send", "STATUS?"});
+    const std::string project = dir.File("P.gto");
+    const CliResult sent = Cli({"--tavrin", "--project", project, "send", "STATUS?"});
     EXPECT_EQ(sent.status, 0) << sent.err;
+    EXPECT_EQ(LinesWith(project, "<UnitPassword>482915</UnitPassword>").size(), 2u)
+        << "the project keeps the password given on the command line";
     EXPECT_EQ(sent.out.rfind("ALM1=", 0), 0u) << sent.out;
     EXPECT_EQ(CountLines(journal, "PROG-RF-0815"), 1);
     EXPECT_EQ(CountLines(journal, "PROG-QUIT-0815"), 1) << "closed on the way out";

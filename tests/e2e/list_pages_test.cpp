@@ -10,7 +10,6 @@ namespace dorvik::test {
 namespace {
 
 std::string PhoneNumber(int slot) { return "1390000" + std::to_string(1000 + slot); }
-std::string HouseNumber(int n) { return "00" + std::to_string(100 + n); }
 
 PickerValue Time(int hour, int minute) { return {2010, 1, 1, hour, minute}; }
 
@@ -20,25 +19,15 @@ protected:
     static constexpr int kAlarms = 5;
     static constexpr int kHouses = 10;
 
-    // Types and sets a phone slot as a user would; false when refused.
+    // Types a slot into the page's form and sets it as a user would; false
+    // when refused.
+    template <class Page, class Form>
+    bool Set(Page& page, const Form& form) {
+        page.Form() = form;
+        return SetAndCheck([&] { page.OnSet(); });
+    }
     bool SetPhone(int slot, const std::string& number, const std::string& name) {
-        NumberForm& f = F().Phone().Form();
-        f = {std::to_string(slot), number, name};
-        return SetAndCheck([&] { F().Phone().OnSet(); });
-    }
-    bool SetAlarm(int slot, const std::string& number) {
-        NumberForm& f = F().Alarm().Form();
-        f = {std::to_string(slot), number, ""};
-        return SetAndCheck([&] { F().Alarm().OnSet(); });
-    }
-    bool SetHouse(int slot, const std::string& house, const std::string& dial1,
-                  const std::string& dial2) {
-        F().House().Form() = {std::to_string(slot), house, dial1, dial2};
-        return SetAndCheck([&] { F().House().OnSet(); });
-    }
-    bool SetSpecial(const SpecialForm& form) {
-        F().Special().Form() = form;
-        return SetAndCheck([&] { F().Special().OnSet(); });
+        return Set(F().Phone(), NumberForm{std::to_string(slot), number, name});
     }
     bool SetAndCheck(const std::function<void()>& press) {
         const std::size_t before = Rig().boxes.shown.size();
@@ -63,15 +52,15 @@ protected:
             for (int d = 0; d < 7; ++d) f.days[d] = (d + n) % 3 != 0;
             f.fromTime = Time(6 + n, 5 * n);
             f.toTime = Time(12 + n, 59 - n);
-            ASSERT_TRUE(SetSpecial(f)) << f.index;
+            ASSERT_TRUE(Set(F().Special(), f)) << f.index;
             f = SpecialSlot('P', n, SpecialMode::DateToDate);
             f.fromDate = {2024, n, 10 + n, 8, n};
             f.toDate = {2025, 12 - n, 20 + n, 17, 30 + n};
-            ASSERT_TRUE(SetSpecial(f)) << f.index;
+            ASSERT_TRUE(Set(F().Special(), f)) << f.index;
             if (n == 7) break;
             f = SpecialSlot('Q', n, SpecialMode::EntriesAmount);
             f.amount = std::to_string(n * 37);
-            ASSERT_TRUE(SetSpecial(f)) << f.index;
+            ASSERT_TRUE(Set(F().Special(), f)) << f.index;
         }
     }
 
@@ -79,19 +68,19 @@ protected:
         for (int slot = 1; slot <= kPhones; ++slot)
             ASSERT_TRUE(SetPhone(slot * 3, PhoneNumber(slot), "User " + std::to_string(slot)));
         for (int slot = 1; slot <= kAlarms; ++slot)
-            ASSERT_TRUE(SetAlarm(slot, "1380000" + std::to_string(1000 + slot)));
+            ASSERT_TRUE(Set(F().Alarm(), NumberForm{std::to_string(slot),
+                                                    "1380000" + std::to_string(1000 + slot), ""}));
         for (int n = 1; n <= kHouses; ++n) {
             const std::string dial2 = n % 2 ? "1330000" + std::to_string(1000 + n) : "";
-            ASSERT_TRUE(SetHouse(n, HouseNumber(n), "1340000" + std::to_string(1000 + n), dial2));
+            ASSERT_TRUE(Set(F().House(), HouseForm{std::to_string(n), "00" + std::to_string(100 + n),
+                                                   "1340000" + std::to_string(1000 + n), dial2}));
         }
         TypeSpecials();
     }
 
     template <class Table>
     static int CountStatus(const Table& table, RowStatus status) {
-        int count = 0;
-        for (int row = 0; row < table.Size(); ++row) count += table.Status(row) == status;
-        return count;
+        return static_cast<int>(RowsWith(table, status).size());
     }
     template <class Table>
     static std::set<int> RowsWith(const Table& table, RowStatus status) {
