@@ -1,5 +1,5 @@
-// dorvik-cli as scripts use it: deleting slots, progress on standard error,
-// and Ctrl-C while the unit is silent.
+// dorvik-cli as scripts use it: deleting slots, the log's last entries,
+// progress on standard error, and Ctrl-C while the unit is silent.
 
 #include "cli_fixture.h"
 
@@ -9,9 +9,9 @@ namespace {
 using CliReporting = CliFixture;
 using Strings = std::vector<std::string>;
 
-TEST_F(CliReporting, DeleteErasesTheSlotsInTheUnit) {
+TEST_F(CliReporting, DeleteErasesTheSlotsAndTheLogsLastEntriesAreRead) {
     const std::string journal = dir.File("journal");
-    StartUnit({"--journal", journal});
+    StartUnit({"--journal", journal, "--log-rows", "6"});
     const std::string project = PhoneProject("unit.gto", 5);
     ASSERT_EQ(Cli({"--project", project, "upload", "phones"}).status, 0);
     std::ofstream(journal, std::ios::trunc);
@@ -22,6 +22,11 @@ TEST_F(CliReporting, DeleteErasesTheSlotsInTheUnit) {
                        "#PWD482915#WHL0005=0000"}));
     EXPECT_EQ(cli::JsonMember(Json(Cli({"--json", "read", "phones"})), "slots")->size(), 2u);
     EXPECT_EQ(Cli({"delete", "special", "X001"}).status, 2);
+
+    const cli::Json last = Json(Cli({"--json", "log", "--last", "2"}));
+    const cli::Json* rows = cli::JsonMember(last, "rows");
+    ASSERT_TRUE(rows && rows->size() == 2u);
+    EXPECT_EQ(cli::JsonScalarText(*cli::JsonMember((*rows)[1], "index")), "6");
 }
 
 TEST_F(CliReporting, ProgressOnStandardErrorAndCtrlCWhileTheUnitIsSilent) {

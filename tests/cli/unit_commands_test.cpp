@@ -169,14 +169,6 @@ TEST_F(CliSerial, AProjectWithSlotsBeyondTheUnitsListIsNotSavedOver) {
     EXPECT_NE(exported.err.find("is not a folder"), std::string::npos) << exported.err;
 }
 
-TEST_F(CliSerial, TheLogsLastEntriesAreDownloaded) {
-    StartUnit({"--log-rows", "6"});
-    const JsonValue last = Json(Cli({"--json", "log", "--last", "2"}));
-    ASSERT_TRUE(JsonMember(last, "rows"));
-    ASSERT_EQ(JsonMember(last, "rows")->size(), 2u);
-    EXPECT_EQ(Member((*JsonMember(last, "rows"))[1], "index"), "6");
-}
-
 TEST_F(CliSerial, AHouseListFromASpreadsheetIsUploadedAndReadBack) {
     StartUnit({"--houses", "20"});
     EXPECT_EQ(Member(Json(Cli({"--json", "connect"})), "houses"), "20");

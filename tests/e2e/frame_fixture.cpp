@@ -61,7 +61,7 @@ CMainFrame& FrameFixture::OpenFrame(const FrameSettings& s) {
     settings.password = kPassword;
     settings.unitId = "0815";
     settings.useModem = s.modem;
-    settings.unitPhoneNumber = s.unitPhone;
+    settings.unitPhoneNumber = "13900002222";
     settings.expiredTime = s.modemReplySec;
     settings.autoOpen = false;
     SettingsFile(settingsPath_).Write(settings);

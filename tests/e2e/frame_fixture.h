@@ -57,7 +57,6 @@ struct FrameRig {
 // The connection settings a test starts with.
 struct FrameSettings {
     bool modem = false;
-    std::string unitPhone = "13900002222";
     // Seconds; generous, since the timers are scaled down.
     int modemReplySec = 30;
 };
