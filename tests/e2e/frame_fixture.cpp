@@ -9,7 +9,8 @@ namespace {
 
 class ScaledTimer : public Timer {
 public:
-    ScaledTimer(std::unique_ptr<Timer> inner, int factor) : inner_(std::move(inner)), factor_(factor) {}
+    ScaledTimer(std::unique_ptr<Timer> inner, int factor)
+        : inner_(std::move(inner)), factor_(factor) {}
     void Start(int ms, bool periodic, std::function<void()> onTick) override {
         inner_->Start(std::max(1, ms / factor_), periodic, std::move(onTick));
     }

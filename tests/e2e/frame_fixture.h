@@ -5,7 +5,6 @@
 // child process. Timers run faster by a fixed factor.
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>

@@ -71,9 +71,9 @@ protected:
             ASSERT_TRUE(Set(F().Alarm(), NumberForm{std::to_string(slot),
                                                     "1380000" + std::to_string(1000 + slot), ""}));
         for (int n = 1; n <= kHouses; ++n) {
-            const std::string dial2 = n % 2 ? "1330000" + std::to_string(1000 + n) : "";
-            ASSERT_TRUE(Set(F().House(), HouseForm{std::to_string(n), "00" + std::to_string(100 + n),
-                                                   "1340000" + std::to_string(1000 + n), dial2}));
+            const std::string j = std::to_string(1000 + n), dial2 = n % 2 ? "1330000" + j : "";
+            const std::string house = "00" + std::to_string(100 + n), dial1 = "1340000" + j;
+            ASSERT_TRUE(Set(F().House(), HouseForm{std::to_string(n), house, dial1, dial2}));
         }
         TypeSpecials();
     }
