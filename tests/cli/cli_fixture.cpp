@@ -23,8 +23,9 @@ CliResult CliFixture::Cli(const std::vector<std::string>& args) {
     return CliBare(all);
 }
 
-CliResult CliFixture::CliBare(const std::vector<std::string>& args) {
-    return RunCli(args, dir.File("cfg"), dir.path());
+std::unique_ptr<ProgramRun> CliFixture::StartCli(const std::vector<std::string>& args) {
+    return std::make_unique<ProgramRun>(CLI_PATH, args, dir.File("cli"),
+                                        "DORVIK_CONFIG_DIR=" + dir.File("cfg"));
 }
 
 std::string CliFixture::PhoneNumber(int slot) {

@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "cli/json.h"
-#include "cli_process.h"
 #include "model/unit_model.h"
 #include "scratch_dir.h"
 #include "unitsim_process.h"
 
 namespace dorvik::test {
+
+using CliResult = ProgramResult;
 
 class CliFixture : public ::testing::Test {
 protected:
@@ -26,7 +27,9 @@ protected:
     // Runs dorvik-cli with the link options before args.
     CliResult Cli(const std::vector<std::string>& args);
     // Runs dorvik-cli with exactly these arguments.
-    CliResult CliBare(const std::vector<std::string>& args);
+    CliResult CliBare(const std::vector<std::string>& args) { return StartCli(args)->Wait(); }
+    // Starts dorvik-cli with exactly these arguments, its output in cli.out and cli.err.
+    std::unique_ptr<ProgramRun> StartCli(const std::vector<std::string>& args);
 
     // A project whose phone slots 1..count are Pending, numbers 13900000001 on.
     std::string PhoneProject(const std::string& name, int count);

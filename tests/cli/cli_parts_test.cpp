@@ -81,6 +81,16 @@ TEST(CliProject, ConvertingToJsonAndBackKeepsTheProject) {
 
     const InProcess shown = RunInProcess({"--json", "project", "show", dir.File("b.gto")});
     EXPECT_NE(shown.out.find("\"name\":\"张三\""), std::string::npos) << shown.out;
+
+    // Deleting the log clears the log the project keeps, and only that.
+    ASSERT_EQ(RunInProcess({"--settings", dir.File("DORVIK.ini"), "--project", dir.File("b.gto"),
+                            "log", "--delete"})
+                  .status,
+              0);
+    UnitModel cleared;
+    ASSERT_TRUE(LoadProject(cleared, dir.File("b.gto")).ok);
+    EXPECT_EQ(cleared.log.RowCount(), 0);
+    EXPECT_EQ(cleared.phones.Row(76).number, "13900000077") << "the lists stay";
 }
 
 TEST(CliProject, ConvertingOneListToCsvAndBackKeepsItsSlots) {
@@ -172,21 +182,6 @@ TEST(CliQuestions, AQuestionFailsTheCommandUnlessAnswered) {
     EXPECT_TRUE(yes.Errors().empty());
     EXPECT_EQ(yes.Infos(), std::vector<std::string>{"Set band  success"});
     EXPECT_EQ(yes.Warnings().size(), 1u);
-}
-
-TEST(CliLog, DeletingClearsTheLogKeptInTheProjectOnly) {
-    ScratchDir dir;
-    UnitModel original;
-    FillProject(original);
-    ASSERT_TRUE(SaveProject(original, dir.File("a.gto")).ok);
-    ASSERT_EQ(RunInProcess({"--settings", dir.File("DORVIK.ini"), "--project", dir.File("a.gto"),
-                            "log", "--delete"})
-                  .status,
-              0);
-    UnitModel copy;
-    ASSERT_TRUE(LoadProject(copy, dir.File("a.gto")).ok);
-    EXPECT_EQ(copy.log.RowCount(), 0);
-    EXPECT_EQ(copy.phones.Row(76).number, "13900000077") << "the lists stay";
 }
 
 }  // namespace

@@ -5,6 +5,28 @@
 #include "model/settings_file.h"
 
 namespace dorvik::test {
+namespace {
+
+class ScaledTimer : public Timer {
+public:
+    ScaledTimer(std::unique_ptr<Timer> inner, int factor)
+        : inner_(std::move(inner)), factor_(factor) {}
+    void Start(int ms, bool periodic, std::function<void()> onTick) override {
+        inner_->Start(std::max(1, ms / factor_), periodic, std::move(onTick));
+    }
+    void Stop() override { inner_->Stop(); }
+    bool IsActive() const override { return inner_->IsActive(); }
+
+private:
+    std::unique_ptr<Timer> inner_;
+    int factor_;
+};
+
+}  // namespace
+
+std::unique_ptr<Timer> ScaledTimers::CreateTimer() {
+    return std::make_unique<ScaledTimer>(inner_.CreateTimer(), factor_);
+}
 
 FrameRig::FrameRig(const std::string& settingsPath, const std::string& device)
     : clock(Time(2024, 5, 6, 7, 8, 9)),
@@ -40,15 +62,10 @@ CMainFrame& FrameFixture::OpenFrame(const FrameSettings& s) {
     settings.password = kPassword;
     settings.unitId = "0815";
     settings.useModem = s.modem;
-    settings.unitPhoneNumber = s.unitPhone;
+    settings.unitPhoneNumber = "13900002222";
     settings.expiredTime = s.modemReplySec;
     settings.autoOpen = false;
     SettingsFile(settingsPath_).Write(settings);
-    return ReopenFrame();
-}
-
-CMainFrame& FrameFixture::ReopenFrame() {
-    rig_.reset();
     rig_ = std::make_unique<FrameRig>(settingsPath_, unit ? unit->Device() : std::string());
     boxesSeen_ = 0;
     return rig_->frame;

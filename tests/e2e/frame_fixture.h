@@ -5,14 +5,12 @@
 // child process. Timers run faster by a fixed factor.
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "fakes.h"
-#include "link_fixture.h"
 #include "loop/event_loop.h"
 #include "pages/main_frame.h"
 #include "scratch_dir.h"
@@ -20,6 +18,17 @@
 #include "unitsim_process.h"
 
 namespace dorvik::test {
+
+// Timers of the wrapped factory, with every interval divided by `factor`.
+class ScaledTimers : public TimerFactory {
+public:
+    ScaledTimers(TimerFactory& inner, int factor) : inner_(inner), factor_(factor) {}
+    std::unique_ptr<Timer> CreateTimer() override;
+
+private:
+    TimerFactory& inner_;
+    int factor_;
+};
 
 // One main window on its own event loop with fakes for its seams. Each
 // window gets a fresh loop: closing it shuts the loop down, so that a
@@ -47,7 +56,6 @@ struct FrameRig {
 // The connection settings a test starts with.
 struct FrameSettings {
     bool modem = false;
-    std::string unitPhone = "13900002222";
     // Seconds; generous, since the timers are scaled down.
     int modemReplySec = 30;
 };
@@ -65,9 +73,6 @@ protected:
     // Writes the settings file and opens a new main window over it (the old
     // one, if any, is closed first), pointed at the simulated unit.
     CMainFrame& OpenFrame(const FrameSettings& settings = {});
-    // Closes the main window (it writes its settings file) and opens a new
-    // one over that file.
-    CMainFrame& ReopenFrame();
     // Serial link: connects and waits until the house count has rebuilt the lists.
     bool Connect(int houses = 400);
     // Modem mode: connects and waits until the modem initialisation is answered.
@@ -97,7 +102,6 @@ protected:
     CMainFrame& F() { return rig_->frame; }
     ModemMode& Modem() { return rig_->links.modem; }
     FrameRig& Rig() { return *rig_; }
-    std::string Dir() const { return dir_.path() + "/"; }
     std::vector<std::string> BoxTexts() const { return rig_->boxes.Texts(); }
 
     std::unique_ptr<UnitSimProcess> unit;

@@ -1,5 +1,6 @@
 #include "unitsim_process.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,6 +12,8 @@
 #include <iterator>
 #include <string>
 #include <utility>
+
+#include "scratch_dir.h"
 
 namespace dorvik::test {
 
@@ -41,6 +44,18 @@ std::vector<std::string> WithWireJournal(std::vector<std::string> args) {
     return args;
 }
 
+[[noreturn]] void Exec(const std::string& path, const std::vector<std::string>& args) {
+    std::vector<char*> argv{const_cast<char*>(path.c_str())};
+    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(path.c_str(), argv.data());
+    _exit(127);
+}
+
+int ExitStatus(int status) {
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
 }  // namespace
 
 void KeepWireJournal(const std::string& journalPath) {
@@ -61,11 +76,7 @@ UnitSimProcess::UnitSimProcess(const std::vector<std::string>& argsIn) {
         dup2(out[1], STDOUT_FILENO);
         close(out[0]);
         close(out[1]);
-        std::vector<char*> argv{const_cast<char*>(UNITSIM_PATH)};
-        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        execv(UNITSIM_PATH, argv.data());
-        _exit(127);
+        Exec(UNITSIM_PATH, args);
     }
     close(out[1]);
     // The first output line names the device.
@@ -107,6 +118,38 @@ bool UnitSimProcess::Exited() {
     if (waitpid(pid_, nullptr, WNOHANG) != pid_) return false;
     pid_ = -1;
     return true;
+}
+
+ProgramRun::ProgramRun(const std::string& path, const std::vector<std::string>& args,
+                       const std::string& outputPrefix, const std::string& env)
+    : outPath_(outputPrefix + ".out"), errPath_(outputPrefix + ".err") {
+    pid_ = fork();
+    if (pid_ != 0) return;
+    // Output goes to files: the test reads it after the end, without pipes to drain.
+    dup2(::open(outPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDOUT_FILENO);
+    dup2(::open(errPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
+    ::putenv(const_cast<char*>(env.c_str()));
+    Exec(path, args);
+}
+
+ProgramRun::~ProgramRun() {
+    if (pid_ <= 0) return;
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+}
+
+void ProgramRun::Interrupt() {
+    if (pid_ > 0) kill(pid_, SIGINT);
+}
+
+ProgramResult ProgramRun::Wait() {
+    ProgramResult result;
+    int status = 0;
+    if (pid_ > 0 && waitpid(std::exchange(pid_, -1), &status, 0) > 0)
+        result.status = ExitStatus(status);
+    result.out = ReadBytes(outPath_);
+    result.err = ReadBytes(errPath_);
+    return result;
 }
 
 }  // namespace dorvik::test

@@ -33,6 +33,32 @@ private:
     bool lineEnded_ = false;
 };
 
+// What a program run as a child process left behind.
+struct ProgramResult {
+    int status = -1;  // exit status; 128 + n when ended by signal n
+    std::string out, err;
+};
+
+// Runs a program as a child process with one more "NAME=value" in its
+// environment; its output goes to outputPrefix + ".out" and ".err".
+class ProgramRun {
+public:
+    ProgramRun(const std::string& path, const std::vector<std::string>& args,
+               const std::string& outputPrefix, const std::string& env);
+    ~ProgramRun();
+    ProgramRun(const ProgramRun&) = delete;
+    ProgramRun& operator=(const ProgramRun&) = delete;
+
+    // Ctrl-C.
+    void Interrupt();
+    // Waits for the end.
+    ProgramResult Wait();
+
+private:
+    pid_t pid_ = -1;
+    std::string outPath_, errPath_;
+};
+
 // With DORVIK_WIRE_DIR set, appends a journal the test keeps itself to the
 // running test's wire record (before the test clears or deletes it).
 void KeepWireJournal(const std::string& journalPath);
