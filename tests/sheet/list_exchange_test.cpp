@@ -1,6 +1,6 @@
 // Export and import of the lists and the log: round trips through .xls,
-// .xlsx, .ods and text files, other sheets kept, old rows trimmed, import validation, the
-// log after a wrap, and damaged files.
+// .xlsx, .ods and text files, other sheets kept, old rows trimmed, import
+// validation and the log after a wrap.
 #include "sheet/list_exchange.h"
 
 #include <gtest/gtest.h>
@@ -196,35 +196,6 @@ TEST(ListImport, SkipsRowsOutsideTheListAndLaterRowsWin) {
     EXPECT_EQ(std::tie(specials.Row(59).number, specials.Row(59).amount, specials.Row(59).type),
               std::make_tuple("139", "7", 'Q'));
     EXPECT_TRUE(box.shown.empty());
-}
-
-TEST(ListImport, DamagedWorkbookFailsAndChangesNothing) {
-    ScratchDir dir;
-    ModifiedFlag flag;
-    PhoneList phones(flag);
-    test::RecordingProgressBar progress;
-    test::RecordingMessageBox box;
-    std::string path = dir.File("p.xls");
-    for (int r = 0; r < 300; ++r) phones.SetEntry(std::to_string(r), "n", r, RowStatus::Pending);
-    ASSERT_TRUE(ExportPhoneList(phones, path, progress).ok());
-    std::string whole = test::ReadBytes(path);
-    for (std::string damaged :
-         {whole.substr(0, whole.size() / 2), std::string("not a workbook at all"), std::string()}) {
-        test::WriteBytes(path, damaged);
-        PhoneList fresh(flag);
-        flag.Clear();
-        box.shown.clear();
-        ExchangeResult in = ImportPhoneList(fresh, path, kPhoneSheet, progress, box);
-        EXPECT_EQ(in.status, ExchangeStatus::Failed);
-        EXPECT_FALSE(in.error.empty());
-        EXPECT_EQ(box.Texts(), std::vector<std::string>{"The sheet is null\n" + in.error});
-        EXPECT_EQ(fresh.Used(), 0);
-        EXPECT_FALSE(flag.IsSet());
-        ExchangeResult out = ExportPhoneList(phones, path, progress);
-        EXPECT_EQ(out.status, ExchangeStatus::Failed);
-        EXPECT_FALSE(out.error.empty());
-        EXPECT_EQ(test::ReadBytes(path), damaged);
-    }
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "model/text_codec.h"
+#include "sheet/ole_container.h"
 #include "sheet/sheet_chooser.h"
 #include "sheet/spreadsheet.h"
 #include "scratch_dir.h"
@@ -86,6 +87,15 @@ public:
     bool takeFirst = false;
     std::vector<std::vector<std::string>> offered;
 };
+
+// An .xls file holding the given workbook stream.
+inline std::string XlsBytes(const std::string& stream) {
+    xls::OleFile ole = xls::NewWorkbookContainer();
+    ole.workbook = stream;
+    std::string bytes;
+    EXPECT_TRUE(xls::BuildOle(ole, bytes));
+    return bytes;
+}
 
 using Rows = std::vector<std::vector<std::string>>;
 

@@ -159,12 +159,8 @@ std::string CraftedStream() {
 }
 
 std::string WriteCrafted(const test::ScratchDir& dir) {
-    xls::OleFile ole = xls::NewWorkbookContainer();
-    ole.workbook = CraftedStream();
-    std::string bytes;
-    EXPECT_TRUE(xls::BuildOle(ole, bytes));
     std::string path = dir.File("crafted.xls");
-    test::WriteBytes(path, bytes);
+    test::WriteBytes(path, test::XlsBytes(CraftedStream()));
     return path;
 }
 
