@@ -75,16 +75,15 @@ inline CellMap TableRead(const std::string& path, const std::string& gbSheet) {
     return cells;
 }
 
-// Records every list of sheets offered; answers with `answer` or the first name.
+// Records every list of sheets offered and answers with `answer`.
 class ScriptedSheetChooser : public SheetChooser {
 public:
     explicit ScriptedSheetChooser(std::optional<std::string> a = {}) : answer(std::move(a)) {}
     std::optional<std::string> ChooseSheetName(const std::vector<std::string>& names) override {
         offered.push_back(names);
-        return takeFirst ? std::optional<std::string>(names.front()) : answer;
+        return answer;
     }
     std::optional<std::string> answer;
-    bool takeFirst = false;
     std::vector<std::vector<std::string>> offered;
 };
 
