@@ -14,22 +14,14 @@ namespace {
 
 using test::ScratchDir;
 
-TEST(ChooseSheet, TextFileGoesByTheDefaultNameWithoutAsking) {
-    ScratchDir dir;
-    test::ScriptedSheetChooser chooser("x");
-    test::RecordingMessageBox box;
-    EXPECT_EQ(ChooseSheet(dir.File("list.csv"), "PhoneNumbers", chooser, box), "PhoneNumbers");
-    EXPECT_TRUE(chooser.offered.empty());
-    EXPECT_TRUE(box.shown.empty());
-}
-
-TEST(ChooseSheet, OnlySheetIsTakenSeveralAreOfferedInWorkbookOrder) {
+TEST(ChooseSheet, TextFileOrOnlySheetIsTakenSeveralAreOfferedInWorkbookOrder) {
     ScratchDir dir;
     std::string path = dir.File("w.xls");
     std::string chinese = Utf8ToGb("号码");
     test::WriteRows(path, "Zeta", {{"Index"}});
     test::ScriptedSheetChooser chooser(chinese);
     test::RecordingMessageBox box;
+    EXPECT_EQ(ChooseSheet(dir.File("list.csv"), "PhoneNumbers", chooser, box), "PhoneNumbers");
     EXPECT_EQ(ChooseSheet(path, "PhoneNumbers", chooser, box), "Zeta");
     EXPECT_TRUE(chooser.offered.empty());
 
@@ -39,16 +31,10 @@ TEST(ChooseSheet, OnlySheetIsTakenSeveralAreOfferedInWorkbookOrder) {
     ASSERT_EQ(chooser.offered.size(), 1u);
     EXPECT_EQ(chooser.offered[0], (std::vector<std::string>{"Zeta", chinese, "Alpha"}));
     EXPECT_TRUE(box.shown.empty());
-}
-
-TEST(ChooseSheet, NoChoiceIsReportedAndEndsTheImport) {
-    ScratchDir dir;
-    std::string path = dir.File("w.xls");
-    test::WriteRows(path, "A", {{"Index"}});
-    test::WriteRows(path, "B", {{"Index"}});
+    // No choice is reported and ends the import.
     for (std::optional<std::string> answer : {std::optional<std::string>{}, std::optional<std::string>{""}}) {
-        test::ScriptedSheetChooser chooser(answer);
-        test::RecordingMessageBox box;
+        chooser.answer = answer;
+        box.shown.clear();
         EXPECT_EQ(ChooseSheet(path, "PhoneNumbers", chooser, box), std::nullopt);
         ASSERT_EQ(box.shown.size(), 1u);
         EXPECT_EQ(box.shown[0].text, "Hasn't Select sheet name");
@@ -59,11 +45,9 @@ TEST(ChooseSheet, NoChoiceIsReportedAndEndsTheImport) {
 
 TEST(ChooseSheet, WorkbookWithoutWorksheetsOrUnreadableIsReported) {
     ScratchDir dir;
-    xls::OleFile ole = xls::NewWorkbookContainer();
-    ASSERT_EQ(xls::BuildWorkbook(xls::Workbook{}, ole.workbook, nullptr), xls::WriteStatus::Ok);
-    std::string bytes;
-    ASSERT_TRUE(xls::BuildOle(ole, bytes));
-    test::WriteBytes(dir.File("empty.xls"), bytes);
+    std::string stream;
+    ASSERT_EQ(xls::BuildWorkbook(xls::Workbook{}, stream, nullptr), xls::WriteStatus::Ok);
+    test::WriteBytes(dir.File("empty.xls"), test::XlsBytes(stream));
     test::WriteBytes(dir.File("junk.xls"), "junk");
     test::WriteBytes(dir.File("junk.xlsx"), "junk");
     struct {

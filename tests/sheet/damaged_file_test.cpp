@@ -1,4 +1,4 @@
-// Damaged workbooks: thousands of mutated files (container and record
+// Damaged workbooks: hundreds of mutated files (container and record
 // level) are opened, read and written. None may crash; a failure carries a
 // last error, and a failed write leaves the file byte-identical.
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ using test::ReadBytes;
 using test::ScratchDir;
 using test::WriteBytes;
 
-constexpr int kRuns = 1200;
+constexpr int kRuns = 400;
 
 
 // A workbook with two sheets, shared strings over several CONTINUE records
@@ -31,9 +31,9 @@ std::string SeedWorkbook(const ScratchDir& dir) {
         CSpreadSheet sheet(path, name, false);
         sheet.StartBatch();
         sheet.SetHeaderRow({"Index", "Phone Number", "User Name"});
-        for (int r = 2; r < 200; ++r)
+        for (int r = 2; r < 60; ++r)
             sheet.PutRow({std::to_string(r), std::to_string(13900000000LL + r), Utf8ToGb("张三") + std::to_string(r)}, r, true);
-        sheet.PutRow({"1", "2", Utf8ToGb(std::string(3000, 'x') + "中文")}, 200, true);
+        sheet.PutRow({"1", "2", Utf8ToGb(std::string(9000, 'x') + "中文")}, 60, true);
         EXPECT_TRUE(sheet.WriteSheet()) << sheet.LastError();
     }
     return ReadBytes(path);
@@ -71,8 +71,7 @@ bool Exercise(const std::string& path) {
 }
 
 void ListSheets(const std::string& path) {
-    test::ScriptedSheetChooser chooser;
-    chooser.takeFirst = true;
+    test::ScriptedSheetChooser chooser("S1");
     test::RecordingMessageBox box;
     ChooseSheet(path, "S1", chooser, box);
 }
@@ -112,37 +111,8 @@ TEST(DamagedWorkbook, MutatedContainersAndRecordsNeverCrashAndFailWithAReason) {
     EXPECT_GT(MutationRuns(dir.File("m.xls"), 20240601, [&](std::mt19937& rng) { return Mutate(seed, rng); }), 0);
     xls::OleFile ole;
     ASSERT_EQ(xls::ReadOle(seed, ole), xls::ReadStatus::Ok);
-    std::string stream = ole.workbook;
-    auto make = [&](std::mt19937& rng) {
-        ole.workbook = Mutate(stream, rng);
-        std::string bytes;
-        EXPECT_TRUE(xls::BuildOle(ole, bytes));
-        return bytes;
-    };
+    auto make = [&](std::mt19937& rng) { return test::XlsBytes(Mutate(ole.workbook, rng)); };
     EXPECT_GT(MutationRuns(dir.File("r.xls"), 7, make), 0);
-}
-
-TEST(DamagedWorkbook, EmptyTextAndPasswordProtectedFilesFailWithTheirReason) {
-    ScratchDir dir;
-    xls::OleFile ole = xls::NewWorkbookContainer();
-    // BOF, FILEPASS, EOF: an encrypted workbook's globals begin like this.
-    ole.workbook = std::string("\x09\x08\x04\x00\x00\x06\x05\x00\x2f\x00\x00\x00\x0a\x00\x00\x00", 16);
-    std::string encrypted;
-    ASSERT_TRUE(xls::BuildOle(ole, encrypted));
-    struct Case {
-        std::string bytes;
-        const char* error;
-    } cases[] = {
-        {"", "The file is not a workbook\n"},
-        {"Index,Phone Number\r\n", "The file is not a workbook\n"},
-        {encrypted, "The workbook is protected with a password\n"},
-    };
-    for (const Case& c : cases) {
-        WriteBytes(dir.File("f.xls"), c.bytes);
-        CSpreadSheet sheet(dir.File("f.xls"), "S", true);
-        EXPECT_EQ(sheet.LastError(), c.error);
-        EXPECT_EQ(sheet.TotalRows(), 0);
-    }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// .xlsx and .ods files from users: archives and XML that are damaged, too
-// large or hostile are refused with their reason, and neither the list nor
-// the file changes.
+// Workbook files from users: containers, archives and XML that are damaged,
+// encrypted, too large or hostile are refused with their reason, and neither
+// the list nor the file changes.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -60,6 +60,15 @@ std::string Zip(const Parts& parts) {
     return bytes;
 }
 
+// An .xls file whose workbook stream goes by another name (up to 7 letters).
+std::string XlsStreamNamed(const std::string& name) {
+    std::string bytes = test::XlsBytes(std::string(16, '\0'));
+    size_t at = bytes.find(std::string("W\0o\0r\0k\0b\0o\0o\0k\0", 16));
+    for (size_t i = 0; i < 16; ++i) bytes[at + i] = i % 2 || i / 2 >= name.size() ? '\0' : name[i / 2];
+    bytes[at + 64] = static_cast<char>(2 * name.size() + 2);
+    return bytes;
+}
+
 const std::string kDtd =
     "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY e SYSTEM \"file:///etc/passwd\">]>";
 const std::string kLaughs =
@@ -102,6 +111,15 @@ TEST(HostileWorkbook, IsRefusedWithItsReasonAndChangesNeitherListNorFile) {
         {"dtd.ods", Zip(Ods("", kDtd)), kDtdRefused},
         {"nocontent.ods", Zip(Without(Ods(""), "content.xml")), kMissing},
         {"text.ods", "Index,Phone Number\r\n", kNotWorkbook},
+        {"empty.xls", "", kNotWorkbook},
+        {"junk.xls", "not a workbook at all", kNotWorkbook},
+        {"cut.xls", test::XlsBytes(std::string(9000, 'x')).substr(0, 3000), kNotWorkbook},
+        {"old.xls", XlsStreamNamed("Book"), "The workbook is not in the Excel 97-2003 format\n"},
+        {"nobook.xls", XlsStreamNamed("Sheet"), kDamaged},
+        // BOF, FILEPASS, EOF: an encrypted workbook's globals begin like this.
+        {"encrypted.xls",
+         test::XlsBytes(std::string("\x09\x08\x04\x00\x00\x06\x05\x00\x2f\x00\x00\x00\x0a\x00\x00\x00", 16)),
+         "The workbook is protected with a password\n"},
     };
     test::ScratchDir dir;
     ModifiedFlag flag;

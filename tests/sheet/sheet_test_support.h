@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "model/text_codec.h"
+#include "sheet/ole_container.h"
 #include "sheet/sheet_chooser.h"
 #include "sheet/spreadsheet.h"
 #include "scratch_dir.h"
@@ -74,18 +75,26 @@ inline CellMap TableRead(const std::string& path, const std::string& gbSheet) {
     return cells;
 }
 
-// Records every list of sheets offered; answers with `answer` or the first name.
+// Records every list of sheets offered and answers with `answer`.
 class ScriptedSheetChooser : public SheetChooser {
 public:
     explicit ScriptedSheetChooser(std::optional<std::string> a = {}) : answer(std::move(a)) {}
     std::optional<std::string> ChooseSheetName(const std::vector<std::string>& names) override {
         offered.push_back(names);
-        return takeFirst ? std::optional<std::string>(names.front()) : answer;
+        return answer;
     }
     std::optional<std::string> answer;
-    bool takeFirst = false;
     std::vector<std::vector<std::string>> offered;
 };
+
+// An .xls file holding the given workbook stream.
+inline std::string XlsBytes(const std::string& stream) {
+    xls::OleFile ole = xls::NewWorkbookContainer();
+    ole.workbook = stream;
+    std::string bytes;
+    EXPECT_TRUE(xls::BuildOle(ole, bytes));
+    return bytes;
+}
 
 using Rows = std::vector<std::vector<std::string>>;
 

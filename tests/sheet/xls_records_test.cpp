@@ -159,12 +159,8 @@ std::string CraftedStream() {
 }
 
 std::string WriteCrafted(const test::ScratchDir& dir) {
-    xls::OleFile ole = xls::NewWorkbookContainer();
-    ole.workbook = CraftedStream();
-    std::string bytes;
-    EXPECT_TRUE(xls::BuildOle(ole, bytes));
     std::string path = dir.File("crafted.xls");
-    test::WriteBytes(path, bytes);
+    test::WriteBytes(path, test::XlsBytes(CraftedStream()));
     return path;
 }
 
@@ -203,12 +199,9 @@ TEST(XlsRecords, ChartSheetIsNotOfferedAndBlocksWritingWithoutLoss) {
     EXPECT_EQ(test::ReadBytes(path), before);
 }
 
+// Whole numbers, -0, 1/3 and 1E+20 are read in the tests above and against the peer.
 TEST(XlsRecords, NumbersShowAsASpreadsheetShowsThem) {
-    EXPECT_EQ(xls::NumberText(13900002222.0), "13900002222");
-    EXPECT_EQ(xls::NumberText(5.0), "5");
-    EXPECT_EQ(xls::NumberText(-0.0), "0");
     EXPECT_EQ(xls::NumberText(0.1 + 0.2), "0.3");
-    EXPECT_EQ(xls::NumberText(1e20), "1E+20");
     EXPECT_EQ(xls::NumberText(123456789012345.0), "123456789012345");
     EXPECT_EQ(xls::NumberText(1.0 / 0.0), "#NUM!");
 }
