@@ -1,8 +1,5 @@
-// The Qt bindings of the platform seams: text crossing, file filters,
-// timers, the blocking dispatcher and message boxes; and the window in the
-// user's language: the choice and its default, the language dialog,
-// translated menus, tabs and core messages, and English texts left exactly as
-// they are.
+// The Qt bindings of the platform seams (texts, filters, timers, dispatcher,
+// message boxes) and the window in the user's language.
 #include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
@@ -46,9 +43,7 @@ struct CoreText {
 // a piece holding "%1", and a text that stays as it is.
 const CoreText kCoreTexts[] = {
     {"Ilegal phone number", "电话号码无效"},
-    {"Cannot open COM3", "无法打开 COM3"},
     {"ID:0815 is connected...", "主机 0815 已连接..."},
-    {"Used 40/2000", "已用 40/2000"},
     {"Unable to open hyperlink:\n\nThe specified file was not found.",
      "无法打开超链接：\n\n找不到指定的文件。"},
     {"Cannot open COM2\n/dev/ttyS1: busy\nAdd your user to the \"dialout\" group (sudo usermod "
