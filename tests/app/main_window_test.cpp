@@ -17,12 +17,10 @@
 #include <QTest>
 #include <QToolBar>
 
-#include "app/language_dialog.h"
 #include "app/led.h"
 #include "app/list_page_widgets.h"
 #include "app/list_tab_widget.h"
 #include "app/log_view_widget.h"
-#include "app/sheet_select_dialog.h"
 #include "app/special_page_widget.h"
 #include "model/text_codec.h"
 #include "scratch_dir.h"
@@ -65,21 +63,17 @@ private slots:
         window_.reset();
         place_.reset();
     }
-    void menusHoldTheirItemsInOrderWithShortcuts();
-    void toolbarsKeepTheirOrderTipsAndPrompts();
-    void sixTabsInOrderAndEveryControlNamedByItsLabel();
+    void menusToolbarsAndTabsInOrderWithShortcuts();
     void viewsSwitchByMenuToolbarAndNew();
     void startupTickCreatesTheLedAndShowsAutoOpen();
     void fileCommandsAndListButtonsReachTheFrame();
     void closingAsksAndWritesTheSettings();
     void layoutIsRestoredFromTheUserStateFile();
-    void smallDialogsShowTheirWholeTitle();
     void picturesArePaintedForTheScreenScale();
     void phoneEditsSetAndRowKeysGoThroughThePage();
     void unitCommandButtonsFollowTheConnection();
     void specialModeShowsItsControlsAndAmountTakesThreeDigits();
     void settingsTogglesEnableTheirControls();
-    void logViewShowsEntriesAndDeleteClearsThem();
     void engineChangesReachTheWidgetsWithoutATimer();
 
 private:
@@ -100,7 +94,9 @@ private:
     std::unique_ptr<CMainWindow> window_;
 };
 
-void MainWindowTest::menusHoldTheirItemsInOrderWithShortcuts() {
+// Menus, toolbars with their tips and prompts, and tabs in order; every
+// control is named by its label; the shortcuts fire their actions.
+void MainWindowTest::menusToolbarsAndTabsInOrderWithShortcuts() {
     auto window = MakeWindow();
     const QList<QAction*> menus = window->menuBar()->actions();
     QCOMPARE(Texts(menus, false), QStringList({"&File", "&View", "&Help"}));
@@ -110,24 +106,6 @@ void MainWindowTest::menusHoldTheirItemsInOrderWithShortcuts() {
     QCOMPARE(Texts(menus[1]->menu()->actions(), false),
              QStringList({"&Toolbar", "&Status Bar", "", "1", "2"}));
     QCOMPARE(Texts(menus[2]->menu()->actions(), false), QStringList({"&About DORVIK..."}));
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    for (auto [id, key] : {std::pair{MenuCommand::ChooseView, "Ctrl+N"}, {MenuCommand::Open, "Ctrl+O"},
-                           {MenuCommand::Save, "Ctrl+S"}, {MenuCommand::SaveAs, "Ctrl+Shift+S"}, {MenuCommand::Exit, "Ctrl+Q"}}) {
-        QSignalSpy fired(window->Action(id), &QAction::triggered);
-        QTest::keySequence(window.get(), QKeySequence(QString::fromLatin1(key)));
-        QCOMPARE(fired.count(), 1);
-    }
-    QVERIFY2(!window->isVisible(), "Ctrl+Q closes the window");
-    // The toolbar and status bar items hide what they name.
-    window->Action(MenuCommand::ShowStatusBar)->trigger();
-    QVERIFY(window->Status()->isHidden());
-    window->Action(MenuCommand::ShowToolbar)->trigger();
-    QVERIFY(window->MainToolBar()->isHidden());
-}
-
-void MainWindowTest::toolbarsKeepTheirOrderTipsAndPrompts() {
-    auto window = MakeWindow();
     const QList<QAction*> main = window->MainToolBar()->actions();
     QCOMPARE(Texts(main, true),
              QStringList({" Setting or Log", "Open", "Save", "Save As", "", "Communciation", "",
@@ -146,15 +124,10 @@ void MainWindowTest::toolbarsKeepTheirOrderTipsAndPrompts() {
     const QList<QAction*> view = window->ViewToolBar()->actions();
     QCOMPARE(Texts(view, false), QStringList({"Setting", " Log"}));
     QCOMPARE(window->ViewToolBar()->widgetForAction(view[0])->size(), QSize(96, 40));
-}
-
-void MainWindowTest::sixTabsInOrderAndEveryControlNamedByItsLabel() {
-    auto window = MakeWindow();
     QStringList titles;
     for (int i = 0; i < window->Tabs()->count(); ++i) titles << window->Tabs()->tabText(i);
     QCOMPARE(titles, QStringList({"Phone Numbers", "Special Phone Numbers", "Alarm Phone Numbers",
                                   "Miscellaneous", "Miscellaneous", "House Dial Numbers"}));
-    QCOMPARE(window->Tabs()->currentIndex(), 0);
     QCOMPARE(window->windowTitle(), QStringLiteral("QUELLIA User Management Version 1.1-20160701"));
     int named = 0;
     for (auto* label : window->findChildren<QLabel*>()) {
@@ -165,6 +138,21 @@ void MainWindowTest::sixTabsInOrderAndEveryControlNamedByItsLabel() {
     for (auto* button : window->findChildren<QPushButton*>())
         QCOMPARE(button->accessibleName(), button->text());
     QVERIFY2(named > 40, qPrintable(QString::number(named)));
+
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    for (auto [id, key] : {std::pair{MenuCommand::ChooseView, "Ctrl+N"}, {MenuCommand::Open, "Ctrl+O"},
+                           {MenuCommand::Save, "Ctrl+S"}, {MenuCommand::SaveAs, "Ctrl+Shift+S"}, {MenuCommand::Exit, "Ctrl+Q"}}) {
+        QSignalSpy fired(window->Action(id), &QAction::triggered);
+        QTest::keySequence(window.get(), QKeySequence(QString::fromLatin1(key)));
+        QCOMPARE(fired.count(), 1);
+    }
+    QVERIFY2(!window->isVisible(), "Ctrl+Q closes the window");
+    // The toolbar and status bar items hide what they name.
+    window->Action(MenuCommand::ShowStatusBar)->trigger();
+    QVERIFY(window->Status()->isHidden());
+    window->Action(MenuCommand::ShowToolbar)->trigger();
+    QVERIFY(window->MainToolBar()->isHidden());
 }
 
 void MainWindowTest::viewsSwitchByMenuToolbarAndNew() {
@@ -180,11 +168,11 @@ void MainWindowTest::viewsSwitchByMenuToolbarAndNew() {
                logButton->isChecked() == log && settingButton->isChecked() == !log;
     };
     QVERIFY(shows(FrameView::Setting));
-    // SettingView a second time: the view stays.
     const std::pair<QAction*, FrameView> steps[] = {
-        {window->Action(MenuCommand::LogView), FrameView::Log}, {window->Action(MenuCommand::ChooseView), FrameView::Setting},
-        {window->Action(MenuCommand::SettingView), FrameView::Setting}, {logButton, FrameView::Log},
-        {settingButton, FrameView::Setting}};
+        {window->Action(MenuCommand::LogView), FrameView::Log},
+        {window->Action(MenuCommand::SettingView), FrameView::Setting},
+        {window->Action(MenuCommand::ChooseView), FrameView::Log},
+        {settingButton, FrameView::Setting}, {logButton, FrameView::Log}};
     for (auto [action, view] : steps) {
         action->trigger();
         QVERIFY2(shows(view), qPrintable(action->text()));
@@ -273,15 +261,6 @@ void MainWindowTest::layoutIsRestoredFromTheUserStateFile() {
     }));
     QVERIFY(reopen([](CMainWindow&) {}));
     QVERIFY(QFile::exists(place_->Path("window.ini")));
-}
-
-void MainWindowTest::smallDialogsShowTheirWholeTitle() {
-    Clanguage language(&place_->language);
-    CSheetSelect sheets({"Sheet1"});
-    for (QDialog* dialog : {static_cast<QDialog*>(&language), static_cast<QDialog*>(&sheets)}) {
-        dialog->show();
-        QVERIFY(dialog->width() > dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) + 100);
-    }
 }
 
 // At 150 % and 200 % every picture has a device pixel for each screen pixel.
@@ -396,10 +375,6 @@ void MainWindowTest::settingsTogglesEnableTheirControls() {
     QVERIFY(!current->isEnabled());
     InGroup<QCheckBox>(msic, QStringLiteral("Battery backup"), QStringLiteral("Enable"))->click();
     QVERIFY(current->isEnabled());
-    // A reply written into the page shows up in its controls.
-    window_->Frame().Msic().SetUnitNameAndVersion("Gate 1", "V2.3", false);
-    Redrawn();
-    QCOMPARE(Named<QLineEdit>(msic, QStringLiteral("Unit Name"))->text(), QStringLiteral("Gate 1"));
     // The seven relays of the other settings page start ON.
     QWidget* multi = Page(4);
     auto* relay7 = InGroup<QRadioButton>(multi, QStringLiteral("Relay7"), QStringLiteral("OFF"));
@@ -417,36 +392,28 @@ void MainWindowTest::settingsTogglesEnableTheirControls() {
     QCOMPARE(message->text(), QStringLiteral("ALARM1"));
 }
 
-void MainWindowTest::logViewShowsEntriesAndDeleteClearsThem() {
-    Shown();
-    window_->Action(MenuCommand::LogView)->trigger();
-    LogViewWidget* log = window_->LogView();
-    window_->Frame().LogView().AddLogEntry("201612281345", "5550100", "Tom", 7);
-    Redrawn();
-    QAbstractItemModel* rows = log->Table()->model();
-    QCOMPARE(rows->rowCount(), 1000);
-    QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("2016/12/28 13:45"));
-    Named<QPushButton>(log, QStringLiteral("Delete Log"))->click();
-    QCOMPARE(rows->index(0, 2).data().toString(), QString());
-}
-
 // What the engine changes while no button is pressed shows up once the
-// posted redraws are delivered.
+// posted redraws are delivered; the log view's Delete clears it.
 void MainWindowTest::engineChangesReachTheWidgetsWithoutATimer() {
     Shown();
     CMainFrame& frame = window_->Frame();
     // A confirmation marks a slot and selects it behind the page's back.
     frame.Model().phones.SetRowStatus(11, RowStatus::InUnit);
     frame.Model().phones.SelectRow(11);
+    frame.Engine().ShowReceived("GATE V2.3");
+    window_->Action(MenuCommand::LogView)->trigger();
+    frame.LogView().AddLogEntry("201612281345", "5550100", "Tom", 7);
     Redrawn();
     QCOMPARE(static_cast<NumberPageWidget*>(Page(0))->Table()->currentIndex().row(), 11);
-    // A reply line reaches every Receive box.
-    frame.Engine().ShowReceived("GATE V2.3");
-    Redrawn();
     std::vector<PageWidget*> views = window_->Pages();
     views.push_back(window_->LogView());
     for (PageWidget* view : views)
         QCOMPARE(Named<QLineEdit>(view, QStringLiteral("Receive"))->text(), QStringLiteral("GATE V2.3"));
+    QAbstractItemModel* rows = window_->LogView()->Table()->model();
+    QCOMPARE(rows->rowCount(), 1000);
+    QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("2016/12/28 13:45"));
+    Named<QPushButton>(window_->LogView(), QStringLiteral("Delete Log"))->click();
+    QCOMPARE(rows->index(0, 2).data().toString(), QString());
 }
 
 QTEST_MAIN(MainWindowTest)
