@@ -18,8 +18,6 @@
 #include <tuple>
 
 #include "app/communication_dialog.h"
-#include "app/serial_port_scan.h"
-#include "app/connection_dialog_model.h"
 #include "fakes.h"
 #include "scratch_dir.h"
 
@@ -42,14 +40,22 @@ const ConnectionSettings kSaved = [] {
 class CommunicationDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
+    void init() {
+        boxes_.shown.clear();
+        model_ = std::make_unique<ConnectionDialogModel>(boxes_);
+        model_->Open(kSaved);
+        tmp_ = std::make_unique<test::ScratchDir>();
+        places_ = {tmp_->File("root"), tmp_->File("config")};
+        fs::create_directories(places_.devRoot + "/dev");
+        test::WriteBytes(places_.devRoot + "/dev/ttyS0", "");
+        test::WriteBytes(places_.devRoot + "/dev/ttyUSB0", "");
+    }
     void openingShowsTheSettingsAndCancelKeepsThem();
     void okChecksInOrderAndCancelReturnsWhatWasTyped();
     void portTextsAreReadBackOrKeepTheOpenedValues();
-    void listsAnEmptyEntryThenTheOpenablePorts();
     void everyWayOfClosingHandsTheSettingsBack();
     void okLinksTheChosenOrTypedPortAndCancelDoesNot();
-    void checkBoxesExcludeEachOtherAndEnableTheirFields();
+    void portListAndCheckBoxesThatExcludeEachOther();
     void aDeviceThatCannotBeOpenedIsListedWithTheReason();
     void whileConnectedThePortFieldsAreLockedAndSayWhy();
     void listsOpenableDevicesWithNumbers();
@@ -60,7 +66,14 @@ private:
         std::unique_ptr<CCommunciation> dialog;
         std::vector<ConnectionSettings> closed;
     };
-    std::unique_ptr<Run> Open(const ConnectionSettings& s);
+    std::unique_ptr<Run> Open(const ConnectionSettings& s) {
+        auto run = std::make_unique<Run>();
+        Run* raw = run.get();
+        run->dialog = std::make_unique<CCommunciation>(
+            s, boxes_, places_,
+            [raw](const ConnectionSettings& back) { raw->closed.push_back(back); });
+        return run;
+    }
     template <typename T>
     T* Find(Run& run, const char* name) {
         return run.dialog->findChild<T*>(QString::fromLatin1(name));
@@ -69,7 +82,20 @@ private:
         run.dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     }
 
-    void AddPortScanDevices();
+    // Besides ttyS0 and ttyUSB0: ttyS1 with no UART behind it (sysfs type 0),
+    // a by-id name for ttyUSB0, ttyACM0, a by-id link to nothing, and names that
+    // are not ports.
+    void AddPortScanDevices() {
+        const std::string& root = places_.devRoot;
+        fs::create_directories(root + "/dev/serial/by-id");
+        fs::create_directories(root + "/dev/ttyS1");
+        fs::create_directories(root + "/sys/class/tty/ttyS1");
+        test::WriteBytes(root + "/sys/class/tty/ttyS1/type", "0\n");
+        for (const char* name : {"ttyACM0", "tty5", "ttyUSBx", "console"})
+            test::WriteBytes(root + "/dev/" + name, "");
+        fs::create_symlink("../../ttyUSB0", root + "/dev/serial/by-id/usb-FTDI_FT232R-if00");
+        fs::create_symlink("../../ttyUSB7", root + "/dev/serial/by-id/usb-gone-if00");
+    }
 
     RecordingMessageBox boxes_;
     std::unique_ptr<ConnectionDialogModel> model_;  // opened with kSaved
@@ -77,41 +103,6 @@ private:
     PortPlaces places_;
 };
 
-void CommunicationDialogTest::init() {
-    boxes_.shown.clear();
-    model_ = std::make_unique<ConnectionDialogModel>(boxes_);
-    model_->Open(kSaved);
-    tmp_ = std::make_unique<test::ScratchDir>();
-    places_ = {tmp_->File("root"), tmp_->File("config")};
-    fs::create_directories(places_.devRoot + "/dev");
-    test::WriteBytes(places_.devRoot + "/dev/ttyS0", "");
-    test::WriteBytes(places_.devRoot + "/dev/ttyUSB0", "");
-}
-
-// Besides ttyS0 and ttyUSB0: ttyS1 with no UART behind it (sysfs type 0),
-// a by-id name for ttyUSB0, ttyACM0, a by-id link to nothing, and names that
-// are not ports.
-void CommunicationDialogTest::AddPortScanDevices() {
-    const std::string& root = places_.devRoot;
-    fs::create_directories(root + "/dev/serial/by-id");
-    fs::create_directories(root + "/dev/ttyS1");
-    fs::create_directories(root + "/sys/class/tty/ttyS1");
-    test::WriteBytes(root + "/sys/class/tty/ttyS1/type", "0\n");
-    for (const char* name : {"ttyACM0", "tty5", "ttyUSBx", "console"})
-        test::WriteBytes(root + "/dev/" + name, "");
-    fs::create_symlink("../../ttyUSB0", root + "/dev/serial/by-id/usb-FTDI_FT232R-if00");
-    fs::create_symlink("../../ttyUSB7", root + "/dev/serial/by-id/usb-gone-if00");
-}
-
-std::unique_ptr<CommunicationDialogTest::Run> CommunicationDialogTest::Open(const ConnectionSettings& s) {
-    auto run = std::make_unique<Run>();
-    Run* raw = run.get();
-    run->dialog = std::make_unique<CCommunciation>(
-        s, boxes_, places_, [raw](const ConnectionSettings& back) { raw->closed.push_back(back); });
-    return run;
-}
-
-// Without a port the serial defaults are shown; the password only when saved.
 void CommunicationDialogTest::openingShowsTheSettingsAndCancelKeepsThem() {
     ConnectionSettings none = kSaved, defaults = kSaved, hidden = kSaved, hiddenBack;
     none.port = 0;
@@ -142,7 +133,7 @@ void CommunicationDialogTest::openingShowsTheSettingsAndCancelKeepsThem() {
     QCOMPARE(model_->Result().password, std::string());  // OK stores the empty box
 }
 
-// Each row changes the form a little more; the first failing check speaks.
+// Each row changes the form a little more: the first failing check speaks.
 void CommunicationDialogTest::okChecksInOrderAndCancelReturnsWhatWasTyped() {
     ConnectionDialogModel& model = *model_;
     ConnectionForm f = model.Controls();
@@ -161,10 +152,9 @@ void CommunicationDialogTest::okChecksInOrderAndCancelReturnsWhatWasTyped() {
         change();
         boxes_.shown.clear();
         QCOMPARE(model.Ok(f), refusal == nullptr);
-        const std::vector<std::string> said = refusal ? std::vector<std::string>{refusal}
-                                                      : std::vector<std::string>{};
-        QCOMPARE(boxes_.Texts(), said);
+        QCOMPARE(boxes_.shown.size(), std::size_t(refusal ? 1 : 0));
         if (refusal) {
+            QCOMPARE(boxes_.shown[0].text, std::string(refusal));
             QCOMPARE(boxes_.shown[0].caption, std::string("DORVIK"));
             QVERIFY(boxes_.shown[0].icon == MsgIcon::Error);
         }
@@ -201,16 +191,6 @@ void CommunicationDialogTest::portTextsAreReadBackOrKeepTheOpenedValues() {
     QCOMPARE(ParseComNumber("COM256").value(), 256);
 }
 
-void CommunicationDialogTest::listsAnEmptyEntryThenTheOpenablePorts() {
-    auto run = Open(ConnectionSettings{});
-    auto* port = Find<QComboBox>(*run, "port");
-    QStringList items;
-    for (int i = 0; i < port->count(); ++i) items << port->itemText(i);
-    QCOMPARE(items, QStringList({"", "COM1  ttyS0", "COM2  ttyUSB0"}));
-    QCOMPARE(port->currentText(), QStringLiteral("COM1"));
-}
-
-// A refused OK keeps the dialog open; any other close hands the settings back.
 void CommunicationDialogTest::everyWayOfClosingHandsTheSettingsBack() {
     ConnectionSettings s;
     s.port = 0;
@@ -267,8 +247,13 @@ void CommunicationDialogTest::okLinksTheChosenOrTypedPortAndCancelDoesNot() {
     }
 }
 
-void CommunicationDialogTest::checkBoxesExcludeEachOtherAndEnableTheirFields() {
+void CommunicationDialogTest::portListAndCheckBoxesThatExcludeEachOther() {
     auto run = Open(ConnectionSettings{});
+    auto* port = Find<QComboBox>(*run, "port");
+    QStringList items;
+    for (int i = 0; i < port->count(); ++i) items << port->itemText(i);
+    QCOMPARE(items, QStringList({"", "COM1  ttyS0", "COM2  ttyUSB0"}));
+    QCOMPARE(port->currentText(), QStringLiteral("COM1"));
     auto* modem = Find<QCheckBox>(*run, "useModem");
     auto* tavrin = Find<QCheckBox>(*run, "tavrin");
     QVERIFY(!Find<QLineEdit>(*run, "unitPhone")->isEnabled());
@@ -350,8 +335,6 @@ void CommunicationDialogTest::listsOpenableDevicesWithNumbers() {
     QVERIFY(ScanSerialPorts(tmp_->File("nowhere"), config).empty());
 }
 
-// Linked devices keep their numbers, a dangling link keeps its number taken,
-// and a new link replaces the old one.
 void CommunicationDialogTest::linksKeepTheirNumbersAndAreReplaced() {
     AddPortScanDevices();
     const std::string &root = places_.devRoot, &config = places_.configDir;
@@ -362,7 +345,7 @@ void CommunicationDialogTest::linksKeepTheirNumbersAndAreReplaced() {
     auto ports = ScanSerialPorts(root, config);
     QCOMPARE(ports.size(), std::size_t(3));
     QCOMPARE(ports[0].number, 1);
-    QCOMPARE(ports[1].number, 3);  // 2 stays with the unplugged device
+    QCOMPARE(ports[1].number, 3);  // 2 stays with the dangling link
     QCOMPARE(ports[1].name, std::string("ttyUSB0  usb-FTDI_FT232R-if00"));
     QCOMPARE(ports[2].number, 7);
     QCOMPARE(ports[2].name, std::string("ttyACM0"));
@@ -372,9 +355,6 @@ void CommunicationDialogTest::linksKeepTheirNumbersAndAreReplaced() {
     QVERIFY(WritePortLink(config, 2, root + "/dev/ttyUSB0"));
     QCOMPARE(fs::read_symlink(link).string(), root + "/dev/ttyUSB0");
     QCOMPARE(ScanSerialPorts(root, config)[1].number, 2);
-    QVERIFY(!WritePortLink(config, 0, root + "/dev/ttyUSB0"));
-    QVERIFY(!WritePortLink(config, kMaxComPort + 1, root + "/dev/ttyUSB0"));
-    QVERIFY(!WritePortLink(config, 3, ""));
     QCOMPARE(std::distance(fs::directory_iterator(config + "/ports"), fs::directory_iterator()), 3);
 }
 

