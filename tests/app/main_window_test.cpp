@@ -261,8 +261,8 @@ void MainWindowTest::phoneEditsSetAndRowKeysGoThroughThePage() {
     CPhone& page = window_->Frame().Phone();
     QTest::keyClicks(phone->IndexEdit(), QStringLiteral("7"));
     QTest::keyClicks(phone->NumberEdit(), QStringLiteral("5550123"));
-    TypeByInputMethod(phone->NameEdit(), QStringLiteral("李雷"));
-    QCOMPARE(page.Form().name, Utf8ToGb("李雷"));
+    TypeByInputMethod(phone->NameEdit(), QStringLiteral("李雷😀"));
+    QCOMPARE(page.Form().name, Utf8ToGb("李雷😀"));
     Named<QPushButton>(phone, QStringLiteral("Set"))->click();
     for (QLineEdit* edit : {phone->IndexEdit(), phone->NumberEdit()}) edit->clear();
     QTest::keyClicks(phone->IndexEdit(), QStringLiteral("8"));
@@ -270,7 +270,7 @@ void MainWindowTest::phoneEditsSetAndRowKeysGoThroughThePage() {
     QTest::keyClick(phone->NumberEdit(), Qt::Key_Return);
     QAbstractItemModel* rows = phone->Table()->model();
     QCOMPARE(rows->index(6, 1).data().toString(), QStringLiteral("5550123"));
-    QCOMPARE(rows->index(6, 2).data().toString(), QStringLiteral("李雷"));
+    QCOMPARE(rows->index(6, 2).data().toString(), QStringLiteral("李雷😀"));
     QCOMPARE(rows->index(7, 1).data().toString(), QStringLiteral("5550188"));
     QCOMPARE(phone->UsedCounter()->text(), QStringLiteral("Used 2/2000"));
     QVERIFY(place_->boxes.shown.empty());
@@ -281,7 +281,7 @@ void MainWindowTest::phoneEditsSetAndRowKeysGoThroughThePage() {
     QTest::mouseClick(phone->Table()->viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(phone->IndexEdit()->text(), QStringLiteral("7"));
     QCOMPARE(phone->NumberEdit()->text(), QStringLiteral("5550123"));
-    QCOMPARE(phone->NameEdit()->text(), QStringLiteral("李雷"));
+    QCOMPARE(phone->NameEdit()->text(), QStringLiteral("李雷😀"));
     QTest::keyClick(phone->Table(), Qt::Key_Down);
     QCOMPARE(phone->NumberEdit()->text(), QStringLiteral("5550188"));
     // The columns fill the list's width when the window is resized.

@@ -75,7 +75,7 @@ private slots:
     void windowShowsMenusTabsAndMessagesInTheChosenLanguage();
 };
 
-// Texts cross by the phone tab test (main_window_test).
+// Texts, an emoji among them, cross in the phone tab test (main_window_test).
 void PlatformBindingsTest::fileFiltersCrossIntoQt() {
     const std::pair<std::string, QString> filters[] = {
         {Utf8ToGb("文件类型(*.gto)|*.gto||"), QString::fromUtf8("文件类型(*.gto)")},
