@@ -1,7 +1,5 @@
-// The main window: menus, toolbars and their prompts, the six tabs, view
-// switching, the project file commands and the close question; and its tab
-// pages: edits reach the page's form, buttons run the page's operations, and
-// the widgets redraw from the page's state.
+// The main window's menus, toolbars, tabs and views, and its tab pages: edits
+// reach the page's form, buttons run its operations, widgets redraw from it.
 #include "app/main_window.h"
 
 #include <QCheckBox>
@@ -19,13 +17,10 @@
 #include <QTest>
 #include <QToolBar>
 
-#include "app/about_dialog.h"
-#include "app/language_dialog.h"
 #include "app/led.h"
 #include "app/list_page_widgets.h"
 #include "app/list_tab_widget.h"
 #include "app/log_view_widget.h"
-#include "app/sheet_select_dialog.h"
 #include "app/special_page_widget.h"
 #include "model/text_codec.h"
 #include "scratch_dir.h"
@@ -68,29 +63,20 @@ private slots:
         window_.reset();
         place_.reset();
     }
-    void menusHoldTheirItemsInOrderWithShortcuts();
-    void toolbarsKeepTheirOrderTipsAndPrompts();
-    void sixTabsInOrderAndEveryControlNamedByItsLabel();
-    void viewsSwitchByMenuToolbarAndNew();
-    void startupTickCreatesTheLedAndShowsAutoOpen();
-    void fileCommandsAndListButtonsReachTheFrame();
-    void closingAsksAndWritesTheSettings();
+    void menusToolbarsAndTabsInOrderWithShortcuts();
+    void viewsSwitchAndTheStartupTick();
+    void fileCommandsListButtonsAndClosingReachTheFrame();
     void layoutIsRestoredFromTheUserStateFile();
-    void smallDialogsShowTheirWholeTitleAndAboutTheVersion();
     void picturesArePaintedForTheScreenScale();
     void phoneEditsSetAndRowKeysGoThroughThePage();
-    void unitCommandButtonsFollowTheConnection();
-    void specialModeShowsItsControlsAndAmountTakesThreeDigits();
-    void settingsTogglesEnableTheirControls();
-    void logViewShowsEntriesAndDeleteClearsThem();
-    void engineChangesReachTheWidgetsWithoutATimer();
+    void togglesAndModesShowTheirControls();
+    void engineChangesAndUnitCommandsReachTheWidgets();
 
 private:
     std::unique_ptr<CMainWindow> MakeWindow() { return place_->MakeWindow(); }
     QString SettingsPath() const { return place_->Path("DORVIK.ini"); }
     QString ProjectPath() const { return place_->Path("unit.gto"); }
 
-    // The window the page tests work on, shown.
     void Shown() {
         window_ = MakeWindow();
         window_->show();
@@ -103,7 +89,7 @@ private:
     std::unique_ptr<CMainWindow> window_;
 };
 
-void MainWindowTest::menusHoldTheirItemsInOrderWithShortcuts() {
+void MainWindowTest::menusToolbarsAndTabsInOrderWithShortcuts() {
     auto window = MakeWindow();
     const QList<QAction*> menus = window->menuBar()->actions();
     QCOMPARE(Texts(menus, false), QStringList({"&File", "&View", "&Help"}));
@@ -113,6 +99,39 @@ void MainWindowTest::menusHoldTheirItemsInOrderWithShortcuts() {
     QCOMPARE(Texts(menus[1]->menu()->actions(), false),
              QStringList({"&Toolbar", "&Status Bar", "", "1", "2"}));
     QCOMPARE(Texts(menus[2]->menu()->actions(), false), QStringList({"&About DORVIK..."}));
+    const QList<QAction*> main = window->MainToolBar()->actions();
+    QCOMPARE(Texts(main, true),
+             QStringList({" Setting or Log", "Open", "Save", "Save As", "", "Communciation", "",
+                          "Connect/Disconnect", "Stop", "", "Language"}));
+    QStringList prompts;
+    for (QAction* a : main) {
+        if (a->isSeparator()) continue;
+        a->showStatusText(window.get());
+        prompts << window->Status()->currentMessage();
+    }
+    QCOMPARE(prompts,
+             QStringList({"Choose Setting or Log", "Open an existing *.gto",
+                          "Save the active document ", "Save the active document with a new name",
+                          "Set serial port param", "Connect/Disconnect to Unit",
+                          "Stop the running upload or read", "Set Language"}));
+    const QList<QAction*> view = window->ViewToolBar()->actions();
+    QCOMPARE(Texts(view, false), QStringList({"Setting", " Log"}));
+    QCOMPARE(window->ViewToolBar()->widgetForAction(view[0])->size(), QSize(96, 40));
+    QStringList titles;
+    for (int i = 0; i < window->Tabs()->count(); ++i) titles << window->Tabs()->tabText(i);
+    QCOMPARE(titles, QStringList({"Phone Numbers", "Special Phone Numbers", "Alarm Phone Numbers",
+                                  "Miscellaneous", "Miscellaneous", "House Dial Numbers"}));
+    QCOMPARE(window->windowTitle(), QStringLiteral("QUELLIA User Management Version 1.1-20160701"));
+    int named = 0;
+    for (auto* label : window->findChildren<QLabel*>()) {
+        if (!label->buddy()) continue;
+        QCOMPARE(label->buddy()->accessibleName(), label->text());
+        ++named;
+    }
+    for (auto* button : window->findChildren<QPushButton*>())
+        QCOMPARE(button->accessibleName(), button->text());
+    QVERIFY2(named > 40, qPrintable(QString::number(named)));
+
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     for (auto [id, key] : {std::pair{MenuCommand::ChooseView, "Ctrl+N"}, {MenuCommand::Open, "Ctrl+O"},
@@ -129,52 +148,12 @@ void MainWindowTest::menusHoldTheirItemsInOrderWithShortcuts() {
     QVERIFY(window->MainToolBar()->isHidden());
 }
 
-void MainWindowTest::toolbarsKeepTheirOrderTipsAndPrompts() {
-    auto window = MakeWindow();
-    const QList<QAction*> main = window->MainToolBar()->actions();
-    QCOMPARE(Texts(main, true),
-             QStringList({" Setting or Log", "Open", "Save", "Save As", "", "Communciation", "",
-                          "Connect/Disconnect", "Stop", "", "Language"}));
-    QStringList prompts;
-    for (QAction* a : main) {
-        if (a->isSeparator()) continue;
-        a->showStatusText(window.get());
-        prompts << window->Status()->currentMessage();
-    }
-    QCOMPARE(prompts,
-             QStringList({"Choose Setting or Log", "Open an existing *.gto",
-                          "Save the active document ", "Save the active document with a new name",
-                          "Set serial port param", "Connect/Disconnect to Unit",
-                          "Stop the running upload or read", "Set Language"}));
-    for (QToolBar* bar : {window->MainToolBar(), window->ViewToolBar()}) {
-        QVERIFY(bar->isMovable());
-        QCOMPARE(bar->allowedAreas(), Qt::AllToolBarAreas);
-    }
-    const QList<QAction*> view = window->ViewToolBar()->actions();
-    QCOMPARE(Texts(view, false), QStringList({"Setting", " Log"}));
-    QCOMPARE(window->ViewToolBar()->widgetForAction(view[0])->size(), QSize(96, 40));
-}
-
-void MainWindowTest::sixTabsInOrderAndEveryControlNamedByItsLabel() {
-    auto window = MakeWindow();
-    QStringList titles;
-    for (int i = 0; i < window->Tabs()->count(); ++i) titles << window->Tabs()->tabText(i);
-    QCOMPARE(titles, QStringList({"Phone Numbers", "Special Phone Numbers", "Alarm Phone Numbers",
-                                  "Miscellaneous", "Miscellaneous", "House Dial Numbers"}));
-    QCOMPARE(window->Tabs()->currentIndex(), 0);
-    QCOMPARE(window->windowTitle(), QStringLiteral("QUELLIA User Management Version 1.1-20160701"));
-    int named = 0;
-    for (auto* label : window->findChildren<QLabel*>()) {
-        if (!label->buddy()) continue;
-        QCOMPARE(label->buddy()->accessibleName(), label->text());
-        ++named;
-    }
-    for (auto* button : window->findChildren<QPushButton*>())
-        QCOMPARE(button->accessibleName(), button->text());
-    QVERIFY2(named > 40, qPrintable(QString::number(named)));
-}
-
-void MainWindowTest::viewsSwitchByMenuToolbarAndNew() {
+// The start-up tick makes the LED, returns to the setting view and shows the
+// stored auto-open choice.
+void MainWindowTest::viewsSwitchAndTheStartupTick() {
+    ConnectionSettings stored;
+    stored.autoOpen = false;
+    SettingsFile(SettingsPath().toStdString()).Write(stored);
     auto window = MakeWindow();
     QAction* logButton = window->ViewToolBar()->actions()[1];
     QAction* settingButton = window->ViewToolBar()->actions()[0];
@@ -187,91 +166,58 @@ void MainWindowTest::viewsSwitchByMenuToolbarAndNew() {
                logButton->isChecked() == log && settingButton->isChecked() == !log;
     };
     QVERIFY(shows(FrameView::Setting));
-    // SettingView a second time: the view stays.
     const std::pair<QAction*, FrameView> steps[] = {
-        {window->Action(MenuCommand::LogView), FrameView::Log}, {window->Action(MenuCommand::ChooseView), FrameView::Setting},
-        {window->Action(MenuCommand::SettingView), FrameView::Setting}, {logButton, FrameView::Log},
-        {settingButton, FrameView::Setting}};
+        {window->Action(MenuCommand::LogView), FrameView::Log},
+        {window->Action(MenuCommand::SettingView), FrameView::Setting},
+        {window->Action(MenuCommand::ChooseView), FrameView::Log},
+        {settingButton, FrameView::Setting}, {logButton, FrameView::Log}};
     for (auto [action, view] : steps) {
         action->trigger();
         QVERIFY2(shows(view), qPrintable(action->text()));
     }
-}
-
-void MainWindowTest::startupTickCreatesTheLedAndShowsAutoOpen() {
-    ConnectionSettings stored;
-    stored.autoOpen = false;
-    SettingsFile(SettingsPath().toStdString()).Write(stored);
-    auto window = MakeWindow();
     QVERIFY(!window->Status()->Led());
-    window->Action(MenuCommand::LogView)->trigger();
     window->Frame().OnStartupTick();
-    QVERIFY(window->Status()->Led());
+    QVERIFY(window->Status()->Led() && shows(FrameView::Setting));
     QCOMPARE(window->Status()->Led()->Colour(), LedRow::Green);
     QCOMPARE(window->Status()->Led()->State(), LedColumn::Unlit);
     QVERIFY(!window->Action(MenuCommand::AutoOpen)->isChecked());
-    QVERIFY(window->Action(MenuCommand::SettingView)->isChecked());
     window->Action(MenuCommand::AutoOpen)->trigger();
     QVERIFY(window->Action(MenuCommand::AutoOpen)->isChecked());
     QVERIFY(window->Frame().AutoOpen());
 }
 
-// Save asks for a path through the window's chooser, Open and the list's
-// spreadsheet buttons fill the phone tab.
-void MainWindowTest::fileCommandsAndListButtonsReachTheFrame() {
+// The page logic behind these is pinned by the page suite; here only the routing.
+void MainWindowTest::fileCommandsListButtonsAndClosingReachTheFrame() {
     const std::string sheet = place_->Path("phones.xls").toStdString();
     {
         auto writer = MakeWindow();
+        writer->show();
         writer->Frame().Model().phones.SetEntry("5550100", "Tom", 4, RowStatus::Pending);
-        place_->files.answers = {ProjectPath().toStdString(), sheet};
-        writer->Action(MenuCommand::Save)->trigger();
-        QCOMPARE(place_->files.filters.at(0), std::string(CMainFrame::kOpenFilter));
-        Named<QPushButton>(writer->Pages()[0], QStringLiteral("Export to Excel"))->click();
-        QVERIFY(QFile::exists(ProjectPath()) && QFile::exists(QString::fromStdString(sheet)));
-    }
-    for (bool fromSheet : {false, true}) {
-        auto window = MakeWindow();
-        auto* phone = dynamic_cast<ListTabWidget*>(window->Pages()[0]);
-        place_->files.answers = {fromSheet ? sheet : ProjectPath().toStdString()};
-        if (fromSheet)
-            Named<QPushButton>(phone, QStringLiteral("Import From Excel"))->click();
-        else
-            window->Action(MenuCommand::Open)->trigger();
-        QCoreApplication::sendPostedEvents();  // the redraws the loaded lists asked for
-        QAbstractItemModel* rows = phone->Table()->model();
-        QCOMPARE(rows->index(4, 1).data().toString(), QStringLiteral("5550100"));
-        QCOMPARE(rows->index(4, 2).data().toString(), QStringLiteral("Tom"));
-        QVERIFY(!rows->index(4, 0).data(Qt::DecorationRole).value<QIcon>().isNull());
-        QCOMPARE(phone->UsedCounter()->text(), QStringLiteral("Used 1/2000"));
-    }
-}
-
-// Closing the window asks about unsaved changes; Cancel keeps it open. The
-// settings file is written when the window goes away.
-void MainWindowTest::closingAsksAndWritesTheSettings() {
-    for (MsgAnswer answer : {MsgAnswer::Cancel, MsgAnswer::Yes}) {
-        const bool yes = answer == MsgAnswer::Yes;
-        place_->boxes = test::RecordingMessageBox();
-        QFile::remove(SettingsPath());
-        auto window = MakeWindow();
-        window->show();
-        window->Frame().Model().Modified.Set();
-        place_->boxes.Script(answer);
-        place_->files.answers = {ProjectPath().toStdString()};
-        QCOMPARE(window->close(), yes);
+        writer->Frame().Model().Modified.Set();
+        place_->boxes.Script(MsgAnswer::Cancel);
+        QVERIFY(!writer->close());
+        QVERIFY(writer->isVisible());
         QCOMPARE(place_->boxes.Texts(),
                  std::vector<std::string>{"Save the changes to the Untitled?"});
-        QCOMPARE(place_->boxes.shown[0].buttons, MsgButtons::YesNoCancel);
-        QCOMPARE(QFile::exists(ProjectPath()), yes);
+        place_->files.answers = {ProjectPath().toStdString(), sheet};
+        writer->Action(MenuCommand::Save)->trigger();
+        Named<QPushButton>(writer->Pages()[0], QStringLiteral("Export to Excel"))->click();
+        QVERIFY(QFile::exists(ProjectPath()) && QFile::exists(QString::fromStdString(sheet)));
         QVERIFY(!QFile::exists(SettingsPath()));
-        window.reset();
-        const std::string settings = test::ReadBytes(SettingsPath().toStdString());
-        QVERIFY(settings.find("[INIT]") != std::string::npos);
-        QCOMPARE(settings.find(ProjectPath().toStdString()) != std::string::npos, yes);
+    }
+    // The settings file is written when the window goes away.
+    QVERIFY(test::ReadBytes(SettingsPath().toStdString()).find("[INIT]") != std::string::npos);
+    for (bool fromSheet : {false, true}) {
+        auto window = MakeWindow();
+        place_->files.answers = {fromSheet ? sheet : ProjectPath().toStdString()};
+        if (fromSheet)
+            Named<QPushButton>(window->Pages()[0], QStringLiteral("Import From Excel"))->click();
+        else
+            window->Action(MenuCommand::Open)->trigger();
+        QCOMPARE(window->Frame().Model().phones.Row(4).number, std::string("5550100"));
     }
 }
 
-// Size, maximised state and toolbars come back from the per-user file.
 void MainWindowTest::layoutIsRestoredFromTheUserStateFile() {
     const auto reopen = [this](const std::function<void(CMainWindow&)>& change) {
         auto window = MakeWindow();
@@ -297,19 +243,6 @@ void MainWindowTest::layoutIsRestoredFromTheUserStateFile() {
     QVERIFY(QFile::exists(place_->Path("window.ini")));
 }
 
-void MainWindowTest::smallDialogsShowTheirWholeTitleAndAboutTheVersion() {
-    Clanguage language(&place_->language);
-    CSheetSelect sheets({"Sheet1"});
-    for (QDialog* dialog : {static_cast<QDialog*>(&language), static_cast<QDialog*>(&sheets)}) {
-        dialog->show();
-        QVERIFY(dialog->width() > dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) + 100);
-    }
-    CAboutDlg about(place_->dir.path());
-    QStringList texts;
-    for (auto* label : about.findChildren<QLabel*>()) texts << label->text();
-    QVERIFY(texts.contains(QStringLiteral("DORVIK Version " DORVIK_VERSION)));
-}
-
 // At 150 % and 200 % every picture has a device pixel for each screen pixel.
 void MainWindowTest::picturesArePaintedForTheScreenScale() {
     std::vector<QIcon> icons = {MarkerIcon(RowStatus::Pending), AppIcon()};
@@ -322,16 +255,14 @@ void MainWindowTest::picturesArePaintedForTheScreenScale() {
     }
 }
 
-// The phone tab: typed text reaches the form, Set (button or Enter) stores the
-// slot, and a click or an arrow key on a row fills the form from it.
 void MainWindowTest::phoneEditsSetAndRowKeysGoThroughThePage() {
     Shown();
     auto* phone = static_cast<NumberPageWidget*>(Page(0));
     CPhone& page = window_->Frame().Phone();
     QTest::keyClicks(phone->IndexEdit(), QStringLiteral("7"));
     QTest::keyClicks(phone->NumberEdit(), QStringLiteral("5550123"));
-    TypeByInputMethod(phone->NameEdit(), QStringLiteral("李雷"));
-    QCOMPARE(page.Form().name, Utf8ToGb("李雷"));
+    TypeByInputMethod(phone->NameEdit(), QStringLiteral("李雷😀"));
+    QCOMPARE(page.Form().name, Utf8ToGb("李雷😀"));
     Named<QPushButton>(phone, QStringLiteral("Set"))->click();
     for (QLineEdit* edit : {phone->IndexEdit(), phone->NumberEdit()}) edit->clear();
     QTest::keyClicks(phone->IndexEdit(), QStringLiteral("8"));
@@ -339,7 +270,7 @@ void MainWindowTest::phoneEditsSetAndRowKeysGoThroughThePage() {
     QTest::keyClick(phone->NumberEdit(), Qt::Key_Return);
     QAbstractItemModel* rows = phone->Table()->model();
     QCOMPARE(rows->index(6, 1).data().toString(), QStringLiteral("5550123"));
-    QCOMPARE(rows->index(6, 2).data().toString(), QStringLiteral("李雷"));
+    QCOMPARE(rows->index(6, 2).data().toString(), QStringLiteral("李雷😀"));
     QCOMPARE(rows->index(7, 1).data().toString(), QStringLiteral("5550188"));
     QCOMPARE(phone->UsedCounter()->text(), QStringLiteral("Used 2/2000"));
     QVERIFY(place_->boxes.shown.empty());
@@ -350,65 +281,18 @@ void MainWindowTest::phoneEditsSetAndRowKeysGoThroughThePage() {
     QTest::mouseClick(phone->Table()->viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(phone->IndexEdit()->text(), QStringLiteral("7"));
     QCOMPARE(phone->NumberEdit()->text(), QStringLiteral("5550123"));
-    QCOMPARE(phone->NameEdit()->text(), QStringLiteral("李雷"));
+    QCOMPARE(phone->NameEdit()->text(), QStringLiteral("李雷😀"));
     QTest::keyClick(phone->Table(), Qt::Key_Down);
     QCOMPARE(phone->NumberEdit()->text(), QStringLiteral("5550188"));
-    QTest::keyClick(phone->Table(), Qt::Key_Down);  // as a click on slot 9
-    QCOMPARE(phone->IndexEdit()->text(), QStringLiteral("9"));
-    QCOMPARE(phone->NumberEdit()->text(), QString());
-    // The columns fill the list's width at any window size.
-    for (QSize size : {QSize(1600, 900), QSize(1100, 700)}) {
-        window_->resize(size);
-        QApplication::processEvents();
-        int columns = 0;
-        for (int col = 0; col < rows->columnCount(); ++col) columns += phone->Table()->columnWidth(col);
-        QCOMPARE(columns, phone->Table()->viewport()->width());
-    }
+    // The columns fill the list's width when the window is resized.
+    window_->resize(1100, 700);
+    QApplication::processEvents();
+    int columns = 0;
+    for (int col = 0; col < rows->columnCount(); ++col) columns += phone->Table()->columnWidth(col);
+    QCOMPARE(columns, phone->Table()->viewport()->width());
 }
 
-void MainWindowTest::unitCommandButtonsFollowTheConnection() {
-    Shown();
-    QPushButton* getAll = Named<QPushButton>(Page(0), QStringLiteral("Get Numbers From Unit"));
-    QPushButton* getName = Named<QPushButton>(Page(3), QStringLiteral("Get Unit Name"));
-    QPushButton* pcTime = Named<QPushButton>(Page(3), QStringLiteral("Get PC Time"));
-    QPushButton* status = Named<QPushButton>(Page(4), QStringLiteral("Get Status"));
-    QPushButton* log =
-        Named<QPushButton>(window_->LogView(), QStringLiteral("Get The Entire Log From Unit"));
-    for (QPushButton* b : {getAll, getName, status, log}) QVERIFY(!b->isEnabled());
-    QVERIFY(pcTime->isEnabled());
-    window_->Frame().Engine().EnableAllPages(true);
-    Redrawn();
-    for (QPushButton* b : {getAll, getName, status, log}) QVERIFY(b->isEnabled());
-    // Not connected: the page refuses and sends nothing.
-    getName->click();
-    QCOMPARE(place_->boxes.Texts(), std::vector<std::string>{"You are disconnected from the unit"});
-    // Enter in a settings field runs its group's Set.
-    QTest::keyClick(Named<QLineEdit>(Page(3), QStringLiteral("Unit Name")), Qt::Key_Return);
-    QCOMPARE(place_->boxes.Texts().size(), std::size_t(2));
-    QVERIFY(window_->Frame().LogPage().SendText().empty());
-}
-
-void MainWindowTest::specialModeShowsItsControlsAndAmountTakesThreeDigits() {
-    Shown();
-    auto* special = static_cast<SpecialPageWidget*>(Page(1));
-    window_->Tabs()->setCurrentIndex(1);
-    auto* fromDate = Named<QDateTimeEdit>(special, QStringLiteral("From Date"));
-    QVERIFY(special->WeekDays()->isVisible());
-    QVERIFY(!fromDate->isVisible());
-    special->ModeButton(SpecialMode::DateToDate)->click();
-    QVERIFY(!special->WeekDays()->isVisible());
-    QVERIFY(fromDate->isVisible());
-    QCOMPARE(fromDate->dateTime().toString(QStringLiteral("yyyy/MM/dd HH:mm")),
-             QStringLiteral("2010/01/01 00:00"));
-    QCOMPARE(window_->Frame().Special().Grid().SelectedRow(), 20);  // first P slot
-    special->ModeButton(SpecialMode::EntriesAmount)->click();
-    QVERIFY(special->AmountEdit()->isVisible());
-    QTest::keyClicks(special->AmountEdit(), QStringLiteral("1x234"));
-    QCOMPARE(special->AmountEdit()->text(), QStringLiteral("123"));
-    QCOMPARE(window_->Frame().Special().Form().amount, std::string("123"));
-}
-
-void MainWindowTest::settingsTogglesEnableTheirControls() {
+void MainWindowTest::togglesAndModesShowTheirControls() {
     Shown();
     QWidget* msic = Page(3);
     auto* alarm1 = Named<QCheckBox>(msic, QStringLiteral("Alarm1"));
@@ -425,10 +309,6 @@ void MainWindowTest::settingsTogglesEnableTheirControls() {
     QVERIFY(!current->isEnabled());
     InGroup<QCheckBox>(msic, QStringLiteral("Battery backup"), QStringLiteral("Enable"))->click();
     QVERIFY(current->isEnabled());
-    // A reply written into the page shows up in its controls.
-    window_->Frame().Msic().SetUnitNameAndVersion("Gate 1", "V2.3", false);
-    Redrawn();
-    QCOMPARE(Named<QLineEdit>(msic, QStringLiteral("Unit Name"))->text(), QStringLiteral("Gate 1"));
     // The seven relays of the other settings page start ON.
     QWidget* multi = Page(4);
     auto* relay7 = InGroup<QRadioButton>(multi, QStringLiteral("Relay7"), QStringLiteral("OFF"));
@@ -444,39 +324,63 @@ void MainWindowTest::settingsTogglesEnableTheirControls() {
     Redrawn();
     QVERIFY(message->isVisible());
     QCOMPARE(message->text(), QStringLiteral("ALARM1"));
+    // The special tab shows the controls of its mode; the amount takes three digits.
+    auto* special = static_cast<SpecialPageWidget*>(Page(1));
+    window_->Tabs()->setCurrentIndex(1);
+    auto* fromDate = Named<QDateTimeEdit>(special, QStringLiteral("From Date"));
+    QVERIFY(special->WeekDays()->isVisible());
+    QVERIFY(!fromDate->isVisible());
+    special->ModeButton(SpecialMode::DateToDate)->click();
+    QVERIFY(!special->WeekDays()->isVisible());
+    QVERIFY(fromDate->isVisible());
+    QCOMPARE(fromDate->dateTime().toString(QStringLiteral("yyyy/MM/dd HH:mm")),
+             QStringLiteral("2010/01/01 00:00"));
+    special->ModeButton(SpecialMode::EntriesAmount)->click();
+    QVERIFY(special->AmountEdit()->isVisible());
+    QTest::keyClicks(special->AmountEdit(), QStringLiteral("1x234"));
+    QCOMPARE(special->AmountEdit()->text(), QStringLiteral("123"));
+    QCOMPARE(window_->Frame().Special().Form().amount, std::string("123"));
 }
 
-void MainWindowTest::logViewShowsEntriesAndDeleteClearsThem() {
-    Shown();
-    window_->Action(MenuCommand::LogView)->trigger();
-    LogViewWidget* log = window_->LogView();
-    window_->Frame().LogView().AddLogEntry("201612281345", "5550100", "Tom", 7);
-    Redrawn();
-    QAbstractItemModel* rows = log->Table()->model();
-    QCOMPARE(rows->rowCount(), 1000);
-    QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("2016/12/28 13:45"));
-    QCOMPARE(rows->headerData(3, Qt::Horizontal).toString(), QStringLiteral("User Name"));
-    Named<QPushButton>(log, QStringLiteral("Delete Log"))->click();
-    QCOMPARE(rows->index(0, 2).data().toString(), QString());
-}
-
-// What the engine changes while no button is pressed shows up once the
-// posted redraws are delivered.
-void MainWindowTest::engineChangesReachTheWidgetsWithoutATimer() {
+// Unit command buttons follow the connection, and what the engine changes
+// shows up once the posted redraws are delivered.
+void MainWindowTest::engineChangesAndUnitCommandsReachTheWidgets() {
     Shown();
     CMainFrame& frame = window_->Frame();
+    QPushButton* getAll = Named<QPushButton>(Page(0), QStringLiteral("Get Numbers From Unit"));
+    QPushButton* getName = Named<QPushButton>(Page(3), QStringLiteral("Get Unit Name"));
+    QPushButton* status = Named<QPushButton>(Page(4), QStringLiteral("Get Status"));
+    QPushButton* log =
+        Named<QPushButton>(window_->LogView(), QStringLiteral("Get The Entire Log From Unit"));
+    for (QPushButton* b : {getAll, getName, status, log}) QVERIFY(!b->isEnabled());
+    QVERIFY(Named<QPushButton>(Page(3), QStringLiteral("Get PC Time"))->isEnabled());
+    frame.Engine().EnableAllPages(true);
+    Redrawn();
+    for (QPushButton* b : {getAll, getName, status, log}) QVERIFY(b->isEnabled());
+    // Not connected: the page refuses and sends nothing.
+    getName->click();
+    QCOMPARE(place_->boxes.Texts(), std::vector<std::string>{"You are disconnected from the unit"});
+    // Enter in a settings field runs its group's Set.
+    QTest::keyClick(Named<QLineEdit>(Page(3), QStringLiteral("Unit Name")), Qt::Key_Return);
+    QCOMPARE(place_->boxes.Texts().size(), std::size_t(2));
+    QVERIFY(frame.LogPage().SendText().empty());
     // A confirmation marks a slot and selects it behind the page's back.
     frame.Model().phones.SetRowStatus(11, RowStatus::InUnit);
     frame.Model().phones.SelectRow(11);
+    frame.Engine().ShowReceived("GATE V2.3");
+    window_->Action(MenuCommand::LogView)->trigger();
+    frame.LogView().AddLogEntry("201612281345", "5550100", "Tom", 7);
     Redrawn();
     QCOMPARE(static_cast<NumberPageWidget*>(Page(0))->Table()->currentIndex().row(), 11);
-    // A reply line reaches every Receive box.
-    frame.Engine().ShowReceived("GATE V2.3");
-    Redrawn();
     std::vector<PageWidget*> views = window_->Pages();
     views.push_back(window_->LogView());
     for (PageWidget* view : views)
         QCOMPARE(Named<QLineEdit>(view, QStringLiteral("Receive"))->text(), QStringLiteral("GATE V2.3"));
+    QAbstractItemModel* rows = window_->LogView()->Table()->model();
+    QCOMPARE(rows->rowCount(), 1000);
+    QCOMPARE(rows->index(0, 1).data().toString(), QStringLiteral("2016/12/28 13:45"));
+    Named<QPushButton>(window_->LogView(), QStringLiteral("Delete Log"))->click();
+    QCOMPARE(rows->index(0, 2).data().toString(), QString());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -32,7 +32,6 @@ struct WindowPlace {
     QTemporaryDir dir;
     RecordingMessageBox boxes;
     ScriptedFileChooser files;
-    MemoryLanguage language;
 
     WindowPlace() { qputenv(kConfigDirVariable, QFile::encodeName(dir.path())); }
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
@@ -42,7 +41,6 @@ struct WindowPlace {
         options.settingsPath = Path("DORVIK.ini").toStdString();
         options.messages = screenBoxes ? nullptr : &boxes;
         options.files = &files;
-        options.language = &language;
         options.dataDir = dir.path();
         options.downloadStartPicture = false;
         return std::make_unique<CMainWindow>(options);
