@@ -1,0 +1,334 @@
+// The single-relay (CMsic) and multi-relay settings pages: the commands their
+// forms build, the answers they show and the records the project file keeps.
+#include "pages/msic.h"
+#include "pages/multi_relay.h"
+
+#include <functional>
+#include <tuple>
+
+#include "page_rig.h"
+
+namespace dorvik {
+namespace {
+
+using namespace test;
+
+using MsicTest = PageTest;
+using MultiRelayTest = PageTest;
+using SettingsRecordTest = PageTest;
+
+void FillForm(SettingsForm& f) {
+    f.unitName = "Gate";
+    f.unitVersion = "V1";
+    f.delay = "300";
+    f.unitPhone = "5550100";
+    f.band = "GSM 850, PCS 1900";
+    f.alarmTexts = {"Door open", "Power fail"};
+}
+
+void SetRelays(CMultiRelay& page, const std::string& digits) {
+    for (int k = 0; k < kRelayCount; ++k) page.OnRelayRadio(k + 1, digits[k] == '1');
+}
+
+// Exact frames, codes and acknowledgements are the catalogue tests' business:
+// here each button sends its command built from the form and waits.
+TEST_F(MsicTest, EveryCommandSendsItsFrameAndWaitsForTheAnswer) {
+    const std::pair<void (CMsic::*)(), const char*> cases[] = {
+        {&CMsic::OnGetUnitName, "#PWD1234#DEVICE?"},
+        {&CMsic::OnSetUnitName, "#PWD1234#DEVICE:Gate:V1"},
+        {&CMsic::OnGetUnitTime, "#PWD1234#TIMER?"},
+        {&CMsic::OnSetUnitTime, "#PWD1234#TIMER:20161228:134507"},
+        {&CMsic::OnGetReception, "#PWD1234#CSQ?"},
+        {&CMsic::OnSetBattery, "#PWD1234#POWER-CHANGE-ALARM:OFF,BCPW-LOW-ALARM:OFF:20"},
+        {&CMsic::OnGetClockUpdate, "#PWD1234#TIMER-UPDATE?"},
+        {&CMsic::OnSetClockUpdate, "#PWD1234#TIMER-UPDATE:NO"},
+        {&CMsic::OnGetBand, "#PWD1234#BAND?"},
+        {&CMsic::OnSetBand, "#PWD1234#BAND=GSM 850, PCS 1900"},
+        {&CMsic::OnSetMode, "#PWD1234#MODE0"},
+        {&CMsic::OnGetMode, "#PWD1234#MODE?"},
+        {&CMsic::OnGetDelay, "#PWD1234#GOT?"},
+        {&CMsic::OnSetDelay, "#PWD1234#GOT300:MILLISECOND"},
+        {&CMsic::OnSetAlarmMode, "#PWD1234#ALARM-IN1=OFF,ALARM-IN2=OFF"},
+        {&CMsic::OnGetAlarmContent, "#PWD1234#UDI?"},
+        {&CMsic::OnSetAlarmContent, "#PWD1234#UDI1:Door open, UDI2:Power fail"},
+        {&CMsic::OnGetDeviceStatus, "#PWD1234#STATUS?"},
+    };
+    FillForm(msic.Form());
+    msic.Extra().batteryAlarm = "20";
+    msic.SetPickerTime(Time(2016, 12, 28, 13, 45, 7));
+    for (auto [press, frame] : cases) {
+        link.writes.clear();
+        engine.SetActiveSettingsPage(2);
+        engine.SetBusy(false);
+        (msic.*press)();
+        ASSERT_EQ(Sent(), Strings{std::string(frame) + "\r\n"});
+        EXPECT_EQ(engine.ActiveSettingsPage(), 1) << frame;
+        EXPECT_FALSE(msic.CommandsEnabled()) << frame;
+        EXPECT_EQ(engine.Indicator(), LedState::Busy);
+    }
+    EXPECT_TRUE(Boxes().empty());
+}
+
+// Each step changes the form as a user would and the next press shows it.
+TEST_F(MsicTest, FormStateBuildsTheFrames) {
+    using Step = std::function<void(CMsic&)>;
+    const std::tuple<Step, void (CMsic::*)(), const char*> steps[] = {
+        {[](CMsic& p) { p.Form().delay = "5"; }, &CMsic::OnSetDelay, "#PWD1234#GOT5:MINIUTE"},
+        {[](CMsic& p) { p.Extra().delayUnit = 1; }, &CMsic::OnSetDelay, "#PWD1234#GOT5:SECOND"},
+        {[](CMsic& p) { p.Form().unitPhone = "5550100"; }, &CMsic::OnSetClockUpdate,
+         "#PWD1234#TIMER-UPDATE:NO"},
+        {[](CMsic& p) { p.Form().clockUpdateEnabled = true; }, &CMsic::OnSetClockUpdate,
+         "#PWD1234#TIMER-UPDATE:5550100"},
+        {[](CMsic& p) {
+             p.Extra().batteryAlarm = "35";
+             p.OnBatteryToggle();
+         },
+         &CMsic::OnSetBattery, "#PWD1234#POWER-CHANGE-ALARM:ON,BCPW-LOW-ALARM:ON:35"},
+        {[](CMsic& p) { p.OnModeRadio(1); }, &CMsic::OnSetMode, "#PWD1234#MODE1"},
+    };
+    msic.Extra().delayUnit = 0;
+    for (const auto& [step, press, frame] : steps) {
+        step(msic);
+        (msic.*press)();
+        EXPECT_EQ(LastFrame(), frame);
+    }
+    EXPECT_TRUE(msic.Form().batteryEnabled);
+    EXPECT_EQ(model.settings.UnitMode, 1);
+    msic.OnGetPcTime();
+    EXPECT_EQ(msic.PickerText(), "2017/03/04 05:06:07");
+}
+
+TEST_F(MsicTest, AlarmToggleFollowsModeFlagAndRadiosBuildTheWords) {
+    msic.OnAlarmToggle(0);
+    EXPECT_TRUE(msic.Form().alarms[0].enabled);
+    EXPECT_FALSE(msic.Form().alarms[0].phoneChecked) << "mode flag 0 checks SMS";
+    msic.Form().alarms[0].interval = "30";
+    msic.OnSetAlarmMode();
+    EXPECT_EQ(LastFrame(), "#PWD1234#ALARM-IN1=ON:SMS:30,ALARM-IN2=OFF");
+
+    msic.OnAlarmModeRadio(1, true);
+    msic.OnAlarmToggle(1);
+    EXPECT_FALSE(msic.Form().alarms[1].phoneChecked) << "the radio does not change the mode flag";
+    msic.OnAlarmModeRadio(1, true);
+    msic.Form().alarms[1].interval = "10";
+    msic.OnSetAlarmMode();
+    EXPECT_EQ(LastFrame(), "#PWD1234#ALARM-IN1=ON:SMS:30,ALARM-IN2=ON:PHONE:10");
+}
+
+TEST_F(MsicTest, RelayOutputsSendWithoutBusyState) {
+    const std::tuple<int, bool, const char*> outputs[] = {
+        {1, true, "#PWD1234#OUT1=ON"}, {1, false, "#PWD1234#OUT1=OFF"}, {2, true, "#PWD1234#OUT2=ON"}};
+    for (auto [relay, on, frame] : outputs) {
+        msic.OnRelayOutput(relay, on);
+        EXPECT_EQ(LastFrame(), frame);
+        EXPECT_EQ(msic.Extra().relayOn[relay - 1], on);
+        EXPECT_TRUE(msic.CommandsEnabled()) << "plain commands leave the buttons enabled";
+    }
+    engine.SetConnected(false);
+    link.writes.clear();
+    msic.OnRelayOutput(1, true);
+    EXPECT_TRUE(msic.Extra().relayOn[0]) << "the clicked radio keeps its check";
+    EXPECT_TRUE(link.writes.empty());
+    EXPECT_EQ(Boxes(), Strings{"You are disconnected from the unit"});
+    EXPECT_EQ(boxes.shown.back().caption, "DORVIK");
+    EXPECT_EQ(boxes.shown.back().icon, MsgIcon::Error);
+}
+
+TEST_F(MsicTest, PasswordChecksRunInOrderAndStopAtTheFirst) {
+    SettingsForm& f = msic.Form();
+    engine.SetConnected(false);
+    msic.OnSetUnitPassword();
+    f.password = "1234";
+    msic.OnSetUnitPassword();
+    f.newPassword = "abcd";
+    f.confirmPassword = "ABCD";
+    msic.OnSetUnitPassword();
+    f.confirmPassword = "abcd";
+    msic.OnSetUnitPassword();
+    EXPECT_EQ(Boxes(), (Strings{
+                           "Current password is empty",
+                           "New password is empty\r\nPlease Insert new password before  changing "
+                           "password",
+                           "Confirm password is error", "You are disconnected from the unit"}));
+    EXPECT_TRUE(link.writes.empty());
+    EXPECT_EQ(msic.PendingPassword(), "");
+}
+
+// The round trip of every query is driven against the simulated unit by the
+// end-to-end settings tests; here only the partial answers.
+TEST_F(MsicTest, PartialRepliesKeepTheOtherBoxes) {
+    msic.Form().unitPhone = "5550100";
+    msic.Form().clockUpdateEnabled = true;
+    msic.OnGetClockUpdate();
+    Feed("TIMER-UPDATE:NO\n");
+    EXPECT_FALSE(msic.Form().clockUpdateEnabled);
+    EXPECT_EQ(msic.Form().unitPhone, "5550100") << "the box keeps its text";
+
+    msic.OnGetAlarmContent();
+    Feed("UDI1:Door open,UDI2:Power fail\n");
+    // A part without its colon, or a reply without a comma, keeps the other box.
+    msic.ApplyAlarmContentReply("UDI1:Gate");
+    msic.ApplyAlarmContentReply("ERROR,Fire");
+    EXPECT_EQ(msic.Form().alarmTexts, (std::array<std::string, 2>{"Gate", "Power fail"}));
+}
+
+TEST_F(MultiRelayTest, RelayStatusIsConfirmedOnlyByTheEchoedFrameAndReadPartly) {
+    SetRelays(multi, "1010001");
+    multi.OnSetRelayStatus();
+    EXPECT_EQ(model.multiRelay.RelayStatus, "1010001") << "collected before sending";
+    EXPECT_FALSE(multi.CommandsEnabled());
+    Feed("OUT=1010001 OK\n");
+    EXPECT_TRUE(Boxes().empty()) << "only the echoed frame confirms";
+
+    multi.OnGetRelayStatus();
+    Feed("OUT IS 0100000\n");
+    EXPECT_EQ(FormatRelayText(multi.Relays()), "0100000");
+    multi.ApplyRelayStatus("");
+    EXPECT_EQ(FormatRelayText(multi.Relays()), "0100000") << "an empty text changes nothing";
+    multi.ApplyRelayStatus("101");
+    EXPECT_EQ(FormatRelayText(multi.Relays()), "1010000") << "relays after the digits keep";
+    multi.ApplyRelayStatus("x1");
+    EXPECT_EQ(FormatRelayText(multi.Relays()), "1010000");
+}
+
+// Its own delay and battery frames; a shared command marks this page active.
+TEST_F(MultiRelayTest, OwnAndSharedCommands) {
+    multi.Form().delay = "300";
+    multi.OnSetDelay();
+    EXPECT_EQ(LastFrame(), "#PWD1234#GOT300");
+    multi.Form().batteryValue = "15";
+    multi.OnSetBattery();
+    EXPECT_EQ(LastFrame(), "#PWD1234#BCPW=00");
+    multi.OnBatteryToggle();
+    multi.OnSetBattery();
+    EXPECT_EQ(LastFrame(), "#PWD1234#BCPW=15");
+    multi.Form().band = "GSM 850, PCS 1900";
+    engine.SetActiveSettingsPage(1);
+    multi.OnSetBand();
+    EXPECT_EQ(LastFrame(), "#PWD1234#BAND=GSM 850, PCS 1900");
+    EXPECT_EQ(engine.ActiveSettingsPage(), 2);
+}
+
+TEST_F(MultiRelayTest, RelaysStartOnRadiosSendNothingAndTheTextRoundTrips) {
+    EXPECT_EQ(FormatRelayText(multi.Relays()), "1111111");
+    multi.OnRelayRadio(2, false);
+    multi.OnRelayRadio(0, false);
+    multi.OnRelayRadio(8, false);
+    EXPECT_EQ(FormatRelayText(multi.Relays()), "1011111");
+    EXPECT_TRUE(link.writes.empty());
+    SetRelays(multi, "0011010");
+    multi.CollectSettings();
+    EXPECT_EQ(model.multiRelay.RelayStatus, "0011010");
+    SetRelays(multi, "1111111");
+    multi.ApplySettings();
+    EXPECT_EQ(FormatRelayText(multi.Relays()), "0011010");
+}
+
+// Collect writes the record formats; a new page applying the record shows and
+// collects the same again.
+TEST_F(SettingsRecordTest, CollectWritesTheRecordFormatsAndApplyRestoresThem) {
+    for (SettingsForm* f : {&msic.Form(), &multi.Form()}) {
+        FillForm(*f);
+        f->reception = "23";
+        f->batteryEnabled = true;
+        f->batteryValue = "80";
+        f->clockUpdateEnabled = true;
+        f->alarms[0] = {true, 0, true, "30"};
+        f->alarms[1] = {false, 0, false, "45"};
+        f->alarmTexts = {"Door, open", "Fire"};
+    }
+    msic.SetPickerTime(Time(2016, 12, 28, 13, 45, 7));
+    msic.OnModeRadio(1);
+    msic.Extra().relayOn[0] = true;
+    msic.CollectSettings();
+    const UnitSettings& s = model.settings;
+    EXPECT_EQ(s.UnitName, "Gate");
+    EXPECT_EQ(s.UnitVersion, "V1");
+    EXPECT_EQ(s.UnitTime, "2016/12/28 13:45:07");
+    EXPECT_EQ(s.UnitDelay, "300");
+    EXPECT_EQ(s.UnitPhone, "5550100");
+    EXPECT_EQ(s.UintBand, "GSM 850, PCS 1900");
+    EXPECT_EQ(s.UnitReception, "23");
+    EXPECT_EQ(s.Battery, "1,80");
+    EXPECT_EQ(s.ClockUpdate, "1,5550100");
+    EXPECT_EQ(s.AlarmMode1, "1,1,30") << "mode from the PHONE radio";
+    EXPECT_EQ(s.AlarmMode2, "0,0,333") << "a disabled input stores 333";
+    EXPECT_EQ(s.Alarm1, "Door, open");
+    EXPECT_EQ(s.Alarm2, "Fire");
+    EXPECT_EQ(s.RelayStatus, 1);
+    EXPECT_EQ(s.UnitMode, 1);
+
+    multi.SetPickerTime(Time(2016, 12, 28, 13, 45, 7));
+    multi.OnRelayRadio(3, false);
+    multi.CollectSettings();
+    UnitModel other;
+    CMultiRelay loaded(engine, other.multiRelay, clock);
+    other.multiRelay = model.multiRelay;
+    loaded.ApplySettings();
+    loaded.CollectSettings();
+    EXPECT_EQ(other.multiRelay.Battery, "1,80");
+    EXPECT_EQ(other.multiRelay.AlarmMode1, "1,1,30");
+    EXPECT_EQ(other.multiRelay.UnitTime, "2016/12/28 13:45:07");
+    EXPECT_EQ(other.multiRelay.RelayStatus, "1101111");
+    EXPECT_TRUE(loaded.Form().batteryEnabled);
+    EXPECT_TRUE(loaded.Form().alarms[0].phoneChecked);
+    EXPECT_EQ(loaded.Form().unitPhone, "5550100");
+}
+
+TEST_F(SettingsRecordTest, ApplyTwiceKeepsEnabledGroupsEnabled) {
+    model.settings.Battery = "1, 80";
+    model.settings.AlarmMode1 = "1,0,30";
+    model.settings.RelayStatus = 1;
+    msic.ApplySettings();
+    msic.ApplySettings();
+    EXPECT_TRUE(msic.Form().batteryEnabled);
+    EXPECT_EQ(msic.Form().batteryValue, "80") << "a blank after the comma is allowed";
+    EXPECT_TRUE(msic.Form().alarms[0].enabled);
+    EXPECT_EQ(msic.Form().alarms[0].interval, "30");
+    EXPECT_TRUE(msic.Extra().relayOn[0]);
+
+    // A disabled input is disabled and keeps its radios.
+    msic.Form().alarms[1] = {true, 1, true, "12"};
+    model.settings.AlarmMode2 = "0,0,333";
+    msic.ApplySettings();
+    EXPECT_FALSE(msic.Form().alarms[1].enabled);
+    EXPECT_TRUE(msic.Form().alarms[1].phoneChecked);
+    EXPECT_EQ(msic.Form().alarms[1].interval, "12");
+    EXPECT_EQ(msic.Form().alarms[1].mode, 1) << "the mode flag is not changed";
+}
+
+TEST_F(SettingsRecordTest, ApplyOfMalformedFieldsDoesNotFail) {
+    model.settings.UnitTime = "2016-12-28";
+    model.settings.Battery = "x";
+    model.settings.ClockUpdate = "";
+    model.settings.AlarmMode1 = "1";
+    model.settings.UintBand = "GSM 900, PCS 1900";
+    msic.SetPickerTime(Time(2011, 5, 6, 7, 8, 9));
+    msic.ApplySettings();
+    EXPECT_EQ(msic.PickerText(), "2011/05/06 07:08:09") << "an unreadable time keeps the picker";
+    EXPECT_FALSE(msic.Form().batteryEnabled);
+    EXPECT_FALSE(msic.Form().clockUpdateEnabled);
+    EXPECT_EQ(msic.Form().band, "GSM 900, PCS 1900");
+    model.settings.UnitTime = "2016/13/28 10:00:00";
+    msic.ApplySettings();
+    EXPECT_EQ(msic.PickerText(), "2011/05/06 07:08:09");
+}
+
+TEST_F(SettingsRecordTest, NewPageStartsWithItsDefaults) {
+    EXPECT_EQ(msic.Form().band, "GSM 900, DCS 1800");
+    EXPECT_EQ(msic.PickerText(), "2010/01/01 00:00:00");
+    EXPECT_FALSE(PageRig().msic.CommandsEnabled()) << "disabled until connected";
+    EXPECT_EQ(engine.Page(PageRole::Msic), &msic);
+    EXPECT_EQ(engine.Page(PageRole::MultiRelay), &multi);
+    {
+        UnitModel other;
+        other.settings.UnitMode = 1;
+        CMsic second(engine, other.settings, clock);
+        EXPECT_EQ(second.RelayMode(), 1);
+        EXPECT_EQ(engine.Page(PageRole::Msic), &second);
+    }
+    EXPECT_EQ(engine.Page(PageRole::Msic), nullptr) << "a destroyed page is no longer reached";
+}
+
+}  // namespace
+}  // namespace dorvik
