@@ -45,9 +45,9 @@ TEST_F(LogPageTest, WholeLogIsAReadAllWithNamesFromTheLists) {
     EXPECT_TRUE(logPage.CommandsEnabled()) << "the read-all ends when something arrived";
 }
 
-// The entries themselves are read against the simulated unit by the
-// end-to-end log test; here the count typed and the refusals.
-TEST_F(LogPageTest, LastEntriesTakeTheCountFromTheBoxUnlessRefused) {
+// The entries themselves are read against the simulated unit by LogPageE2e,
+// the refusal in modem mode by ModemModeE2e.ReadAllCommandsAreRefused.
+TEST_F(LogPageTest, LastEntriesTakeTheCountFromTheBox) {
     const std::pair<const char*, const char*> counts[] = {
         {"10", "#PWD1234#LOG=10?"},
         {"-5", "#PWD1234#LOG=-5?"},
@@ -59,15 +59,6 @@ TEST_F(LogPageTest, LastEntriesTakeTheCountFromTheBoxUnlessRefused) {
         EXPECT_EQ(LastFrame(), frame);
         EXPECT_EQ(link.writes.back().code, 22);
     }
-    Forget();
-    link.kind = LinkKind::Modem;
-    logPage.OnGetLastEntries();
-    EXPECT_EQ(Boxes(), Strings{"Unsupported in modem mode"});
-    EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Information);
-    engine.SetConnected(false);
-    logPage.OnGetEntireLog();
-    EXPECT_EQ(boxes.shown.back().text, "You are disconnected from the unit");
-    EXPECT_TRUE(link.writes.empty());
     EXPECT_EQ(engine.Page(PageRole::Log), &logPage);
 }
 

@@ -12,10 +12,9 @@ using namespace test;
 constexpr PickerValue kEight{2010, 1, 1, 8, 0};
 constexpr PickerValue kSix{2010, 1, 1, 18, 0};
 
-SpecialTexts Slot(const std::string& number, const std::string& name = "") {
+SpecialTexts Slot(const std::string& number) {
     SpecialTexts t;
     t.number = number;
-    t.name = name;
     return t;
 }
 
@@ -116,35 +115,7 @@ TEST_F(SpecialPageTest, SetStoresOnlyTheSelectedModesFields) {
     EXPECT_EQ(page.UsedText(), "Used 3/60");
 }
 
-TEST_F(SpecialPageTest, UploadFramesCarryTheRule) {
-    TypeWeek("S001", "13900001111");
-    page.OnSet();
-    TypeWeek("S002", "13900002222");
-    page.Form().days.fill(true);
-    page.OnSet();
-    specials().SetEntry(Slot("", "Name only"), 2, RowStatus::Pending, "S");
-    SpecialTexts counted = Slot("777");
-    counted.amount = "25";
-    specials().SetEntry(counted, Row(SpecialSection::Q, 1), RowStatus::Pending, "Q");
-    page.Form().index = "Q002";
-    page.Form().number = "778";
-    page.Form().mode = SpecialMode::EntriesAmount;
-    page.Form().amount = "";
-    page.OnSet();
-    EXPECT_EQ(specials().Status(Row(SpecialSection::Q, 2)), RowStatus::Pending) << "no amount";
-    page.OnDownloadAll();
-    for (int step = 0; step < 5; ++step) {
-        Confirm();
-        Pause();
-    }
-    EXPECT_EQ(Sent(), (Strings{"#PWD1234#SHL001=13900001111:12345(08:00-18:00)\r\n",
-                                   "#PWD1234#SHL002=13900002222:1234567(08:00-18:00)\r\n",
-                                   "#PWD1234#SHL003=00000000000\r\n", "#PWD1234#QHL001=777:25\r\n",
-                                   "#PWD1234#QHL002=778:\r\n"}));
-    EXPECT_EQ(specials().Status(Row(SpecialSection::Q, 2)), RowStatus::InUnit);
-    EXPECT_TRUE(page.CommandsEnabled());
-}
-
+// The rules sent and read back: ListPagesE2e.EveryListUploadedIsReadBackAlike.
 TEST_F(SpecialPageTest, DeleteKeepsTheOldRuleAndSendsZeros) {
     SpecialTexts monday = WeekSlot("555", "08:00", "18:00", "0100000");
     monday.name = "Ann";
@@ -222,13 +193,6 @@ TEST_F(SpecialPageTest, Searches) {
     EXPECT_EQ(Boxes(),
               (Strings{"The phone number exist", "phone number is already exist in the phone list",
                        "The phone number not exist", "Index not entered"}));
-}
-
-TEST_F(SpecialPageTest, AmountEditTakesThreeDigits) {
-    EXPECT_TRUE(AmountAcceptsKey("12", '3'));
-    EXPECT_FALSE(AmountAcceptsKey("123", '4'));
-    EXPECT_FALSE(AmountAcceptsKey("", 'a'));
-    EXPECT_TRUE(AmountAcceptsKey("123", 8));
 }
 
 }  // namespace
