@@ -112,16 +112,6 @@ TEST_F(PhonePageTest, SearchesAndRowClicksFillTheForm) {
     EXPECT_EQ(Boxes(), (Strings{"The phone number not exist", "The Name not exist"}));
 }
 
-TEST_F(PhonePageTest, ReadAllAsksForTheWholeList) {
-    page.OnGetFromUnit();
-    EXPECT_EQ(Sent().back(), "#PWD1234#WHL=ALL?\r\n");
-    EXPECT_FALSE(engine.FirstLineSeen());
-    EXPECT_FALSE(pages.alarm.CommandsEnabled());
-    Feed("WHL3 IS 333\r\n");
-    EXPECT_EQ(phones().Row(2).number, "333");
-    EXPECT_EQ(page.UsedText(), "Used 1/2000");
-}
-
 TEST_F(PhonePageTest, HouseCountRebuildsBothLists) {
     phones().SetEntry("1", "", 0, RowStatus::Pending);
     const Request query = HousesQuery("1234");

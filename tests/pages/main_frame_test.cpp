@@ -161,7 +161,6 @@ TEST_F(MainFrameTest, StartupTickOpensTheLastProjectOnlyWhenAsked) {
         EXPECT_EQ(f->ProjectPath(), Project("last.gto"));
         f->Start();
         timers.FireAll(500);
-        EXPECT_TRUE(f->IndicatorCreated());
         EXPECT_EQ(f->Model().phones.Row(1).number, "555");
         EXPECT_FALSE(f->Modified());
         f->ToggleAutoOpen();

@@ -186,8 +186,6 @@ TEST_F(SpecialPageTest, Searches) {
     page.Form().number = "";
     page.OnSearchLabel();
     EXPECT_EQ(page.Form().number, "700");
-    page.Form().name = "nobody";
-    page.OnSearchName();
     page.Form().index = "";
     page.OnSearchLabel();
     EXPECT_EQ(Boxes(),
