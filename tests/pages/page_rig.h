@@ -28,11 +28,6 @@ struct PageRig : EngineRig {
         handlers.SetPages(replies);
     }
 
-    // Opens the link on the serial cable and forgets what connecting wrote.
-    void Connect() {
-        engine.OnConnectCommand();
-        Forget();
-    }
     void Forget() {
         link.writes.clear();
         boxes.shown.clear();
@@ -74,10 +69,13 @@ struct PageRig : EngineRig {
     CDialogLog logPage{engine, logView};
 };
 
-// The settings, status and log tests work on a connected rig directly.
+// Connected over the scripted cable, with what connecting wrote forgotten.
 class PageTest : public ::testing::Test, protected PageRig {
 protected:
-    PageTest() { Connect(); }
+    PageTest() {
+        engine.OnConnectCommand();
+        Forget();
+    }
 };
 
 }  // namespace dorvik::test

@@ -31,9 +31,8 @@ void SetRelays(CMultiRelay& page, const std::string& digits) {
     for (int k = 0; k < kRelayCount; ++k) page.OnRelayRadio(k + 1, digits[k] == '1');
 }
 
-// Exact frames, codes and acknowledgements are the catalogue tests' business,
-// and every query is answered by the simulated unit in the end-to-end settings
-// tests: here each setting is built from the form and the page waits.
+// Exact frames are the catalogue tests' business, the queries' round trips the
+// end-to-end settings tests': here each setting is built from the form.
 TEST_F(MsicTest, EverySettingSendsItsFrameAndWaitsForTheAnswer) {
     const std::pair<void (CMsic::*)(), const char*> cases[] = {
         {&CMsic::OnSetUnitName, "#PWD1234#DEVICE:Gate:V1"},
@@ -202,12 +201,18 @@ TEST_F(SettingsRecordTest, CollectWritesTheRecordFormatsAndApplyRestoresThem) {
     EXPECT_EQ(loaded.Form().unitPhone, "5550100");
 }
 
-TEST_F(SettingsRecordTest, ApplyTwiceKeepsEnabledGroupsEnabled) {
+// The composite texts themselves are read by the model (SettingsText tests).
+TEST_F(SettingsRecordTest, ApplyTwiceKeepsEnabledGroupsEnabledAndUnreadableFieldsAlone) {
     model.settings.Battery = "1, 80";
     model.settings.AlarmMode1 = "1,0,30";
     model.settings.RelayStatus = 1;
+    model.settings.UnitTime = "2016-12-28";
+    model.settings.ClockUpdate = "";
+    msic.SetPickerTime(Time(2011, 5, 6, 7, 8, 9));
     msic.ApplySettings();
     msic.ApplySettings();
+    EXPECT_EQ(msic.PickerText(), "2011/05/06 07:08:09") << "an unreadable time keeps the picker";
+    EXPECT_FALSE(msic.Form().clockUpdateEnabled);
     EXPECT_TRUE(msic.Form().batteryEnabled);
     EXPECT_EQ(msic.Form().batteryValue, "80") << "a blank after the comma is allowed";
     EXPECT_TRUE(msic.Form().alarms[0].enabled);
@@ -222,17 +227,6 @@ TEST_F(SettingsRecordTest, ApplyTwiceKeepsEnabledGroupsEnabled) {
     EXPECT_TRUE(msic.Form().alarms[1].phoneChecked);
     EXPECT_EQ(msic.Form().alarms[1].interval, "12");
     EXPECT_EQ(msic.Form().alarms[1].mode, 1) << "the mode flag is not changed";
-}
-
-TEST_F(SettingsRecordTest, ApplyOfMalformedFieldsDoesNotFail) {
-    // The composite texts themselves are read by the model (SettingsText tests).
-    model.settings.UnitTime = "2016-12-28";
-    model.settings.ClockUpdate = "";
-    model.settings.AlarmMode1 = "1";
-    msic.SetPickerTime(Time(2011, 5, 6, 7, 8, 9));
-    msic.ApplySettings();
-    EXPECT_EQ(msic.PickerText(), "2011/05/06 07:08:09") << "an unreadable time keeps the picker";
-    EXPECT_FALSE(msic.Form().clockUpdateEnabled);
 }
 
 TEST_F(SettingsRecordTest, PagesAreReachedWhileTheyLive) {

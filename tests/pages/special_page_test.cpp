@@ -81,8 +81,7 @@ TEST_F(SpecialPageTest, SetRefusesInOrderAndChangesNothing) {
         TypeWeek(c.label, c.number);
         page.Form().mode = c.mode;
         if (c.noDays) page.Form().days = {};
-        ExpectRefused(
-            specials(), [&] { page.OnSet(); }, c.message);
+        ExpectRefused(specials(), [&] { page.OnSet(); }, c.message);
         if (c.number == "444") {
             EXPECT_EQ(page.Form().index, "S002");
         }
