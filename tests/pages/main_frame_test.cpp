@@ -96,7 +96,8 @@ TEST_F(MainFrameTest, UnsavedChangesAreOfferedBeforeOpenAndClose) {
             EXPECT_EQ(command(*f), c.goesOn);
             EXPECT_EQ(boxes.shown.at(0).text, "Save the changes to the Untitled?");
             EXPECT_EQ(boxes.shown.at(0).buttons, MsgButtons::YesNoCancel);
-            EXPECT_EQ(std::filesystem::remove(Project("saved.gto")), c.answer == MsgAnswer::Yes && c.goesOn);
+            EXPECT_EQ(std::filesystem::remove(Project("saved.gto")),
+                      c.answer == MsgAnswer::Yes && c.goesOn);
             if (c.saveAs == dir.File("taken")) {
                 EXPECT_TRUE(f->Modified());
                 EXPECT_NE(boxes.shown.at(1).text.find("taken"), std::string::npos);
@@ -122,7 +123,8 @@ TEST_F(MainFrameTest, AFileThatIsNoProjectIsReportedAndChangesNothing) {
     boxes.Script(MsgAnswer::No);
     EXPECT_FALSE(f->OnOpen());
     ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1].text.rfind("The project could not be opened from\n" + Project("bad.gto"), 0), 0u);
+    const std::string opening = "The project could not be opened from\n" + Project("bad.gto");
+    EXPECT_EQ(boxes.shown[1].text.rfind(opening, 0), 0u);
     EXPECT_EQ(boxes.shown[1].icon, MsgIcon::Error);
     EXPECT_EQ(f->Model().phones.Row(0).number, "123");
     EXPECT_TRUE(f->ProjectPath().empty());

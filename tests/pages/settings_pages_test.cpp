@@ -79,8 +79,6 @@ TEST_F(MsicTest, AlarmToggleFollowsModeFlagAndRadiosBuildTheWords) {
     EXPECT_EQ(LastFrame(), "#PWD1234#ALARM-IN1=ON:SMS:30,ALARM-IN2=ON:PHONE:10");
 }
 
-// The setting frames that differ from the form's first state, and the relay
-// outputs, go to the simulated unit in SettingsPagesE2e.
 TEST_F(MsicTest, PasswordChecksRunInOrderAndStopAtTheFirst) {
     SettingsForm& f = msic.Form();
     engine.SetConnected(false);
@@ -266,12 +264,10 @@ TEST(StatusReplyTest, IntervalsAndAlarmTexts) {
 
 TEST(StatusReplyTest, DelayAndBatteryItems) {
     const std::tuple<const char*, const char*, int> delays[] = {
-        {"500MS", "500", 2}, {"5S", "5", 1}, {"2M", "2", 0}, {"", "", -1}, {"S", "", -1}};
+        {"500MS", "500", 2}, {"5S", "5", 1}, {"2M", "2", 0}, {"", "", 0}, {"S", "", 1}};
     for (auto [item, value, unit] : delays) {
         EXPECT_EQ(ReadStatusDelay(item).value, value) << item;
-        if (unit >= 0) {
-            EXPECT_EQ(ReadStatusDelay(item).unitIndex, unit) << item;
-        }
+        EXPECT_EQ(ReadStatusDelay(item).unitIndex, unit) << item;
     }
     EXPECT_TRUE(ReadStatusBattery("ON:80").enabled);
     EXPECT_EQ(ReadStatusBattery("OFF:70").value, "70");
