@@ -1,7 +1,7 @@
 #pragma once
 // Every page wired to a real connection engine and real reply handlers over a
-// scripted link (a cable, or a modem) and manual timers: a test presses
-// buttons, feeds the unit's answers and fires timers.
+// scripted cable and manual timers: a test presses buttons, feeds the unit's
+// answers and fires timers.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -28,17 +28,6 @@ struct PageRig : EngineRig {
         handlers.SetPages(replies);
     }
 
-    // Opens the link on the serial cable (or through the modem) and forgets
-    // what connecting wrote and showed.
-    void Connect(bool modemMode = false) {
-        LinkParams p = TestLinkParams();
-        p.modemMode = modemMode;
-        link.kind = modemMode ? LinkKind::Modem : LinkKind::Serial;
-        engine.SetParams(p);
-        engine.OnConnectCommand();
-        if (modemMode) link.Up();
-        Forget();
-    }
     void Forget() {
         link.writes.clear();
         boxes.shown.clear();
@@ -47,8 +36,6 @@ struct PageRig : EngineRig {
     void Confirm() { Feed(engine.Pending().ack + "\n"); }
     // The pause after a confirmed slot ends.
     void Pause() { timers.FireAll(200); }
-    // The unit's short message answering the last command.
-    void SmsAnswer(const std::string& body) { link.Message(body); }
     // The texts sent, in order.
     std::vector<std::string> Sent() const { return link.Texts(); }
     // The last command written, without its line end.
@@ -82,10 +69,13 @@ struct PageRig : EngineRig {
     CDialogLog logPage{engine, logView};
 };
 
-// The settings, status and log tests work on a connected rig directly.
+// Connected over the scripted cable, with what connecting wrote forgotten.
 class PageTest : public ::testing::Test, protected PageRig {
 protected:
-    PageTest() { Connect(); }
+    PageTest() {
+        engine.OnConnectCommand();
+        Forget();
+    }
 };
 
 }  // namespace dorvik::test
