@@ -14,8 +14,7 @@ namespace {
 
 using namespace test;
 
-// Erasing uploads and runs stopped by an unconfirmed slot: ListPagesE2e; the
-// grids' cells: MainWindowTest.
+// Runs stopped by an unconfirmed slot: ListPagesE2e; the grids' cells: MainWindowTest.
 class PhonePageTest : public PageTest {
 protected:
     void Type(const std::string& index, const std::string& number, const std::string& name = "") {
@@ -121,6 +120,65 @@ TEST_F(PhonePageTest, HouseCountRebuildsBothLists) {
     Type("241", "5");
     page.OnSet();
     EXPECT_EQ(Boxes(), Strings{"Index number too big"});
+}
+
+TEST_F(PhonePageTest, UploadSendsPendingSlotsWithTheRightErasures) {
+    phones().SetEntry("1", "", 4, RowStatus::InUnit);
+    phones().DeleteEntry(4);  // slot 5 is to be erased
+    phones().SetEntry("13900001111", "", 6, RowStatus::Pending);
+    phones().SetEntry("2", "", 8, RowStatus::InUnit);
+    phones().DeleteEntry(8);
+    page.OnDownloadAll();
+    EXPECT_FALSE(page.CommandsEnabled());
+    for (int step = 0; step < 3; ++step) {
+        Confirm();
+        Pause();
+    }
+    EXPECT_EQ(Sent(), (Strings{"#PWD1234#WHL0005=0000\r\n", "#PWD1234#WHL0007=13900001111\r\n",
+                               "#PWD1234#WHL0009=00000000000\r\n"}));
+    EXPECT_EQ(phones().Status(4), RowStatus::InUnit);
+    EXPECT_EQ(phones().Status(8), RowStatus::InUnit);
+    EXPECT_TRUE(page.CommandsEnabled());
+}
+
+// Over the modem every press sends one command (a house slot with two dial
+// numbers takes two presses), and nothing that reads a whole list is sent.
+TEST(ModemPages, OneCommandPerPressAndNoReadAll) {
+    PageRig m;
+    LinkParams params = TestLinkParams();
+    params.modemMode = true;
+    m.link.kind = LinkKind::Modem;
+    m.engine.SetParams(params);
+    m.engine.OnConnectCommand();
+    m.link.Up();
+    m.Forget();
+    m.model.phones.SetEntry("11", "", 0, RowStatus::Pending);
+    m.model.phones.SetEntry("22", "", 1, RowStatus::Pending);
+    m.pages.phone.OnDownloadAll();
+    m.link.Message("WHL0001 SET TO 11 OK");
+    m.pages.phone.DownloadNext();
+    EXPECT_EQ(m.Sent(), Strings{"#PWD1234#WHL0001=11"});
+    EXPECT_EQ(m.model.phones.Status(0), RowStatus::InUnit);
+    m.pages.phone.OnDownloadAll();
+    m.pages.phone.OnGetFromUnit();
+    m.logPage.OnGetEntireLog();
+    m.logPage.OnGetLastEntries();
+    EXPECT_EQ(m.Boxes(), Strings(3, "Unsupported in modem mode"));
+    EXPECT_EQ(m.boxes.shown.back().icon, MsgIcon::Information);
+    m.link.Message("WHL0002 SET TO 22 OK");
+
+    m.model.houses.SetEntry("00101", "1", "2", RowStatus::Pending, 0);
+    m.model.houses.SetEntry("00202", "3", "", RowStatus::Pending, 1);
+    for (int press = 0; press < 3; ++press) {
+        m.pages.house.OnDownloadAll();
+        m.link.Message("OK");
+    }
+    EXPECT_EQ(m.Sent(), (Strings{"#PWD1234#WHL0001=11", "#PWD1234#WHL0002=22",
+                                 "#PWD1234#00101:DIAL1=1", "#PWD1234#00101:DIAL2=2",
+                                 "#PWD1234#00202:DIAL1=3"}));
+    EXPECT_EQ(m.model.phones.Status(1), RowStatus::InUnit);
+    EXPECT_EQ(m.model.houses.Status(0), RowStatus::InUnit);
+    EXPECT_EQ(m.model.houses.Status(1), RowStatus::InUnit);
 }
 
 class AlarmPageTest : public PageTest {
@@ -398,8 +456,7 @@ TEST_F(LogPageTest, WholeLogIsAReadAllWithNamesFromTheLists) {
     EXPECT_TRUE(logPage.CommandsEnabled()) << "the read-all ends when something arrived";
 }
 
-// The entries themselves are read against the simulated unit by LogPageE2e,
-// the refusal in modem mode by ModemModeE2e.ReadAllCommandsAreRefused.
+// The entries themselves are read against the simulated unit by LogPageE2e.
 TEST_F(LogPageTest, LastEntriesTakeTheCountFromTheBox) {
     const std::pair<const char*, const char*> counts[] = {
         {"10", "#PWD1234#LOG=10?"},

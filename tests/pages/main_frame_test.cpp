@@ -192,5 +192,22 @@ TEST_F(MainFrameTest, SettingsAreWrittenAtTheEndWithTheirChanges) {
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
+// An imported list shows its new count at once; the sheet formats themselves
+// are the sheet tests' business.
+TEST_F(MainFrameTest, AnImportedListShowsItsNewCount) {
+    auto f = MakeFrame();
+    f->Model().houses.SetEntry("00101", "13955550101", "", RowStatus::Pending, 4);
+    files.answers.push_back(Project("lists.xls"));
+    EXPECT_EQ(f->OnExportToExcel(SheetList::Houses).status, ExchangeStatus::Done);
+
+    auto g = MakeFrame();
+    files.answers.push_back(Project("lists.xls"));
+    EXPECT_EQ(g->OnImportFromExcel(SheetList::Houses).status, ExchangeStatus::Done);
+    EXPECT_EQ(g->Model().houses.Row(4).dial1, "13955550101");
+    EXPECT_EQ(g->House().UsedText(), "Used 1/400");
+    files.answers.push_back(std::nullopt);
+    EXPECT_EQ(g->OnImportFromExcel(SheetList::Specials).status, ExchangeStatus::Cancelled);
+}
+
 }  // namespace
 }  // namespace dorvik

@@ -32,7 +32,7 @@ void SetRelays(CMultiRelay& page, const std::string& digits) {
 }
 
 // Exact frames are the catalogue tests' business, the queries' round trips the
-// end-to-end settings tests': here each setting is built from the form.
+// CLI settings test's: here each setting is built from the form.
 TEST_F(MsicTest, EverySettingSendsItsFrameAndWaitsForTheAnswer) {
     const std::pair<void (CMsic::*)(), const char*> cases[] = {
         {&CMsic::OnSetUnitName, "#PWD1234#DEVICE:Gate:V1"},
@@ -63,7 +63,9 @@ TEST_F(MsicTest, EverySettingSendsItsFrameAndWaitsForTheAnswer) {
 }
 
 TEST_F(MsicTest, AlarmToggleFollowsModeFlagAndRadiosBuildTheWords) {
+    const auto revision = msic.Revision();
     msic.OnAlarmToggle(0);
+    EXPECT_GT(msic.Revision(), revision) << "the view is told";
     EXPECT_TRUE(msic.Form().alarms[0].enabled);
     EXPECT_FALSE(msic.Form().alarms[0].phoneChecked) << "mode flag 0 checks SMS";
     msic.Form().alarms[0].interval = "30";
@@ -101,7 +103,7 @@ TEST_F(MsicTest, PasswordChecksRunInOrderAndStopAtTheFirst) {
     EXPECT_EQ(msic.PendingPassword(), "");
 }
 
-// Whole answers to the queries: the end-to-end settings tests.
+// Whole answers to the queries: the CLI settings test.
 TEST_F(MsicTest, PartialRepliesKeepTheOtherBoxes) {
     msic.Form().unitPhone = "5550100";
     msic.Form().clockUpdateEnabled = true;
@@ -303,7 +305,7 @@ TEST(StatusReplyTest, MissingKeysAndCommas) {
 
 using StatusPageTest = PageTest;
 
-// Both pages' round trips against the simulated unit: SettingsPagesE2e.
+// Both pages' round trips against the simulated unit: the CLI settings test.
 TEST_F(StatusPageTest, SingleRelayStatusSetsTheRecordsAndKeepsWhatIsMissing) {
     msic.Extra().relayOn = {true, false};
     msic.OnGetDeviceStatus();
