@@ -41,19 +41,14 @@ TEST_F(CallLogTest, WrapKeepsEveryRowReachable) {
 
 TEST_F(CallLogTest, SetEntryWritesTextsAsTheyAre) {
     log.SetEntry("1", "t1", "111", "Ann", 2);
+    EXPECT_FALSE(log.SetEntry("2", "t", "9", "Z", 3));  // one past the end
     log.SetEntry("2", "201612281345", "222", "", 2);
     LogEntry entry;
     ASSERT_TRUE(log.GetEntry(2, entry));
-    EXPECT_EQ(entry.time, "201612281345");
-    EXPECT_EQ(entry.name, "");
+    EXPECT_FALSE(log.GetEntry(-1, entry));
+    EXPECT_EQ(entry.time + "|" + entry.name, "201612281345|");
     EXPECT_EQ(log.Counter(), 0);
     EXPECT_EQ(log.RowCount(), 3);
-}
-
-TEST(FormatLogTime, SeparatorsOnlyWhereACharacterFollows) {
-    EXPECT_EQ(FormatLogTime("20161228"), "2016/12/28");
-    EXPECT_EQ(FormatLogTime("2016"), "2016");
-    EXPECT_EQ(FormatLogTime(""), "");
 }
 
 }  // namespace

@@ -42,18 +42,13 @@ ConnectionSettings ReadText(const std::string& text) {
 
 std::string Init(const std::string& lines) { return "[INIT]\r\n" + lines; }
 
-// The defaults themselves are pinned by the golden file of ConnectionSettings{}.
-TEST(SettingsFile, MissingFileGivesDefaults) {
+// A missing file gives the defaults, which the golden file of ConnectionSettings{} pins.
+TEST(SettingsFile, MissingFileGivesDefaultsAndWritesKeysInFixedOrderByteForByte) {
     test::ScratchDir dir;
     SettingsFile file(dir.File("DORVIK.ini"));
     EXPECT_EQ(file.Read(), ConnectionSettings{});
     EXPECT_TRUE(file.LastError().empty());
     EXPECT_FALSE(std::filesystem::exists(file.Path()));
-}
-
-TEST(SettingsFile, WritesKeysInFixedOrderByteForByte) {
-    test::ScratchDir dir;
-    SettingsFile file(dir.File("DORVIK.ini"));
     ASSERT_TRUE(file.Write(ConnectionSettings{})) << file.LastError();
     EXPECT_EQ(ReadBytes(file.Path()), ReadBytes(test::GoldenPath("settings_default.ini")));
     ASSERT_TRUE(file.Write(Custom())) << file.LastError();
