@@ -1,31 +1,14 @@
+// Storing, deleting and reading back house slots is driven through the house page's tests.
 #include "model/house_list.h"
-#include "model/unit_model.h"
 
 #include <gtest/gtest.h>
+
+#include "model/unit_model.h"
 
 namespace dorvik {
 namespace {
 
 using enum RowStatus;
-
-// An empty dial keeping the old one is pinned by the house page's tests.
-TEST(HouseList, DeleteErasesBothDialsAndMarksTheSlotForUpload) {
-    ModifiedFlag modified;
-    HouseList houses(modified);
-    EXPECT_EQ(houses.Size(), 400);
-    houses.SetEntry("00101", "139", "140", InUnit, 2);
-    EXPECT_EQ(houses.FindNumber("00101"), 3);
-    std::string house, dial1, dial2;
-    EXPECT_TRUE(houses.GetEntry(2, house, dial1, dial2));
-    EXPECT_FALSE(houses.GetEntry(400, house, dial1, dial2));
-    houses.DeleteEntry(2);
-    EXPECT_EQ(houses.Row(2).houseNumber, "00101");
-    EXPECT_EQ(houses.Row(2).dial1 + houses.Row(2).dial2, "00000000");
-    EXPECT_EQ(houses.Status(2), Pending);
-    EXPECT_FALSE(houses.SetEntry("", "", "", Pending, 4));
-    EXPECT_FALSE(houses.SetEntry("9", "Z", "Z", Pending, -1));
-    EXPECT_EQ(houses.Used(), 1);
-}
 
 TEST(HouseList, AppendPositionMovesWithStoredAppendsOnly) {
     ModifiedFlag modified;

@@ -48,19 +48,6 @@ TEST(ProjectGolden, SavedBytesAreTheGoldenFileAndLoadBack) {
     EXPECT_TRUE(loaded.Modified.IsSet());
 }
 
-TEST(ProjectGolden, EverySlotIsWrittenEmptyOnesIncluded) {
-    UnitModel model;
-    const std::string file = Saved(model);
-    EXPECT_EQ(Count(file, "<Normal>"), kPhoneCapacity);
-    EXPECT_EQ(Count(file, "<Special>"), 3 * kSpecialSectionSize);
-    EXPECT_EQ(Count(file, "<Alarm>"), kAlarmCapacity);
-    EXPECT_EQ(Count(file,
-                    "<Normal><Index>2000</Index><Phone></Phone><Name></Name><Status>0</Status>"
-                    "</Normal></PhoneNumber>"),
-              1);
-    EXPECT_TRUE(file.ends_with("\n  <LogRoot></LogRoot>\n</gto>\n"));
-}
-
 TEST(ProjectRoundTrip, FullProjectIsLossless) {
     UnitModel model;
     test::FillFullProject(model);

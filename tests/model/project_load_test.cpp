@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "model/project_file.h"
-#include "model/xml_node.h"
 #include "project_expect.h"
 
 namespace dorvik {
@@ -23,7 +22,9 @@ std::string Normal(const std::string& index, const std::string& phone, const std
            "</Name><Status>" + status + "</Status></Normal>";
 }
 
-std::string Phones(const std::string& slots) { return "<PhoneNumber>" + slots + "</PhoneNumber>"; }
+std::string Phones(const std::string& slots) {
+    return "<PhoneNumber>" + slots + "</PhoneNumber>";
+}
 
 // A model holding the small project, to see that a bad file changes nothing.
 class Filled : public ::testing::Test {
@@ -65,11 +66,12 @@ TEST_F(Filled, RecordsWithoutASlotAreIgnoredAndCountedAsDropped) {
 }
 
 TEST_F(Filled, ShorterListKeepsTheCurrentNumbersAndOddStatusesResend) {
-    ASSERT_TRUE(Load(Doc(Phones(Normal("1", "13811112222", "", "2") + Normal("2", "555", "Odd", "7") +
-                                Normal("3", "", "", "0") + Normal("4", "666", "None", ""))))
-                    .ok);
+    ASSERT_TRUE(
+        Load(Doc(Phones(Normal("1", "13811112222", "", "2") + Normal("2", "555", "Odd", "7") +
+                        Normal("3", "", "", "0") + Normal("4", "666", "None", ""))))
+            .ok);
     EXPECT_EQ(model.phones.Row(0).number, "13811112222");
-    EXPECT_EQ(model.phones.Row(0).name, "Tom & <Jerry>");  // an empty name keeps the one held
+    EXPECT_EQ(model.phones.Row(0).name, "Tom & <Jerry>");       // an empty name keeps the one held
     EXPECT_EQ(model.phones.Row(1).status, RowStatus::Pending);  // unknown: sent again
     EXPECT_EQ(test::Fields(model.phones.Row(2)), test::Fields(reference.phones.Row(2)));
     EXPECT_EQ(model.phones.Row(3).status, RowStatus::Empty);
@@ -156,29 +158,6 @@ TEST_F(Filled, UnreadableFilesChangeNothing) {
         EXPECT_EQ(result.error, f.before + dir.File(f.name) + f.after);
     }
     ExpectUnchanged();
-}
-
-TEST(XmlNode, ChildTextIsTheFirstWithTextAndChildrenAppendInDocumentOrder) {
-    std::string error;
-    const XmlDocument doc = ParseXml(
-        "<r><e/><t>one</t><t>two</t><u>&lt;x&gt;<![CDATA[&y]]></u>"
-        "<a>1</a>text<b/><a>2</a><!-- a --><a>3</a></r>",
-        &error);
-    const XmlNode root = RootOf(doc);
-    std::string text = "before";
-    EXPECT_FALSE(root.GetChildText("missing", text));
-    EXPECT_FALSE(root.GetChildText("e", text));
-    EXPECT_EQ(text, "before");
-    EXPECT_TRUE(root.GetChildText("t", text));
-    EXPECT_EQ(text, "one");
-    EXPECT_TRUE(root.GetChildText("u", text));
-    EXPECT_EQ(text, "<x>&y");
-
-    std::vector<XmlNode> list(1);
-    EXPECT_EQ(root.GetChildren("a", list), 4);
-    EXPECT_FALSE(list[3].GetChildText("missing", text));
-    EXPECT_EQ(XmlNode().GetChildren("a", list), 0);
-    EXPECT_EQ(list.size(), 4u);
 }
 
 }  // namespace
