@@ -1,4 +1,5 @@
-// Deleting a slot and the searches of the form are driven through the special page's tests.
+// Deleting a slot and the form's searches are driven through the special page's tests, and
+// clearing a section by the special list replies of the protocol suite.
 #include "model/special_list.h"
 
 #include <gtest/gtest.h>
@@ -51,23 +52,7 @@ TEST_F(SpecialListTest, StoreWritesEveryLimitKeepsTheNameAndTakesTheType) {
     EXPECT_EQ(row.status, InUnit);
     SpecialTexts texts;
     ASSERT_TRUE(specials.GetEntry(20, texts));
-    EXPECT_EQ(SpecialTexts::FromArray(texts.ToArray()).ToArray(), texts.ToArray());
     EXPECT_EQ(texts.ToArray()[11], "16/12/28 08:00");
-}
-
-TEST_F(SpecialListTest, ClearInUnitRowsByWholeListOrSection) {
-    specials.SetEntry(TimeWindow("1", "A"), 0, InUnit, "S");
-    specials.SetEntry(TimeWindow("2", "B"), 20, InUnit, "P");
-    specials.SetEntry(TimeWindow("3", "C"), 40, InUnit, "Q");
-    specials.SetEntry(TimeWindow("4", "D"), 21, Pending, "P");
-    specials.ClearInUnitRows(SpecialSection::P);
-    EXPECT_EQ(specials.Status(20), Empty);
-    EXPECT_EQ(specials.Row(20).fromTime, "");
-    EXPECT_EQ(specials.Status(0), InUnit);
-    specials.ClearInUnitRows();
-    EXPECT_EQ(specials.Status(40), Empty);
-    EXPECT_EQ(specials.Status(21), Pending);
-    EXPECT_EQ(specials.Used(), 1);
 }
 
 TEST_F(SpecialListTest, SearchesSeePendingSlotsOnlyButNamesByNumberSeeAll) {

@@ -14,12 +14,8 @@ void ExpectRejected(Parse parse, std::initializer_list<std::string> texts) {
     for (const std::string& text : texts) EXPECT_FALSE(parse(text).has_value()) << text;
 }
 
+// Well-formed list lines are read by the reply handler and page tests; these are the edges.
 TEST(CatalogueReplies, PhoneListLines) {
-    auto slot = ParsePhoneListLine("WHL7 IS 13955550101");
-    ASSERT_TRUE(slot);
-    EXPECT_FALSE(slot->listEmpty);
-    EXPECT_EQ(slot->index, 7);
-    EXPECT_EQ(slot->number, "13955550101");
     // The number ends at the first blank or control character.
     EXPECT_EQ(ParsePhoneListLine("WHL2 IS 555 0100")->number, "555");
     EXPECT_TRUE(ParsePhoneListLine("WHL IS 0000")->listEmpty);
@@ -29,13 +25,7 @@ TEST(CatalogueReplies, PhoneListLines) {
 }
 
 TEST(CatalogueReplies, SpecialListLines) {
-    auto week = ParseSpecialListLine("SHL1 IS 13900001111:17(08:00-18:00)");
-    ASSERT_TRUE(week);
-    EXPECT_EQ(week->group, 'S');
-    EXPECT_EQ(week->index, 1);
-    EXPECT_EQ(week->number, "13900001111");
-    EXPECT_EQ(week->rule, "17(08:00-18:00)");
-    EXPECT_EQ(week->fields.toTime, "18:00");  // the rule's decoding has its own table
+    EXPECT_EQ(ParseSpecialListLine("SHL1 IS 139:17(08:00-18:00)")->rule, "17(08:00-18:00)");
     EXPECT_EQ(ParseSpecialListLine("PHL300 IS 5550100:161228-170131(08:00-18:00)")->index, 300);
     EXPECT_EQ(ParseSpecialListLine("QHL250 IS 0000:25")->fields.amount, "25");
 
@@ -60,7 +50,6 @@ TEST(CatalogueReplies, AlarmListReply) {
     ExpectRejected(ParseAlarmListReply, {"", "ALARM", "ALARM IS", "ALARM12 IX 1:2:", "ALRM IS 1:"});
 }
 
-// Well-formed house and log lines are read by the house and log page tests.
 TEST(CatalogueReplies, HouseListLines) {
     // Without "DIAL1" the number is the second dial number, whatever the line says.
     EXPECT_EQ(ParseHouseListLine("12:XYZ:5:55")->dial, 2);
@@ -99,7 +88,6 @@ TEST(CatalogueReplies, UnreadableAcknowledgements) {
 }
 
 TEST(CatalogueReplies, HousesReply) {
-    EXPECT_EQ(ParseHousesReply("NUMBER IS 200"), 200);
     EXPECT_EQ(ParseHousesReply("NUMBER IS 12 HOUSES"), 12);
     EXPECT_EQ(ParseHousesReply("NUMBER IS X"), 0);
     EXPECT_EQ(ParseHousesReply("NUMBER IS"), 0);
@@ -108,11 +96,7 @@ TEST(CatalogueReplies, HousesReply) {
 }
 
 TEST(CatalogueReplies, DeviceName) {
-    auto name = ParseDeviceName("DEVICE NAME IS GATE:V2.1");
-    ASSERT_TRUE(name);
-    EXPECT_EQ(name->name, "GATE");
-    EXPECT_EQ(name->version, "V2.1");
-    EXPECT_EQ(ParseDeviceName("DEVICE NAME IS :V")->name, "");
+    EXPECT_EQ(ParseDeviceName("DEVICE NAME IS :V")->version, "V");
     auto shortReply = ParseDeviceName("DEVICE NAME IS");  // 14 characters
     EXPECT_EQ(shortReply->name, " ");
     EXPECT_EQ(shortReply->version, " ");
@@ -122,7 +106,6 @@ TEST(CatalogueReplies, DeviceName) {
 }
 
 TEST(CatalogueReplies, ClockReply) {
-    EXPECT_EQ(ParseClockReply("TIMER IS 20161228:134501"), (UnitClock{2016, 12, 28, 13, 45, 1}));
     EXPECT_EQ(ParseClockReply("DEVICE TIMER IS 20160229:235959\r"),
               (UnitClock{2016, 2, 29, 23, 59, 59}));
     ExpectRejected(ParseClockReply, {"", "TIMER IS 2016128:134501", "TIMER IS  20161228:134501",
@@ -133,12 +116,7 @@ TEST(CatalogueReplies, ClockReply) {
 }
 
 TEST(CatalogueReplies, ClockUpdateReply) {
-    EXPECT_FALSE(ParseClockUpdateReply("TIMER-UPDATE:NO")->enabled);
     EXPECT_FALSE(ParseClockUpdateReply("TIMER-UPDATE:NO\r")->enabled);
-    auto on = ParseClockUpdateReply("TIMER-UPDATE:13900003333");
-    ASSERT_TRUE(on);
-    EXPECT_TRUE(on->enabled);
-    EXPECT_EQ(on->number, "13900003333");
     ExpectRejected(ParseClockUpdateReply, {"", "TIMER-UPDATE:", "TIMER-UPDATE?", "TIMER:123"});
 }
 
