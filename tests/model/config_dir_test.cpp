@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <optional>
 #include <tuple>
 
@@ -46,11 +45,6 @@ TEST(ConfigDir, SettingsBesideWritableProgramElsePerUser) {
     EXPECT_EQ(SettingsFile().Path(), "/srv/demo/DORVIK.ini");
 }
 
-TEST(ConfigDir, ProgramDirIsTheTestBinaryFolder) {
-    EXPECT_EQ(ProgramDir(),
-              std::filesystem::canonical(DORVIK_BINARY_DIR "/tests/model").string());
-}
-
 TEST(LanguageStore, StoresOneNumberPerUserAndGarbageReadsAsNoChoice) {
     test::ScratchDir dir;
     EnvOverride own(kConfigDirVariable, dir.path());
@@ -61,7 +55,6 @@ TEST(LanguageStore, StoresOneNumberPerUserAndGarbageReadsAsNoChoice) {
     EXPECT_EQ(FileLanguageStore().Get(), 0xFFFFFFFFu);
     ASSERT_TRUE(store.Set(2));
     EXPECT_EQ(store.Get(), 2u);
-    // Garbage reads as no choice.
     for (const char* junk : {"", "abc", "12x", "-1", "4294967296", " 5"}) {
         test::WriteBytes(store.Path(), junk);
         EXPECT_EQ(store.Get(), std::nullopt) << junk;

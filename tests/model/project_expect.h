@@ -40,7 +40,7 @@ inline void FillSmallProject(UnitModel& model) {
     model.log.AddEntry("201612281345", "5550100", "Tom", 7);
     model.log.AddEntry("201612281402", "13900000003", Gb("张三"), 8);
     model.settings = {};
-    FillSettings(model.settings);
+    FillSettings(model.settings, 1);
     model.settings.UnitName = Gb("北门");
     model.settings.Alarm1 = Gb("有人闯入");
     model.settings.Alarm2 = "Door <A> open";

@@ -3,6 +3,7 @@
 // its benchmark: 2000 phone slots, 60 special slots, 5 alarm slots, a log
 // that wrapped (1000 rows), both settings records, Chinese names.
 #include <string>
+#include <type_traits>
 
 #include "model/text_codec.h"
 #include "model/unit_model.h"
@@ -18,40 +19,25 @@ inline std::string Digits(int value, int width) {
 
 inline RowStatus StatusForRow(int row) { return static_cast<RowStatus>(1 + row % 2); }
 
-inline void FillSettings(SettingsFields<int>& s) {
-    s.UnitName = Gb("北门 Gate");
-    s.UnitVersion = "V2.31";
-    s.UnitTime = "2016/12/28 13:45:07";
-    s.UnitDelay = "300";
-    s.UnitPhone = "13800210500";
-    s.UintBand = "GSM 850, PCS 1900";
-    s.UnitReception = "23";
-    s.Battery = "1,80";
-    s.ClockUpdate = "1,13800210500";
-    s.RelayStatus = 1;
-    s.AlarmMode1 = "1,0,30";
-    s.AlarmMode2 = "0,1,333";
-    s.Alarm1 = Gb("北门报警 <door> & \"gate\"");
-    s.Alarm2 = Gb("南门报警");
-    s.UnitMode = 1;
-}
-
-inline void FillMultiRelay(MultiRelaySettings& s) {
-    s.UnitName = Gb("七路继电器");
-    s.UnitVersion = "M1.08";
-    s.UnitTime = "2017/01/02 08:00:00";
-    s.UnitDelay = "5";
-    s.UnitPhone = "13900001111";
-    s.UintBand = "EGSM 900, DCS 1800";
-    s.UnitReception = "31";
-    s.Battery = "0,55";
-    s.ClockUpdate = "0,13900001111";
-    s.RelayStatus = "1010001";
-    s.AlarmMode1 = "1,1,10";
-    s.AlarmMode2 = "1,0,20";
-    s.Alarm1 = Gb("火警");
-    s.Alarm2 = Gb("水浸");
-    s.UnitMode = 0;
+// Every settings field; texts end in `tag`, so that the two records differ.
+template <class Relay>
+void FillSettings(SettingsFields<Relay>& s, std::type_identity_t<Relay> relays,
+                  const std::string& tag = "") {
+    s.UnitName = Gb("北门 Gate") + tag;
+    s.UnitVersion = "V2.31" + tag;
+    s.UnitTime = "2016/12/28 13:45:07" + tag;
+    s.UnitDelay = "300" + tag;
+    s.UnitPhone = "13800210500" + tag;
+    s.UintBand = "GSM 850, PCS 1900" + tag;
+    s.UnitReception = "23" + tag;
+    s.Battery = "1,80" + tag;
+    s.ClockUpdate = "1,13800210500" + tag;
+    s.RelayStatus = relays;
+    s.AlarmMode1 = "1,0,30" + tag;
+    s.AlarmMode2 = "0,1,333" + tag;
+    s.Alarm1 = Gb("北门报警 <door> & \"gate\"") + tag;
+    s.Alarm2 = Gb("南门报警") + tag;
+    s.UnitMode = tag.empty() ? 1 : 0;
 }
 
 inline void FillSpecials(SpecialList& specials) {
@@ -71,8 +57,8 @@ inline void FillSpecials(SpecialList& specials) {
 
 inline void FillFullProject(UnitModel& model) {
     model.unitPassword = "1234";
-    FillSettings(model.settings);
-    FillMultiRelay(model.multiRelay);
+    FillSettings(model.settings, 1);
+    FillSettings(model.multiRelay, "1010001", Gb("七路"));
     for (int row = 0; row < model.phones.Size(); ++row) {
         model.phones.SetEntry("139" + Digits(row, 8), Gb("用户") + Digits(row, 4), row,
                               StatusForRow(row));

@@ -14,45 +14,20 @@ void ExpectRejected(Parse parse, std::initializer_list<std::string> texts) {
     for (const std::string& text : texts) EXPECT_FALSE(parse(text).has_value()) << text;
 }
 
+// Well-formed list lines are read by the reply handler and page tests; these are the edges.
 TEST(CatalogueReplies, PhoneListLines) {
-    auto slot = ParsePhoneListLine("WHL7 IS 13955550101");
-    ASSERT_TRUE(slot);
-    EXPECT_FALSE(slot->listEmpty);
-    EXPECT_EQ(slot->index, 7);
-    EXPECT_EQ(slot->number, "13955550101");
     // The number ends at the first blank or control character.
-    EXPECT_EQ(ParsePhoneListLine("WHL0012 IS 123456789012345\r")->number, "123456789012345");
     EXPECT_EQ(ParsePhoneListLine("WHL2 IS 555 0100")->number, "555");
     EXPECT_TRUE(ParsePhoneListLine("WHL IS 0000")->listEmpty);
-    ExpectRejected(ParsePhoneListLine, {"", "WHL", "WHL0 IS 123", "WHL-4 IS 123", "WHL7 IS ",
-                                        "WHL7 IS", "WHLx IS 1", "XHL7 IS 1", "WHL" + kIntOverflow + " IS 1",
-                                        "WHL IS 0000\r"});
+    ExpectRejected(ParsePhoneListLine,
+                   {"", "WHL", "WHL0 IS 123", "WHL-4 IS 123", "WHL7 IS ", "WHL7 IS", "WHLx IS 1",
+                    "XHL7 IS 1", "WHL" + kIntOverflow + " IS 1", "WHL IS 0000\r"});
 }
 
 TEST(CatalogueReplies, SpecialListLines) {
-    auto week = ParseSpecialListLine("SHL1 IS 13900001111:17(08:00-18:00)");
-    ASSERT_TRUE(week);
-    EXPECT_EQ(week->group, 'S');
-    EXPECT_EQ(week->index, 1);
-    EXPECT_EQ(week->number, "13900001111");
-    EXPECT_EQ(week->rule, "17(08:00-18:00)");
-    SpecialRule monSun;
-    monSun.days = {true, true, false, false, false, false, false};
-    monSun.fromTime = "08:00";
-    monSun.toTime = "18:00";
-    EXPECT_EQ(week->fields, monSun);
-
-    auto date = ParseSpecialListLine("PHL300 IS 5550100:161228-170131(08:00-18:00)");
-    ASSERT_TRUE(date);
-    EXPECT_EQ(date->group, 'P');
-    EXPECT_EQ(date->index, 300);
-    EXPECT_EQ(date->fields.fromDate, "16/12/28 08:00");
-    EXPECT_EQ(date->fields.toDate, "17/01/31 18:00");
-
-    auto count = ParseSpecialListLine("QHL250 IS 0000:25");
-    ASSERT_TRUE(count);
-    EXPECT_EQ(count->fields.amount, "25");
-    EXPECT_EQ(ParseSpecialListLine("QHL3 IS 139:")->fields, SpecialRule{});
+    EXPECT_EQ(ParseSpecialListLine("SHL1 IS 139:17(08:00-18:00)")->rule, "17(08:00-18:00)");
+    EXPECT_EQ(ParseSpecialListLine("PHL300 IS 5550100:161228-170131(08:00-18:00)")->index, 300);
+    EXPECT_EQ(ParseSpecialListLine("QHL250 IS 0000:25")->fields.amount, "25");
 
     EXPECT_EQ(ParseSpecialListLine("PHL IS 0000")->group, 'P');
     EXPECT_TRUE(ParseSpecialListLine("QHL IS 0000")->groupEmpty);
@@ -69,7 +44,6 @@ TEST(CatalogueReplies, AlarmListReply) {
     EXPECT_EQ(full->numbers,
               (std::array<std::string, 5>{"111", "00000000000", "333", "444", "555"}));
     // A number without its closing colon is empty, and so is every later one.
-    EXPECT_EQ(ParseAlarmListReply("ALARM IS 1:2:3:4:5")->numbers[4], "");
     EXPECT_EQ(ParseAlarmListReply("ALARM IS 1:2:3")->numbers,
               (std::array<std::string, 5>{"1", "2", "", "", ""}));
     EXPECT_EQ(ParseAlarmListReply("ALARM IS ")->numbers[0], "");
@@ -77,14 +51,6 @@ TEST(CatalogueReplies, AlarmListReply) {
 }
 
 TEST(CatalogueReplies, HouseListLines) {
-    auto first = ParseHouseListLine("00101:DIAL1:13900002222");
-    ASSERT_TRUE(first);
-    EXPECT_EQ(first->house, "00101");
-    EXPECT_EQ(first->dial, 1);
-    EXPECT_EQ(first->number, "13900002222");
-    auto second = ParseHouseListLine("12:DIAL2:5550100");
-    EXPECT_EQ(second->dial, 2);
-    EXPECT_EQ(second->number, "5550100");
     // Without "DIAL1" the number is the second dial number, whatever the line says.
     EXPECT_EQ(ParseHouseListLine("12:XYZ:5:55")->dial, 2);
     EXPECT_EQ(ParseHouseListLine("12:XYZ:5:55")->number, "5:55");
@@ -93,17 +59,9 @@ TEST(CatalogueReplies, HouseListLines) {
 }
 
 TEST(CatalogueReplies, LogLines) {
-    auto phone = ParseLogLine("LOGW7:5550100:201612281345");
-    ASSERT_TRUE(phone);
-    EXPECT_EQ(phone->source, 'W');
-    EXPECT_EQ(phone->index, 7);
-    EXPECT_EQ(phone->number, "5550100");
-    EXPECT_EQ(phone->time, "201612281345");
-    auto special = ParseLogLine("LOGS12:139:2016:12");
-    EXPECT_EQ(special->source, 'S');
-    EXPECT_EQ(special->time, "2016:12");
-    ExpectRejected(ParseLogLine, {"", "LOGW", "LOGW7:5550100", "LOGX7:1:2", "LOGW:1:2",
-                                  "LOGWx:1:2", "LOGW" + kIntOverflow + ":1:2"});
+    EXPECT_EQ(ParseLogLine("LOGS12:139:2016:12")->time, "2016:12");
+    ExpectRejected(ParseLogLine, {"", "LOGW", "LOGW7:5550100", "LOGX7:1:2", "LOGW:1:2", "LOGWx:1:2",
+                                  "LOGW" + kIntOverflow + ":1:2"});
 }
 
 TEST(CatalogueReplies, Confirmations) {
@@ -130,7 +88,6 @@ TEST(CatalogueReplies, UnreadableAcknowledgements) {
 }
 
 TEST(CatalogueReplies, HousesReply) {
-    EXPECT_EQ(ParseHousesReply("NUMBER IS 200"), 200);
     EXPECT_EQ(ParseHousesReply("NUMBER IS 12 HOUSES"), 12);
     EXPECT_EQ(ParseHousesReply("NUMBER IS X"), 0);
     EXPECT_EQ(ParseHousesReply("NUMBER IS"), 0);
@@ -139,11 +96,7 @@ TEST(CatalogueReplies, HousesReply) {
 }
 
 TEST(CatalogueReplies, DeviceName) {
-    auto name = ParseDeviceName("DEVICE NAME IS GATE:V2.1");
-    ASSERT_TRUE(name);
-    EXPECT_EQ(name->name, "GATE");
-    EXPECT_EQ(name->version, "V2.1");
-    EXPECT_EQ(ParseDeviceName("DEVICE NAME IS :V")->name, "");
+    EXPECT_EQ(ParseDeviceName("DEVICE NAME IS :V")->version, "V");
     auto shortReply = ParseDeviceName("DEVICE NAME IS");  // 14 characters
     EXPECT_EQ(shortReply->name, " ");
     EXPECT_EQ(shortReply->version, " ");
@@ -153,23 +106,17 @@ TEST(CatalogueReplies, DeviceName) {
 }
 
 TEST(CatalogueReplies, ClockReply) {
-    EXPECT_EQ(ParseClockReply("TIMER IS 20161228:134501"), (UnitClock{2016, 12, 28, 13, 45, 1}));
     EXPECT_EQ(ParseClockReply("DEVICE TIMER IS 20160229:235959\r"),
               (UnitClock{2016, 2, 29, 23, 59, 59}));
-    ExpectRejected(ParseClockReply,
-                   {"", "TIMER IS 2016128:134501", "TIMER IS  20161228:134501",
-                    "TIMER IS 20161228:1345", "TIMER IS 2016122x:134501",
-                    "TIMER IS 20161328:134501", "TIMER IS 20150229:134501",
-                    "TIMER IS 20161228:246000", "TIME: IS 20161228:134501", "TIMER 20161228"});
+    ExpectRejected(ParseClockReply, {"", "TIMER IS 2016128:134501", "TIMER IS  20161228:134501",
+                                     "TIMER IS 20161228:1345", "TIMER IS 2016122x:134501",
+                                     "TIMER IS 20161328:134501", "TIMER IS 20150229:134501",
+                                     "TIMER IS 20161228:246000", "TIMER IS 20161228:134560",
+                                     "TIME: IS 20161228:134501", "TIMER 20161228"});
 }
 
 TEST(CatalogueReplies, ClockUpdateReply) {
-    EXPECT_FALSE(ParseClockUpdateReply("TIMER-UPDATE:NO")->enabled);
     EXPECT_FALSE(ParseClockUpdateReply("TIMER-UPDATE:NO\r")->enabled);
-    auto on = ParseClockUpdateReply("TIMER-UPDATE:13900003333");
-    ASSERT_TRUE(on);
-    EXPECT_TRUE(on->enabled);
-    EXPECT_EQ(on->number, "13900003333");
     ExpectRejected(ParseClockUpdateReply, {"", "TIMER-UPDATE:", "TIMER-UPDATE?", "TIMER:123"});
 }
 

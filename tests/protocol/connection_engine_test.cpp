@@ -2,19 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "engine_rig.h"
 #include "fake_pages.h"
-#include "fakes.h"
-#include "scripted_link.h"
 
 namespace dorvik {
 namespace {
 
-using test::ManualTimerFactory;
-using test::RecordingIndicator;
-using test::RecordingMessageBox;
 using test::RecordingPage;
-using test::RecordingProgressBar;
-using test::ScriptedLink;
 
 // Collects every byte of codes other than 18/19 and every message, and
 // evaluates nothing.
@@ -35,19 +29,14 @@ public:
     std::vector<std::string> lines;
 };
 
-class EngineTest : public ::testing::Test {
+class EngineTest : public ::testing::Test, protected test::EngineRig {
 protected:
-    EngineTest() : engine({link, timers, boxes, led, progress, status}) {
-        LinkParams p;
-        p.password = "1234";
-        p.unitId = "0815";
-        p.port.port = 3;
-        engine.SetParams(p);
+    EngineTest() {
         engine.SetReplySink(&sink);
-        for (int i = 0; i < kPageRoleCount; ++i) engine.RegisterPage(static_cast<PageRole>(i), &pages[i]);
+        for (int i = 0; i < kPageRoleCount; ++i)
+            engine.RegisterPage(static_cast<PageRole>(i), &pages[i]);
     }
     RecordingPage& page(PageRole r) { return pages[static_cast<int>(r)]; }
-    void Feed(const std::string& s) { link.Feed(s); }
     // Opens the link; a modem is up once it answered its test.
     void Connect() {
         engine.OnConnectCommand();
@@ -57,15 +46,8 @@ protected:
     }
     int Tick(int ms) { return timers.FireAll(ms); }
 
-    ScriptedLink link;
-    ManualTimerFactory timers;
-    RecordingMessageBox boxes;
-    RecordingIndicator led;
-    RecordingProgressBar progress;
-    test::RecordingStatusPane status;
     LineSink sink;
     RecordingPage pages[kPageRoleCount];
-    ConnectionEngine engine;
 };
 
 TEST_F(EngineTest, ConnectChecksParametersInOrder) {
@@ -75,12 +57,12 @@ TEST_F(EngineTest, ConnectChecksParametersInOrder) {
     p.password = "1";
     engine.SetParams(p);
     engine.OnConnectCommand();
-    p.unitId = "7";
+    p.unitId = "1";
     engine.SetParams(p);
     engine.OnConnectCommand();
-    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Please enter password",
-                                                       "Please enter unit ID",
-                                                       "Please select COM port"}));
+    EXPECT_EQ(boxes.Texts(),
+              (std::vector<std::string>{"Please enter password", "Please enter unit ID",
+                                        "Please select COM port"}));
     EXPECT_EQ(boxes.shown[0].caption, "DORVIK");
     EXPECT_EQ(boxes.shown[0].icon, MsgIcon::Error);
     EXPECT_EQ(link.opens, 0);
@@ -89,7 +71,7 @@ TEST_F(EngineTest, ConnectChecksParametersInOrder) {
 TEST_F(EngineTest, PortThatCannotOpenIsReportedWithItsNumber) {
     link.openSucceeds = false;
     engine.OnConnectCommand();
-    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Cannot open COM3"}));
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Cannot open COM1"}));
     EXPECT_FALSE(engine.Connected());
 }
 
@@ -97,7 +79,7 @@ TEST_F(EngineTest, PortThatCannotOpenIsReportedWithItsNumber) {
 // link's own reason, or the generic one when it has none.
 TEST_F(EngineTest, AModemThatNeverComesUpIsGivenUpWithItsReason) {
     link.kind = LinkKind::Modem;
-    for (const char* why : {"COM3: no answer to AT", ""}) {
+    for (const char* why : {"COM1: no answer to AT", ""}) {
         link.silence = why;
         boxes.shown.clear();
         const int closes = link.closes;
@@ -119,7 +101,7 @@ TEST_F(EngineTest, ConnectShowsIdAsksHouseCountAndEnablesPages) {
     engine.OnConnectCommand();
     EXPECT_TRUE(engine.Connected());
     EXPECT_TRUE(engine.LinkActive());
-    EXPECT_EQ(status.text, "ID:0815 is connected...");
+    EXPECT_EQ(status.text, "ID:1 is connected...");
     for (auto& p : pages) EXPECT_TRUE(p.enabled);
     ASSERT_EQ(link.writes.size(), 1u);
     EXPECT_EQ(link.writes[0].text, "#PWD1234#NUMBER?\r\n");
@@ -149,28 +131,18 @@ TEST_F(EngineTest, DisconnectQuestionNoKeepsLinkYesCloses) {
     EXPECT_EQ(engine.Indicator(), LedState::Off);
 }
 
-TEST_F(EngineTest, TavrinConnectWaitsForProgRf) {
-    LinkParams p = engine.Params();
-    p.tavrin = true;
-    engine.SetParams(p);
-    engine.OnConnectCommand();
-    EXPECT_FALSE(engine.Connected());
-    ASSERT_EQ(link.writes.size(), 1u);
-    EXPECT_EQ(link.writes[0].text, "#PWD1234#PROG-RF-0815\r\n");
-    EXPECT_EQ(link.writes[0].code, 33);
-    EXPECT_EQ(link.writes[0].ack, "PROG-RF-0815 OK");
-    engine.StartLink("0815", false);
-    EXPECT_EQ(link.writes[1].text, "#PWD1234#PROG-QUIT-0815\r\n");
-    EXPECT_EQ(link.writes[1].code, 34);
-}
-
 // A command on the cable goes out again at each silent tick; a short message
 // costs money and goes once, with the configured seconds to be answered.
 TEST_F(EngineTest, FourSilentTicksGiveUpWithMessagesInOrder) {
-    struct Case { LinkKind kind; int tickMs; std::size_t copies; const char *wire, *error; };
-    for (const Case& c : {Case{LinkKind::Serial, 3000, 4, "#PWD1234#MODE?\r\n", "Disconnected from unit"},
-                          Case{LinkKind::Modem, 30000, 1, "#PWD1234#MODE?",
-                               "Didn't receive response message"}}) {
+    struct Case {
+        LinkKind kind;
+        int tickMs;
+        std::size_t copies;
+        const char *wire, *error;
+    };
+    for (const Case& c :
+         {Case{LinkKind::Serial, 3000, 4, "#PWD1234#MODE?\r\n", "Disconnected from unit"},
+          Case{LinkKind::Modem, 30000, 1, "#PWD1234#MODE?", "Didn't receive response message"}}) {
         link.kind = c.kind;
         boxes.shown.clear();
         Connect();
@@ -252,7 +224,7 @@ TEST_F(EngineTest, ReceivedBytesAreRoutedByCode) {
     EXPECT_EQ(engine.Indicator(), LedState::Idle);
 }
 
-TEST_F(EngineTest, BusyLeavesHouseDialPageAlone) {
+TEST_F(EngineTest, BusyLeavesHouseDialPageAloneAndWritesAreShownInEverySendBox) {
     Connect();
     page(PageRole::House).enableCalls.clear();
     engine.SetBusy(true);
@@ -261,9 +233,6 @@ TEST_F(EngineTest, BusyLeavesHouseDialPageAlone) {
     engine.SetBusy(false);
     EXPECT_TRUE(page(PageRole::Phone).enabled);
     EXPECT_EQ(engine.Indicator(), LedState::Idle);
-}
-
-TEST_F(EngineTest, WrittenTextIsShownInEverySendBox) {
     engine.OnWritten("#PWD1234#BAND?\r\n");
     for (auto& p : pages) EXPECT_EQ(p.sendText, "#PWD1234#BAND?\r\n");
 }
