@@ -6,6 +6,7 @@
 #include "pages/alarm_page.h"
 #include "pages/dialog_log.h"
 #include "pages/house_page.h"
+#include "pages/list_grids.h"
 #include "pages/phone_page.h"
 #include "protocol/catalogue.h"
 
@@ -14,7 +15,7 @@ namespace {
 
 using namespace test;
 
-// Runs stopped by an unconfirmed slot: ListPagesE2e; the grids' cells: MainWindowTest.
+// Runs stopped by an unconfirmed slot: ListPagesE2e.
 class PhonePageTest : public PageTest {
 protected:
     void Type(const std::string& index, const std::string& number, const std::string& name = "") {
@@ -120,6 +121,22 @@ TEST_F(PhonePageTest, HouseCountRebuildsBothLists) {
     Type("241", "5");
     page.OnSet();
     EXPECT_EQ(Boxes(), Strings{"Index number too big"});
+}
+
+TEST(ListGrids, CellsFollowTheListAndNothingOutsideIsRead) {
+    UnitModel model;
+    CPhoneGrid phones(model.phones);
+    CSpecialGrid specials(model.specials);
+    model.phones.SetEntry("111", "Ann", 1, RowStatus::Pending);
+    EXPECT_EQ(phones.CellText(1, 0), "2");
+    EXPECT_EQ(phones.CellText(1, 2), "Ann");
+    EXPECT_EQ(phones.Marker(1), RowStatus::Pending);
+    EXPECT_EQ(phones.CellText(2000, 0), "");
+    EXPECT_EQ(phones.CellText(1, 3), "");
+    EXPECT_STREQ(phones.ColumnTitle(-1), "");
+    EXPECT_EQ(specials.CellText(40, 0), "Q001");
+    phones.SelectRow(2000);
+    EXPECT_EQ(phones.SelectedRow(), -1);
 }
 
 TEST_F(PhonePageTest, UploadSendsPendingSlotsWithTheRightErasures) {
@@ -472,6 +489,26 @@ TEST_F(LogPageTest, LastEntriesTakeTheCountFromTheBox) {
 }
 
 // Skipped, wrapped and overwritten entries: the CallLog tests of the model.
+TEST_F(LogPageTest, EntriesWithoutCallerAreSkippedAndNewCallersReplaceWholeRows) {
+    logView.AddLogEntry("201612281345", "", "", 3);
+    EXPECT_EQ(model.log.Counter(), 0);
+    EXPECT_EQ(logView.SelectedRow(), -1);
+    EXPECT_FALSE(model.Modified.IsSet());
+
+    logView.SetLogEntry("1", "2016/12/28 13:45", "5550100", "Tom", 999);
+    EXPECT_EQ(model.log.Counter(), 0) << "the row after the last wraps to the top";
+    logView.SetLogEntry("2", "2016/12/28 13:46", "5550111", "Ann", 0);
+    logView.AddLogEntry("201701011200", "4440000", "", 5);
+    EXPECT_EQ(RowTexts(1), (Strings{"5", "2017/01/01 12:00", "4440000", ""}))
+        << "no name of an older caller stays";
+    LogEntry e;
+    EXPECT_TRUE(logView.GetLogEntry(999, e));
+    EXPECT_EQ(e.name, "Tom");
+    EXPECT_FALSE(logView.GetLogEntry(1000, e));
+    EXPECT_FALSE(logView.GetLogEntry(-1, e));
+    EXPECT_FALSE(logView.SetLogEntry("x", "t", "1", "n", 1000));
+}
+
 TEST_F(LogPageTest, DeleteLogAfterAWrapEmptiesEveryRow) {
     for (int i = 0; i < kLogCapacity + 3; ++i) logView.AddLogEntry("201612281345", "1", "", i);
     model.Modified.Clear();

@@ -112,6 +112,22 @@ TEST_F(EngineTest, ConnectShowsIdAsksHouseCountAndEnablesPages) {
     EXPECT_EQ(Tick(3000), 1);
 }
 
+TEST_F(EngineTest, TavrinConnectWaitsForProgRf) {
+    LinkParams p = engine.Params();
+    p.tavrin = true;
+    p.unitId = "0815";
+    engine.SetParams(p);
+    engine.OnConnectCommand();
+    EXPECT_FALSE(engine.Connected());
+    ASSERT_EQ(link.writes.size(), 1u);
+    EXPECT_EQ(link.writes[0].text, "#PWD1234#PROG-RF-0815\r\n");
+    EXPECT_EQ(link.writes[0].code, 33);
+    EXPECT_EQ(link.writes[0].ack, "PROG-RF-0815 OK");
+    engine.StartLink("0815", false);
+    EXPECT_EQ(link.writes[1].text, "#PWD1234#PROG-QUIT-0815\r\n");
+    EXPECT_EQ(link.writes[1].code, 34);
+}
+
 TEST_F(EngineTest, DisconnectQuestionNoKeepsLinkYesCloses) {
     Connect();
     boxes.Script(MsgAnswer::No);
