@@ -75,13 +75,13 @@ TEST(ProjectRoundTrip, LongChineseAndAwkwardTextsSurvive) {
     model.phones.SetEntry("13800000002", " <&>\t\r\n ", 2, RowStatus::InUnit);
     model.settings.Alarm1 = name600 + name600;
     model.unitPassword = Gb("密码");
-    model.settings.UnitName = Gb("北门");
+    model.settings.UnitName = Gb("北门翾");  // U+7FFE ends in BF BE like U+FFFE
     model.multiRelay.UnitName = std::string("a\0b", 3);
     model.log.SetEntry(Gb("一"), Gb("今天"), "5550100", "", 0);
     UnitModel loaded;
     const std::string file = Saved(model, &loaded);
     EXPECT_TRUE(IsValidUtf8(file));
-    EXPECT_EQ(Count(file, "<UnitName>北门</UnitName>"), 1);
+    EXPECT_EQ(Count(file, "<UnitName>北门翾</UnitName>"), 1);
     EXPECT_EQ(Count(file, "<UnitPassword>密码</UnitPassword>"), 2);  // UnitInfo and MultiRelay
     EXPECT_EQ(loaded.phones.Row(0).name, name600);
     EXPECT_EQ(loaded.phones.Row(1).number + loaded.phones.Row(1).name, "1380000?bad?");
