@@ -35,52 +35,16 @@ std::string Deliver(const std::string& dcs, const std::string& userData, bool he
            "61301041500000" + userData;
 }
 
-TEST(SmsHelpers, HexConversions) {
-    std::string all;
-    for (int i = 0; i < 256; ++i) all += char(i);
-    std::string hex = CSMSPDU::BytesToHex(all);
-    EXPECT_EQ(hex.substr(0, 8), "00010203");
-    EXPECT_EQ(hex.substr(504), "FCFDFEFF");
-    EXPECT_EQ(CSMSPDU::HexToBytes(hex), all);
-    EXPECT_EQ(CSMSPDU::HexToBytes("e8329b"), "\xE8\x32\x9B");
-    EXPECT_EQ(CSMSPDU::HexToBytes(""), "");
-    EXPECT_EQ(CSMSPDU::HexToBytes("ABC"), std::nullopt);
-    EXPECT_EQ(CSMSPDU::HexToBytes("0G"), std::nullopt);
-    EXPECT_EQ(CSMSPDU::HexToBytes(std::string("0\0", 2)), std::nullopt);
-    struct Pair { char a, b; int hex, decimal; };
-    for (const Pair& p : {Pair{'a', 'F', 175, -1}, Pair{'0', '0', 0, 0}, Pair{'G', '0', -1, -1},
-                          Pair{'0', ' ', -1, -1}, Pair{'9', '9', 153, 99}, Pair{'0', '7', 7, 7},
-                          Pair{'A', '1', 161, -1}, Pair{'1', '/', -1, -1}}) {
-        EXPECT_EQ(CSMSPDU::HexPairValue(p.a, p.b), p.hex) << p.a << p.b;
-        EXPECT_EQ(CSMSPDU::TwoDigitValue(p.a, p.b), p.decimal) << p.a << p.b;
-    }
-}
-
-TEST(SmsHelpers, Pack7SwapDigitsAndToUcs2) {
-    // GB18030 text goes through the GSM alphabet: "{€}" is 6 septets in 6 octets.
-    EXPECT_EQ(CSMSPDU::BytesToHex(CSMSPDU::Pack7("{\xA2\xE3}")), "1BD4A6BC4901");
-    // Odd digit counts are padded with F.
-    for (auto [digits, swapped] : {std::pair{"12345", "2143F5"}, {"1234", "2143"}, {"1", "F1"},
-                                   {"", ""}})
-        EXPECT_EQ(CSMSPDU::SwapDigits(digits), swapped) << digits;
-    EXPECT_EQ(CSMSPDU::BytesToHex(CSMSPDU::ToUcs2(kGbNiHao)), "4F60597D");
-    // U+1F600 is a surrogate pair in UTF-16; both units go out high byte first.
-    EXPECT_EQ(CSMSPDU::BytesToHex(CSMSPDU::ToUcs2(Utf8ToGb("a\xF0\x9F\x98\x80"))), "0061D83DDE00");
-    EXPECT_EQ(CSMSPDU::ToUcs2(""), "");
-}
-
 TEST(SmsHelpers, AlphabetOfDataCodingScheme) {
     struct Case { std::uint8_t dcs; SmsAlphabet alphabet; };
     const Case cases[] = {
-        {0x00, SmsAlphabet::Gsm7}, {0x04, SmsAlphabet::Data8}, {0x08, SmsAlphabet::Ucs2},
-        {0x10, SmsAlphabet::Gsm7}, {0x18, SmsAlphabet::Ucs2},  {0x19, SmsAlphabet::Ucs2},
-        {0x0C, SmsAlphabet::Gsm7}, {0x24, SmsAlphabet::Data8}, {0x48, SmsAlphabet::Ucs2},
-        {0xC0, SmsAlphabet::Gsm7}, {0xD8, SmsAlphabet::Gsm7},  {0xE0, SmsAlphabet::Ucs2},
-        {0xF0, SmsAlphabet::Gsm7}, {0xF4, SmsAlphabet::Data8}, {0x80, SmsAlphabet::Gsm7},
+        {0x00, SmsAlphabet::Gsm7}, {0x04, SmsAlphabet::Data8}, {0x18, SmsAlphabet::Ucs2},
+        {0x0C, SmsAlphabet::Gsm7}, {0x48, SmsAlphabet::Ucs2},  {0xD8, SmsAlphabet::Gsm7},
+        {0xE0, SmsAlphabet::Ucs2}, {0xF0, SmsAlphabet::Gsm7},  {0xF4, SmsAlphabet::Data8},
+        {0x80, SmsAlphabet::Gsm7}, {0x28, SmsAlphabet::Data8},
     };
     for (const Case& c : cases) EXPECT_EQ(CSMSPDU::AlphabetOf(c.dcs), c.alphabet) << int(c.dcs);
     EXPECT_EQ(CSMSPDU::PreferredCoding("Gate {open} 5\xA2\xE3"), kDcsGsm7);  // "€" is
-    EXPECT_EQ(CSMSPDU::PreferredCoding("#PWD1234#WHL0001=13800138000 @$_{}"), kDcsGsm7);
     EXPECT_EQ(CSMSPDU::PreferredCoding(kGbNiHao), kDcsUcs2);
 }
 
@@ -128,8 +92,7 @@ TEST(SmsEncode, AcceptsOrRefusesByNumberAndLength) {
     struct Case { SmsSubmit m; bool ok; };
     const Case cases[] = {
         {Message("x", kDcsGsm7, ""), false},        {Message("x", kDcsGsm7, "+"), false},
-        {Message("x", kDcsGsm7, "+86-138"), false}, {Message("x", kDcsGsm7, "++86138"), false},
-        {Message("x", kDcsGsm7, "86 138"), false},  {Message("x", kDcsGsm7, "1", "+86F"), false},
+        {Message("x", kDcsGsm7, "++86138"), false}, {Message("x", kDcsGsm7, "1", "+86F"), false},
         {Message("x", kDcsGsm7, std::string(21, '1')), false},
         {Message("x", kDcsGsm7, std::string(20, '1')), true},
         // One message: 160 septets, 140 octets.
@@ -172,10 +135,7 @@ TEST(SmsDecode, BodiesOfEachCodingWithOrWithoutHeader) {
     const Case cases[] = {
         // "a@b$_{}€": 11 septets 61 00 62 02 11 1B28 1B29 1B65, packed by hand.
         {"00", "0B61805810D9A036A94D19", false, "a@b$_{}\xA2\xE3"},
-        // A body of one "@" and bodies at the packing boundaries.
         {"00", "0100", false, "@"},
-        {"00", "0731D98C56B3DD00", false, "1234567"},
-        {"00", "0831D98C56B3DD70", false, "12345678"},
         {"00", "00", false, ""},
         // 8-bit data is passed on as its bytes.
         {"04", "03" "00FF41", false, std::string("\x00\xFF" "A", 3)},
@@ -198,30 +158,27 @@ TEST(SmsDecode, BodiesOfEachCodingWithOrWithoutHeader) {
     EXPECT_FALSE(CSMSPDU::DecodePdu(item, Deliver("00", "00", true)));
 }
 
+// Years 50 to 99 are 19xx; an impossible date is marked, an unreadable field
+// shows as question marks.
 TEST(SmsDecode, TimeStamps) {
-    auto at = [](const std::string& stamp) {
-        CSMSItem item;
-        std::string pdu = "00040B916407281553F80000" + stamp + "00";
-        EXPECT_TRUE(CSMSPDU::DecodePdu(item, pdu)) << stamp;
-        return item;
+    struct Case { const char* stamp; const char* time; bool invalid; };
+    const Case cases[] = {
+        {"99213132959500", "1999-12-13 23:59:59", false},
+        {"61209200000000", "2016-02-29 00:00:00", false},
+        {"94010110000000", "2049-10-10 01:00:00", false},
+        {"05010110000000", "1950-10-10 01:00:00", false},
+        {"51209200000000", "2015-02-29 00:00:00", true},
+        {"61302300000000", "2016-03-32 00:00:00", true},
+        {"61301042000000", "2016-03-01 24:00:00", true},
+        {"61A01000000000", "2016-?" "?-01 00:00:00", true},
+        {"A1301000000000", "???" "?-03-01 00:00:00", true},
     };
-    const std::pair<const char*, const char*> dates[] = {
-        {"99213132959500", "1999-12-13 23:59:59"}, {"61209200000000", "2016-02-29 00:00:00"},
-        {"94010110000000", "2049-10-10 01:00:00"}, {"05010110000000", "1950-10-10 01:00:00"},
-    };
-    for (const auto& [stamp, time] : dates) {
-        EXPECT_EQ(at(stamp).time, time);
-        EXPECT_FALSE(at(stamp).timeInvalid) << stamp;
+    for (const Case& c : cases) {
+        CSMSItem item = Decoded("00040B916407281553F80000" + std::string(c.stamp) + "00");
+        EXPECT_EQ(item.time, c.time);
+        EXPECT_EQ(item.timeInvalid, c.invalid) << c.stamp;
+        EXPECT_EQ(item.timeValue == 0.0, c.invalid) << c.stamp;
     }
-    // Not dates: 2015-02-29, day 32, hour 24, and a non-decimal month.
-    for (const char* stamp : {"51209200000000", "61302300000000", "61301042000000",
-                              "61A01000000000"}) {
-        CSMSItem item = at(stamp);
-        EXPECT_TRUE(item.timeInvalid) << stamp;
-        EXPECT_EQ(item.timeValue, 0.0);
-    }
-    EXPECT_EQ(at("61A01000000000").time, "2016-?" "?-01 00:00:00");
-    EXPECT_EQ(at("A1301000000000").time, "???" "?-03-01 00:00:00");
 }
 
 TEST(SmsDecode, RefusesMalformedPdusAndLeavesTheItem) {
@@ -263,9 +220,7 @@ TEST(SmsRoundTrip, EncodedSubmitDecodesToTheSameMessage) {
     std::string gsm160 = std::string(151, 'x') + "@$_{}\xA2\xE3";
     const SmsSubmit messages[] = {
         {"+8613800210500", "+8613812345678", 0, kDcsUcs2, chinese70},
-        {"8613800210500", "861381234567", 0, kDcsUcs2, Utf8ToGb("\xF0\x9F\x98\x80 ok")},
         {"", "+1", 0, kDcsGsm7, gsm160},
-        {"+447785016005", "1234567", 0, kDcsGsm7, "12345678"},
         {"", "+46708251358", 0, kDcsGsm7, ""},
     };
     for (const SmsSubmit& m : messages) {
