@@ -20,26 +20,9 @@ const std::string kCommand = "#PWD1234#WHL0001=13911112222";
 const std::string kAnswer = "WHL0001 SET TO 13911112222 OK";
 const std::string kStamp = "\"16/12/28,13:45:01+32\"";
 
-class RecordingHost : public ModemHost {
-public:
-    void ModemReady() override { ++ready; }
-    void SetActivity(LinkActivity a) override { leds.push_back(a); }
-    void ShowReceived(const std::string& t) override { received = t; }
-    void ShowMessage(const std::string& t) override { messages.push_back(t); }
-    void ShowError(const std::string& t) override { errors.push_back(t); }
-    void OnCommandWritten(const std::string& t) override { written.push_back(t); }
-    void OnUnitMessage(const std::string& b) override { bodies.push_back(b); }
-    std::string UnitPhone() const override { return kUnitPhone; }
-
-    int ready = 0;
-    std::vector<LinkActivity> leds;
-    std::string received;
-    std::vector<std::string> messages, errors, written, bodies;
-};
-
 // What a stretch of received bytes led to.
 struct Outcome {
-    std::vector<std::string> written, errors, bodies, messages;
+    Strings written, errors, bodies, messages;
     std::vector<LinkActivity> leds;
     ModemState state = ModemState::Test;
     int ready = 0;
@@ -52,6 +35,18 @@ std::ostream& operator<<(std::ostream& os, const Outcome& o) {
         for (const auto& text : *list) os << " [" << text << "]";
     return os;
 }
+
+struct RecordingHost : ModemHost, Outcome {
+    void ModemReady() override { ++ready; }
+    void SetActivity(LinkActivity a) override { leds.push_back(a); }
+    void ShowReceived(const std::string& t) override { received = t; }
+    void ShowMessage(const std::string& t) override { messages.push_back(t); }
+    void ShowError(const std::string& t) override { errors.push_back(t); }
+    void OnCommandWritten(const std::string& t) override { written.push_back(t); }
+    void OnUnitMessage(const std::string& b) override { bodies.push_back(b); }
+    std::string UnitPhone() const override { return kUnitPhone; }
+    std::string received;
+};
 
 class ModemRig {
 public:
@@ -69,37 +64,32 @@ public:
     }
     // Puts the modem where the command leading to state leaves it.
     void Enter(ModemState state) {
+        if (state == ModemState::Read || state == ModemState::Select) modem.PushIndex(12);
+        if (state == ModemState::Prompt || state == ModemState::Body)
+            modem.SendShortMessage(kUnitPhone, kCommand);
         switch (state) {
             case ModemState::Test: modem.TestModem(); break;
             case ModemState::Format: modem.SetMessageFormat(modem.MessageFormat()); break;
             case ModemState::Indication: modem.EnableNewMessageIndication(); break;
-            case ModemState::Prompt: modem.SendShortMessage(kUnitPhone, kCommand); break;
-            case ModemState::Body:
-                modem.SendShortMessage(kUnitPhone, kCommand);
-                modem.SendBody();
-                break;
-            case ModemState::Read:
-                modem.PushIndex(12);
-                modem.ReadMessage(12);
-                break;
+            case ModemState::Prompt: break;
+            case ModemState::Body: modem.SendBody(); break;
+            case ModemState::Read: modem.ReadMessage(12); break;
             case ModemState::Delete: modem.DeleteMessage(12); break;
             case ModemState::Idle: modem.SetState(ModemState::Idle); break;
             case ModemState::Storages: modem.QueryStorages(); break;
-            case ModemState::Select:
-                modem.PushIndex(12);
-                modem.SelectReadStorage("ME");
-                break;
+            case ModemState::Select: modem.SelectReadStorage("ME"); break;
             case ModemState::List: modem.ListMessages(); break;
         }
         Forget();
     }
     void Forget() { host = RecordingHost{}; }
     Outcome Result() const {
-        return {host.written, host.errors, host.bodies, host.messages,
-                host.leds,    modem.State(), host.ready};
+        Outcome o = host;
+        o.state = modem.State();
+        return o;
     }
     // Feeds bytes and returns what was written meanwhile, forgetting it.
-    std::vector<std::string> Exchange(std::string_view bytes) {
+    Strings Exchange(std::string_view bytes) {
         host.written.clear();
         Feed(bytes);
         return host.written;
@@ -118,7 +108,6 @@ std::string TextRead(int index, const std::string& sender, const std::string& bo
     return "AT+CMGR=" + std::to_string(index) + "\r\r\n+CMGR: \"REC UNREAD\",\"" + sender +
            "\",," + kStamp + "\r\n" + body + "\r\n\r\nOK\r\n";
 }
-
 
 // The commands the receiver's tables do not answer; they pin the others.
 TEST(GsmModem, TestFormatAndPduListingCommandsAndAClosedPort) {
@@ -305,23 +294,6 @@ TEST(ModemReceiver, ReceiveBoxShowsTheAnswerAsItGrowsAndNoiseIsNotHoarded) {
     EXPECT_EQ(rig.Exchange("\r\nOK\r\n"), Strings{"AT+CNMI=1,1,0,0,0\r\n"});
 }
 
-// A refused message leaves the modem idle for announcements.
-TEST(ModemReceiver, AnnouncedIndexIsPushedDeletedAfterTheMessageAndTheNextWaits) {
-    ModemRig rig;
-    rig.Enter(ModemState::Idle);
-    rig.receiver.SendMessage(kUnitPhone, std::string(70, 'x'));
-    EXPECT_TRUE(rig.host.written.empty());
-    EXPECT_EQ(rig.Exchange("+CMTI: \"SM\",12\r\n"), Strings{"AT+CMGR=12\r\n"});
-    EXPECT_EQ(rig.modem.IndexCount(), 1u);
-    EXPECT_EQ(rig.Exchange(TextRead(12, kUnitPhone, kAnswer)), Strings{"AT+CMGD=12\r\n"});
-    EXPECT_EQ(rig.modem.IndexCount(), 0u);
-    // The next announcement waits until the deletion is answered.
-    EXPECT_TRUE(rig.Exchange("AT+CMGD=12\r\r\n+CMTI: \"SM\",2\r\n").empty());
-    EXPECT_EQ(rig.Exchange("OK\r\n"), Strings{"AT+CMGR=2\r\n"});
-    EXPECT_EQ(rig.Exchange(TextRead(2, kUnitPhone, "second")), Strings{"AT+CMGD=2\r\n"});
-    EXPECT_EQ(rig.host.bodies, (Strings{kAnswer, "second"}));
-}
-
 std::string PduRead(const std::string& pdu, int claimed) {
     return "AT+CMGR=12\r\r\n+CMGR: 0,," + std::to_string(claimed) + "\r\n" + pdu +
            "\r\n\r\nOK\r\n";
@@ -397,15 +369,22 @@ TEST(ModemReceiver, PromptWithOrWithoutBlankSendsTheBodyOnce) {
 }
 
 // "+CMTI:" names the storage; reads and the deletion after them use it,
-// selected only when the modem reads elsewhere.
-TEST(ModemReceiver, AnnouncedStorageIsSelectedForReadingAndDeleting) {
+// selected only when the modem reads elsewhere. The index is kept until its
+// deletion, and the next announcement waits for that. A refused message
+// leaves the modem idle for announcements.
+TEST(ModemReceiver, AnnouncedMessagesAreReadFromTheirStorageAndDeletedInTurn) {
     ModemRig rig;
     rig.modem.SetReadStorage("SM");
     rig.Enter(ModemState::Idle);
+    rig.receiver.SendMessage(kUnitPhone, std::string(70, 'x'));
+    EXPECT_TRUE(rig.host.written.empty());
     EXPECT_EQ(rig.Exchange("+CMTI: \"ME\",67\r\n"), Strings{"AT+CPMS=\"ME\"\r\n"});
     EXPECT_EQ(rig.Exchange("+CPMS: 1,50,1,50,1,50\r\n\r\nOK\r\n"), Strings{"AT+CMGR=67\r\n"});
+    EXPECT_EQ(rig.modem.IndexCount(), 1u);
     EXPECT_EQ(rig.Exchange(TextRead(67, kUnitPhone, kAnswer)), Strings{"AT+CMGD=67\r\n"});
-    EXPECT_EQ(rig.Exchange("OK\r\n+CMTI: \"ME\",68\r\n"), Strings{"AT+CMGR=68\r\n"});
+    EXPECT_EQ(rig.modem.IndexCount(), 0u);
+    EXPECT_TRUE(rig.Exchange("AT+CMGD=67\r\r\n+CMTI: \"ME\",68\r\n").empty());
+    EXPECT_EQ(rig.Exchange("OK\r\n"), Strings{"AT+CMGR=68\r\n"});
     EXPECT_EQ(rig.Exchange(TextRead(68, kUnitPhone, "second")), Strings{"AT+CMGD=68\r\n"});
     EXPECT_EQ(rig.Exchange("OK\r\n+CMTI: \"SM\",3\r\n"), Strings{"AT+CPMS=\"SM\"\r\n"});
     EXPECT_EQ(rig.host.bodies, (Strings{kAnswer, "second"}));
