@@ -1,4 +1,5 @@
-// The simulated unit as a running program on its serial line.
+// The simulated unit's line options, which the end-to-end tests use to shape
+// the line; its answers are checked by every end-to-end and command-line test.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -6,7 +7,6 @@
 
 #include <optional>
 
-#include "scratch_dir.h"
 #include "unitsim_process.h"
 
 namespace dorvik::test {
@@ -19,10 +19,10 @@ public:
         EXPECT_GE(fd_, 0) << path;
     }
     ~Line() { close(fd_); }
-    void SendRaw(const std::string& bytes) {
+    void Send(const std::string& body) {
+        const std::string bytes = "#PWD482915#" + body + "\r\n";
         EXPECT_EQ(write(fd_, bytes.data(), bytes.size()), ssize_t(bytes.size()));
     }
-    void Send(const std::string& body) { SendRaw("#PWD482915#" + body + "\r\n"); }
     // The next line without its LF (a CR stays); nothing once the unit hung up.
     std::optional<std::string> ReadLine() {
         std::string line;
@@ -41,26 +41,6 @@ public:
 private:
     int fd_;
 };
-
-TEST(UnitsimProcess, AnswersEachReplyFamilyOnTheLine) {
-    UnitSimProcess sim({"--houses", "10", "--seed-phones", "1", "--log-rows", "2", "--unit-id",
-                        "0815"});
-    Line line(sim.Device());
-    line.SendRaw("#PWD482915#PROG-RF-0815\r\n\r\n");
-    EXPECT_EQ(line.ReadLine(), "PROG-RF-0815 OK");
-    EXPECT_EQ(line.Ask("NUMBER?"), "HOUSE NUMBER IS 10");
-    EXPECT_TRUE(line.Ask("WHL=ALL?").starts_with("WHL0001 IS 13"));
-    EXPECT_EQ(line.Ask("SHL=ALL?"), "SHL IS 0000");
-    EXPECT_EQ(line.ReadLine(), "PHL IS 0000");
-    EXPECT_EQ(line.ReadLine(), "QHL IS 0000");
-    EXPECT_TRUE(line.Ask("LOG=ALL?").starts_with("LOG"));
-    EXPECT_TRUE(line.ReadLine()->starts_with("LOG"));
-    EXPECT_EQ(line.Ask("WHL0002=555"), "WHL0002 SET TO 555 OK");
-    // A command with another password goes unanswered: the next answer is the CSQ one.
-    line.SendRaw("#PWD000000#MODE?\r\n");
-    EXPECT_EQ(line.Ask("CSQ?"), "CSQ IS 23");
-    EXPECT_EQ(sim.Stop(), 0);
-}
 
 // Each line option with what the tool then reads back: --silent-once drops
 // the first command, so only the second is answered; garbage comes as whole
@@ -89,23 +69,6 @@ TEST(UnitsimProcess, LineOptionsShapeTheAnswer) {
     line.Send("MODE?");
     EXPECT_EQ(line.ReadLine(), std::nullopt);
     EXPECT_EQ(sim.Wait(), 0);
-}
-
-// Bad options, a modem option without --modem and a link over a plain file
-// are refused with exit code 2 before the line opens.
-TEST(UnitsimProcess, RefusedOptions) {
-    ScratchDir dir;
-    const std::string file = dir.File("plain");
-    WriteBytes(file, "keep");
-    const std::vector<std::string> bad[] = {{"--houses", "0"}, {"--delay-ms"}, {"--nope"},
-                                            {"--pdu"}, {"--modem", "--unit-phone", "12a"},
-                                            {"--link", file}};
-    for (const auto& args : bad) {
-        UnitSimProcess sim(args);
-        EXPECT_EQ(sim.Output(), "");
-        EXPECT_EQ(sim.Wait(), 2) << args[0];
-    }
-    EXPECT_EQ(ReadBytes(file), "keep");
 }
 
 }  // namespace
