@@ -1,7 +1,6 @@
 #pragma once
-// Sample SMS-DELIVER PDUs shared by the codec and store tests, and a
-// converter that turns an encoded SMS-SUBMIT into the SMS-DELIVER a phone
-// would receive (for round trips).
+// Sample SMS-DELIVER PDUs, and the DELIVER a phone would receive for an
+// encoded SMS-SUBMIT.
 #include <string>
 
 #include "transport/sms_pdu.h"
