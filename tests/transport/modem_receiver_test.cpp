@@ -11,8 +11,6 @@
 namespace dorvik {
 namespace {
 
-using test::PtyMaster;
-using test::SyncMessageBox;
 using Strings = std::vector<std::string>;
 
 const std::string kUnitPhone = "13900002222";
@@ -95,9 +93,9 @@ public:
         return host.written;
     }
 
-    PtyMaster master;
+    test::PtyMaster master;
     InlineDispatcher ui;
-    SyncMessageBox box;
+    test::SyncMessageBox box;
     RecordingHost host;
     ModemReceiver receiver{modem, host};
     GSMModem modem{receiver, ui, box};

@@ -147,7 +147,7 @@ TEST_F(SerialPortTest, ReportsAVanishedDeviceOnceAndStopsWatchingIt) {
 
     EXPECT_FALSE(port.Write("x"));
     port.StopMonitor();
-    EXPECT_EQ(box.Shown().size(), 1u);
+    EXPECT_EQ(box.WaitForBoxes(0).size(), 1u);
 }
 
 // The fallbacks themselves are serial_line_test's; here they reach the user.
@@ -158,7 +158,7 @@ TEST_F(SerialPortTest, AppliesTheLineSettingsRestoresTheOldOnesAndReportsFallbac
     EXPECT_EQ(cfgetospeed(&t), static_cast<speed_t>(B19200));
     EXPECT_EQ(t.c_cflag & CSTOPB, static_cast<tcflag_t>(CSTOPB));
     EXPECT_EQ(t.c_lflag & (ICANON | ECHO), 0u);
-    EXPECT_TRUE(box.Shown().empty());
+    EXPECT_TRUE(box.WaitForBoxes(0).empty());
     port.StopMonitor();
     termios after = MasterView();
     EXPECT_EQ(after.c_cflag, before.c_cflag);
@@ -168,7 +168,7 @@ TEST_F(SerialPortTest, AppliesTheLineSettingsRestoresTheOldOnesAndReportsFallbac
     ASSERT_TRUE(port.OpenPort(Settings(12345, 9, 1)));
     t = MasterView();
     EXPECT_EQ(cfgetospeed(&t), static_cast<speed_t>(B9600));
-    auto boxes = box.Shown();
+    auto boxes = box.WaitForBoxes(0);
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[1].text,
               "WARNING:  cfsetspeed() Failed with the following error: \n"

@@ -119,7 +119,6 @@ public:
         changed_.wait_for(lock, kPatience, [&] { return shown_.size() >= n; });
         return shown_;
     }
-    std::vector<Box> Shown() { return WaitForBoxes(0); }
 
 private:
     std::mutex mutex_;

