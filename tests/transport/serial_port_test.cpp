@@ -1,4 +1,5 @@
 #include "transport/serial_port.h"
+#include "transport/serial_line.h"
 
 #include <gtest/gtest.h>
 #include <termios.h>
@@ -7,6 +8,7 @@
 
 #include "serial_test_support.h"
 #include "transport/port_errors.h"
+#include "transport/port_names.h"
 
 namespace dorvik {
 namespace {
@@ -19,14 +21,10 @@ class SerialPortTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_FALSE(master.SlavePath().empty()); }
 
-    PortSettings Settings() {
+    PortSettings Settings(int baud = 9600, int dataBits = 8, int stopBits = 1) {
         PortSettings s;
         s.port = 3;
         s.devicePath = master.SlavePath();
-        return s;
-    }
-    PortSettings Line(int baud, int dataBits, int stopBits) {
-        PortSettings s = Settings();
         s.baud = baud;
         s.dataBits = dataBits;
         s.stopBits = stopBits;
@@ -49,52 +47,25 @@ protected:
     CSerialPort port{listener, ui, box};
 };
 
-std::string AllByteValues() {
-    std::string all;
-    for (int v = 0; v < 256; ++v) all.push_back(static_cast<char>(v));
-    return all;
-}
-
-// Every write tells the listener before the text reaches the wire.
-TEST_F(SerialPortTest, CarriesEveryByteValueBothWaysAndNotifiesEachTextBeforeTheWire) {
-    OpenAndMonitor(Settings());
-    std::vector<bool> onWireEarly;
-    listener.onWritten = [&](const std::string&) { onWireEarly.push_back(master.Readable()); };
-    for (const char* text : {"#PWD1234#NUMBER?\r\n", "AT\r"}) {
-        ASSERT_TRUE(port.Write(text));
-        EXPECT_EQ(master.Read(std::string(text).size()), text);
-    }
-    EXPECT_EQ(listener.Written(), (std::vector<std::string>{"#PWD1234#NUMBER?\r\n", "AT\r"}));
-    EXPECT_EQ(onWireEarly, (std::vector<bool>{false, false}));
-
-    const std::string all = AllByteValues();
-    ASSERT_TRUE(master.Write(all + all));
-    EXPECT_EQ(listener.WaitForBytes(512), all + all);
-    EXPECT_EQ(listener.Ports(), std::vector<int>(512, 3));
-    ASSERT_TRUE(port.Write(all));
-    EXPECT_EQ(master.Read(256), all);
-}
-
-TEST_F(SerialPortTest, RefusesATextLongerThanTheWriteBuffer) {
-    OpenAndMonitor(Settings());
-    ASSERT_TRUE(port.Write("keep\r\n"));
-
-    EXPECT_FALSE(port.Write(std::string(1025, 'x')));
-    EXPECT_EQ(listener.Written(), std::vector<std::string>{"keep\r\n"});
-
-    const std::string full(1024, 'f');
-    ASSERT_TRUE(port.Write(full));
-    EXPECT_EQ(master.Read(6 + 1024), "keep\r\n" + full);
-}
-
-TEST_F(SerialPortTest, WritesATextLargerThanTheDeviceBufferCompletely) {
+// A text larger than the device's buffer goes out whole; one larger than
+// the write buffer is refused without a notification.
+TEST_F(SerialPortTest, CarriesEveryByteValueBothWaysAndRefusesOverlongTexts) {
     PortSettings s = Settings();
     s.writeBufferSize = 1 << 16;
     OpenAndMonitor(s);
+    std::string all;
+    for (int v = 0; v < 256; ++v) all.push_back(static_cast<char>(v));
+    ASSERT_TRUE(master.Write(all + all));
+    EXPECT_EQ(listener.WaitForBytes(512), all + all);
+    EXPECT_EQ(listener.Ports(), std::vector<int>(512, 3));
+
     std::string big;
-    for (std::size_t i = 0; i < s.writeBufferSize; ++i) big.push_back(static_cast<char>(i * 7));
+    while (big.size() < s.writeBufferSize) big += all;
+    EXPECT_FALSE(port.Write(big + "x"));
+    ASSERT_TRUE(port.Write("AT\r"));
     ASSERT_TRUE(port.Write(big));
-    EXPECT_EQ(master.Read(big.size()), big);
+    EXPECT_EQ(master.Read(3 + big.size()), "AT\r" + big);
+    EXPECT_EQ(listener.Written(), (std::vector<std::string>{"AT\r", big}));
 }
 
 TEST_F(SerialPortTest, DiscardsUnreadInputBeforeWriting) {
@@ -120,11 +91,11 @@ TEST_F(SerialPortTest, DiscardsUnreadInputBeforeWriting) {
 TEST_F(SerialPortTest, SendsNothingWhenClosedStopsFromAnywhereAndOpensAgain) {
     EXPECT_FALSE(port.Write("x"));
     EXPECT_FALSE(port.StartMonitor());
-    EXPECT_TRUE(listener.Written().empty());
     OpenAndMonitor(Settings());
     port.StopMonitor();
     EXPECT_FALSE(port.IsOpen());
     EXPECT_FALSE(port.Write("x"));
+    EXPECT_TRUE(listener.Written().empty());
 
     listener.onByte = [&](unsigned char) {
         listener.onByte = nullptr;
@@ -142,46 +113,22 @@ TEST_F(SerialPortTest, SendsNothingWhenClosedStopsFromAnywhereAndOpensAgain) {
     EXPECT_EQ(master.Read(2), "ok");
 }
 
-TEST_F(SerialPortTest, StopWhileBytesWaitForTheWindowThreadDeliversNoMore) {
-    test::QueuedDispatcher queued;
-    CSerialPort driver{listener, queued, box};
-    ASSERT_TRUE(driver.OpenPort(Settings()));
-    ASSERT_TRUE(driver.StartMonitor());
-    ASSERT_TRUE(master.Write("late"));
-    ASSERT_TRUE(queued.WaitForWork());
-
-    driver.StopMonitor();  // as the window thread, with the monitor blocked on it
-    queued.RunPending();
-    EXPECT_EQ(listener.WaitForBytes(0), "");
-
-    ASSERT_TRUE(driver.OpenPort(Settings())) << driver.LastOpenError();
-    ASSERT_TRUE(driver.StartMonitor());
-    ASSERT_TRUE(master.Write("new"));
-    ASSERT_TRUE(queued.WaitForWork());
-    queued.RunPending();
-    EXPECT_EQ(listener.WaitForBytes(3), "new");
-    driver.StopMonitor();
-}
-
 // A device is opened only once; every refusal says why.
 TEST_F(SerialPortTest, OpensADeviceOnlyOnceAndSaysWhyItCannotOpenOne) {
     OpenAndMonitor(Settings());
     RecordingListener other;
     CSerialPort second{other, ui, box};
-    EXPECT_FALSE(second.OpenPort(Settings()));
-    EXPECT_EQ(second.LastOpenError(), master.SlavePath() + ": Device or resource busy");
-    EXPECT_FALSE(second.IsOpen());
-    ASSERT_TRUE(port.Write("still"));
-    EXPECT_EQ(master.Read(5), "still");
-
-    for (auto [path, error] : {std::pair{"/nonexistent/ttyX", ": No such file or directory"},
+    for (auto [path, error] : {std::pair{master.SlavePath(), ": Device or resource busy"},
+                               {"/nonexistent/ttyX", ": No such file or directory"},
                                {"/dev/null", ": not a serial device"}}) {
         PortSettings s = Settings();
         s.devicePath = path;
         EXPECT_FALSE(second.OpenPort(s));
-        EXPECT_EQ(second.LastOpenError(), path + std::string(error));
+        EXPECT_EQ(second.LastOpenError(), path + error);
         EXPECT_FALSE(second.IsOpen());
     }
+    ASSERT_TRUE(port.Write("still"));
+    EXPECT_EQ(master.Read(5), "still");
     // A missing permission names the device's group, dialout when unknown.
     EXPECT_EQ(
         DescribeOpenError("/nonexistent/ttyX", EPERM),
@@ -200,38 +147,29 @@ TEST_F(SerialPortTest, ReportsAVanishedDeviceOnceAndStopsWatchingIt) {
 
     EXPECT_FALSE(port.Write("x"));
     port.StopMonitor();
-    EXPECT_EQ(box.Shown().size(), 1u);
+    EXPECT_EQ(box.WaitForBoxes(0).size(), 1u);
 }
 
-TEST_F(SerialPortTest, AppliesTheLineSettingsAndRestoresTheOldOnes) {
+// The fallbacks themselves are serial_line_test's; here they reach the user.
+TEST_F(SerialPortTest, AppliesTheLineSettingsRestoresTheOldOnesAndReportsFallbacks) {
     const termios before = MasterView();
-    ASSERT_TRUE(port.OpenPort(Line(19200, 7, 2)));
+    ASSERT_TRUE(port.OpenPort(Settings(19200, 8, 2)));
     termios t = MasterView();
     EXPECT_EQ(cfgetospeed(&t), static_cast<speed_t>(B19200));
-    // A pseudo-terminal forces 8 data bits without parity; serial_line_test
-    // covers those and the raw line.
     EXPECT_EQ(t.c_cflag & CSTOPB, static_cast<tcflag_t>(CSTOPB));
     EXPECT_EQ(t.c_lflag & (ICANON | ECHO), 0u);
-    EXPECT_TRUE(box.Shown().empty());
-
+    EXPECT_TRUE(box.WaitForBoxes(0).empty());
     port.StopMonitor();
     termios after = MasterView();
     EXPECT_EQ(after.c_cflag, before.c_cflag);
     EXPECT_EQ(after.c_lflag, before.c_lflag);
     EXPECT_EQ(after.c_iflag, before.c_iflag);
-}
 
-TEST_F(SerialPortTest, FallsBackToTheDefaultsForUnsupportedSettings) {
-    ASSERT_TRUE(port.OpenPort(Line(12345, 9, 1)));
-    termios t = MasterView();
+    ASSERT_TRUE(port.OpenPort(Settings(12345, 9, 1)));
+    t = MasterView();
     EXPECT_EQ(cfgetospeed(&t), static_cast<speed_t>(B9600));
-    EXPECT_EQ(t.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
-
-    auto boxes = box.Shown();
+    auto boxes = box.WaitForBoxes(0);
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text,
-              "WARNING:  CSIZE Failed with the following error: \n"
-              "9 data bits are not supported; 8 are used\nPort: 3\n");
     EXPECT_EQ(boxes[1].text,
               "WARNING:  cfsetspeed() Failed with the following error: \n"
               "Baud rate 12345 is not supported; 9600 is used\nPort: 3\n");
@@ -239,11 +177,16 @@ TEST_F(SerialPortTest, FallsBackToTheDefaultsForUnsupportedSettings) {
     EXPECT_EQ(boxes[1].icon, MsgIcon::Error);
 }
 
+// COM n is the link ports/comn of the configuration directory, else the
+// standard port n-1.
 TEST_F(SerialPortTest, OpensTheDeviceLinkedToTheComNumber) {
     test::ScratchDir config;
     test::EnvOverride env("DORVIK_CONFIG_DIR", config.path());
     std::filesystem::create_directories(config.path() + "/ports");
     std::filesystem::create_symlink(master.SlavePath(), config.path() + "/ports/com10");
+    for (auto [n, path] : {std::pair{1, "/dev/ttyS0"}, {3, "/dev/ttyS2"}, {0, ""}, {-2, ""}})
+        EXPECT_EQ(ComDevicePath(n), path) << n;
+    EXPECT_EQ(ComPortName(10), "COM10");
 
     PortSettings s;
     s.port = 10;
@@ -251,6 +194,49 @@ TEST_F(SerialPortTest, OpensTheDeviceLinkedToTheComNumber) {
     ASSERT_TRUE(master.Write("10"));
     EXPECT_EQ(listener.WaitForBytes(2), "10");
     EXPECT_EQ(listener.Ports(), (std::vector<int>{10, 10}));
+}
+
+// Raw and without flow control whatever the frame; what the line cannot take
+// is replaced, each replacement saying why (only the last case has any).
+TEST(LineSettings, MapsParityDataStopBitsAndSpeedOnARawLine) {
+    struct Case { char parity; int dataBits, stopBits, baud; tcflag_t frame; speed_t speed; };
+    const Case cases[] = {
+        {'N', 8, 1, 9600, CS8, B9600},
+        {'O', 7, 1, 110, CS7 | PARENB | PARODD, B110},
+        {'E', 7, 2, 1200, CS7 | PARENB | CSTOPB, B1200},
+        {'M', 6, 1, 57600, CS6 | PARENB | PARODD | CMSPAR, B57600},
+        {'S', 5, 15, 115200, CS5 | PARENB | CMSPAR | CSTOPB, B115200},
+        {'e', 8, 1, 230400, CS8 | PARENB, B230400},
+        {'X', 4, 3, 14400, CS8, B9600},
+    };
+    std::vector<std::pair<std::string, std::string>> said;
+    for (const auto& c : cases) {
+        PortSettings s;
+        s.parity = c.parity;
+        s.dataBits = c.dataBits;
+        s.stopBits = c.stopBits;
+        s.baud = c.baud;
+        termios start{};
+        start.c_cflag = CRTSCTS | PARENB | CS5;
+        start.c_iflag = IXON | IXOFF | ICRNL;
+        start.c_lflag = ICANON | ECHO | ISIG;
+        std::vector<LineFallback> fallbacks;
+        const termios t = MakeLineSettings(start, s, fallbacks);
+        EXPECT_EQ(t.c_cflag & (CSIZE | PARENB | PARODD | CMSPAR | CSTOPB), c.frame) << c.parity;
+        EXPECT_EQ(cfgetispeed(&t), c.speed) << c.baud;
+        EXPECT_EQ(cfgetospeed(&t), c.speed) << c.baud;
+        EXPECT_EQ(t.c_cflag & (CLOCAL | CREAD | CRTSCTS), CLOCAL | CREAD);
+        EXPECT_EQ(t.c_iflag & (IXON | IXOFF | ICRNL), 0u);
+        EXPECT_EQ(t.c_lflag & (ICANON | ECHO | ISIG), 0u);
+        EXPECT_EQ(t.c_oflag & OPOST, 0u);
+        for (const auto& f : fallbacks) said.emplace_back(f.step, f.reason);
+    }
+    EXPECT_EQ(said, (decltype(said){
+                        {"PARENB", "Parity 'X' is not supported; no parity is used"},
+                        {"CSIZE", "4 data bits are not supported; 8 are used"},
+                        {"CSTOPB", "3 stop bits are not supported; 1 is used"},
+                        {"cfsetspeed()", "Baud rate 14400 is not supported; 9600 is used"},
+                    }));
 }
 
 }  // namespace

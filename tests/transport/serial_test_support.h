@@ -9,7 +9,6 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
-#include <deque>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -42,10 +41,6 @@ public:
     bool Write(const std::string& bytes) {
         return ::write(fd_, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
     }
-    bool Readable() const {
-        pollfd p{fd_, POLLIN, 0};
-        return ::poll(&p, 1, 0) == 1;
-    }
     // Reads exactly n bytes; fewer only when they never come.
     std::string Read(std::size_t n) {
         std::string out;
@@ -77,8 +72,6 @@ public:
         changed_.notify_all();
     }
     void OnCommandWritten(const std::string& text) override {
-        auto hook = onWritten;
-        if (hook) hook(text);
         std::lock_guard lock(mutex_);
         written_.push_back(text);
     }
@@ -97,7 +90,6 @@ public:
         return written_;
     }
     std::function<void(unsigned char)> onByte;
-    std::function<void(const std::string&)> onWritten;
 
 private:
     std::mutex mutex_;
@@ -127,47 +119,11 @@ public:
         changed_.wait_for(lock, kPatience, [&] { return shown_.size() >= n; });
         return shown_;
     }
-    std::vector<Box> Shown() { return WaitForBoxes(0); }
 
 private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<Box> shown_;
-};
-
-// Plays the window thread's queue: Invoke blocks the calling thread until
-// the test, as the window thread, runs the work with RunPending.
-class QueuedDispatcher : public UiDispatcher {
-public:
-    void Invoke(const std::function<void()>& fn) override {
-        std::unique_lock lock(mutex_);
-        std::uint64_t ticket = ++queued_;
-        pending_.push_back(fn);
-        changed_.notify_all();
-        changed_.wait(lock, [&] { return done_ >= ticket; });
-    }
-    bool WaitForWork() {
-        std::unique_lock lock(mutex_);
-        return changed_.wait_for(lock, kPatience, [&] { return !pending_.empty(); });
-    }
-    void RunPending() {
-        std::unique_lock lock(mutex_);
-        while (!pending_.empty()) {
-            auto fn = pending_.front();
-            pending_.pop_front();
-            lock.unlock();
-            fn();
-            lock.lock();
-            ++done_;
-            changed_.notify_all();
-        }
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::deque<std::function<void()>> pending_;
-    std::uint64_t queued_ = 0, done_ = 0;
 };
 
 }  // namespace dorvik::test

@@ -1,7 +1,6 @@
 #pragma once
-// Sample SMS-DELIVER PDUs shared by the codec and store tests, and a
-// converter that turns an encoded SMS-SUBMIT into the SMS-DELIVER a phone
-// would receive (for round trips).
+// Sample SMS-DELIVER PDUs, and the DELIVER a phone would receive for an
+// encoded SMS-SUBMIT.
 #include <string>
 
 #include "transport/sms_pdu.h"
@@ -16,13 +15,11 @@ inline const std::string kHelloDeliver =
 // UCS2 "你好": centre +8613800210500 (odd, so F pads: 0891 683108200105F0),
 // sender +8613812345678, DCS 08, 2016-03-01 14:05:00 zone 00, 4 octets.
 inline const std::string kChineseDeliver =
-    "0891683108200105F0040D91683118325476F800086130104150000004"
-    "4F60597D";
+    "0891683108200105F0040D91683118325476F800086130104150000004" "4F60597D";
 
 // Alphanumeric sender "Vodafone" (type D0, 14 semi-octets), no centre.
 inline const std::string kAlphanumericDeliver =
-    "00040ED0D637396C7EBBCB000051011241000000"
-    "0AE8329BFD4697D9EC37";
+    "00040ED0D637396C7EBBCB000051011241000000" "0AE8329BFD4697D9EC37";
 
 // Turns EncodePdu's SMS-SUBMIT into an SMS-DELIVER with the same service
 // centre, address, PID, DCS and user data, time stamp 2016-03-01 14:05:00.
