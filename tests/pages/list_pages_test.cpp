@@ -162,13 +162,7 @@ TEST_F(PhonePageTest, UploadSendsPendingSlotsWithTheRightErasures) {
 // numbers takes two presses), and nothing that reads a whole list is sent.
 TEST(ModemPages, OneCommandPerPressAndNoReadAll) {
     PageRig m;
-    LinkParams params = TestLinkParams();
-    params.modemMode = true;
-    m.link.kind = LinkKind::Modem;
-    m.engine.SetParams(params);
-    m.engine.OnConnectCommand();
-    m.link.Up();
-    m.Forget();
+    m.Connect(true);
     m.model.phones.SetEntry("11", "", 0, RowStatus::Pending);
     m.model.phones.SetEntry("22", "", 1, RowStatus::Pending);
     m.pages.phone.OnDownloadAll();

@@ -28,6 +28,17 @@ struct PageRig : EngineRig {
         handlers.SetPages(replies);
     }
 
+    // Connects over the scripted link (the modem answering its test) and
+    // forgets what connecting wrote.
+    void Connect(bool modemMode = false) {
+        LinkParams p = TestLinkParams();
+        p.modemMode = modemMode;
+        link.kind = modemMode ? LinkKind::Modem : LinkKind::Serial;
+        engine.SetParams(p);
+        engine.OnConnectCommand();
+        if (modemMode) link.Up();
+        Forget();
+    }
     void Forget() {
         link.writes.clear();
         boxes.shown.clear();
@@ -72,10 +83,7 @@ struct PageRig : EngineRig {
 // Connected over the scripted cable, with what connecting wrote forgotten.
 class PageTest : public ::testing::Test, protected PageRig {
 protected:
-    PageTest() {
-        engine.OnConnectCommand();
-        Forget();
-    }
+    PageTest() { Connect(); }
 };
 
 }  // namespace dorvik::test
