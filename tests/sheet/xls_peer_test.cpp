@@ -17,8 +17,6 @@ using test::CellMap;
 using test::ScratchDir;
 
 const std::string kZhang = Utf8ToGb("张三");
-const std::string kSheetUser = Utf8ToGb("用户");
-
 
 // Writes a sheet through the table layer in one batch, the way a list
 // export does; returns the cells written.
@@ -38,32 +36,6 @@ CellMap Export(const std::string& path, const std::string& sheetName, int rows,
     return expected;
 }
 
-class PeerReads : public ::testing::TestWithParam<const char*> {
-protected:
-    std::string File(const std::string& stem) const { return dir.File(stem + GetParam()); }
-    ScratchDir dir;
-};
-
-TEST_P(PeerReads, OurWorkbooksWithTheSameCellsAndSheetOrder) {
-    std::string path = File("lists");
-    CellMap phones = Export(path, "PhoneNumbers", 500, kZhang);
-    CellMap users = Export(path, kSheetUser, 3, "x\"y,z");
-    CellMap log = Export(path, "Log", 0, "");
-
-    std::vector<test::PeerSheet> peer = test::PeerRead(path);
-    ASSERT_EQ(peer.size(), 3u) << test::RunPeer("dump", path);
-    EXPECT_EQ(peer[0].name, "PhoneNumbers");
-    EXPECT_EQ(peer[1].name, "用户");
-    EXPECT_EQ(peer[2].name, "Log");
-    EXPECT_EQ(peer[0].cells, phones);
-    EXPECT_EQ(peer[1].cells, users);
-    EXPECT_EQ(peer[2].cells, log);
-    EXPECT_EQ(peer[0].cells[std::make_pair(500, 2)], "张三500");
-}
-
-INSTANTIATE_TEST_SUITE_P(Kinds, PeerReads, ::testing::Values(".xls", ".xlsx", ".ods"),
-                         [](const auto& info) { return std::string(info.param + 1); });
-
 // Every sheet of a peer's workbook, listed and read through the table layer.
 void ExpectSameAsPeer(const std::string& path) {
     std::vector<test::PeerSheet> peer = test::PeerRead(path);
@@ -78,8 +50,7 @@ void ExpectSameAsPeer(const std::string& path) {
     for (size_t i = 0; i < peer.size(); ++i) {
         EXPECT_EQ(names[i], peer[i].name);
         CellMap ours = test::TableRead(path, Utf8ToGb(peer[i].name));
-        EXPECT_EQ(ours.size(), peer[i].cells.size()) << peer[i].name;
-        EXPECT_TRUE(ours == peer[i].cells) << "sheet " << peer[i].name;
+        EXPECT_EQ(ours, peer[i].cells) << "sheet " << peer[i].name;
     }
 }
 
@@ -102,20 +73,10 @@ TEST_F(PeerWorkbooks, EveryKindReadsLikeThePeer) {
     ASSERT_EQ(made_, "");
     for (const char* name : {"multi.xls", "multi.xlsx", "crafted.xlsx", "multi.ods"})
         ExpectSameAsPeer(dir_->File(name));
-    CellMap numbers = test::TableRead(dir_->File("multi.xls"), "Numbers");
-    EXPECT_EQ(numbers[std::make_pair(2, 0)], "13900002222");
-    EXPECT_EQ(numbers[std::make_pair(0, 0)], "5");
-    for (const char* name : {"multi.xlsx", "multi.ods"}) {
-        CellMap phones = test::TableRead(dir_->File(name), "PhoneNumbers");
-        EXPECT_EQ(phones[std::make_pair(3, 1)], "13900000003") << name;
-        EXPECT_EQ(phones[std::make_pair(3, 2)], "中文姓名3") << name;
-    }
-    CellMap runs = test::TableRead(dir_->File("crafted.xlsx"), "Runs");
-    EXPECT_EQ(runs[std::make_pair(0, 0)], "rich 中文姓名");
-    EXPECT_EQ(runs[std::make_pair(0, 2)], "13900002222");
 }
 
-// Numbers of the other sheets stay numbers when one sheet is written.
+// The peer's sheets (numbers staying numbers) are kept and it reads the
+// sheet we add, with as many rows as a list export writes.
 bool HoldsNumber(const std::string& path, size_t row, uint16_t col) {
     xls::Workbook wb;
     std::string bytes = test::ReadBytes(path);
@@ -132,7 +93,7 @@ TEST_F(PeerWorkbooks, WritingOneSheetKeepsTheOtherSheetsValuesAndNumbers) {
         std::string path = dir_->File(std::string("kept_") + name);
         test::WriteBytes(path, test::ReadBytes(dir_->File(name)));
         std::vector<test::PeerSheet> before = test::PeerRead(path);
-        CellMap fresh = Export(path, "Fresh", 3, kZhang);
+        CellMap fresh = Export(path, "Fresh", 500, kZhang);
         std::vector<test::PeerSheet> after = test::PeerRead(path);
         ASSERT_EQ(after.size(), before.size() + 1) << name;
         for (size_t i = 0; i < before.size(); ++i) {
