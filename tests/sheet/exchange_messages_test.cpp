@@ -3,6 +3,7 @@
 // sheet dialogs in front of the exchange.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <tuple>
 
 #include "../support/fakes.h"
@@ -124,6 +125,7 @@ TEST(ChooseSheet, TextFileOrOnlySheetIsTakenSeveralAreOfferedNoChoiceOrNoSheetIs
     std::string path = dir.File("w.xls"), chinese = Utf8ToGb("号码"), empty;
     ASSERT_EQ(xls::BuildWorkbook(xls::Workbook{}, empty, nullptr), xls::WriteStatus::Ok);
     test::WriteBytes(dir.File("empty.xls"), test::XlsBytes(empty));
+    test::WriteBytes(dir.File("bad.xls"), "\xD0\xCF\x11\xE0 truncated");
     test::WriteRows(path, "Zeta", {{"Index"}});
     test::ScriptedSheetChooser chooser(chinese);
     test::RecordingMessageBox box;
@@ -131,6 +133,7 @@ TEST(ChooseSheet, TextFileOrOnlySheetIsTakenSeveralAreOfferedNoChoiceOrNoSheetIs
     EXPECT_EQ(ChooseSheet(path, "PhoneNumbers", chooser, box), "Zeta");
     EXPECT_EQ(ChooseSheet(dir.File("empty.xls"), "PhoneNumbers", chooser, box), std::nullopt);
     EXPECT_EQ(ChooseSheet(dir.File("missing.ods"), "PhoneNumbers", chooser, box), std::nullopt);
+    EXPECT_EQ(ChooseSheet(dir.File("bad.xls"), "PhoneNumbers", chooser, box), std::nullopt);
     EXPECT_TRUE(chooser.offered.empty());
     test::WriteRows(path, chinese, {{"Index"}});
     test::WriteRows(path, "Alpha", {{"Index"}});
@@ -140,47 +143,37 @@ TEST(ChooseSheet, TextFileOrOnlySheetIsTakenSeveralAreOfferedNoChoiceOrNoSheetIs
         chooser.answer = answer;
         EXPECT_EQ(ChooseSheet(path, "PhoneNumbers", chooser, box), std::nullopt);
     }
-    EXPECT_EQ(box.Texts(), (Cells{"There isn't sheet in the file!", "There isn't sheet in the file!",
+    const std::string none = "There isn't sheet in the file!";
+    EXPECT_EQ(box.Texts(), (Cells{none, none, none + "\nThe file is not a workbook\n",
                                   "Hasn't Select sheet name", "Hasn't Select sheet name"}));
     EXPECT_EQ(box.shown.back().caption, "DORVIK");
     EXPECT_EQ(box.shown.back().icon, MsgIcon::Error);
 }
 
-TEST(SheetExchangeDialogs, AskForTheFileAndTheSheetAndStopOnCancel) {
+// The same path through the window: MainWindowTest::fileCommandsAndListButtonsReachTheFrame.
+TEST(SheetExchangeDialogs, ImportReadsTheChosenSheetCancelStopsUnknownKindsAreRefused) {
     test::ScratchDir dir;
     test::ScriptedFileChooser files;
-    test::ScriptedSheetChooser sheets;
+    test::ScriptedSheetChooser sheets("Other");
     test::RecordingMessageBox box;
     test::RecordingProgressBar progress;
     SheetExchange exchange(files, sheets, box, progress);
     ModifiedFlag flag;
     PhoneList phones(flag);
-    phones.SetEntry("5550100", "Tom", 6, RowStatus::InUnit);
-
-    files.answers = {std::nullopt, dir.File("a.xls"), dir.File("a.xls"), std::nullopt};
+    test::WriteRows(dir.File("a.xls"), kPhoneSheet, {{"x"}});
+    test::WriteRows(dir.File("a.xls"), "Other", {kPhone, {"7", "5550100", "Tom", "0"}});
+    files.answers = {std::nullopt, dir.File("a.xls"), dir.File("a.xlsm"), std::nullopt,
+                     dir.File("a.numbers")};
     EXPECT_EQ(exchange.ExportPhones(phones).status, ExchangeStatus::Cancelled);
-    EXPECT_TRUE(exchange.ExportPhones(phones).ok());
-    {
-        CSpreadSheet other(dir.File("a.xls"), "Other", false);
-        other.PutRow({"x"}, 1, true);
-    }
-    sheets.answer = kPhoneSheet;
-    PhoneList back(flag);
-    EXPECT_EQ(exchange.ImportPhones(back).rows, 1);
-    EXPECT_EQ(sheets.offered, (test::Rows{{kPhoneSheet, "Other"}}));
-    EXPECT_EQ(back.Row(6).number, "5550100");
-    EXPECT_EQ(exchange.ImportPhones(back).status, ExchangeStatus::Cancelled);
-    EXPECT_EQ(files.filters, std::vector<std::string>(4, SheetExchange::kFilter));
-
-    test::WriteBytes(dir.File("bad.xls"), "\xD0\xCF\x11\xE0 truncated");
-    files.answers = {dir.File("bad.xls"), dir.File("a.xlsm"), dir.File("a.numbers")};
-    EXPECT_EQ(exchange.ImportPhones(back).status, ExchangeStatus::Cancelled);
-    EXPECT_EQ(exchange.ImportPhones(back).status, ExchangeStatus::Refused);
+    EXPECT_EQ(exchange.ImportPhones(phones).rows, 1);
+    EXPECT_EQ(phones.Row(6).number, "5550100");
+    EXPECT_EQ(exchange.ImportPhones(phones).status, ExchangeStatus::Refused);
+    EXPECT_EQ(exchange.ImportPhones(phones).status, ExchangeStatus::Cancelled);
     EXPECT_EQ(exchange.ExportPhones(phones).status, ExchangeStatus::Refused);
-    EXPECT_EQ(box.Texts(), (std::vector<std::string>{
-                               "There isn't sheet in the file!\nThe file is not a workbook\n",
-                               "Unsupported file type \".xlsm\": use .xlsx, .ods, .xls, .csv, .txt or .tsv",
-                               "Unsupported file type \".numbers\": use .xlsx, .ods, .xls, .csv, .txt or .tsv"}));
+    EXPECT_EQ(files.filters, std::vector<std::string>(5, SheetExchange::kFilter));
+    const std::string use = ": use .xlsx, .ods, .xls, .csv, .txt or .tsv";
+    EXPECT_EQ(box.Texts(), (Cells{"Unsupported file type \".xlsm\"" + use,
+                                  "Unsupported file type \".numbers\"" + use}));
     EXPECT_FALSE(std::filesystem::exists(dir.File("a.numbers")));
 }
 

@@ -231,17 +231,15 @@ TEST(XlsContainer, HiddenSheetsStayHiddenOnRewrite) {
     test::WriteBytes(dir.File("h.xlsx"), xlsx);
     for (const char* name : {"h.xls", "h.xlsx"}) test::WriteRows(dir.File(name), "New", {{"x"}});
     xls::OleFile ole;
-    xls::Workbook books[3];
     ASSERT_EQ(xls::ReadOle(test::ReadBytes(dir.File("h.xls")), ole), xls::ReadStatus::Ok);
-    ASSERT_EQ(xls::ParseWorkbook(ole.workbook, books[0]), xls::ReadStatus::Ok);
-    ASSERT_EQ(xls::ReadXlsx(xlsx, books[1]), xls::ReadStatus::Ok);
-    ASSERT_EQ(xls::ReadXlsx(test::ReadBytes(dir.File("h.xlsx")), books[2]), xls::ReadStatus::Ok);
-    for (const xls::Workbook& back : books) {
-        std::vector<int> states, kept = {1, 2, 0, 0};
-        for (const xls::Sheet& s : back.sheets) states.push_back(s.visibility);
-        kept.resize(back.sheets.size());  // the sheet written last is shown
-        EXPECT_EQ(states, kept);
-    }
+    // The first write is read too: swapped hidden states would swap back on the rewrite.
+    xls::Workbook fromXls, built, rewritten;
+    ASSERT_EQ(xls::ParseWorkbook(ole.workbook, fromXls), xls::ReadStatus::Ok);
+    ASSERT_EQ(xls::ReadXlsx(xlsx, built), xls::ReadStatus::Ok);
+    ASSERT_EQ(xls::ReadXlsx(test::ReadBytes(dir.File("h.xlsx")), rewritten), xls::ReadStatus::Ok);
+    for (const xls::Workbook* b : {&fromXls, &built, &rewritten})
+        EXPECT_EQ(std::make_pair(+b->sheets.at(0).visibility, +b->sheets.at(1).visibility),
+                  std::make_pair(1, 2));
     xls::RecordReader reader(ole.workbook, 0);
     int active = -1;
     for (xls::Record r; reader.Next(r);)
