@@ -3,6 +3,7 @@
 // sheet dialogs in front of the exchange.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <tuple>
 
@@ -24,10 +25,8 @@ const Cells kSpecial = {"Index", "Special Phone Number", "User Name", "From Time
                         "From Date", "To Date", "In Unit"};
 
 Cells With(Cells cells, size_t at, const char* text) {
-    if (at < cells.size())
-        cells[at] = text;
-    else
-        cells.push_back(text);
+    cells.resize(std::max(cells.size(), at + 1));
+    cells[at] = text;
     return cells;
 }
 

@@ -43,15 +43,9 @@ def value_text(v):
 
 
 def cell_text(cell):
-    if cell.ctype == xlrd.XL_CELL_TEXT:
-        return cell.value
-    if cell.ctype in (xlrd.XL_CELL_NUMBER, xlrd.XL_CELL_DATE):
-        return number_text(cell.value)
-    if cell.ctype == xlrd.XL_CELL_BOOLEAN:
-        return "TRUE" if cell.value else "FALSE"
     if cell.ctype == xlrd.XL_CELL_ERROR:
         return xlrd.error_text_from_code.get(cell.value, "#N/A")
-    return ""
+    return value_text(bool(cell.value) if cell.ctype == xlrd.XL_CELL_BOOLEAN else cell.value)
 
 
 def hexed(text):

@@ -1,7 +1,6 @@
 #pragma once
 // Helpers of the sheet tests: table reads and writes, and the independent
-// peer (tests/sheet/peer.py run by the system Python: xlrd/xlwt, openpyxl
-// and odfpy).
+// peer (tests/sheet/peer.py run by the system Python).
 #include <unistd.h>
 
 #include <cstdio>
