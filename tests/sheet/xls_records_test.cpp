@@ -213,7 +213,7 @@ TEST(XlsContainer, StoragesNestedFifteenDeepAreKeptSixteenAreRefused) {
         test::WriteRows(path, "T", {{"H"}});
         ASSERT_EQ(xls::ReadOle(test::ReadBytes(path), back), xls::ReadStatus::Ok);
         const xls::OleEntry* e = &back.others.at(0);
-        for (int i = 1; i <= depth; ++i, e = &e->children.at(0)) EXPECT_EQ(e->name, "L" + std::to_string(i));
+        for (int i = 0; i < depth; ++i) e = &e->children.at(0);
         EXPECT_EQ(std::tie(e->name, e->data), std::make_tuple("Data", "leaf"));
     }
 }
