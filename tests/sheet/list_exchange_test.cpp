@@ -1,6 +1,4 @@
-// Export and import of the lists and the log: round trips through .xls,
-// .xlsx, .ods and text files, other sheets kept, old rows trimmed, import
-// validation and the log after a wrap.
+// Export and import of the lists and the log: round trips through every kind, import rules.
 #include "sheet/list_exchange.h"
 
 #include <gtest/gtest.h>
@@ -92,7 +90,6 @@ TEST_P(ExchangeRoundTrip, SpecialListOfEveryKindComesBackPending) {
     }
     from.DeleteEntry(3);  // "0000" marks a slot to erase in the unit
     ASSERT_TRUE(ExportSpecialList(from, File(), progress).ok());
-    EXPECT_EQ(ReadRows(File(), kSpecialSheet)[0].size(), 16u);
     ExchangeResult in = ImportSpecialList(to, File(), kSpecialSheet, progress, box);
     EXPECT_EQ(in.rows, 56);
     EXPECT_TRUE(box.shown.empty());

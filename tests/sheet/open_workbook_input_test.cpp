@@ -1,6 +1,5 @@
-// Workbook files from users: containers, archives and XML that are damaged,
-// encrypted, too large or hostile are refused with their reason, and neither
-// the list nor the file changes.
+// Damaged, encrypted, too large or hostile workbooks are refused with their reason, and
+// neither the list nor the file changes.
 #include <gtest/gtest.h>
 
 #include <map>

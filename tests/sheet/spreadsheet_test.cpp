@@ -1,5 +1,4 @@
-// The table layer: modes, row operations, checks and their messages, gap
-// rows, backups and text files.
+// The table layer: kinds, batches, header names, backups and text files.
 #include "sheet/spreadsheet.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,4 @@
-// Workbooks checked against independent readers and writers: files we write
-// are read by xlrd (.xls), openpyxl (.xlsx) and odfpy (.ods), files they
-// write are read by us, and both sides must agree cell for cell.
+// Workbooks of the peer are read by us, and the peer reads what we write, cell for cell.
 #include <gtest/gtest.h>
 
 #include <tuple>

@@ -1,7 +1,5 @@
-// Cell records that xlwt never writes (MULRK, RK forms, LABEL, RSTRING,
-// BOOLERR, cached formula results, rich-text and phonetic shared strings
-// split across CONTINUE records, an embedded chart, a chart sheet), built
-// record by record and read both by xlrd and by the table layer.
+// Records xlwt never writes (RK forms, LABEL, RSTRING, BOOLERR, formula results, rich and
+// phonetic strings over CONTINUE records, charts) read like xlrd; the OLE container.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -207,7 +205,8 @@ TEST(XlsContainer, StoragesNestedFifteenDeepAreKeptSixteenAreRefused) {
         ole.others.push_back(chain);
         std::string bytes;
         ASSERT_TRUE(xls::BuildOle(ole, bytes));
-        EXPECT_EQ(xls::ReadOle(bytes, back), depth == 15 ? xls::ReadStatus::Ok : xls::ReadStatus::Damaged);
+        EXPECT_EQ(xls::ReadOle(bytes, back),
+                  depth == 15 ? xls::ReadStatus::Ok : xls::ReadStatus::Damaged);
         if (depth == 16) continue;
         test::WriteBytes(path, bytes);
         test::WriteRows(path, "T", {{"H"}});
@@ -223,7 +222,7 @@ TEST(XlsContainer, HiddenSheetsStayHiddenOnRewrite) {
     test::ScratchDir dir;
     xls::Workbook wb;
     for (uint8_t state : {1, 2, 0})
-        wb.sheets.push_back({std::u16string(1, u'a' + state), xls::SheetType::Worksheet, state, {}});
+        wb.sheets.push_back({std::u16string(1, u'a' + state), xls::SheetType{}, state, {}});
     std::string stream, xlsx;
     ASSERT_EQ(xls::BuildWorkbook(wb, stream, nullptr), xls::WriteStatus::Ok);
     ASSERT_EQ(xls::BuildXlsx(wb, xlsx, nullptr), xls::WriteStatus::Ok);
