@@ -139,11 +139,9 @@ TEST(ListExport, RowTheSheetRefusesFailsTheExport) {
                         return true;
                     }};
     ExchangeResult out = WriteListSheet(dir.File("w.xls"), {"S", headers}, rows, progress);
-    EXPECT_EQ(std::tie(out.status, out.error, out.rows),
-              std::make_tuple(ExchangeStatus::Failed,
-                              "Number of columns to be added cannot be greater than the number of "
-                              "fields\n",
-                              1));
+    EXPECT_EQ(std::tie(out.status, out.rows), std::make_tuple(ExchangeStatus::Failed, 1));
+    EXPECT_EQ(out.error,
+              "Number of columns to be added cannot be greater than the number of fields\n");
     EXPECT_FALSE(std::filesystem::exists(dir.File("w.xls")));
 }
 

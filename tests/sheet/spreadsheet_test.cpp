@@ -6,6 +6,7 @@
 #include <climits>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "model/text_codec.h"
@@ -25,16 +26,12 @@ using test::WriteRows;
 
 TEST(SheetMode, PathEndingDecidesWorkbookOrTextAndTheSeparator) {
     ScratchDir dir;
-    struct Case {
-        const char* name;
-        bool workbook;
-        const char* separator;
-    } cases[] = {{"a.Xls", true, ",;.?"}, {"a.csv", false, ","},  {"a.XLSX", true, ",;.?"},
-                 {"a.ods", true, ",;.?"}, {"a.TXT", false, "\t"}, {"a.tsv", false, "\t"}};
-    for (const Case& c : cases) {
-        CSpreadSheet sheet(dir.File(c.name), "PhoneNumbers", true);
-        EXPECT_EQ(sheet.IsWorkbook(), c.workbook) << c.name;
-        EXPECT_EQ(sheet.Separator(), c.separator) << c.name;
+    for (auto [name, workbook, separator] :
+         {std::tuple{"a.Xls", true, ",;.?"}, {"a.csv", false, ","}, {"a.XLSX", true, ",;.?"},
+          {"a.ods", true, ",;.?"}, {"a.TXT", false, "\t"}, {"a.tsv", false, "\t"}}) {
+        CSpreadSheet sheet(dir.File(name), "PhoneNumbers", true);
+        EXPECT_EQ(std::make_tuple(sheet.IsWorkbook(), sheet.Separator()),
+                  std::make_tuple(workbook, separator)) << name;
     }
     // Any other extension is refused, never written as some other kind.
     const std::pair<const char*, const char*> refused[] = {
