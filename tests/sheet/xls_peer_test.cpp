@@ -25,10 +25,7 @@ CellMap Export(const std::string& path, const std::string& sheetName, int rows) 
         table.push_back({std::to_string(r), std::to_string(13900000000LL + r),
                          kZhang + std::to_string(r), "0"});
     test::WriteRows(path, sheetName, table);
-    CellMap cells;
-    for (size_t r = 0; r < table.size(); ++r)
-        for (size_t c = 0; c < 4; ++c) cells[{int(r), int(c)}] = GbToUtf8(table[r][c]);
-    return cells;
+    return test::CellsOf(table);
 }
 
 // Every sheet of a peer's workbook, listed and read through the table layer.
@@ -38,7 +35,6 @@ void ExpectSameAsPeer(const std::string& path) {
     test::ScriptedSheetChooser chooser;
     test::RecordingMessageBox box;
     std::optional<std::string> only = ChooseSheet(path, "PhoneNumbers", chooser, box);
-    // A single sheet is taken without asking.
     std::vector<std::string> names, offered = only ? std::vector{*only} : chooser.offered.at(0);
     for (const std::string& gb : offered) names.push_back(GbToUtf8(gb));
     ASSERT_EQ(names.size(), peer.size());
