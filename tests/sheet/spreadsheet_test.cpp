@@ -34,9 +34,8 @@ TEST(SheetMode, PathEndingDecidesWorkbookOrTextAndTheSeparator) {
                   std::make_tuple(workbook, separator)) << name;
     }
     // Any other extension is refused, never written as some other kind.
-    const std::pair<const char*, const char*> refused[] = {
-        {"noext", "(no extension)"}, {"dir.xlsx/file", "(no extension)"}, {"a.xls.bak", "\".bak\""}};
-    for (const auto& [name, kind] : refused) {
+    for (auto [name, kind] : {std::pair{"noext", "(no extension)"},
+                              {"dir.xlsx/file", "(no extension)"}, {"a.xls.bak", "\".bak\""}}) {
         CSpreadSheet sheet(dir.File(name), "S", false);
         EXPECT_FALSE(sheet.PutRow({"h"}, 1, true)) << name;
         EXPECT_EQ(sheet.LastError(), std::string("Unsupported file type ") + kind +
