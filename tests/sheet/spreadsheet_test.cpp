@@ -47,9 +47,10 @@ TEST(SheetMode, PathEndingDecidesWorkbookOrTextAndTheSeparator) {
 // Texts that could break the row encoding of any kind are stored as they are.
 TEST(EveryKind, AwkwardCellTextsRoundTrip) {
     ScratchDir dir;
-    Rows rows = {{"H1", "H2"},          {"say \"hi\"", "a,b"},        {"\",\"", "two\r\nlines"},
-                 {"tab\there", ""},     {Utf8ToGb("中文"), "\""},     {"\"\"", "end\""},
-                 {"O'Brien", "a\",;.?\"b"}, {" lead", "a  b\tc\r\nd "}, {"<&>", "]]>"}};
+    // The last text holds a character outside the BMP (four UTF-8 bytes).
+    Rows rows = {{"H1", "H2"}, {"say \"hi\"", "a,b"}, {"\",\"", "two\r\nlines"}, {"tab\there", ""},
+                 {Utf8ToGb("中文"), "\""}, {"\"\"", "end\""}, {"O'Brien", "a\",;.?\"b"},
+                 {" lead", "a  b\tc\r\nd "}, {"<&>", Utf8ToGb("]]>𝄞")}};
     for (const char* name : {"r.csv", "r.tsv", "r.xls", "r.xlsx", "r.ods"}) {
         WriteRows(dir.File(name), "S", rows);
         EXPECT_EQ(ReadRows(dir.File(name), "S"), rows) << name;
