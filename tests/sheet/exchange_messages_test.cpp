@@ -1,9 +1,13 @@
-// What an import tells the user: the header tests in their order, empty
-// sheets, rows whose limit does not match their label; and the file and
-// sheet dialogs in front of the exchange.
+// What an import tells the user, and the file and sheet dialogs in front of the exchange.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <tuple>
+
 #include "../support/fakes.h"
+#include "model/text_codec.h"
+#include "sheet/ole_container.h"
 #include "sheet/sheet_exchange.h"
 #include "sheet_test_support.h"
 
@@ -19,15 +23,8 @@ const Cells kSpecial = {"Index", "Special Phone Number", "User Name", "From Time
                         "From Date", "To Date", "In Unit"};
 
 Cells With(Cells cells, size_t at, const char* text) {
-    if (at < cells.size())
-        cells[at] = text;
-    else
-        cells.push_back(text);
-    return cells;
-}
-
-Cells Without(Cells cells, size_t at) {
-    cells.erase(cells.begin() + static_cast<long>(at));
+    cells.resize(std::max(cells.size(), at + 1));
+    cells[at] = text;
     return cells;
 }
 
@@ -62,100 +59,114 @@ protected:
     ExchangeResult result;
 };
 
-TEST_F(ImportMessages, HeaderTestsRunInOrderAndChangeNothing) {
+TEST_F(ImportMessages, EmptySheetOrHeaderTestsInTheirOrderRefuseAndChangeNothing) {
+    const Cells row = {"1", "139", "x", "0"};
     struct Case {
         const char* list;
-        Cells header;
-        const char* message;
+        std::vector<Cells> rows;
+        const char* message;  // none: a header-only sheet stores nothing
     } cases[] = {
-        {"phone", With(kPhone, 4, "Extra"), "Error Index"},
-        {"phone", Without(kPhone, 3), "Error Index"},
-        {"phone", With(kPhone, 0, "index"), "Error Index"},
-        {"phone", With(With(kPhone, 1, "Phone"), 2, "User"), "Error Phone Number"},
-        {"phone", With(kPhone, 2, "User name"), "Error User Name"},
-        {"phone", With(kPhone, 3, ""), "Error In Unit"},
-        {"house", With(kHouse, 1, "House"), "Error House Number"},
-        {"house", With(kHouse, 3, "Dial 2"), "Error Dial2"},
-        {"special", Without(kSpecial, 15), "Error Index"},
-        {"special", With(kSpecial, 5, "Entires Amount"), "Error Number Of Entries"},
-        {"special", With(kSpecial, 12, "Sun"), "Error Sat"},
+        {"phone", {With(kPhone, 4, "Extra"), row}, "Error Index"},
+        {"phone", {With(kPhone, 0, "index"), row}, "Error Index"},
+        {"phone", {With(With(kPhone, 1, "Phone"), 2, "User"), row}, "Error Phone Number"},
+        {"phone", {With(kPhone, 2, "User name"), row}, "Error User Name"},
+        {"phone", {With(kPhone, 3, ""), row}, "Error In Unit"},
+        {"house", {With(kHouse, 3, "Dial 2"), row}, "Error Dial2"},
+        {"special", {With(kSpecial, 5, "Entires Amount"), row}, "Error Number Of Entries"},
+        {"special", {With(kSpecial, 12, "Sun"), row}, "Error Sat"},
+        {"phone", {}, "The sheet is null"},
+        {"house", {}, "The sheet is null"},
+        {"special", {}, "The sheet which name is My Sheet is null"},
+        {"phone", {kPhone}, nullptr},
+        {"special", {kSpecial}, nullptr},
     };
     for (const Case& c : cases) {
         box.shown.clear();
-        EXPECT_EQ(Import({c.header, {"1", "139", "x", "0"}}, c.list), Cells{c.message})
-            << c.message;
-        EXPECT_EQ(result.status, ExchangeStatus::Refused);
+        EXPECT_EQ(Import(c.rows, c.list), c.message ? Cells{c.message} : Cells{}) << c.list;
+        EXPECT_EQ(result.status, c.message ? ExchangeStatus::Refused : ExchangeStatus::Done);
+        EXPECT_EQ(result.rows, 0);
         EXPECT_FALSE(progress.visible);
     }
     EXPECT_FALSE(flag.IsSet());
 }
 
-TEST_F(ImportMessages, EmptySheetIsNullForEachListAHeaderOnlySheetStoresNothing) {
-    EXPECT_TRUE(Import({kPhone}, "phone").empty());
-    EXPECT_TRUE(Import({kSpecial}, "special").empty());
-    EXPECT_EQ(Import({}, "phone"), Cells{"The sheet is null"});
-    EXPECT_EQ(Import({}, "house").back(), "The sheet is null");
-    EXPECT_EQ(Import({}, "special").back(), "The sheet which name is My Sheet is null");
-    EXPECT_EQ(result.status, ExchangeStatus::Refused);
-    EXPECT_FALSE(flag.IsSet());
-}
-
+// Rows naming no slot of their section are skipped without a message.
 TEST_F(ImportMessages, SpecialRowsOfTheWrongKindAreSkippedAnXLabelEndsTheImport) {
     auto row = [](const char* label, size_t column, const char* value) {
         Cells cells(16);
         cells[0] = label, cells[1] = "139", cells[column] = value;
         return cells;
     };
-    Cells texts =
-        Import({kSpecial, row("S001", 13, "16/12/28 08:00"), row("P001", 13, "16/12/28 08:00"),
-                row("s002", 3, "08:00"), row("X001", 2, "name"), row("S003", 3, "08:00")},
-               "special");
+    Cells texts = Import({kSpecial, row("S001", 13, "16/12/28 08:00"),
+                          row("P001", 13, "16/12/28 08:00"), row("s002", 3, "08:00"),
+                          row("S021", 3, "08:00"), row("S-3", 3, "08:00"),
+                          row("P000", 13, "16/12/28 08:00"), row("Q020", 5, "7"),
+                          row("P9999999999", 13, "1"), row("X001", 2, "name"),
+                          row("S003", 3, "08:00")},
+                         "special");
     EXPECT_EQ(texts,
               (Cells{"rows 2, Index type different with number type",
                      "rows 4, Index type different with number type", "Error Index format"}));
     EXPECT_EQ(result.status, ExchangeStatus::Refused);
-    EXPECT_EQ(result.rows, 1);
+    EXPECT_EQ(result.rows, 2);
     EXPECT_EQ(specials.Row(20).fromDate, "16/12/28 08:00");  // P001 stays stored
-    EXPECT_EQ(specials.Used(), 1);
-    EXPECT_EQ(progress.positions, std::vector<int>{3});
-    EXPECT_FALSE(progress.visible);
+    EXPECT_EQ(std::tie(specials.Row(59).number, specials.Row(59).amount, specials.Row(59).type),
+              std::make_tuple("139", "7", 'Q'));
+    EXPECT_EQ(specials.Used(), 2);
+    EXPECT_EQ(progress.positions, (std::vector<int>{3, 5, 6, 7, 8, 9}));
 }
 
-TEST(SheetExchangeDialogs, AskForTheFileAndTheSheetAndStopOnCancel) {
+TEST(ChooseSheet, TextFileOrOnlySheetIsTakenSeveralAreOfferedNoChoiceOrNoSheetIsReported) {
+    test::ScratchDir dir;
+    std::string path = dir.File("w.xls"), chinese = Utf8ToGb("号码"), empty;
+    ASSERT_EQ(xls::BuildWorkbook(xls::Workbook{}, empty, nullptr), xls::WriteStatus::Ok);
+    test::WriteBytes(dir.File("empty.xls"), test::XlsBytes(empty));
+    test::WriteBytes(dir.File("bad.xls"), "\xD0\xCF\x11\xE0 truncated");
+    test::WriteRows(path, "Zeta", {{"Index"}});
+    test::ScriptedSheetChooser chooser(chinese);
+    test::RecordingMessageBox box;
+    EXPECT_EQ(ChooseSheet(dir.File("list.csv"), "PhoneNumbers", chooser, box), "PhoneNumbers");
+    EXPECT_EQ(ChooseSheet(path, "PhoneNumbers", chooser, box), "Zeta");
+    EXPECT_EQ(ChooseSheet(dir.File("empty.xls"), "PhoneNumbers", chooser, box), std::nullopt);
+    EXPECT_EQ(ChooseSheet(dir.File("missing.ods"), "PhoneNumbers", chooser, box), std::nullopt);
+    EXPECT_EQ(ChooseSheet(dir.File("bad.xls"), "PhoneNumbers", chooser, box), std::nullopt);
+    test::WriteRows(path, chinese, {{"Index"}});
+    test::WriteRows(path, "Alpha", {{"Index"}});
+    EXPECT_EQ(ChooseSheet(path, "PhoneNumbers", chooser, box), chinese);
+    EXPECT_EQ(chooser.offered, (test::Rows{{"Zeta", chinese, "Alpha"}}));
+    chooser.answer = std::nullopt;
+    EXPECT_EQ(ChooseSheet(path, "PhoneNumbers", chooser, box), std::nullopt);
+    chooser.answer = "";  // an empty name is no choice either
+    EXPECT_EQ(ChooseSheet(path, "PhoneNumbers", chooser, box), std::nullopt);
+    const std::string none = "There isn't sheet in the file!";
+    EXPECT_EQ(box.Texts(), (Cells{none, none, none + "\nThe file is not a workbook\n",
+                                  "Hasn't Select sheet name", "Hasn't Select sheet name"}));
+}
+
+// The same path through the window: MainWindowTest::fileCommandsAndListButtonsReachTheFrame.
+TEST(SheetExchangeDialogs, ImportReadsTheChosenSheetCancelStopsUnknownKindsAreRefused) {
     test::ScratchDir dir;
     test::ScriptedFileChooser files;
-    test::ScriptedSheetChooser sheets;
+    test::ScriptedSheetChooser sheets("Other");
     test::RecordingMessageBox box;
     test::RecordingProgressBar progress;
     SheetExchange exchange(files, sheets, box, progress);
     ModifiedFlag flag;
     PhoneList phones(flag);
-    phones.SetEntry("5550100", "Tom", 6, RowStatus::InUnit);
-
-    files.answers = {std::nullopt, dir.File("a.xls"), dir.File("a.xls"), std::nullopt};
+    test::WriteRows(dir.File("a.xls"), kPhoneSheet, {{"x"}});
+    test::WriteRows(dir.File("a.xls"), "Other", {kPhone, {"7", "5550100", "Tom", "0"}});
+    files.answers = {std::nullopt, dir.File("a.xls"), dir.File("a.xlsm"), std::nullopt,
+                     dir.File("a.numbers")};
     EXPECT_EQ(exchange.ExportPhones(phones).status, ExchangeStatus::Cancelled);
-    EXPECT_TRUE(exchange.ExportPhones(phones).ok());
-    {
-        CSpreadSheet other(dir.File("a.xls"), "Other", false);
-        other.PutRow({"x"}, 1, true);
-    }
-    sheets.answer = kPhoneSheet;
-    PhoneList back(flag);
-    EXPECT_EQ(exchange.ImportPhones(back).rows, 1);
-    EXPECT_EQ(sheets.offered, (test::Rows{{kPhoneSheet, "Other"}}));
-    EXPECT_EQ(back.Row(6).number, "5550100");
-    EXPECT_EQ(exchange.ImportPhones(back).status, ExchangeStatus::Cancelled);
-    EXPECT_EQ(files.filters, std::vector<std::string>(4, SheetExchange::kFilter));
-
-    test::WriteBytes(dir.File("bad.xls"), "\xD0\xCF\x11\xE0 truncated");
-    files.answers = {dir.File("bad.xls"), dir.File("a.xlsm"), dir.File("a.numbers")};
-    EXPECT_EQ(exchange.ImportPhones(back).status, ExchangeStatus::Cancelled);
-    EXPECT_EQ(exchange.ImportPhones(back).status, ExchangeStatus::Refused);
+    EXPECT_EQ(exchange.ImportPhones(phones).rows, 1);
+    EXPECT_EQ(phones.Row(6).number, "5550100");
+    EXPECT_EQ(exchange.ImportPhones(phones).status, ExchangeStatus::Refused);
+    EXPECT_EQ(exchange.ImportPhones(phones).status, ExchangeStatus::Cancelled);
     EXPECT_EQ(exchange.ExportPhones(phones).status, ExchangeStatus::Refused);
-    EXPECT_EQ(box.Texts(), (std::vector<std::string>{
-                               "There isn't sheet in the file!\nThe file is not a workbook\n",
-                               "Unsupported file type \".xlsm\": use .xlsx, .ods, .xls, .csv, .txt or .tsv",
-                               "Unsupported file type \".numbers\": use .xlsx, .ods, .xls, .csv, .txt or .tsv"}));
+    EXPECT_EQ(files.filters, std::vector<std::string>(5, SheetExchange::kFilter));
+    const std::string use = ": use .xlsx, .ods, .xls, .csv, .txt or .tsv";
+    EXPECT_EQ(box.Texts(), (Cells{"Unsupported file type \".xlsm\"" + use,
+                                  "Unsupported file type \".numbers\"" + use}));
     EXPECT_FALSE(std::filesystem::exists(dir.File("a.numbers")));
 }
 

@@ -1,13 +1,8 @@
-"""Independent peer for the workbook tests: xlrd/xlwt (.xls), openpyxl (.xlsx)
-and odfpy (.ods), chosen by the file's extension.
+"""Independent peer of the workbook tests: xlrd/xlwt (.xls), openpyxl (.xlsx), odfpy (.ods).
 
-  peer.py dump FILE     prints every sheet and non-empty cell as the peer sees it
-  peer.py make DIR      writes the sample workbooks into DIR
-
-Dump lines: "S <name>" per sheet in workbook order, then "C <row> <col> <text>"
-per cell; fields are tab-separated, names and texts as hex of their UTF-8.
-Numbers are shown as a spreadsheet shows them: whole numbers below 10^15
-with every digit, others with 15 significant digits.
+  peer.py dump FILE  prints "S <name>" per sheet, then "C <row> <col> <text>" per non-empty
+                     cell (tab-separated, texts as hex of their UTF-8)
+  peer.py make DIR   writes the sample workbooks into DIR
 """
 import os
 import sys
@@ -48,15 +43,9 @@ def value_text(v):
 
 
 def cell_text(cell):
-    if cell.ctype == xlrd.XL_CELL_TEXT:
-        return cell.value
-    if cell.ctype in (xlrd.XL_CELL_NUMBER, xlrd.XL_CELL_DATE):
-        return number_text(cell.value)
-    if cell.ctype == xlrd.XL_CELL_BOOLEAN:
-        return "TRUE" if cell.value else "FALSE"
     if cell.ctype == xlrd.XL_CELL_ERROR:
         return xlrd.error_text_from_code.get(cell.value, "#N/A")
-    return ""
+    return value_text(bool(cell.value) if cell.ctype == xlrd.XL_CELL_BOOLEAN else cell.value)
 
 
 def hexed(text):

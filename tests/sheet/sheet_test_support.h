@@ -1,7 +1,6 @@
 #pragma once
 // Helpers of the sheet tests: table reads and writes, and the independent
-// peer (tests/sheet/peer.py run by the system Python: xlrd/xlwt, openpyxl
-// and odfpy).
+// peer (tests/sheet/peer.py run by the system Python).
 #include <unistd.h>
 
 #include <cstdio>
@@ -62,19 +61,6 @@ inline std::vector<PeerSheet> PeerRead(const std::string& path) {
     return sheets;
 }
 
-// The same through the table layer: rows from 1, columns from 0, UTF-8.
-inline CellMap TableRead(const std::string& path, const std::string& gbSheet) {
-    CellMap cells;
-    CSpreadSheet sheet(path, gbSheet, false);
-    std::vector<std::string> row;
-    for (int r = 1; r <= sheet.TotalRows(); ++r) {
-        if (!sheet.GetRow(r, row)) continue;
-        for (size_t c = 0; c < row.size(); ++c)
-            if (!row[c].empty()) cells[{r - 1, static_cast<int>(c)}] = GbToUtf8(row[c]);
-    }
-    return cells;
-}
-
 // Records every list of sheets offered and answers with `answer`.
 class ScriptedSheetChooser : public SheetChooser {
 public:
@@ -111,6 +97,20 @@ inline Rows ReadRows(const std::string& path, const std::string& sheetName) {
     Rows rows(static_cast<size_t>(sheet.TotalRows()));
     for (size_t r = 0; r < rows.size(); ++r) EXPECT_TRUE(sheet.GetRow(static_cast<int>(r + 1), rows[r]));
     return rows;
+}
+
+// The non-empty cells of a table by (row, column), in UTF-8.
+inline CellMap CellsOf(const Rows& rows) {
+    CellMap cells;
+    for (size_t r = 0; r < rows.size(); ++r)
+        for (size_t c = 0; c < rows[r].size(); ++c)
+            if (!rows[r][c].empty()) cells[{int(r), int(c)}] = GbToUtf8(rows[r][c]);
+    return cells;
+}
+
+// The cells of a sheet as the table layer reads them, to compare with the peer.
+inline CellMap TableRead(const std::string& path, const std::string& gbSheet) {
+    return CellsOf(ReadRows(path, gbSheet));
 }
 
 }  // namespace dorvik::test
