@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <termios.h>
 
+#include <deque>
 #include <filesystem>
 
 #include "serial_test_support.h"
@@ -16,6 +17,41 @@ namespace {
 using test::PtyMaster;
 using test::RecordingListener;
 using test::SyncMessageBox;
+
+// Plays the window thread's queue: Invoke blocks the calling thread until
+// the test, as the window thread, runs the work with RunPending.
+class QueuedDispatcher : public UiDispatcher {
+public:
+    void Invoke(const std::function<void()>& fn) override {
+        std::unique_lock lock(mutex_);
+        std::uint64_t ticket = ++queued_;
+        pending_.push_back(fn);
+        changed_.notify_all();
+        changed_.wait(lock, [&] { return done_ >= ticket; });
+    }
+    bool WaitForWork() {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, test::kPatience, [&] { return !pending_.empty(); });
+    }
+    void RunPending() {
+        std::unique_lock lock(mutex_);
+        while (!pending_.empty()) {
+            auto fn = pending_.front();
+            pending_.pop_front();
+            lock.unlock();
+            fn();
+            lock.lock();
+            ++done_;
+            changed_.notify_all();
+        }
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<std::function<void()>> pending_;
+    std::uint64_t queued_ = 0, done_ = 0;
+};
 
 class SerialPortTest : public ::testing::Test {
 protected:
@@ -114,6 +150,29 @@ TEST_F(SerialPortTest, SendsNothingWhenClosedStopsFromAnywhereAndOpensAgain) {
 }
 
 // A device is opened only once; every refusal says why.
+// Bytes read before a stop but not yet handed to the window thread are
+// dropped; the port opened again delivers only what comes after.
+TEST_F(SerialPortTest, StopWhileBytesWaitForTheWindowThreadDeliversNoMore) {
+    QueuedDispatcher queued;
+    CSerialPort driver{listener, queued, box};
+    ASSERT_TRUE(driver.OpenPort(Settings()));
+    ASSERT_TRUE(driver.StartMonitor());
+    ASSERT_TRUE(master.Write("late"));
+    ASSERT_TRUE(queued.WaitForWork());
+
+    driver.StopMonitor();  // as the window thread, with the monitor blocked on it
+    queued.RunPending();
+    EXPECT_EQ(listener.WaitForBytes(0), "");
+
+    ASSERT_TRUE(driver.OpenPort(Settings())) << driver.LastOpenError();
+    ASSERT_TRUE(driver.StartMonitor());
+    ASSERT_TRUE(master.Write("new"));
+    ASSERT_TRUE(queued.WaitForWork());
+    queued.RunPending();
+    EXPECT_EQ(listener.WaitForBytes(3), "new");
+    driver.StopMonitor();
+}
+
 TEST_F(SerialPortTest, OpensADeviceOnlyOnceAndSaysWhyItCannotOpenOne) {
     OpenAndMonitor(Settings());
     RecordingListener other;
