@@ -139,6 +139,29 @@ TEST(ListGrids, CellsFollowTheListAndNothingOutsideIsRead) {
     EXPECT_EQ(phones.SelectedRow(), -1);
 }
 
+// Every column of every grid, its header text and width in pixels, in order.
+TEST(ListGrids, ColumnHeadersAndWidths) {
+    using Columns = std::vector<std::pair<std::string, int>>;
+    const auto columns = [](const auto& grid) {
+        Columns out;
+        for (int col = 0; col < grid.ColumnCount(); ++col)
+            out.emplace_back(grid.ColumnTitle(col), grid.ColumnWidth(col));
+        return out;
+    };
+    UnitModel model;
+    const Columns phoneColumns{{"Index", 100}, {"Phone Number", 100}, {"User Name", 200}};
+    EXPECT_EQ(columns(CPhoneGrid(model.phones)), phoneColumns);
+    EXPECT_EQ(columns(CAlarmGrid(model.alarms)), phoneColumns);
+    const Columns specialColumns{{"Index", 50},     {"Phone Number", 100}, {"User Name", 80},
+                                 {"From Time", 80}, {"To Time", 60},       {"Sun", 40},
+                                 {"Mon", 40},       {"Tue", 40},           {"Wed", 40},
+                                 {"Thu", 40},       {"Fri", 40},           {"Sat", 40},
+                                 {"From Date", 80}, {"To Date", 80},       {"Entires Amount", 100}};
+    EXPECT_EQ(columns(CSpecialGrid(model.specials)), specialColumns);
+    EXPECT_EQ(columns(CHouseGrid(model.houses)),
+              (Columns{{"Index", 100}, {"House Number", 200}, {"Dial1", 200}, {"Dial2", 200}}));
+}
+
 TEST_F(PhonePageTest, UploadSendsPendingSlotsWithTheRightErasures) {
     phones().SetEntry("1", "", 4, RowStatus::InUnit);
     phones().DeleteEntry(4);  // slot 5 is to be erased
