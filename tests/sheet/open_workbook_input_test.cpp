@@ -6,6 +6,7 @@
 
 #include "../support/fakes.h"
 #include "sheet/list_exchange.h"
+#include "sheet/xml_workbooks.h"
 #include "sheet/zip_archive.h"
 #include "sheet_test_support.h"
 
@@ -131,6 +132,22 @@ TEST(HostileWorkbook, IsRefusedWithItsReasonAndChangesNeitherListNorFile) {
         EXPECT_EQ(ExportPhoneList(kept, path, progress).error, c.error) << c.name;
         EXPECT_EQ(test::ReadBytes(path), c.bytes) << c.name;
     }
+}
+
+// A shared-string index one past the list names no text: the cell stays empty.
+TEST(XlsxCells, ASharedStringIndexPastTheListLeavesTheCellEmpty) {
+    const std::string rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+    Parts parts = Xlsx("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c>"
+                       "<c r=\"B1\" t=\"s\"><v>1</v></c></row>");
+    parts["xl/_rels/workbook.xml.rels"] =
+        "<Relationships><Relationship Id=\"s\" Type=\"" + rel +
+        "/worksheet\" Target=\"s.xml\"/><Relationship Id=\"t\" Type=\"" + rel +
+        "/sharedStrings\" Target=\"t.xml\"/></Relationships>";
+    parts["xl/t.xml"] = "<sst><si><t>a</t></si></sst>";
+    xls::Workbook book;
+    ASSERT_EQ(xls::ReadXlsx(Zip(parts), book), xls::ReadStatus::Ok);
+    ASSERT_EQ(book.sheets.at(0).rows.at(0).size(), 1u);
+    EXPECT_EQ(book.sheets[0].rows[0][0].text, u"a");
 }
 
 }  // namespace
