@@ -244,6 +244,23 @@ TEST(XlsContainer, HiddenSheetsStayHiddenOnRewrite) {
     EXPECT_EQ(active, 2);
 }
 
+// The sheet's used range: first row and column, then one past the last of each.
+TEST(XlsRecords, DimensionsSpanTheWrittenCells) {
+    xls::Sheet sheet{u"s", xls::SheetType{}, 0, {}};
+    sheet.rows.resize(3);
+    sheet.rows[1].push_back({2, xls::CellKind::Text, 0, u"x"});
+    sheet.rows[2].push_back({4, xls::CellKind::Number, 5, u""});
+    xls::Workbook wb;
+    wb.sheets.push_back(sheet);
+    std::string stream;
+    ASSERT_EQ(xls::BuildWorkbook(wb, stream, nullptr), xls::WriteStatus::Ok);
+    xls::RecordReader reader(stream, 0);
+    std::string dimensions;
+    for (xls::Record r; reader.Next(r);)
+        if (r.id == rec::kDimensions) dimensions = std::string(r.Data());
+    EXPECT_EQ(dimensions, std::string("\1\0\0\0\3\0\0\0\2\0\5\0\0\0", 14));
+}
+
 // Other numbers are read above and against the peer; no file it writes holds an infinity.
 TEST(XlsRecords, InfinityShowsAsANumberError) {
     EXPECT_EQ(xls::NumberText(1.0 / 0.0), "#NUM!");
