@@ -28,9 +28,7 @@ protected:
 
 TEST_F(PhonePageTest, SetRefusesInOrderAndChangesNothing) {
     phones().SetEntry("555", "Eve", 2, RowStatus::Pending);
-    SpecialTexts special;
-    special.number = "777";
-    model.specials.SetEntry(special, 0, RowStatus::Pending, "S");
+    HoldSpecial("777");
     const struct {
         std::string index, number, message;
     } cases[] = {
@@ -302,9 +300,7 @@ protected:
 
 TEST_F(HousePageTest, SetRefusesInOrderAndChangesNothing) {
     Set("2", "101", "5");
-    SpecialTexts special;
-    special.number = "00777";
-    model.specials.SetEntry(special, 0, RowStatus::Pending, "S");
+    HoldSpecial("00777");
     const struct {
         std::string index, house, message;
     } cases[] = {
@@ -457,10 +453,7 @@ protected:
     LogPageTest() {
         model.phones.SetEntry("5550100", "Tom", 0, RowStatus::InUnit);
         model.phones.SetEntry("5550111", "Ann", 1, RowStatus::InUnit);
-        SpecialTexts sam;
-        sam.number = "777";
-        sam.name = "Sam";
-        model.specials.SetEntry(sam, 0, RowStatus::InUnit, "S");
+        HoldSpecial("777", "Sam", RowStatus::InUnit);
         model.Modified.Clear();
     }
     Strings RowTexts(int row) const {

@@ -43,6 +43,14 @@ struct PageRig : EngineRig {
         link.writes.clear();
         boxes.shown.clear();
     }
+    // Special slot 1 holds `number` as a time-rule slot.
+    void HoldSpecial(const std::string& number, const std::string& name = "",
+                     RowStatus status = RowStatus::Pending) {
+        SpecialTexts t;
+        t.number = number;
+        t.name = name;
+        model.specials.SetEntry(t, 0, status, "S");
+    }
     // The unit confirms the pending command with its acknowledgement text.
     void Confirm() { Feed(engine.Pending().ack + "\n"); }
     // The pause after a confirmed slot ends.

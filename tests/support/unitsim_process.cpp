@@ -29,18 +29,24 @@ std::string TestFilter() {
     return all.substr(at + key.size(), all.find('\0', at) - at - key.size());
 }
 
+// With DORVIK_WIRE_DIR set, DIR/<running test>; empty otherwise.
+std::string WireRecordBase() {
+    const char* dir = std::getenv("DORVIK_WIRE_DIR");
+    std::string name = TestFilter();
+    if (!dir || name.empty()) return {};
+    std::replace(name.begin(), name.end(), '/', '_');
+    return std::string(dir) + "/" + name;
+}
+
 // With DORVIK_WIRE_DIR set, every simulated unit that keeps no journal of its
 // own writes one named after the running test, so that the lines a whole
 // suite sends can be compared between two builds.
 std::vector<std::string> WithWireJournal(std::vector<std::string> args) {
-    const char* dir = std::getenv("DORVIK_WIRE_DIR");
-    if (!dir || std::find(args.begin(), args.end(), "--journal") != args.end()) return args;
-    std::string name = TestFilter();
-    if (name.empty()) return args;
+    const std::string base = WireRecordBase();
+    if (base.empty() || std::find(args.begin(), args.end(), "--journal") != args.end()) return args;
     static int serial = 0;
-    std::replace(name.begin(), name.end(), '/', '_');
     args.push_back("--journal");
-    args.push_back(std::string(dir) + "/" + name + "." + std::to_string(serial++) + ".log");
+    args.push_back(base + "." + std::to_string(serial++) + ".log");
     return args;
 }
 
@@ -59,12 +65,10 @@ int ExitStatus(int status) {
 }  // namespace
 
 void KeepWireJournal(const std::string& journalPath) {
-    const char* dir = std::getenv("DORVIK_WIRE_DIR");
-    std::string name = TestFilter();
-    if (!dir || name.empty()) return;
-    std::replace(name.begin(), name.end(), '/', '_');
+    const std::string base = WireRecordBase();
+    if (base.empty()) return;
     std::ifstream in(journalPath, std::ios::binary);
-    std::ofstream(std::string(dir) + "/" + name + ".kept.log", std::ios::app | std::ios::binary) << in.rdbuf();
+    std::ofstream(base + ".kept.log", std::ios::app | std::ios::binary) << in.rdbuf();
 }
 
 UnitSimProcess::UnitSimProcess(const std::vector<std::string>& argsIn) {
