@@ -43,7 +43,7 @@ protected:
 };
 
 // The views and their switching are driven through the window's menus by
-// MainWindowTest::viewsSwitchByMenuToolbarAndNew.
+// MainWindowTest::viewsSwitchAndTheStartupTick.
 TEST_F(MainFrameTest, SaveAsksForAPathOnceThenSavesThere) {
     auto f = MakeFrame();
     EXPECT_EQ(status.text, "Disconnected from unit");

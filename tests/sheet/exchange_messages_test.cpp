@@ -143,7 +143,8 @@ TEST(ChooseSheet, TextFileOrOnlySheetIsTakenSeveralAreOfferedNoChoiceOrNoSheetIs
                                   "Hasn't Select sheet name", "Hasn't Select sheet name"}));
 }
 
-// The same path through the window: MainWindowTest::fileCommandsAndListButtonsReachTheFrame.
+// The same path through the main frame and the window: MainFrameTest.AnImportedListShowsItsNewCount,
+// MainWindowTest::fileCommandsListButtonsAndClosingReachTheFrame.
 TEST(SheetExchangeDialogs, ImportReadsTheChosenSheetCancelStopsUnknownKindsAreRefused) {
     test::ScratchDir dir;
     test::ScriptedFileChooser files;

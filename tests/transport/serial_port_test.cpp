@@ -209,7 +209,7 @@ TEST_F(SerialPortTest, ReportsAVanishedDeviceOnceAndStopsWatchingIt) {
     EXPECT_EQ(box.WaitForBoxes(0).size(), 1u);
 }
 
-// The fallbacks themselves are serial_line_test's; here they reach the user.
+// The fallbacks themselves are LineSettings' below; here they reach the user.
 TEST_F(SerialPortTest, AppliesTheLineSettingsRestoresTheOldOnesAndReportsFallbacks) {
     const termios before = MasterView();
     ASSERT_TRUE(port.OpenPort(Settings(19200, 8, 2)));
